@@ -1,0 +1,18 @@
+# ferrox_add_test(<name> SOURCES <files...> LIBS <targets...> [QT])
+# One executable per subsystem; QT tests run on the offscreen platform.
+function(ferrox_add_test name)
+  cmake_parse_arguments(T "QT" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main Threads::Threads)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE
+    FERROX_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
+    FERROX_OUTPUT_DIR="${FERROX_OUTPUT_DIR}")
+  add_test(NAME ${name} COMMAND ${name})
+  set(env "XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime;FERROX_DATA_DIR=${CMAKE_BINARY_DIR}/test-data/${name}")
+  if(T_QT)
+    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
+endfunction()

@@ -1,0 +1,124 @@
+#include "settings/text_file.h"
+
+#include <algorithm>
+
+namespace ferrox {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool IsHighSurrogate(char32_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLowSurrogate(char32_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+// Length of the UTF-8 sequence a lead byte starts and the bits it carries; 0 for no lead byte.
+int Utf8Lead(unsigned char b, char32_t& bits) {
+    if (b < 0x80) {
+        bits = b;
+        return 1;
+    }
+    if (b >= 0xC2 && b <= 0xDF) {
+        bits = b & 0x1F;
+        return 2;
+    }
+    if (b >= 0xE0 && b <= 0xEF) {
+        bits = b & 0x0F;
+        return 3;
+    }
+    if (b >= 0xF0 && b <= 0xF4) {
+        bits = b & 0x07;
+        return 4;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::u16string ToUtf16(const std::wstring& text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (wchar_t wc : text) {
+        auto c = static_cast<char32_t>(wc);
+        if (c > 0x10FFFF) {
+            out.push_back(static_cast<char16_t>(kReplacement));
+        } else if (c >= 0x10000) {
+            c -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(c)); // lone surrogates too: bytes round-trip
+        }
+    }
+    return out;
+}
+
+std::wstring FromUtf16(const std::u16string& units) {
+    std::wstring out;
+    out.reserve(units.size());
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        char32_t c = units[i];
+        if (IsHighSurrogate(c) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+            ++i;
+        }
+        out.push_back(static_cast<wchar_t>(c));
+    }
+    return out;
+}
+
+std::string ToUtf8(const std::wstring& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (wchar_t wc : text) {
+        auto c = static_cast<char32_t>(wc);
+        AppendUtf8(out,
+                   (c > 0x10FFFF || IsHighSurrogate(c) || IsLowSurrogate(c)) ? kReplacement : c);
+    }
+    return out;
+}
+
+std::wstring FromUtf8(const std::string& bytes) {
+    std::wstring out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        char32_t c = 0;
+        int length = Utf8Lead(static_cast<unsigned char>(bytes[i]), c);
+        int taken = 1;
+        for (; length > 1 && taken < length && i + taken < bytes.size(); ++taken) {
+            auto next = static_cast<unsigned char>(bytes[i + taken]);
+            if ((next & 0xC0) != 0x80)
+                break;
+            c = (c << 6) | (next & 0x3F);
+        }
+        bool valid = length > 0 && taken == length && !(length == 3 && c < 0x800) &&
+                     !(length == 4 && (c < 0x10000 || c > 0x10FFFF)) && !IsHighSurrogate(c) &&
+                     !IsLowSurrogate(c);
+        out.push_back(static_cast<wchar_t>(valid ? c : kReplacement));
+        i += valid ? length : std::max(taken, 1);
+    }
+    return out;
+}
+
+} // namespace ferrox

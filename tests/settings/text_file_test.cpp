@@ -1,0 +1,187 @@
+#include "settings/test_support.h"
+#include "settings/text_file.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <vector>
+
+namespace ferrox {
+namespace {
+
+using test::kBom;
+using test::ReadBytes;
+using test::Utf16le;
+using test::WriteBytes;
+namespace fs = std::filesystem;
+
+std::vector<std::wstring> ReadAll(const fs::path& path, unsigned flags) {
+    CStdioFileEx file;
+    EXPECT_TRUE(file.Open(path, flags));
+    std::vector<std::wstring> lines;
+    std::wstring line;
+    while (file.ReadLine(line))
+        lines.push_back(line);
+    EXPECT_TRUE(file.Close());
+    return lines;
+}
+
+bool WriteAll(const fs::path& path, const std::wstring& text,
+              unsigned flags = CStdioFileEx::kUnicodeWrite) {
+    CStdioFileEx file;
+    if (!file.Open(path, flags))
+        return false;
+    file.WriteText(text);
+    return file.Close();
+}
+
+TEST(TextFile, UnicodeWriteIsUtf16leWithMarkAndLfLines) {
+    fs::path path = test::FreshFolder("unicode_write") / "a.txt";
+    ASSERT_TRUE(WriteAll(path, L"ab\n\n\u0444\U0001F600\n"));
+    EXPECT_EQ(ReadBytes(path), kBom + Utf16le("ab\n\n") +
+                                   std::string("\x44\x04\x3D\xD8\x00\xDE", 6) + Utf16le("\n"));
+    EXPECT_EQ(ReadAll(path, CStdioFileEx::kUnicodeRead),
+              (std::vector<std::wstring>{L"ab", L"\n", L"\u0444\U0001F600"}));
+}
+
+struct ReadCase {
+    const char* name;
+    std::string bytes;
+    unsigned flags;
+    std::vector<std::wstring> lines;
+};
+
+TEST(TextFile, ReadsLinesAsTheFormatDefines) {
+    const std::string line128(128, 'x');
+    const std::vector<ReadCase> cases = {
+        {"crlf keeps cr in unicode mode",
+         kBom + Utf16le("a\r\nb\r\n"),
+         CStdioFileEx::kUnicodeRead,
+         {L"a\r", L"b\r"}},
+        {"no mark loses nothing", Utf16le("ab\ncd"), CStdioFileEx::kUnicodeRead, {L"ab", L"cd"}},
+        {"128 characters then newline",
+         kBom + Utf16le(line128 + "\nz\n"),
+         CStdioFileEx::kUnicodeRead,
+         {std::wstring(128, L'x'), L"z"}},
+        {"odd trailing byte dropped",
+         kBom + Utf16le("ab") + "q",
+         CStdioFileEx::kUnicodeRead,
+         {L"ab"}},
+        {"empty file", "", CStdioFileEx::kUnicodeRead, {}},
+        {"mark only", kBom, CStdioFileEx::kUnicodeRead, {}},
+        {"text probe finds the mark", kBom + Utf16le("hi\n"), CStdioFileEx::typeText, {L"hi"}},
+        {"narrow utf-8 with crlf",
+         "h\xC3\xA9\r\n\r\nx",
+         CStdioFileEx::typeText,
+         {L"h\u00e9", L"\n", L"x"}},
+        {"narrow invalid bytes replaced", "a\xFF\xC3", CStdioFileEx::modeRead, {L"a\uFFFD\uFFFD"}},
+    };
+    fs::path folder = test::FreshFolder("read_cases");
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(folder / "f", c.bytes);
+        EXPECT_EQ(ReadAll(folder / "f", c.flags), c.lines);
+    }
+}
+
+TEST(TextFile, OpenFailsForMissingFilesAndFolders) {
+    fs::path folder = test::FreshFolder("open_fail");
+    CStdioFileEx file;
+    EXPECT_FALSE(file.Open(folder / "missing", CStdioFileEx::kUnicodeRead));
+    EXPECT_FALSE(file.Open(folder, CStdioFileEx::kUnicodeRead));
+    EXPECT_FALSE(file.Open(folder / "no" / "such" / "f", CStdioFileEx::kUnicodeWrite));
+    EXPECT_FALSE(file.IsOpen());
+}
+
+TEST(TextFile, WriteReplacesOnlyOnCloseAndLeavesNoTemporaryFile) {
+    fs::path folder = test::FreshFolder("atomic");
+    fs::path path = folder / "p.psf";
+    ASSERT_TRUE(WriteAll(path, L"old\n"));
+    {
+        CStdioFileEx file;
+        ASSERT_TRUE(file.Open(path, CStdioFileEx::kUnicodeWrite));
+        file.WriteText(L"new\n");
+        EXPECT_EQ(ReadAll(path, CStdioFileEx::kUnicodeRead), std::vector<std::wstring>{L"old"});
+        // Destroyed without Close(): abandoned.
+    }
+    EXPECT_EQ(ReadAll(path, CStdioFileEx::kUnicodeRead), std::vector<std::wstring>{L"old"});
+    ASSERT_TRUE(WriteAll(path, L"new\n"));
+    EXPECT_EQ(ReadAll(path, CStdioFileEx::kUnicodeRead), std::vector<std::wstring>{L"new"});
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST(TextFile, FailingWriteLeavesTheOldFileIntact) {
+    fs::path folder = test::FreshFolder("disk_full");
+    fs::path path = folder / "p.psf";
+    ASSERT_TRUE(WriteAll(path, L"precious\n"));
+    const std::string before = ReadBytes(path);
+
+    // A file size limit makes writes fail as a full disk would.
+    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    bool closed = true;
+    bool threw = false;
+    {
+        CStdioFileEx file;
+        ASSERT_TRUE(file.Open(path, CStdioFileEx::kUnicodeWrite));
+        try {
+            for (int i = 0; i < 1000; ++i)
+                file.WriteText(std::wstring(100, L'z') + L"\n");
+            closed = file.Close();
+        } catch (const CFileException& e) {
+            threw = true;
+            EXPECT_EQ(e.cause(), CFileException::diskFull);
+            closed = file.Close();
+        }
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_TRUE(threw);
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST(TextFile, FailedRenameIsAFailedWrite) {
+    fs::path folder = test::FreshFolder("rename_fail");
+    fs::create_directories(folder / "taken" / "inner");
+    CStdioFileEx file;
+    ASSERT_TRUE(file.Open(folder / "taken", CStdioFileEx::kUnicodeWrite));
+    file.WriteText(L"x\n");
+    EXPECT_FALSE(file.Close());
+    EXPECT_TRUE(fs::is_directory(folder / "taken" / "inner"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST(TextFile, SymbolicLinkStaysALinkAndItsTargetIsWritten) {
+    fs::path folder = test::FreshFolder("symlink");
+    fs::create_directories(folder / "real");
+    ASSERT_TRUE(WriteAll(folder / "real" / "t.ini", L"old\n"));
+    fs::create_symlink("real/t.ini", folder / "link.ini");
+    ASSERT_TRUE(WriteAll(folder / "link.ini", L"new\n"));
+    EXPECT_TRUE(fs::is_symlink(folder / "link.ini"));
+    EXPECT_EQ(ReadAll(folder / "real" / "t.ini", CStdioFileEx::kUnicodeRead),
+              std::vector<std::wstring>{L"new"});
+}
+
+TEST(TextFile, KeepsPermissionsOfTheReplacedFile) {
+    fs::path path = test::FreshFolder("perms") / "f";
+    ASSERT_TRUE(WriteAll(path, L"a\n"));
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(WriteAll(path, L"b\n"));
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(TextFile, NarrowWriteIsUtf8) {
+    fs::path path = test::FreshFolder("narrow") / "f";
+    ASSERT_TRUE(WriteAll(path, L"\u00e9\n", CStdioFileEx::modeCreate | CStdioFileEx::modeWrite));
+    EXPECT_EQ(ReadBytes(path), "\xC3\xA9\n");
+}
+
+} // namespace
+} // namespace ferrox

@@ -1,0 +1,84 @@
+#include "platform/canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace ferrox {
+
+namespace {
+
+int HorizontalAlignment(unsigned format) {
+    if (format & DT_CENTER)
+        return Qt::AlignHCenter;
+    if (format & DT_RIGHT)
+        return Qt::AlignRight;
+    return Qt::AlignLeft;
+}
+
+int VerticalAlignment(unsigned format) {
+    if (!(format & DT_SINGLELINE))
+        return Qt::AlignTop;
+    if (format & DT_VCENTER)
+        return Qt::AlignVCenter;
+    if (format & DT_BOTTOM)
+        return Qt::AlignBottom;
+    return Qt::AlignTop;
+}
+
+} // namespace
+
+void Canvas::FillRect(const QRect& rect, ColorRef colour) {
+    painter_.fillRect(rect, ToQColor(colour));
+}
+
+void Canvas::FrameRect(const QRect& rect, ColorRef colour) {
+    if (rect.isEmpty())
+        return;
+    const QColor c = ToQColor(colour);
+    painter_.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), c);
+    painter_.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), c);
+    painter_.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), c);
+    painter_.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), c);
+}
+
+void Canvas::SetPixel(int x, int y, ColorRef colour) {
+    painter_.fillRect(QRect(x, y, 1, 1), ToQColor(colour));
+}
+
+void Canvas::DrawImage(const QImage& image, const QRect& source, const QRect& dest,
+                       Interpolation mode) {
+    const QRect src = source.intersected(image.rect());
+    if (image.isNull() || src.isEmpty() || dest.isEmpty())
+        return;
+    painter_.save();
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, mode == Interpolation::Smooth);
+    painter_.drawImage(dest, image, src);
+    painter_.restore();
+}
+
+void Canvas::DrawImage(const QImage& image, const QRect& dest, Interpolation mode) {
+    DrawImage(image, image.rect(), dest, mode);
+}
+
+void Canvas::DrawText(const QString& text, const QRect& rect, unsigned format, ColorRef colour,
+                      const QFont& font) {
+    if (text.isEmpty() || rect.isEmpty())
+        return;
+    painter_.save();
+    painter_.setFont(font);
+    painter_.setPen(ToQColor(colour));
+    int flags = HorizontalAlignment(format) | VerticalAlignment(format);
+    QString shown = text;
+    if (format & DT_SINGLELINE) {
+        flags |= Qt::TextSingleLine;
+        if (format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS))
+            shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, rect.width());
+    } else if (format & DT_WORDBREAK) {
+        flags |= Qt::TextWordWrap;
+    }
+    painter_.setClipRect(rect, Qt::IntersectClip);
+    painter_.drawText(rect, flags, shown);
+    painter_.restore();
+}
+
+} // namespace ferrox

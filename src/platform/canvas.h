@@ -1,0 +1,61 @@
+#pragma once
+// The drawing surface every window and control paints on. Qt's backing store already buffers
+// the window, so a Canvas draws straight into the paint event's painter (or into an image).
+
+#include "platform/colour.h"
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+
+namespace ferrox {
+
+// Text layout flags, with the values stored and passed around by the dialogs.
+enum TextFormat : unsigned {
+    DT_LEFT = 0x0,
+    DT_TOP = 0x0,
+    DT_CENTER = 0x1,
+    DT_RIGHT = 0x2,
+    DT_VCENTER = 0x4,
+    DT_BOTTOM = 0x8,
+    DT_WORDBREAK = 0x10,
+    DT_SINGLELINE = 0x20,
+    DT_NOPREFIX = 0x800,
+    DT_END_ELLIPSIS = 0x8000,
+    DT_WORD_ELLIPSIS = 0x40000,
+};
+
+enum class Interpolation { Nearest, Smooth };
+
+class Canvas {
+public:
+    explicit Canvas(QPainter& painter) : painter_(painter) {}
+
+    QPainter& painter() { return painter_; }
+
+    void FillRect(const QRect& rect, ColorRef colour);
+    // A one-pixel outline just inside rect.
+    void FrameRect(const QRect& rect, ColorRef colour);
+    void SetPixel(int x, int y, ColorRef colour);
+
+    // Draws the source pixels of image into dest, scaled. A null image or an empty source
+    // draws nothing: a missing skin must never stop a paint.
+    void DrawImage(const QImage& image, const QRect& source, const QRect& dest,
+                   Interpolation mode = Interpolation::Nearest);
+    void DrawImage(const QImage& image, const QRect& dest,
+                   Interpolation mode = Interpolation::Nearest);
+
+    // Transparent text in rect. Vertical centring and bottom alignment apply to single lines
+    // only; word break wraps at spaces; either ellipsis flag shortens a single line that does
+    // not fit.
+    void DrawText(const QString& text, const QRect& rect, unsigned format, ColorRef colour,
+                  const QFont& font);
+
+private:
+    QPainter& painter_;
+};
+
+} // namespace ferrox

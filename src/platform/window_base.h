@@ -1,0 +1,133 @@
+#pragma once
+// The window every dialog and popup of the program is built on: a top-level QWidget with a
+// message map, synchronous and queued messages, timers by ID, a modal run with a result, and
+// mouse input delivered as plain handler calls in client coordinates.
+
+#include "platform/messages.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+
+class QEventLoop;
+class QTimer;
+
+namespace ferrox {
+
+class Canvas;
+
+enum class TimerMode { Repeating, SingleShot };
+
+class WindowBase : public QWidget {
+public:
+    explicit WindowBase(QWidget* parent = nullptr,
+                        Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint);
+    ~WindowBase() override;
+
+    WindowBase(const WindowBase&) = delete;
+    WindowBase& operator=(const WindowBase&) = delete;
+
+    // --- messages ---
+    // Binds a message number to a handler; a later registration for the same number replaces
+    // the earlier one.
+    void onMessage(unsigned message, MessageHandler handler);
+    // Runs the handler now, on the calling (user-interface) thread; 0 when nothing handles it.
+    LResult SendMessage(unsigned message, WParam wParam = 0, LParam lParam = 0);
+    // Queues the message; safe from any thread. Pending messages die with the window.
+    bool PostMessage(unsigned message, WParam wParam = 0, LParam lParam = 0);
+
+    // --- timers ---
+    // Starts (or restarts with the new period) the timer with this ID.
+    void SetTimer(unsigned id, int milliseconds, TimerMode mode = TimerMode::Repeating);
+    bool KillTimer(unsigned id);
+    bool IsTimerActive(unsigned id) const;
+    // Handler run by the default OnTimer for this ID.
+    void onTimer(unsigned id, std::function<void()> handler);
+
+    // --- dialog life ---
+    // Initialises the window once (OnInitDialog) without entering a loop. Tests and modeless
+    // users drive the window from here with events.
+    bool Create();
+    // Initialises if needed and runs a nested event loop until EndDialog; returns its result.
+    int RunModal();
+    void EndDialog(int result);
+    bool IsEnded() const { return ended_; }
+    int Result() const { return result_; }
+    bool InModalLoop() const { return loop_ != nullptr; }
+
+    // --- painting ---
+    virtual void InvalidateRect(const QRect& rect);
+    virtual void Invalidate();
+
+    // --- mouse ---
+    // Asks for one OnMouseHover after the pointer rests hoverMilliseconds, and for OnMouseLeave
+    // when it leaves; both requests end once delivered.
+    bool TrackMouseEvent(int hoverMilliseconds);
+    bool IsTrackingMouse() const { return trackLeave_; }
+    // A held left button already sends every move and the release to the window that took the
+    // press; capture only records that the window wants them.
+    void SetCapture() { captured_ = true; }
+    void ReleaseCapture() { captured_ = false; }
+    bool HasCapture() const { return captured_; }
+    // Lets the user move the window with the held left button: the window manager's own move
+    // where there is one, else the window follows the pointer until the release.
+    bool StartWindowDrag(const QPoint& globalPos);
+    bool IsWindowDragging() const { return dragging_; }
+    // Pointer position in client coordinates, as last seen by this window.
+    QPoint CursorPos() const { return lastPointer_; }
+
+protected:
+    // Every sent or posted message passes here; the default runs the message map, then the
+    // built-in handling (WM_CLOSE ends the dialog).
+    virtual LResult WindowProc(unsigned message, WParam wParam, LParam lParam);
+    // Once, from Create or RunModal. The default shows the window.
+    virtual bool OnInitDialog();
+    virtual void OnTimer(unsigned id);
+    virtual void OnClose();
+    virtual void OnPaint(Canvas& canvas, const QRect& updateRect);
+
+    virtual void OnMouseMove(int, int) {}
+    virtual void OnLButtonDown(int, int) {}
+    virtual void OnLButtonUp(int, int) {}
+    virtual void OnLButtonDblClk(int, int) {}
+    virtual void OnRButtonDown(int, int) {}
+    virtual void OnRButtonUp(int, int) {}
+    // delta: multiples of 120 per notch, positive away from the user.
+    virtual void OnMouseWheel(int, int, int) {}
+    virtual void OnMouseHover(int, int) {}
+    virtual void OnMouseLeave() {}
+
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void rememberPointer(const QPoint& pos);
+    void hoverElapsed();
+
+    std::map<unsigned, MessageHandler> messageMap_;
+    std::map<unsigned, std::function<void()>> timerMap_;
+    std::map<unsigned, QTimer*> timers_; // children of this window
+    QEventLoop* loop_ = nullptr;
+    bool initialised_ = false;
+    bool ended_ = false;
+    int result_ = 0;
+
+    QTimer* hoverTimer_ = nullptr;
+    bool trackLeave_ = false;
+    bool captured_ = false;
+    bool dragging_ = false;
+    QPoint dragOffset_;
+    QPoint lastPointer_{-1, -1};
+};
+
+} // namespace ferrox

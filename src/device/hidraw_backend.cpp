@@ -1,0 +1,33 @@
+#include "device/hidraw_backend.h"
+
+#include "device/hidraw_enumeration.h"
+#include "device/hidraw_handle.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace ferrox {
+
+HidrawBackend::HidrawBackend(std::filesystem::path classRoot, std::filesystem::path devRoot)
+    : classRoot_(std::move(classRoot)), devRoot_(std::move(devRoot)) {}
+
+std::vector<HidInterfaceInfo> HidrawBackend::enumerate() {
+    std::vector<HidInterfaceInfo> infos;
+    for (auto& entry : EnumerateHidraw(classRoot_, devRoot_))
+        infos.push_back(std::move(entry.info));
+    return infos;
+}
+
+std::unique_ptr<HidHandle> HidrawBackend::open(const std::wstring& path) {
+    for (auto& entry : EnumerateHidraw(classRoot_, devRoot_)) {
+        if (entry.info.path != path)
+            continue;
+        const int fd = ::open(entry.node.c_str(), O_RDWR | O_CLOEXEC);
+        if (fd < 0)
+            return nullptr;
+        return HidrawHandle::adopt(fd, std::move(entry.info), std::move(entry.inputReportIds));
+    }
+    return nullptr;
+}
+
+} // namespace ferrox

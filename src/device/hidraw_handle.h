@@ -1,0 +1,34 @@
+#pragma once
+// An open hidraw node, restricted to one top-level collection.
+
+#include "device/hid_backend.h"
+
+#include <vector>
+
+namespace ferrox {
+
+class HidrawHandle : public HidHandle {
+public:
+    // Takes ownership of fd; nullptr when the wake-up descriptor cannot be made.
+    static std::unique_ptr<HidrawHandle> adopt(int fd, HidInterfaceInfo info,
+                                               std::vector<uint8_t> inputReportIds);
+    ~HidrawHandle() override;
+
+    const HidInterfaceInfo& info() const override { return info_; }
+    bool setFeature(std::span<const uint8_t> report) override;
+    bool getFeature(std::span<uint8_t> report) override;
+    HidReadResult readInput(std::span<uint8_t> buffer) override;
+    void interruptRead() override;
+
+private:
+    HidrawHandle(int fd, int wakeFd, HidInterfaceInfo info, std::vector<uint8_t> inputReportIds);
+    bool acceptsReport(uint8_t id) const;
+
+    int fd_;
+    int wakeFd_;
+    HidInterfaceInfo info_;
+    std::vector<uint8_t> inputReportIds_;
+    bool numbered_;
+};
+
+} // namespace ferrox

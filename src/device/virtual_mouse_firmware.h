@@ -1,0 +1,106 @@
+#pragma once
+// The simulated firmware behind the virtual mouse: keeps what the setting commands write,
+// reassembles macros from their chunks, answers the status query, sends the 05 06 notice when
+// its own DPI button or report rate changes, and can be made to misbehave on purpose.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "device/frame.h"
+#include "device/virtual_firmware.h"
+
+namespace ferrox {
+
+struct VirtualMouseState {
+    std::array<uint8_t, 18> dpi{};
+    std::array<uint8_t, 24> dpiColours{};
+    uint8_t rateCode = 0x02;
+    std::array<uint8_t, 2> liftHeight{2, 0};
+    uint8_t debounce = 12;
+    std::vector<uint8_t> lighting; // the last lighting payload, as sent
+    std::array<uint8_t, 2> power{6, 0};
+    uint8_t motionWakeup = 1;
+    std::array<std::array<uint8_t, 3>, 7> keys{}; // by device position
+    std::array<std::vector<uint8_t>, 16> macros;  // command bytes, by device macro slot
+    // What the hardware is, not what it was told.
+    std::array<uint8_t, 4> signature{'T', '7', 'Q', '5'};
+    uint8_t sensorCode = 0x25;
+    uint8_t battery = 80;
+    uint8_t chargeState = 0;
+    uint8_t accessFlag = 1;
+    uint32_t factoryResets = 0;
+
+    // A freshly reset mouse: its settings, keeping what the hardware is.
+    void resetSettings();
+    static VirtualMouseState Defaults();
+
+    uint8_t dpiLevel() const { return dpi[0] >> 4; } // 1-based
+    uint8_t dpiEnableMask() const { return dpi[1]; }
+
+    std::string serialize() const;
+    // False when text is not a saved state; the state is then left as it was.
+    [[nodiscard]] bool parse(const std::string& text);
+};
+
+class VirtualMouseFirmware : public VirtualFirmware {
+public:
+    VirtualMouseFirmware();
+
+    bool onSetFeature(std::span<const uint8_t> report) override;
+    bool onGetFeature(std::span<uint8_t> report) override;
+    void setInputSink(InputSink sink) override;
+
+    // Every feature report written to the command interface, valid or not, in order.
+    std::vector<Frame> frames() const;
+    void clearFrames();
+    VirtualMouseState state() const;
+    void setState(const VirtualMouseState& state);
+
+    // The mouse's own controls.
+    void pressDpiButton(); // next enabled level, then the 05 06 notice
+    void changeReportRate(uint8_t rateCode);
+
+    // Faults.
+    // After `frames` more writes the mouse is gone: writes and reads fail, no more input
+    // reports, and onUnplug runs (the virtual backend drops the device there).
+    void unplugAfter(int frames, std::function<void()> onUnplug = {});
+    void replug();
+    void setFailWrites(bool fail);
+    void setEmptyAnswers(int count); // the next `count` answers have payload length 0
+    void sendGarbageInput();
+    void setSensorCode(uint8_t code);
+    void setBattery(uint8_t level, uint8_t chargeState);
+    void setAccessFlag(uint8_t flag);
+
+    // For --simulate-state FILE. Saving writes a new file and renames it over the old one.
+    [[nodiscard]] bool saveState(const std::filesystem::path& file) const;
+    [[nodiscard]] bool loadState(const std::filesystem::path& file);
+
+private:
+    static bool validFrame(std::span<const uint8_t> report);
+    void apply(const Frame& frame);
+    void applyMacroChunk(const Frame& frame);
+    Frame statusAnswer(uint8_t sequence);
+    void emit(std::vector<uint8_t> report);
+
+    mutable std::mutex mutex_;
+    VirtualMouseState state_;
+    std::vector<Frame> frames_;
+    InputSink sink_;
+    Frame answer_{};
+    bool answerReady_ = false;
+    // Run of consecutive macro chunks: the slot it is for, or -1 after any other frame.
+    int uploadSlot_ = -1;
+    bool unplugged_ = false;
+    int framesUntilUnplug_ = -1;
+    std::function<void()> onUnplug_;
+    bool failWrites_ = false;
+    int emptyAnswers_ = 0;
+};
+
+} // namespace ferrox

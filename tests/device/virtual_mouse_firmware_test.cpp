@@ -1,0 +1,154 @@
+// The virtual mouse's firmware: frame checks, state, macro reassembly, notices, state files.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "device/virtual_mouse_firmware.h"
+
+namespace ferrox {
+namespace {
+
+bool write(VirtualMouseFirmware& fw, uint8_t command, std::vector<uint8_t> payload,
+           uint8_t byte5 = 0x01) {
+    return fw.onSetFeature(BuildFrame(command, payload, byte5));
+}
+
+TEST(VirtualMouseFirmware, IgnoresMalformedFramesButRecordsThem) {
+    VirtualMouseFirmware fw;
+    Frame badId = BuildFrame(cmd::ReportRate, std::vector<uint8_t>{0x01});
+    badId[0] = 0x0D;
+    Frame badByte1 = BuildFrame(cmd::ReportRate, std::vector<uint8_t>{0x01});
+    badByte1[1] = 0x00;
+    Frame tooLong = BuildFrame(cmd::ReportRate, std::vector<uint8_t>{0x01});
+    tooLong[6] = 27;
+    for (const Frame& f : {badId, badByte1, tooLong}) {
+        EXPECT_TRUE(fw.onSetFeature(f));
+    }
+    const uint8_t shortReport[] = {0x0C, 0x01, 0x07};
+    EXPECT_TRUE(fw.onSetFeature(shortReport));
+    EXPECT_EQ(fw.state().rateCode, 0x02);
+    EXPECT_EQ(fw.frames().size(), 4u);
+}
+
+TEST(VirtualMouseFirmware, AppliesSettingCommands) {
+    VirtualMouseFirmware fw;
+    write(fw, cmd::KeyFunction, {3, 0x70, 0x01, 0x06});
+    write(fw, cmd::ReportRate, {0x01});
+    write(fw, cmd::Lighting, {0x03, 0x22, 0xFF, 0x00, 0xFF});
+    write(fw, cmd::PowerSaving, {10, 1});
+    write(fw, cmd::MotionWakeup, {0});
+    auto s = fw.state();
+    EXPECT_EQ(s.keys[3], (std::array<uint8_t, 3>{0x70, 0x01, 0x06}));
+    EXPECT_EQ(s.rateCode, 0x01);
+    EXPECT_EQ(s.lighting, (std::vector<uint8_t>{0x03, 0x22, 0xFF, 0x00, 0xFF}));
+    EXPECT_EQ(s.power, (std::array<uint8_t, 2>{10, 1}));
+    EXPECT_EQ(s.motionWakeup, 0);
+
+    write(fw, cmd::FactoryReset, {0xFF});
+    s = fw.state();
+    EXPECT_EQ(s.rateCode, 0x02);
+    EXPECT_EQ(s.keys[3], (std::array<uint8_t, 3>{0x10, 0x08, 0x00}));
+    EXPECT_EQ(s.factoryResets, 1u);
+}
+
+TEST(VirtualMouseFirmware, ReassemblesMacrosFromRunsOfChunks) {
+    VirtualMouseFirmware fw;
+    // 17 chunks for slot 2: the 4-bit index and count repeat, arrival order decides.
+    std::vector<uint8_t> expected;
+    for (int i = 0; i < 17; ++i) {
+        std::vector<uint8_t> payload{0x02};
+        for (int b = 0; b < 25; ++b) {
+            payload.push_back(static_cast<uint8_t>(i * 25 + b));
+        }
+        expected.insert(expected.end(), payload.begin() + 1, payload.end());
+        write(fw, cmd::MacroChunk, payload, static_cast<uint8_t>((i << 4) | (17 & 0x0F)));
+    }
+    EXPECT_EQ(fw.state().macros[2], expected);
+
+    // A new run for the same slot replaces it; an empty macro is one chunk of length 1.
+    write(fw, cmd::ReportRate, {0x01});
+    write(fw, cmd::MacroChunk, {0x02, 0xAA, 0xBB, 0xCC});
+    write(fw, cmd::MacroChunk, {0x03});
+    EXPECT_EQ(fw.state().macros[2], (std::vector<uint8_t>{0xAA, 0xBB, 0xCC}));
+    EXPECT_TRUE(fw.state().macros[3].empty());
+}
+
+TEST(VirtualMouseFirmware, DpiButtonCyclesEnabledLevelsAndSendsTheNotice) {
+    VirtualMouseFirmware fw;
+    std::vector<std::vector<uint8_t>> sent;
+    fw.setInputSink([&](std::vector<uint8_t> r) { sent.push_back(std::move(r)); });
+    std::vector<uint8_t> dpi(18, 0);
+    dpi[0] = 0x33; // three levels, current level 3 (1-based)
+    dpi[1] = 0x85; // levels 0, 2, 7
+    write(fw, cmd::DpiLevels, dpi);
+    fw.pressDpiButton();
+    fw.pressDpiButton();
+    fw.changeReportRate(0x08);
+    ASSERT_EQ(sent.size(), 3u);
+    EXPECT_EQ(sent[0][4], 8);
+    EXPECT_EQ(sent[1][4], 1);
+    EXPECT_EQ(sent[2][3], 0x08);
+    EXPECT_EQ(sent[0][0], 0x05);
+    EXPECT_EQ(sent[0][1], 0x06);
+}
+
+TEST(VirtualMouseFirmware, AnswersTheStatusQuery) {
+    VirtualMouseFirmware fw;
+    write(fw, cmd::StatusQuery, {});
+    Frame answer = PreparedAnswerBuffer();
+    ASSERT_TRUE(fw.onGetFeature(answer));
+    EXPECT_EQ(answer[2], 0x20);
+    EXPECT_EQ(answer[3], 0x00);
+    EXPECT_NE(answer[6], 0);
+    EXPECT_EQ(std::string(answer.begin() + 8, answer.begin() + 12), "T7Q5");
+    EXPECT_EQ(answer[15], 0x25);
+    EXPECT_EQ(answer[18], 80);
+    EXPECT_EQ(answer[19], 0);
+    EXPECT_EQ(answer[21], 1);
+}
+
+TEST(VirtualMouseFirmware, UnplugMidwayFailsEveryLaterWrite) {
+    VirtualMouseFirmware fw;
+    bool unplugged = false;
+    fw.unplugAfter(2, [&] { unplugged = true; });
+    EXPECT_TRUE(write(fw, cmd::ReportRate, {0x01}));
+    EXPECT_TRUE(write(fw, cmd::Debounce, {4}));
+    EXPECT_FALSE(write(fw, cmd::Debounce, {8}));
+    EXPECT_FALSE(write(fw, cmd::Debounce, {8}));
+    EXPECT_TRUE(unplugged);
+    EXPECT_EQ(fw.state().debounce, 4);
+    fw.replug();
+    EXPECT_TRUE(write(fw, cmd::Debounce, {8}));
+}
+
+TEST(VirtualMouseFirmware, StateSurvivesAFileAndBadFilesAreRefused) {
+    const char* base = std::getenv("FERROX_DATA_DIR");
+    const auto dir = std::filesystem::path(base ? base : "/tmp") / "vm-state-test";
+    std::filesystem::create_directories(dir);
+    VirtualMouseFirmware fw;
+    write(fw, cmd::ReportRate, {0x01});
+    write(fw, cmd::MacroChunk, {0x01, 0x30, 0x00, 0x04});
+    fw.setBattery(55, 1);
+    ASSERT_TRUE(fw.saveState(dir / "mouse.state"));
+
+    VirtualMouseFirmware other;
+    ASSERT_TRUE(other.loadState(dir / "mouse.state"));
+    EXPECT_EQ(other.state().serialize(), fw.state().serialize());
+
+    for (const char* text :
+         {"", "something else\n", "ferrox-virtual-mouse 1\nrate 0102\n",
+          "ferrox-virtual-mouse 1\ndpi 01\n", "ferrox-virtual-mouse 1\nmacro99 01\n"}) {
+        std::ofstream(dir / "bad.state", std::ios::trunc) << text;
+        VirtualMouseFirmware fresh;
+        EXPECT_FALSE(fresh.loadState(dir / "bad.state")) << text;
+        EXPECT_EQ(fresh.state().serialize(), VirtualMouseState::Defaults().serialize());
+    }
+    EXPECT_FALSE(other.loadState(dir / "missing.state"));
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
+} // namespace ferrox

@@ -20,4 +20,21 @@ extern float DpiRatio;
 
 inline std::filesystem::path ConfigFolder() { return DataFolder / "config"; }
 
+// How the values above are found at start-up.
+
+// The folder the running executable lives in (empty when it cannot be told).
+std::filesystem::path ExecutableFolder();
+// exeFolder when it holds the shipped data (a build tree), else the installed share folder.
+std::filesystem::path ChooseProgramFolder(const std::filesystem::path& exeFolder,
+                                          const std::filesystem::path& installedShare);
+// override (--data-dir) when given, else FERROX_DATA_DIR, else $XDG_CONFIG_HOME (default
+// ~/.config) + "/GamingMouseData20220725A"; made absolute, links left as they are.
+std::filesystem::path ChooseDataFolder(const std::filesystem::path& override = {});
+// Creates folder and its "config" subfolder where missing. Failures are not reported here:
+// the file operations that follow fail in their own way.
+void CreateDataFolder(const std::filesystem::path& folder);
+// From the full-screen work area in logical pixels: 2.0 above 2400 x 1600, 1.5 above
+// 1800 x 1200, otherwise 1.0.
+float ChooseUiScale(int width, int height);
+
 } // namespace ferrox

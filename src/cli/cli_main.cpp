@@ -1,0 +1,69 @@
+// ferroxctl: the mouse's settings from the command line.
+
+#include "cli/cli_options.h"
+#include "cli/command_table.h"
+#include "settings/app_globals.h"
+
+#include <iostream>
+
+namespace ferrox {
+namespace {
+
+void PrintUsage(std::ostream& out) {
+    out << "Usage: ferroxctl [OPTION]... COMMAND [ARG]...\n"
+           "Reads and changes the settings of the mouse and its receiver.\n\n"
+           "Options:\n"
+           "  --simulate[=KIND]      use the virtual mouse: wired, receiver or both (default)\n"
+           "  --simulate-state FILE  keep the virtual mouse's settings in FILE between runs\n"
+           "  --data-dir DIR         keep configuration and profiles in DIR\n"
+           "                         (default $FERROX_DATA_DIR, else\n"
+           "                         ~/.config/GamingMouseData20220725A)\n"
+           "  --json                 print machine-readable output\n"
+           "  --trace                show the reports exchanged with the device\n"
+           "  --help                 show this help and exit\n"
+           "  --version              show the version and exit\n\n"
+           "Commands:\n";
+    for (const CliCommand& c : CommandTable())
+        out << "  " << c.name << std::string(c.name.size() < 20 ? 20 - c.name.size() : 1, ' ')
+            << c.summary << "\n";
+}
+
+int Run(int argc, char** argv) {
+    CliContext context(std::cout, std::cerr);
+    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    std::string command;
+    std::string error;
+    switch (ParseCommandLine(args, context, command, error)) {
+    case CliParse::Error:
+        std::cerr << "ferroxctl: " << error << " (try ferroxctl --help)\n";
+        return kExitUsage;
+    case CliParse::Help:
+        PrintUsage(std::cout);
+        return kExitOk;
+    case CliParse::Version:
+        std::cout << "ferroxctl " FERROX_VERSION "\n";
+        return kExitOk;
+    case CliParse::Run:
+        break;
+    }
+    if (command.empty()) {
+        std::cerr << "ferroxctl: no command given (try ferroxctl --help)\n";
+        return kExitUsage;
+    }
+    const CliCommand* found = FindCommand(command);
+    if (!found) {
+        std::cerr << "ferroxctl: unknown command " << command << " (try ferroxctl --help)\n";
+        return kExitUsage;
+    }
+    ProgramFolder = ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR);
+    DataFolder = ChooseDataFolder(context.dataDir);
+    CreateDataFolder(DataFolder);
+    return found->run(context);
+}
+
+} // namespace
+} // namespace ferrox
+
+int main(int argc, char** argv) {
+    return ferrox::Run(argc, argv);
+}

@@ -1,0 +1,27 @@
+#include "cli/command_table.h"
+
+#include <algorithm>
+
+namespace ferrox {
+
+int CmdDevices(CliContext& context);
+
+namespace {
+
+constexpr CliCommand kCommands[] = {
+    {"devices", CmdDevices, "list the mouse's and the receiver's HID interfaces"},
+};
+
+} // namespace
+
+std::span<const CliCommand> CommandTable() {
+    return kCommands;
+}
+
+const CliCommand* FindCommand(std::string_view name) {
+    const auto it = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                 [&](const CliCommand& c) { return c.name == name; });
+    return it == std::end(kCommands) ? nullptr : &*it;
+}
+
+} // namespace ferrox

@@ -1,0 +1,326 @@
+#include "ui/dlg_base.h"
+
+#include "settings/app_globals.h"
+#include "ui/open_dialog_table.h"
+#include "ui/skin_images.h"
+#include "ui/ui_font.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace ferrox {
+
+namespace {
+
+// Frames are laid out for the main window's design size; the prepared surface always maps
+// this source rectangle, whatever the frame's own size.
+constexpr int FrameSourceWidth = 1127;
+constexpr int FrameSourceHeight = 740;
+
+const QRect NoPressRect(QPoint(-1, -1), QPoint(-2, -2));
+
+} // namespace
+
+CDlgBase::CDlgBase(QWidget* parent) : WindowBase(parent), pressRect_(NoPressRect) {}
+
+CDlgBase::~CDlgBase() {
+    UnregisterOpenDialog(this);
+}
+
+void CDlgBase::addControl(int layer, std::unique_ptr<CControlBase> control) {
+    if (layer < 0 || layer >= ControlLayerCount || !control)
+        return;
+    layers_[layer].push_back(std::move(control));
+}
+
+const std::vector<std::unique_ptr<CControlBase>>& CDlgBase::Layer(int layer) const {
+    return layers_[std::clamp(layer, 0, ControlLayerCount - 1)];
+}
+
+CControlBase* CDlgBase::FindControl(int id) const {
+    for (const auto& layer : layers_)
+        for (const auto& control : layer)
+            if (control->Id() == id)
+                return control.get();
+    return nullptr;
+}
+
+void CDlgBase::SetLayerShown(int layer, int shown) {
+    if (layer < 0 || layer >= ControlLayerCount)
+        return;
+    for (const auto& control : layers_[layer])
+        control->SetShown(shown);
+}
+
+void CDlgBase::ReleaseControlImages() {
+    for (const auto& layer : layers_)
+        for (const auto& control : layer)
+            control->ReleaseImages();
+}
+
+void CDlgBase::SetDesignSize(int width, int height) {
+    windowWidth_ = static_cast<int>(width * UiScale);
+    windowHeight_ = static_cast<int>(height * UiScale);
+}
+
+bool CDlgBase::RegisterAsOpenDialog() {
+    return RegisterOpenDialog(this);
+}
+
+// --- frame ---
+
+bool CDlgBase::LoadFrameBitmap(int resourceId) {
+    const QImage frame = LoadFrameResource(resourceId);
+    if (frame.isNull())
+        return false;
+    prepareFrame(frame);
+    return true;
+}
+
+bool CDlgBase::LoadFrameImage(std::string_view relativePath) {
+    const QImage frame = ferrox::LoadFrameImage(relativePath);
+    if (frame.isNull())
+        return false;
+    prepareFrame(frame);
+    return true;
+}
+
+void CDlgBase::prepareFrame(const QImage& frame) {
+    frameWidth_ = frame.width();
+    frameHeight_ = frame.height();
+    frameInset_ = (windowWidth_ > frameWidth_ || windowHeight_ > frameHeight_)
+                      ? std::min(std::min(frameWidth_, 100), frameHeight_)
+                      : 0;
+    backgroundColour_ = AverageColour(frame);
+
+    frameSurface_ = QImage(frameWidth_, frameHeight_, QImage::Format_RGB32);
+    frameSurface_.fill(Qt::black);
+    // The whole fixed source rectangle is stretched to the destination; a smaller frame only
+    // covers its share of it.
+    const double destWidth = (frameWidth_ - frameInset_) * UiScale;
+    const double destHeight = (frameHeight_ - frameInset_) * UiScale;
+    const int sourceWidth = std::min(frameWidth_, FrameSourceWidth);
+    const int sourceHeight = std::min(frameHeight_, FrameSourceHeight);
+    QPainter painter(&frameSurface_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(0, 0, destWidth * sourceWidth / FrameSourceWidth,
+                             destHeight * sourceHeight / FrameSourceHeight),
+                      frame, QRectF(0, 0, sourceWidth, sourceHeight));
+}
+
+// --- popups ---
+
+void CDlgBase::SetPopup(int slot, WindowBase* popup) {
+    if (slot >= 0 && slot < PopupSlotCount)
+        popups_[slot] = popup;
+}
+
+WindowBase* CDlgBase::Popup(int slot) const {
+    return (slot >= 0 && slot < PopupSlotCount) ? popups_[slot].data() : nullptr;
+}
+
+void CDlgBase::ClosePopup(int slot) {
+    if (slot < 0 || slot >= PopupSlotCount || !popups_[slot])
+        return;
+    if (activeControl_ && activeControl_ != hotControl_) {
+        activeControl_->ResetState(0);
+        activeControl_ = nullptr;
+    }
+    popups_[slot]->PostMessage(WM_CLOSE);
+    popups_[slot] = nullptr;
+}
+
+// --- initialisation and painting ---
+
+void CDlgBase::CreateControls(int, int, int, int) {}
+
+bool CDlgBase::OnInitDialog() {
+    if (QFile::exists(QStringLiteral(":/res/128.png")))
+        setWindowIcon(QIcon(QStringLiteral(":/res/128.png")));
+    setWindowTitle(QStringLiteral("Gaming Mouse"));
+    font_ = DialogFont(logicalDpiY());
+    setFixedSize(windowWidth_, windowHeight_);
+
+    // Placed before it is shown so it does not jump; on Wayland the position is only a request.
+    QRect around = parentWidget() ? parentWidget()->window()->geometry() : QRect();
+    if (around.isEmpty() && screen())
+        around = screen()->availableGeometry();
+    if (!around.isEmpty())
+        move(around.center() - QPoint(windowWidth_ / 2, windowHeight_ / 2));
+    show();
+    CreateControls(0, 0, windowWidth_, windowHeight_);
+    return true;
+}
+
+void CDlgBase::OnPaint(Canvas& canvas, const QRect& updateRect) {
+    PaintWindow(canvas, updateRect, isMinimized());
+}
+
+void CDlgBase::PaintWindow(Canvas& canvas, const QRect& updateRect, bool minimised) {
+    if (minimised) {
+        canvas.SetPixel(10, 10, 0xFFFFFF);
+        return;
+    }
+    updateRect_ = updateRect;
+    DrawDialog(canvas, QRect(0, 0, width(), height()));
+}
+
+void CDlgBase::DrawBackground(Canvas& canvas, const QRect& clientRect) {
+    canvas.FillRect(clientRect, backgroundColour_);
+    if (frameSurface_.isNull())
+        return;
+    const QRect copy(0, 0, std::min(frameSurface_.width(), clientRect.width()),
+                     std::min(frameSurface_.height(), clientRect.height()));
+    canvas.DrawImage(frameSurface_, copy, copy);
+}
+
+void CDlgBase::DrawDialog(Canvas& canvas, const QRect& clientRect) {
+    DrawBackground(canvas, clientRect);
+    DrawControls(canvas, updateRect_);
+}
+
+void CDlgBase::DrawControls(Canvas& canvas, const QRect& updateRect) {
+    for (const auto& layer : layers_)
+        for (const auto& control : layer)
+            if (control->IsDisplayed() && control->GetBounds().intersects(updateRect))
+                control->Draw(canvas);
+}
+
+// --- mouse routing ---
+
+void CDlgBase::repaint(CControlBase* control) {
+    if (control)
+        InvalidateRect(control->GetBounds());
+}
+
+CControlBase* CDlgBase::controlAt(int x, int y, int lastLayer) const {
+    for (int layer = 0; layer <= lastLayer; ++layer)
+        for (const auto& control : layers_[layer])
+            if (control->IsDisplayed() && control->Contains(x, y))
+                return control.get();
+    return nullptr;
+}
+
+void CDlgBase::OnMouseMove(int x, int y) {
+    if (!trackingOn_)
+        trackingOn_ = TrackMouseEvent(1);
+    if (hotControl_ && hotControl_->Contains(x, y) && trackingOn_) {
+        lastX_ = x;
+        lastY_ = y;
+        if (hotControl_->OnMouseMove(x, y))
+            repaint(hotControl_);
+        return;
+    }
+    // The pressed control keeps the pointer until the release.
+    if (buttonHeld_)
+        return;
+    lastX_ = x;
+    lastY_ = y;
+    CControlBase* found = nullptr;
+    for (const auto& layer : layers_)
+        for (const auto& control : layer) {
+            if (!control->IsDisplayed() || !control->TracksMouse())
+                continue;
+            control->OnMouseMove(x, y);
+            // Later layers and later controls are drawn on top, so they win.
+            if (control->Contains(x, y))
+                found = control.get();
+        }
+    repaint(hotControl_);
+    hotControl_ = found;
+    repaint(hotControl_);
+}
+
+void CDlgBase::OnMouseLeave() {
+    trackingOn_ = false;
+    if (buttonHeld_ || !hotControl_)
+        return;
+    const QPoint cursor = CursorPos();
+    const bool keep = isMaximized() && hotControl_->Contains(cursor.x(), cursor.y());
+    const QPoint passed = keep ? cursor : QPoint(-1, -1);
+    hotControl_->OnMouseMove(passed.x(), passed.y());
+    repaint(hotControl_);
+    hotControl_ = nullptr;
+}
+
+void CDlgBase::OnMouseHover(int x, int y) {
+    if (hotControl_ && hotControl_->Contains(x, y)) {
+        lastX_ = x;
+        lastY_ = y;
+        repaint(hotControl_);
+    }
+}
+
+void CDlgBase::OnLButtonDown(int x, int y) {
+    if (activeControl_ && activeControl_ != hotControl_) {
+        activeControl_->ResetState(0);
+        activeControl_ = nullptr;
+    }
+    if (hotControl_ && hotControl_->Contains(x, y)) {
+        CControlBase* pressed = hotControl_;
+        buttonHeld_ = true;
+        activeControl_ = pressed;
+        pressRect_ = pressed->GetBounds();
+        if (pressed->OnLButtonDown(x, y))
+            repaint(pressed);
+        if (!HasCapture())
+            SetCapture();
+        return;
+    }
+    pressRect_ = NoPressRect;
+    StartWindowDrag(mapToGlobal(QPoint(x, y)));
+}
+
+void CDlgBase::OnLButtonUp(int x, int y) {
+    if (HasCapture())
+        ReleaseCapture();
+    buttonHeld_ = false;
+    if (CControlBase* released = hotControl_) {
+        if (released->OnLButtonUp(x, y)) {
+            // The notification's handler may have taken the control away (a page switch).
+            if (!hotControl_) {
+                doubleClick_ = false;
+                pressRect_ = NoPressRect;
+                return;
+            }
+            if (released->RepaintsWindowOnRelease())
+                Invalidate();
+            else
+                repaint(released);
+        }
+    }
+    if (pressRect_.contains(x, y) || (hotControl_ && hotControl_->Contains(x, y))) {
+        lastX_ = x;
+        lastY_ = y;
+    } else {
+        lastX_ = -1;
+        lastY_ = -1;
+        hotControl_ = nullptr;
+    }
+    doubleClick_ = false;
+    pressRect_ = NoPressRect;
+}
+
+void CDlgBase::OnRButtonUp(int x, int y) {
+    if (hotControl_ && controlAt(x, y, 0)) {
+        if (hotControl_->OnRButtonUp(x, y))
+            repaint(hotControl_);
+    }
+}
+
+void CDlgBase::OnLButtonDblClk(int x, int y) {
+    CControlBase* found = hotControl_ ? controlAt(x, y, ControlLayerCount - 1) : nullptr;
+    if (!found)
+        return;
+    if (hotControl_->OnLButtonDblClk(x, y))
+        repaint(hotControl_);
+    pressRect_ = found->GetBounds();
+    doubleClick_ = true;
+}
+
+} // namespace ferrox

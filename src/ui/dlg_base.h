@@ -1,0 +1,122 @@
+#pragma once
+// The skinned dialog: a frameless window whose whole surface is painted by the program from a
+// frame image and the drawn controls it owns in seven layers. It routes the mouse to the
+// controls, lets the user drag the window by any point that is not a control, and receives
+// the controls' notifications as messages.
+
+#include "platform/colour.h"
+#include "platform/window_base.h"
+#include "ui/control_base.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace ferrox {
+
+class CDlgBase : public WindowBase {
+public:
+    static constexpr int ControlLayerCount = 7;
+    static constexpr int PopupSlotCount = 11;
+    static constexpr ColorRef DefaultBackground = 0xEFE2BA;
+
+    explicit CDlgBase(QWidget* parent = nullptr);
+    ~CDlgBase() override;
+
+    // The control with this ID, searching layer 0 first, each layer in insertion order.
+    CControlBase* FindControl(int id) const;
+    // Appends to the layer (0..6); the dialog owns the control from now on.
+    template <typename Control> Control* AddControl(int layer, std::unique_ptr<Control> control) {
+        Control* raw = control.get();
+        addControl(layer, std::unique_ptr<CControlBase>(std::move(control)));
+        return raw;
+    }
+    const std::vector<std::unique_ptr<CControlBase>>& Layer(int layer) const;
+    // Sets `shown` on every control of a layer (page switches).
+    void SetLayerShown(int layer, int shown);
+    void ReleaseControlImages();
+
+    bool LoadFrameBitmap(int resourceId);
+    bool LoadFrameImage(std::string_view relativePath);
+    ColorRef BackgroundColour() const { return backgroundColour_; }
+    int FrameInset() const { return frameInset_; }
+    QSize FrameSize() const { return QSize(frameWidth_, frameHeight_); }
+    const QFont& DialogTextFont() const { return font_; }
+
+    int WindowWidth() const { return windowWidth_; }
+    int WindowHeight() const { return windowHeight_; }
+    // Design size; the window becomes design × UiScale, truncated.
+    void SetDesignSize(int width, int height);
+
+    // --- popups: one slot per kind, guarded so a popup that deleted itself is never touched ---
+    void SetPopup(int slot, WindowBase* popup);
+    WindowBase* Popup(int slot) const;
+    // Resets the active control (unless it is under the pointer), asks the popup's window to
+    // close and forgets it.
+    void ClosePopup(int slot);
+
+    CControlBase* HotControl() const { return hotControl_; }
+    CControlBase* ActiveControl() const { return activeControl_; }
+    // Dialogs that hide the control under the pointer (a page switch) forget it here.
+    void ClearHotControl() { hotControl_ = nullptr; }
+    void SetActiveControl(CControlBase* control) { activeControl_ = control; }
+    QPoint LastPointer() const { return QPoint(lastX_, lastY_); }
+    bool ButtonHeld() const { return buttonHeld_; }
+
+    // The paint routine. A minimised window only ever gets its one pixel.
+    void PaintWindow(Canvas& canvas, const QRect& updateRect, bool minimised);
+
+    // Enters the dialog in OpenDialogTable; it leaves the table when destroyed.
+    bool RegisterAsOpenDialog();
+
+protected:
+    virtual void DrawDialog(Canvas& canvas, const QRect& clientRect);
+    virtual void DrawControls(Canvas& canvas, const QRect& updateRect);
+    virtual void CreateControls(int left, int top, int right, int bottom);
+    // Fills with the background colour and copies the prepared frame surface.
+    void DrawBackground(Canvas& canvas, const QRect& clientRect);
+
+    bool OnInitDialog() override;
+    void OnPaint(Canvas& canvas, const QRect& updateRect) override;
+    void OnMouseMove(int x, int y) override;
+    void OnMouseLeave() override;
+    void OnMouseHover(int x, int y) override;
+    void OnLButtonDown(int x, int y) override;
+    void OnLButtonUp(int x, int y) override;
+    void OnRButtonUp(int x, int y) override;
+    void OnLButtonDblClk(int x, int y) override;
+
+    int windowWidth_ = 2254;
+    int windowHeight_ = 1480;
+
+private:
+    void addControl(int layer, std::unique_ptr<CControlBase> control);
+    void prepareFrame(const QImage& frame);
+    CControlBase* controlAt(int x, int y, int lastLayer) const;
+    void repaint(CControlBase* control);
+
+    ColorRef backgroundColour_ = DefaultBackground;
+    QFont font_;
+    int frameWidth_ = 100;
+    int frameHeight_ = 100;
+    QImage frameSurface_;
+    int frameInset_ = 0;
+    bool trackingOn_ = false;
+    bool buttonHeld_ = false;
+    QRect updateRect_;
+    QRect pressRect_;
+    bool doubleClick_ = false;
+    int lastX_ = -1;
+    int lastY_ = -1;
+    std::array<std::vector<std::unique_ptr<CControlBase>>, ControlLayerCount> layers_;
+    CControlBase* hotControl_ = nullptr;
+    CControlBase* activeControl_ = nullptr;
+    std::array<QPointer<WindowBase>, PopupSlotCount> popups_;
+};
+
+} // namespace ferrox

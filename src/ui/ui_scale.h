@@ -1,0 +1,24 @@
+#pragma once
+// Design coordinates become window pixels by multiplying with UiScale and truncating.
+
+#include "settings/app_globals.h"
+
+#include <QRect>
+
+namespace ferrox {
+
+inline int Scaled(double design) {
+    return static_cast<int>(design * UiScale);
+}
+
+// A rectangle given by its design edges (right and bottom exclusive), scaled edge by edge.
+inline QRect ScaledRect(int left, int top, int right, int bottom) {
+    return QRect(QPoint(Scaled(left), Scaled(top)), QPoint(Scaled(right) - 1, Scaled(bottom) - 1));
+}
+
+// Edge-based rectangle (right and bottom exclusive) as a QRect.
+inline QRect EdgeRect(int left, int top, int right, int bottom) {
+    return QRect(left, top, right - left, bottom - top);
+}
+
+} // namespace ferrox

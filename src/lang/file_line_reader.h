@@ -1,0 +1,12 @@
+#pragma once
+// Lines of an open text file as a LineReader for the language parsers.
+
+#include "lang/language_parser.h"
+#include "settings/text_file.h"
+
+namespace ferrox {
+
+// A read error ends the reading like the end of the file; the line it was reading is dropped.
+LineReader FileLineReader(CStdioFileEx& file);
+
+} // namespace ferrox

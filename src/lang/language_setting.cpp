@@ -1,0 +1,63 @@
+#include "lang/language_setting.h"
+
+#include "lang/file_line_reader.h"
+#include "lang/language_parser.h"
+#include "settings/app_globals.h"
+#include "settings/text_file.h"
+
+#include <algorithm>
+#include <array>
+#include <system_error>
+
+namespace ferrox {
+
+namespace {
+
+constexpr std::array kShippedLanguages = {
+    LanguageChoice{L"EN", L"English"},
+    LanguageChoice{L"RU", L"Русский"},
+    LanguageChoice{L"UA", L"Українська"},
+};
+
+} // namespace
+
+std::span<const LanguageChoice> ShippedLanguages() {
+    return kShippedLanguages;
+}
+
+const LanguageChoice* FindShippedLanguage(std::wstring_view code) {
+    const auto found = std::find_if(kShippedLanguages.begin(), kShippedLanguages.end(),
+                                    [code](const auto& choice) { return choice.code == code; });
+    return found == kShippedLanguages.end() ? nullptr : &*found;
+}
+
+std::filesystem::path LanguageSettingPath() {
+    return ConfigFolder() / "LanSetting.ini";
+}
+
+std::wstring ReadLanguageCode(const std::filesystem::path& settingFile) {
+    CStdioFileEx file;
+    if (!file.Open(settingFile, CStdioFileEx::kUnicodeRead)) {
+        return {};
+    }
+    return ParseLanguageCode(FileLineReader(file));
+}
+
+bool WriteLanguageSetting(const std::filesystem::path& settingFile, std::wstring_view code) {
+    std::error_code error;
+    std::filesystem::create_directories(settingFile.parent_path(), error);
+    CStdioFileEx file;
+    if (!file.Open(settingFile, CStdioFileEx::kUnicodeWrite)) {
+        return false;
+    }
+    try {
+        file.WriteText(L"[ChangeLanguage]\n");
+        file.WriteText(L"Language=" + std::wstring(code) + L"\n");
+    } catch (const CFileException&) {
+        file.Abort();
+        return false;
+    }
+    return file.Close();
+}
+
+} // namespace ferrox

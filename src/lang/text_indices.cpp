@@ -1,0 +1,109 @@
+#include "lang/text_indices.h"
+
+#include <algorithm>
+#include <array>
+
+namespace ferrox {
+
+namespace {
+
+// Widths follow the design rectangles of the controls that show the texts: dialog buttons are
+// 65 to 69 pixels, the notice line 319, standard menu entries 156 inside their borders, the
+// insert-action menu 113, the lighting list 184, key buttons about 140 beside their arrow.
+constexpr std::array kTextsInUse = {
+    LanguageTextUse{0, 0, 0, "language name; \"中文\" selects the Chinese font"},
+    LanguageTextUse{1, 1, 69, "tray menu: show the window; profile chooser button"},
+    LanguageTextUse{2, 2, 156, "tray menu: exit"},
+    LanguageTextUse{3, 3, 160, "version line, followed by \":1.1.4\""},
+    LanguageTextUse{4, 5, 65, "OK and cancel buttons of the dialogs"},
+    LanguageTextUse{6, 7, 69, "bottom bar: send all settings again, firmware reset"},
+    LanguageTextUse{8, 8, 230, "macro manager button"},
+    LanguageTextUse{9, 9, 230, "title of the button panel"},
+    LanguageTextUse{10, 10, 220, "profile panel title; header of the profile list"},
+    LanguageTextUse{11, 14, 262, "section headers: DPI, lighting, report rate, pointer"},
+    LanguageTextUse{15, 15, 230, "battery panel title"},
+    LanguageTextUse{16, 18, 140, "battery legend: full, charging, low"},
+    LanguageTextUse{19, 19, 262, "lift-off section header"},
+    LanguageTextUse{20, 22, 113, "left, right, middle click: menus, default key names"},
+    LanguageTextUse{23, 36, 140, "function menu entries and key button names"},
+    LanguageTextUse{40, 43, 140, "DPI submenu; 40 and 41 default names of slots 5 and 6"},
+    LanguageTextUse{45, 55, 140, "multimedia submenu"},
+    LanguageTextUse{60, 69, 140, "office submenu"},
+    LanguageTextUse{75, 81, 140, "window control submenu"},
+    LanguageTextUse{85, 89, 150, "default profile names of slots 0..4"},
+    LanguageTextUse{90, 94, 156, "profile context menu: import, export, rename, remove"},
+    LanguageTextUse{100, 111, 184, "lighting effect names"},
+    LanguageTextUse{120, 121, 90, "lighting labels: brightness, speed"},
+    LanguageTextUse{122, 122, 210, "lighting label: colours"},
+    LanguageTextUse{123, 123, 90, "lighting label: direction"},
+    LanguageTextUse{130, 135, 200, "pointer settings labels"},
+    LanguageTextUse{140, 140, 840, "firmware reset question, two lines"},
+    LanguageTextUse{141, 141, 410, "add profile dialog title"},
+    LanguageTextUse{142, 143, 0, "profile import and export file dialog titles"},
+    LanguageTextUse{144, 144, 210, "edit profile dialog title"},
+    LanguageTextUse{145, 145, 319, "notice: five profiles already shown"},
+    LanguageTextUse{146, 146, 154, "progress text while settings are sent"},
+    LanguageTextUse{147, 147, 319, "notice: empty profile name"},
+    LanguageTextUse{150, 150, 0, "title of every notice (not drawn)"},
+    LanguageTextUse{151, 157, 319,
+                    "notices: left click, current profile, colours, no device, "
+                    "import failed"},
+    LanguageTextUse{170, 170, 210, "fire key dialog title"},
+    LanguageTextUse{171, 171, 210, "fire key: label of the first value"},
+    LanguageTextUse{172, 172, 175, "fire key: label of the second value"},
+    LanguageTextUse{173, 173, 700, "fire key: explanation, two lines"},
+    LanguageTextUse{174, 176, 319, "fire key and number field notices"},
+    LanguageTextUse{180, 180, 210, "shortcut capture dialog title"},
+    LanguageTextUse{190, 190, 60, "prefix of a macro's name on a key button"},
+    LanguageTextUse{191, 199, 150, "macro manager labels and record button"},
+    LanguageTextUse{200, 200, 100, "new macro button; last entry of the profile list"},
+    LanguageTextUse{201, 204, 100, "macro manager buttons"},
+    LanguageTextUse{205, 211, 113, "insert-action menu"},
+    LanguageTextUse{220, 221, 210, "delay and key editor titles"},
+    LanguageTextUse{222, 225, 290, "movement editor titles"},
+    LanguageTextUse{232, 237, 319, "macro manager notices"},
+    LanguageTextUse{238, 239, 290, "rename and new macro dialog titles"},
+    LanguageTextUse{240, 242, 319, "macro notices: no macro, name exists, empty name"},
+    LanguageTextUse{243, 244, 290, "new folder dialog title; macro name"},
+    LanguageTextUse{245, 252, 156, "macro manager context menu"},
+    LanguageTextUse{253, 256, 0, "macro export and import file dialog titles"},
+    LanguageTextUse{257, 257, 319, "notice: macro assigned to a button"},
+    LanguageTextUse{260, 260, 215, "button opening the desktop's mouse settings"},
+    LanguageTextUse{261, 264, 85, "report rate labels"},
+    LanguageTextUse{265, 265, 230, "power panel title"},
+    LanguageTextUse{266, 266, 150, "text before the power-down minutes"},
+    LanguageTextUse{267, 267, 60, "text after the power-down minutes"},
+    LanguageTextUse{268, 268, 200, "label: lighting off while moving"},
+    LanguageTextUse{270, 271, 47, "lift-off labels"},
+    LanguageTextUse{272, 272, 262, "debounce section header"},
+    LanguageTextUse{273, 273, 210, "DPI value dialog title"},
+    LanguageTextUse{274, 274, 200, "label: wake on motion"},
+};
+
+constexpr int kPixelsPerCharacter = 7;
+
+constexpr std::array kAddedTexts = {
+    AddedLanguageText{157, L"The profile file could not be imported."},
+};
+
+} // namespace
+
+std::span<const LanguageTextUse> LanguageTextsInUse() {
+    return kTextsInUse;
+}
+
+bool IsLanguageTextInUse(int index) {
+    return std::any_of(kTextsInUse.begin(), kTextsInUse.end(), [index](const auto& use) {
+        return index >= use.first && index <= use.last;
+    });
+}
+
+int MaxTextLength(const LanguageTextUse& use) {
+    return use.widthPx / kPixelsPerCharacter;
+}
+
+std::span<const AddedLanguageText> AddedLanguageTexts() {
+    return kAddedTexts;
+}
+
+} // namespace ferrox

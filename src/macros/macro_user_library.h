@@ -1,0 +1,26 @@
+#pragma once
+// The user's macro library: one per process, loaded at start-up from
+// config/MacroLibraryFile.mlf under DataFolder and saved when the macro manager closes.
+
+#include "macros/macro_library.h"
+
+#include <filesystem>
+
+namespace ferrox {
+
+MacroLibrary& UserMacroLibrary();
+// The macro manager's current selection, kept beside the library.
+MacroLocation& MacroManagerSelection();
+
+std::filesystem::path UserMacroLibraryPath();
+
+// Reads the user's library file into the library; the file's selection is ignored. A missing
+// file leaves the library empty. A damaged file loads what comes before the fault, and a copy
+// of it is kept as "MacroLibraryFile.mlf.damaged" so that the next save cannot cost the user
+// the rest. Returns whether the file was read cleanly.
+bool LoadUserMacroLibrary(MacroLibrary& library = UserMacroLibrary());
+// Writes the library with no selection; false when it could not be written (the old file is
+// then unchanged).
+[[nodiscard]] bool SaveUserMacroLibrary(const MacroLibrary& library = UserMacroLibrary());
+
+} // namespace ferrox

@@ -17,14 +17,6 @@ std::wstring LanguageFontFace = kChineseFace;
 int LanguageFontSize = kChineseHeight;
 int LanguageCharset = kChineseCharset;
 
-const std::wstring& LanguageText(int index) {
-    static const std::wstring empty;
-    if (index < 0 || index >= kLanguageTextCount) {
-        return empty;
-    }
-    return LanguageTable[static_cast<std::size_t>(index)];
-}
-
 LanguageFont DefaultLanguageFont() {
     return {kChineseFace, kChineseHeight, kChineseCharset};
 }

@@ -95,7 +95,9 @@ const SensorTable* FindSensor(SensorIdValue sensor) {
 } // namespace
 
 SensorIdValue SensorId = 0x3325;
-DpiStepTable DpiSteps;
+// The default sensor's table until one is built: an unknown sensor keeps the table it finds,
+// and that should be a usable one.
+DpiStepTable DpiSteps = *MakeDpiStepTable(0x3325);
 
 bool IsKnownSensor(SensorIdValue sensor) {
     return FindSensor(sensor) != nullptr;

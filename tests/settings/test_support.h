@@ -4,8 +4,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <string>
+#include <utility>
 
 namespace ferrox::test {
 
@@ -41,5 +43,15 @@ inline std::string Utf16le(const std::string& ascii) {
 }
 
 inline const std::string kBom = "\xFF\xFE";
+
+// A fixture of tests/settings/data as text, with each {NAME} replaced.
+inline std::string Fixture(const std::string& name,
+                           std::initializer_list<std::pair<std::string, std::string>> fills = {}) {
+    std::string text = ReadBytes(std::filesystem::path(FERROX_TEST_DATA_DIR) / name);
+    for (const auto& [key, value] : fills)
+        for (std::size_t at; (at = text.find("{" + key + "}")) != std::string::npos;)
+            text.replace(at, key.size() + 2, value);
+    return text;
+}
 
 } // namespace ferrox::test

@@ -1,0 +1,31 @@
+#pragma once
+// "config/config.ini": the configuration table as "[Setting]" and seventeen key=value lines.
+
+#include "settings/config_table.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ferrox {
+
+std::filesystem::path ConfigFilePath();
+
+// The table the lines describe, or nothing when they break a rule: first line exactly
+// "[Setting]", then at most 17 lines whose first "=" is neither first nor last. Pairs not
+// present stay empty.
+std::optional<std::array<KeyValuePair, ConfigPairCount>>
+ParseConfigLines(const std::vector<std::wstring>& lines);
+std::vector<std::wstring> FormatConfigLines(const std::array<KeyValuePair, ConfigPairCount>& table);
+
+// Start-up: reads the configuration (defaults and their file when it is missing or invalid),
+// the five profile files, and settles the sensor check. Profile files that exist are read
+// whether or not the configuration was valid. Returns whether the configuration file was read.
+bool LoadConfig();
+// "CurrentProfile" from the current slot, then the whole file. False when not written.
+bool SaveConfig();
+// The file from the table as it is. False when not written.
+bool WriteConfigFile();
+
+} // namespace ferrox

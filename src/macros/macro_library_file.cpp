@@ -196,15 +196,29 @@ private:
 
 } // namespace
 
+namespace {
+
+// Hands the text out piece by piece (the header, then one block at a time), so a file is
+// written without first building the whole text.
+void EmitMacroLibrary(const MacroLibrary& library, const MacroLocation& selection,
+                      const std::function<void(const std::wstring&)>& sink) {
+    std::wstring piece(kHeader);
+    piece += L"\nMacroKeyIndex=" + std::to_wstring(library.NextKeyIndex()) + L"\n";
+    piece += L"Select Locaton:" + LocationText(selection) + L"\n";
+    sink(piece);
+    for (int stage = 0; stage <= 2; ++stage)
+        library.ForEachUsed(stage, [&](const MacroLocation& l, const MacroItem& item) {
+            piece.clear();
+            AppendBlock(piece, l, item);
+            sink(piece);
+        });
+}
+
+} // namespace
+
 std::wstring FormatMacroLibrary(const MacroLibrary& library, const MacroLocation& selection) {
     std::wstring out;
-    out += kHeader;
-    out += L"\nMacroKeyIndex=" + std::to_wstring(library.NextKeyIndex()) + L"\n";
-    out += L"Select Locaton:" + LocationText(selection) + L"\n";
-    for (int stage = 0; stage <= 2; ++stage)
-        library.ForEachUsed(stage, [&out](const MacroLocation& l, const MacroItem& item) {
-            AppendBlock(out, l, item);
-        });
+    EmitMacroLibrary(library, selection, [&out](const std::wstring& piece) { out += piece; });
     return out;
 }
 
@@ -232,7 +246,8 @@ bool WriteMacroLibrary(const std::filesystem::path& path, const MacroLibrary& li
     if (!file.Open(path, CStdioFileEx::kUnicodeWrite))
         return false;
     try {
-        file.WriteText(FormatMacroLibrary(library, selection));
+        EmitMacroLibrary(library, selection,
+                         [&file](const std::wstring& piece) { file.WriteText(piece); });
     } catch (const CFileException&) {
         file.Abort();
         return false;

@@ -1,0 +1,100 @@
+// Start-up costs of the macro library: an empty library built and cleared, its resident
+// memory, and reading and writing a library file of 1,000 macros.
+
+#include "macros/macro_library_file.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+using namespace ferrox;
+namespace fs = std::filesystem;
+
+long ResidentBytes() {
+    std::ifstream statm("/proc/self/statm");
+    long size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+// 16 folders of 60 macros and 40 macros at the top level, each with 20 actions.
+void Fill(MacroLibrary& lib) {
+    auto addMacro = [&lib](const std::wstring& name, MacroLocation sel) {
+        lib.AddMacro(name, sel);
+        MacroKey& key = *lib.NodeAt(sel)->macro;
+        for (std::uint32_t i = 0; i < 20; ++i)
+            (void)key.InsertAction(i, MacroAction::MakeKey(std::uint8_t(0x41 + i), i % 2));
+    };
+    for (int f = 0; f < 16; ++f) {
+        MacroLocation folder;
+        lib.AddFolder(L"Folder " + std::to_wstring(f), folder);
+        for (int m = 0; m < 60; ++m)
+            addMacro(L"Macro " + std::to_wstring(m), folder);
+    }
+    for (int m = 0; m < 40; ++m)
+        addMacro(L"Top " + std::to_wstring(m), MacroLocation{});
+}
+
+fs::path BenchFolder() {
+    fs::path dir = fs::temp_directory_path() / ("ferrox-bench-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    return dir;
+}
+
+void BM_BuildWalkAndClearEmptyLibrary(benchmark::State& state) {
+    for (auto _ : state) {
+        MacroLibrary lib;
+        benchmark::DoNotOptimize(lib.VisibleRowCount());
+        lib.Clear();
+    }
+}
+BENCHMARK(BM_BuildWalkAndClearEmptyLibrary)->Unit(benchmark::kMicrosecond);
+
+void BM_EmptyLibraryResidentMemory(benchmark::State& state) {
+    long grown = 0;
+    for (auto _ : state) {
+        const long before = ResidentBytes();
+        auto lib = std::make_unique<MacroLibrary>();
+        benchmark::DoNotOptimize(lib->VisibleRowCount());
+        grown = ResidentBytes() - before;
+    }
+    state.counters["resident_growth_KiB"] = double(grown) / 1024;
+    state.counters["process_resident_MiB"] = double(ResidentBytes()) / (1024 * 1024);
+}
+BENCHMARK(BM_EmptyLibraryResidentMemory)->Iterations(1);
+
+void BM_WriteLibraryOf1000Macros(benchmark::State& state) {
+    MacroLibrary lib;
+    Fill(lib);
+    const fs::path file = BenchFolder() / "write.mlf";
+    for (auto _ : state)
+        if (!WriteMacroLibrary(file, lib, MacroLocation{}))
+            state.SkipWithError("write failed");
+    state.counters["file_KiB"] = double(fs::file_size(file)) / 1024;
+    fs::remove_all(file.parent_path());
+}
+BENCHMARK(BM_WriteLibraryOf1000Macros)->Unit(benchmark::kMillisecond);
+
+void BM_ReadLibraryOf1000Macros(benchmark::State& state) {
+    MacroLibrary lib;
+    Fill(lib);
+    const fs::path file = BenchFolder() / "read.mlf";
+    if (!WriteMacroLibrary(file, lib, MacroLocation{}))
+        state.SkipWithError("write failed");
+    MacroLibrary target;
+    MacroLocation sel;
+    for (auto _ : state)
+        if (!ReadMacroLibrary(file, target, sel))
+            state.SkipWithError("read failed");
+    fs::remove_all(file.parent_path());
+}
+BENCHMARK(BM_ReadLibraryOf1000Macros)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,5 +1,5 @@
 #pragma once
-// The texts of the language table that default names are made of.
+// The one text accessor the settings code needs for default names (defined by ferrox_lang).
 
 #include <string>
 

@@ -1,0 +1,184 @@
+#include "device/sync_controller.h"
+
+#include "settings/config_file.h"
+#include "settings/config_table.h"
+#include "settings/profile_file.h"
+
+namespace ferrox {
+
+namespace {
+
+constexpr int BatteryStepSize = 25;
+constexpr uint8_t MaxDpiLevelReported = DpiLevelCount;
+
+const wchar_t* RateNameFromDevice(uint8_t rate) {
+    switch (rate) {
+    case 0:
+        return L"125Hz";
+    case 1:
+        return L"250Hz";
+    case 2:
+        return L"500Hz";
+    default:
+        return L"1000Hz";
+    }
+}
+
+} // namespace
+
+SyncStorage SyncStorage::Files() {
+    return {[] { return SaveConfig(); }, [] { return SaveAllProfiles(); }};
+}
+
+SyncController::SyncController(CommandSet& commands, SyncHost& host, const MacroLibrary& library,
+                               SyncStorage storage)
+    : commands_(commands), host_(host), library_(library), storage_(std::move(storage)) {}
+
+void SyncController::RequestApply(unsigned groups) {
+    changes_ |= groups;
+    host_.startApplyTimer();
+}
+
+void SyncController::ScheduleConnectApply() {
+    changes_ |= ChangeGroup::Keys | ChangeGroup::Settings | ChangeGroup::Power;
+    noProgressOnce_ = true;
+    host_.startApplyTimer();
+}
+
+void SyncController::ApplyAll() {
+    commands_.clearSentFlag();
+    if (!windowShown) {
+        return; // the flags stay set: the first apply the window allows sends it all
+    }
+    ProfileSettings& profile = CurrentProfile();
+    commands_.AllocateMacroSlots(profile, library_);
+    if (changes_ & ChangeGroup::Keys) {
+        commands_.SendKeyTable(profile);
+    }
+    if (changes_ & ChangeGroup::Settings) {
+        commands_.SendMainSettings(profile, DpiSteps);
+    }
+    if (changes_ & ChangeGroup::Power) {
+        commands_.SendPowerSettings(profile);
+    }
+    if (changes_ & ChangeGroup::Wakeup) {
+        commands_.SendMotionWakeup(profile);
+    }
+    changes_ = 0;
+    commands_.UploadMacros(profile, true);
+    if (commands_.sentFlag() && !noProgressOnce_) {
+        pollCounter_ = 0;
+        host_.showProgressNotice();
+    }
+    noProgressOnce_ = false;
+    host_.startSaveTimer();
+    savePending_ = true;
+    host_.refreshView();
+}
+
+void SyncController::SyncShadows() {
+    ProfileSettings& profile = CurrentProfile();
+    commands_.SetShadows(profile, DpiSteps);
+    commands_.AllocateMacroSlots(profile, library_);
+    commands_.UploadMacros(profile, false);
+}
+
+void SyncController::PollStatus() {
+    if (pollCounter_ < StatusQueryTicks) {
+        ++pollCounter_;
+    } else {
+        pollCounter_ = 0;
+        if (readerWatchdog && readerWatchdog()) {
+            pollCounter_ = PollCounterAfterScan;
+        }
+        if (windowShown) {
+            QueryStatus();
+        }
+    }
+    if (!windowShown) {
+        return;
+    }
+    if (batteryLevel_ > 100) {
+        batteryLevel_ = 0;
+    }
+    batteryStep_ += BatteryStepSize;
+    if (batteryStep_ > 100) {
+        batteryStep_ = BatteryStepSize;
+    }
+    host_.updateBatteryDisplay(batteryLevel_, charge_, batteryStep_);
+}
+
+void SyncController::HandleStatusAnswer(const Frame& frame) {
+    const std::optional<StatusAnswer> answer = ParseStatusAnswer(frame);
+    if (!answer) {
+        return;
+    }
+    if (answer->signatureMatches) {
+        deviceShow = answer->accessFlag != 0;
+        if (!windowShown && deviceShow) {
+            shownByDevice = true;
+            windowShown = true;
+            host_.showWindowFromDevice();
+        } else if (windowShown && !deviceShow && shownByDevice) {
+            shownByDevice = false;
+            host_.minimiseWindow();
+        }
+    }
+    // A code outside the table says nothing about the sensor: keep it, reset nothing.
+    const std::optional<SensorIdValue> sensor = SensorOfCode(answer->sensorCode);
+    if (sensor && *sensor != SensorId) {
+        changeSensor(*sensor);
+    }
+    batteryLevel_ = answer->batteryLevel;
+    charge_ = answer->charge;
+}
+
+void SyncController::changeSensor(SensorIdValue sensor) {
+    SetSensor(sensor);
+    storage_.saveConfig();
+    for (ProfileSettings& profile : Profiles) {
+        ResetDpiDefaults(profile);
+    }
+    storage_.saveProfiles();
+    BuildDpiStepTable();
+    host_.sensorChanged();
+}
+
+void SyncController::HandleDeviceEvent(uint8_t rateCode, uint8_t level) {
+    ProfileSettings& profile = CurrentProfile();
+    // A level the profile cannot hold (a damaged report) is not taken.
+    if (level >= 1 && level <= MaxDpiLevelReported) {
+        profile.currentDpiLevel = static_cast<uint8_t>(level - 1);
+    }
+    profile.reportRate.rate = ReportRateOfCode(rateCode);
+    profile.reportRate.spare = {0, 0};
+    profile.reportRate.name = RateNameFromDevice(profile.reportRate.rate);
+    host_.showDeviceNotice();
+    host_.refreshView();
+    SyncShadows();
+}
+
+void SyncController::DeferredSave() {
+    host_.stopSaveTimer();
+    savePending_ = false;
+    storage_.saveConfig();
+    storage_.saveProfiles();
+}
+
+void SyncController::FlushPendingSave() {
+    if (savePending_) {
+        DeferredSave();
+    }
+}
+
+void SyncController::Handle(const DeviceMessage& message) {
+    if (const auto* answer = std::get_if<AnswerMessage>(&message)) {
+        HandleStatusAnswer(answer->frame);
+    } else if (const auto* failed = std::get_if<WriteFailedMessage>(&message)) {
+        commands_.OnWriteFailed(failed->tag);
+    } else if (const auto* event = std::get_if<DeviceEventMessage>(&message)) {
+        HandleDeviceEvent(event->rateCode, event->level);
+    }
+}
+
+} // namespace ferrox

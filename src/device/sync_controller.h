@@ -1,0 +1,90 @@
+#pragma once
+// Keeps the mouse in step with the current profile: change flags and the 20 ms apply, the
+// shadow images when the mouse already holds the profile, the status poll every second with
+// its query every 21 ticks, what a status answer changes, and the deferred save. The window
+// owns it and drives it from its timers; it talks back through SyncHost.
+
+#include <cstdint>
+#include <functional>
+
+#include "device/command_set.h"
+#include "device/sync_host.h"
+#include "device/transport_messages.h"
+#include "macros/macro_library.h"
+
+namespace ferrox {
+
+// Groups of RequestApply, as change flags.
+namespace ChangeGroup {
+inline constexpr unsigned Keys = 1;     // key assignments
+inline constexpr unsigned Settings = 2; // DPI, colours, rate, lighting, lift height, debounce
+inline constexpr unsigned Power = 4;    // "PowerDownTime", "MoveLightingOnOffMode"
+inline constexpr unsigned Wakeup = 8;   // "MotionWakeup"
+inline constexpr unsigned Pointer = 16; // the window's pointer settings; cleared with the rest
+} // namespace ChangeGroup
+
+inline constexpr int StatusQueryTicks = 20; // the counter runs 0..20: a query every 21 s
+inline constexpr int PollCounterAfterScan = 19;
+inline constexpr uint8_t StartBatteryLevel = 10;
+
+// Where the synchronisation writes the settings; the configuration and profile files by default.
+struct SyncStorage {
+    std::function<bool()> saveConfig;
+    std::function<bool()> saveProfiles;
+    static SyncStorage Files();
+};
+
+class SyncController {
+public:
+    SyncController(CommandSet& commands, SyncHost& host, const MacroLibrary& library,
+                   SyncStorage storage = SyncStorage::Files());
+
+    // Visibility state of the window; the window-shown flag allows every apply and poll.
+    bool windowShown = false;
+    bool deviceShow = false;
+    bool shownByDevice = false;
+
+    // Returns true when it rescanned (the poll counter then goes to 19).
+    std::function<bool()> readerWatchdog;
+
+    void RequestApply(unsigned groups);
+    // A scan found the device: keys, main and power settings, no progress notice.
+    void ScheduleConnectApply();
+    void ApplyAll();
+    void SyncShadows();
+    void PollStatus();
+    void QueryStatus() { commands_.QueryStatus(); }
+    void HandleStatusAnswer(const Frame& answer);
+    // The mouse's 05 06 notice: report-rate code and 1-based DPI level.
+    void HandleDeviceEvent(uint8_t rateCode, uint8_t level);
+    void DeferredSave();
+    // At window destruction: the pending save, if any, now.
+    void FlushPendingSave();
+    // Answers, failed writes and device events from the worker and readers.
+    void Handle(const DeviceMessage& message);
+
+    unsigned pendingChanges() const { return changes_; }
+    bool noProgressOnce() const { return noProgressOnce_; }
+    bool savePending() const { return savePending_; }
+    int pollCounter() const { return pollCounter_; }
+    void setPollCounter(int value) { pollCounter_ = value; }
+    uint8_t batteryLevel() const { return batteryLevel_; }
+    ChargeState chargeState() const { return charge_; }
+
+private:
+    void changeSensor(SensorIdValue sensor);
+
+    CommandSet& commands_;
+    SyncHost& host_;
+    const MacroLibrary& library_;
+    SyncStorage storage_;
+    unsigned changes_ = 0;
+    bool noProgressOnce_ = false;
+    bool savePending_ = false;
+    int pollCounter_ = 0;
+    uint8_t batteryLevel_ = StartBatteryLevel;
+    ChargeState charge_ = ChargeState::OnBattery;
+    int batteryStep_ = 0;
+};
+
+} // namespace ferrox

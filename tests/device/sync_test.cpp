@@ -1,0 +1,352 @@
+// Synchronisation: batching, visibility, status answers, device events, the poll rhythm, and
+// the whole session against the virtual mouse.
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "device/protocol_test_support.h"
+#include "device/sync_session.h"
+#include "device/virtual_hid_backend.h"
+#include "device/virtual_mouse_firmware.h"
+#include "settings/config_table.h"
+
+namespace ferrox {
+namespace {
+
+using test::FirmwareHandle;
+using test::PauseLog;
+
+struct RecordingHost : SyncHost {
+    int applyTimerStarts = 0;
+    int saveTimerStarts = 0;
+    int progressNotices = 0;
+    int shownByDevice = 0;
+    int minimised = 0;
+    int sensorChanges = 0;
+    int deviceNotices = 0;
+    std::vector<std::pair<int, ChargeState>> battery;
+    void startApplyTimer() override { ++applyTimerStarts; }
+    void startSaveTimer() override { ++saveTimerStarts; }
+    void showProgressNotice() override { ++progressNotices; }
+    void showWindowFromDevice() override { ++shownByDevice; }
+    void minimiseWindow() override { ++minimised; }
+    void sensorChanged() override { ++sensorChanges; }
+    void showDeviceNotice() override { ++deviceNotices; }
+    void updateBatteryDisplay(uint8_t level, ChargeState charge, int) override {
+        battery.emplace_back(level, charge);
+    }
+};
+
+struct Saves {
+    int config = 0;
+    int profiles = 0;
+    SyncStorage storage() {
+        return {[this] { return ++config, true; }, [this] { return ++profiles, true; }};
+    }
+};
+
+void ResetSettings() {
+    FillConfigDefaults();
+    SetSensor(0x3325);
+    BuildDpiStepTable();
+    for (int i = 0; i < ProfileCount; ++i) {
+        ResetProfile(Profiles[i], static_cast<unsigned>(i));
+    }
+    SetCurrentSlot(0);
+}
+
+Frame StatusFrame(uint8_t sensorCode, uint8_t battery, uint8_t charge, uint8_t access,
+                  const char* signature = "T7Q5") {
+    Frame f = BuildFrame(cmd::StatusQuery, std::vector<uint8_t>(15, 0));
+    std::copy_n(signature, 4, f.begin() + 8);
+    f[15] = sensorCode;
+    f[18] = battery;
+    f[19] = charge;
+    f[21] = access;
+    return f;
+}
+
+struct SyncFixture : ::testing::Test {
+    std::shared_ptr<VirtualMouseFirmware> fw = std::make_shared<VirtualMouseFirmware>();
+    std::shared_ptr<HidHandle> handle = std::make_shared<FirmwareHandle>(fw);
+    QueuedMessageSink sink;
+    PauseLog pauses;
+    DeviceWorker worker{sink, pauses.recorder()};
+    CommandSet commands{worker, [this] { return handle; }};
+    MacroLibrary library;
+    RecordingHost host;
+    Saves saves;
+    SyncController sync{commands, host, library, saves.storage()};
+
+    SyncFixture() {
+        ResetSettings();
+        sync.windowShown = true;
+        sync.SyncShadows();
+    }
+    std::vector<uint8_t> sentCommands() {
+        worker.waitIdle();
+        std::vector<uint8_t> out;
+        for (const Frame& f : fw->frames()) {
+            out.push_back(f[2]);
+        }
+        fw->clearFrames();
+        return out;
+    }
+};
+
+TEST_F(SyncFixture, ChangesBeforeTheTimerFiresGoOutTogether) {
+    CurrentProfile().dpiStep[0] = 3;
+    sync.RequestApply(ChangeGroup::Settings);
+    CurrentProfile().dpiStep[0] = 4;
+    sync.RequestApply(ChangeGroup::Settings);
+    EXPECT_EQ(host.applyTimerStarts, 2);
+    sync.ApplyAll();
+    EXPECT_EQ(sentCommands(), (std::vector<uint8_t>{cmd::DpiLevels}));
+    EXPECT_EQ(fw->state().dpi[2], 5); // code of step 4
+    EXPECT_EQ(sync.pendingChanges(), 0u);
+    EXPECT_EQ(host.progressNotices, 1);
+    EXPECT_TRUE(sync.savePending());
+}
+
+TEST_F(SyncFixture, NothingIsSentWhileTheWindowMayNotBeShown) {
+    sync.windowShown = false;
+    CurrentProfile().reportRate.rate = 0;
+    sync.RequestApply(ChangeGroup::Settings);
+    sync.ApplyAll();
+    EXPECT_TRUE(sentCommands().empty());
+    EXPECT_EQ(sync.pendingChanges(), ChangeGroup::Settings);
+    EXPECT_FALSE(sync.savePending());
+
+    sync.windowShown = true;
+    sync.ApplyAll();
+    EXPECT_EQ(sentCommands(), (std::vector<uint8_t>{cmd::ReportRate}));
+}
+
+TEST_F(SyncFixture, ConnectApplyShowsNoProgressAndSendsOnlyDifferences) {
+    SetProfileNumber(CurrentProfile(), ProfileKey::PowerDownTime, 2);
+    sync.ScheduleConnectApply();
+    sync.ApplyAll();
+    EXPECT_EQ(sentCommands(), (std::vector<uint8_t>{cmd::PowerSaving}));
+    EXPECT_EQ(host.progressNotices, 0);
+    EXPECT_FALSE(sync.noProgressOnce());
+    EXPECT_EQ(pauses.take().size(), 8u); // seven for the key table, one for the frame
+}
+
+TEST_F(SyncFixture, SensorChangeResetsDpiAndSavesSameSensorSavesNothing) {
+    CurrentProfile().dpiStep[0] = 1;
+    sync.HandleStatusAnswer(StatusFrame(0x25, 50, 0, 1));
+    EXPECT_EQ(saves.config + saves.profiles, 0);
+    EXPECT_EQ(CurrentProfile().dpiStep[0], 1);
+
+    sync.HandleStatusAnswer(StatusFrame(0x55, 50, 0, 1)); // not in the table: kept
+    EXPECT_EQ(SensorId, 0x3325);
+    EXPECT_EQ(saves.config + saves.profiles, 0);
+
+    sync.HandleStatusAnswer(StatusFrame(0x35, 50, 0, 1));
+    EXPECT_EQ(SensorId, 0x3335);
+    EXPECT_EQ(ConfigValue(ConfigKey::Sensor), L"0x3335");
+    EXPECT_EQ(ConfigValue(ConfigKey::PreST), L"0xCCCA");
+    EXPECT_EQ(saves.config, 1);
+    EXPECT_EQ(saves.profiles, 1);
+    EXPECT_EQ(Profiles[3].dpiStep[0], 11);
+    EXPECT_EQ(DpiSteps.count, 160u);
+    EXPECT_EQ(host.sensorChanges, 1);
+}
+
+TEST_F(SyncFixture, BatteryAndChargeFromTheAnswer) {
+    struct Case {
+        uint8_t level, charge;
+        int shown;
+        ChargeState state;
+    };
+    const Case cases[] = {
+        {37, 2, 100, ChargeState::Full},
+        {101, 0, 0, ChargeState::OnBattery},
+        {64, 1, 64, ChargeState::Charging},
+        {64, 7, 64, ChargeState::OnBattery},
+    };
+    for (const Case& c : cases) {
+        sync.HandleStatusAnswer(StatusFrame(0x25, c.level, c.charge, 1));
+        sync.PollStatus();
+        ASSERT_FALSE(host.battery.empty());
+        EXPECT_EQ(host.battery.back(), std::make_pair(c.shown, c.state)) << int(c.level);
+    }
+    Frame wrongCommand = StatusFrame(0x25, 5, 0, 1);
+    wrongCommand[2] = 0x21;
+    Frame failed = StatusFrame(0x25, 5, 0, 1);
+    failed[3] = 0x01;
+    sync.HandleStatusAnswer(wrongCommand);
+    sync.HandleStatusAnswer(failed);
+    EXPECT_EQ(sync.batteryLevel(), 64);
+}
+
+TEST_F(SyncFixture, DeviceShowsAndWithdrawsTheWindow) {
+    sync.windowShown = false;
+    sync.HandleStatusAnswer(StatusFrame(0x25, 50, 0, 0));
+    EXPECT_FALSE(sync.windowShown);
+    sync.HandleStatusAnswer(StatusFrame(0x25, 50, 0, 1, "XXXX")); // not our mouse
+    EXPECT_FALSE(sync.windowShown);
+    sync.HandleStatusAnswer(StatusFrame(0x25, 50, 0, 1));
+    EXPECT_TRUE(sync.windowShown);
+    EXPECT_TRUE(sync.shownByDevice);
+    EXPECT_EQ(host.shownByDevice, 1);
+    sync.HandleStatusAnswer(StatusFrame(0x25, 50, 0, 0));
+    EXPECT_TRUE(sync.windowShown);
+    EXPECT_FALSE(sync.shownByDevice);
+    EXPECT_EQ(host.minimised, 1);
+}
+
+TEST_F(SyncFixture, DeviceEventTakesLevelAndRateAndResyncs) {
+    sync.HandleDeviceEvent(0x04, 3);
+    EXPECT_EQ(CurrentProfile().currentDpiLevel, 2);
+    EXPECT_EQ(CurrentProfile().reportRate.rate, 1);
+    EXPECT_EQ(CurrentProfile().reportRate.name, L"250Hz");
+    EXPECT_EQ(host.deviceNotices, 1);
+    sync.RequestApply(ChangeGroup::Settings);
+    sync.ApplyAll();
+    EXPECT_TRUE(sentCommands().empty()) << "the mouse already holds what it reported";
+
+    sync.HandleDeviceEvent(0x01, 0); // level 0 is no level: the rate is still taken
+    EXPECT_EQ(CurrentProfile().currentDpiLevel, 2);
+    EXPECT_EQ(CurrentProfile().reportRate.rate, 3);
+    EXPECT_EQ(CurrentProfile().reportRate.name, L"1000Hz");
+}
+
+TEST_F(SyncFixture, StatusIsQueriedEveryTwentyOneTicks) {
+    int watchdogRuns = 0;
+    sync.readerWatchdog = [&] { return ++watchdogRuns, false; };
+    for (int i = 0; i < 42; ++i) {
+        sync.PollStatus();
+    }
+    EXPECT_EQ(sentCommands(), (std::vector<uint8_t>{cmd::StatusQuery, cmd::StatusQuery}));
+    EXPECT_EQ(watchdogRuns, 2);
+
+    sync.readerWatchdog = [] { return true; }; // a rescan: the next query two ticks later
+    sync.setPollCounter(20);
+    sync.PollStatus();
+    EXPECT_EQ(sync.pollCounter(), 19);
+    sync.PollStatus();
+    sync.PollStatus();
+    EXPECT_EQ(sentCommands().size(), 2u);
+
+    sync.windowShown = false;
+    sync.setPollCounter(20);
+    sync.PollStatus();
+    EXPECT_TRUE(sentCommands().empty());
+}
+
+TEST_F(SyncFixture, DeferredSaveWritesAndFlushOnlyWhenPending) {
+    sync.FlushPendingSave();
+    EXPECT_EQ(saves.config, 0);
+    sync.RequestApply(ChangeGroup::Power);
+    sync.ApplyAll();
+    sync.FlushPendingSave();
+    EXPECT_EQ(saves.config, 1);
+    EXPECT_EQ(saves.profiles, 1);
+    EXPECT_FALSE(sync.savePending());
+}
+
+// The whole chain on the virtual mouse: scan, readers, worker, answers and device events.
+struct SessionFixture : ::testing::Test {
+    VirtualHidBackend backend;
+    std::shared_ptr<VirtualMouseFirmware> fw = std::make_shared<VirtualMouseFirmware>();
+    QueuedMessageSink sink;
+    RecordingHost host;
+    MacroLibrary library;
+    Saves saves;
+    PauseLog pauses;
+    std::unique_ptr<SyncSession> session;
+
+    SessionFixture() {
+        ResetSettings();
+        backend.plug(DeviceKind::Receiver, fw);
+        session = std::make_unique<SyncSession>(backend, sink, host, library, pauses.recorder(),
+                                                saves.storage());
+        session->sync().windowShown = true;
+    }
+    ~SessionFixture() override { session.reset(); }
+
+    // Lets the worker finish, then hands every message to the session as the window would.
+    void drain() {
+        session->worker().waitIdle();
+        for (const DeviceMessage& m : sink.takeAll()) {
+            session->Handle(m);
+        }
+    }
+    bool waitForEvent() {
+        for (int i = 0; i < 2000; ++i) {
+            auto messages = sink.takeAll();
+            for (const DeviceMessage& m : messages) {
+                session->Handle(m);
+            }
+            for (const DeviceMessage& m : messages) {
+                if (std::holds_alternative<DeviceEventMessage>(m)) {
+                    return true;
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return false;
+    }
+};
+
+TEST_F(SessionFixture, StartQueriesAndTheMouseReportsBack) {
+    fw->setBattery(42, 0);
+    ASSERT_TRUE(session->Start());
+    drain();
+    EXPECT_EQ(session->sync().batteryLevel(), 42);
+    EXPECT_TRUE(session->readers().isActive(DeviceKind::Receiver));
+
+    // The scan's apply: the mouse's defaults differ from the profile's only in what the
+    // shadow images cannot know, and the shadows say the mouse holds the profile.
+    session->sync().ApplyAll();
+    drain();
+    std::vector<uint8_t> codes;
+    for (const Frame& f : fw->frames()) {
+        codes.push_back(f[2]);
+    }
+    EXPECT_EQ(codes, (std::vector<uint8_t>{cmd::StatusQuery}));
+
+    fw->pressDpiButton(); // level 2 -> 3 of the six enabled
+    ASSERT_TRUE(waitForEvent());
+    EXPECT_EQ(CurrentProfile().currentDpiLevel, 2);
+}
+
+TEST_F(SessionFixture, UnplugMidApplyKeepsTheChangeForTheNextConnection) {
+    ASSERT_TRUE(session->Start());
+    drain();
+    fw->clearFrames();
+    CurrentProfile().reportRate.rate = 0;
+    CurrentProfile().keys[6].function = DisabledFunction;
+    fw->unplugAfter(0);
+    session->sync().RequestApply(ChangeGroup::Settings | ChangeGroup::Keys);
+    session->sync().ApplyAll();
+    drain();
+    backend.unplug(DeviceKind::Receiver);
+    EXPECT_TRUE(session->OnDeviceChange(HidChange::Removal).lastDeviceGone);
+
+    fw->replug();
+    backend.plug(DeviceKind::Receiver, fw);
+    session->sync().windowShown = true;
+    session->OnDeviceChange(HidChange::Arrival);
+    session->sync().ApplyAll(); // the scan's apply
+    drain();
+    auto state = fw->state();
+    EXPECT_EQ(state.rateCode, 0x08);
+    EXPECT_EQ(state.keys[6], (std::array<uint8_t, 3>{0, 0, 0}));
+}
+
+TEST_F(SessionFixture, ReadersEndWithTheSessionAndTheWatchdogRestartsThem) {
+    ASSERT_TRUE(session->Start());
+    session->readers().stop(DeviceKind::Receiver);
+    drain();
+    EXPECT_FALSE(session->discovery().link().receiver.readerActive);
+    EXPECT_TRUE(session->RunReaderWatchdog());
+    EXPECT_TRUE(session->readers().isActive(DeviceKind::Receiver));
+    EXPECT_FALSE(session->RunReaderWatchdog());
+    session.reset(); // joins the reader; the test hangs if it does not end
+}
+
+} // namespace
+} // namespace ferrox

@@ -1,0 +1,17 @@
+#pragma once
+// What the window loads at start-up, in its order; ferroxctl commands load the same before they
+// work. DataFolder, ProgramFolder and UiScale must be set first.
+
+namespace ferrox {
+
+struct UserDataLoad {
+    bool languageRead = false; // a language file was found and read
+    bool macrosClean = false;  // the macro library file was read without a fault
+    bool configRead = false;   // config.ini was valid (otherwise defaults were written)
+};
+
+// Language, macro library, configuration and profiles, DPI step table. Missing or damaged
+// files fall back to defaults; nothing here fails outright.
+UserDataLoad LoadUserData();
+
+} // namespace ferrox

@@ -1,0 +1,42 @@
+#include "lang/language_table.h"
+#include "settings/config_file.h"
+#include "settings/profile_file.h"
+#include "settings/settings_fixture.h"
+#include "settings/startup_load.h"
+
+namespace ferrox {
+namespace {
+
+namespace fs = std::filesystem;
+
+class StartupLoadTest : public test::SettingsStores {};
+
+TEST_F(StartupLoadTest, FreshDataFolderGetsDefaultsNamedInTheLanguage) {
+    ProgramFolder = DataFolder / "program";
+    fs::create_directories(ProgramFolder / "lang");
+    test::WriteBytes(ProgramFolder / "lang" / "Lan.txt",
+                     Unicode("[Setting]\n0=English\n85=Game\n89=Spare\n20=Left\n"));
+    SensorId = 0x3104; // left over from elsewhere: the configuration decides
+
+    UserDataLoad load = LoadUserData();
+    EXPECT_TRUE(load.languageRead);
+    EXPECT_FALSE(load.configRead);
+    EXPECT_EQ(ProfileValue(Profiles[0], ProfileKey::ProfileName), L"Game");
+    EXPECT_EQ(Profiles[4].keys[0].name, L"Left");
+    EXPECT_EQ(SensorId, 0x3325);
+    EXPECT_EQ(DpiSteps.count, 59u);
+    for (int slot = 0; slot < ProfileCount; ++slot)
+        EXPECT_TRUE(fs::exists(Config("default" + std::to_string(slot) + ".psf")));
+    ProfileSettings saved;
+    ASSERT_TRUE(LoadProfileFile(Config("default4.psf"), saved));
+    EXPECT_EQ(ProfileValue(saved, ProfileKey::ProfileName), L"Spare");
+
+    LanguageTable = {};
+    ResetStores();
+    EXPECT_TRUE(LoadUserData().configRead);
+    EXPECT_EQ(ProfileValue(Profiles[0], ProfileKey::ProfileName), L"Game");
+    LanguageTable = {};
+}
+
+} // namespace
+} // namespace ferrox

@@ -44,6 +44,8 @@ public:
     // The next AllocateMacroSlots also copies the library macros into the key slots.
     void RequestMacroCopy() { copyMacros_ = true; }
     void UploadMacros(const ProfileSettings& profile, bool send);
+    // Forgets which library macro holds which device slot (after a firmware reset).
+    void ClearMacroSlots() { macroSlots_.clear(); }
 
     void FactoryReset();
     void QueryStatus();

@@ -27,7 +27,8 @@ const wchar_t* RateNameFromDevice(uint8_t rate) {
 } // namespace
 
 SyncStorage SyncStorage::Files() {
-    return {[] { return SaveConfig(); }, [] { return SaveAllProfiles(); }};
+    return {[] { return SaveConfig(); }, [] { return SaveAllProfiles(); },
+            [](int slot) { return WriteProfileFile(slot, ProfileSlotPath(slot)); }};
 }
 
 SyncController::SyncController(CommandSet& commands, SyncHost& host, const MacroLibrary& library,
@@ -158,11 +159,27 @@ void SyncController::HandleDeviceEvent(uint8_t rateCode, uint8_t level) {
     SyncShadows();
 }
 
-void SyncController::DeferredSave() {
+bool SyncController::DeferredSave() {
     host_.stopSaveTimer();
     savePending_ = false;
-    storage_.saveConfig();
-    storage_.saveProfiles();
+    const bool config = storage_.saveConfig();
+    const bool profiles = storage_.saveProfiles();
+    return config && profiles;
+}
+
+bool SyncController::FirmwareReset() {
+    commands_.FactoryReset();
+    const int slot = CurrentSlot();
+    ProfileSettings& profile = Profiles[slot];
+    const std::wstring name = ProfileValue(profile, ProfileKey::ProfileName);
+    ResetProfile(profile, static_cast<unsigned>(slot));
+    SetProfileValue(profile, ProfileKey::ProfileName, name);
+    const bool saved = storage_.saveProfile(slot);
+    SyncShadows();
+    host_.refreshView();
+    commands_.ClearMacroSlots();
+    host_.showProgressNotice();
+    return saved;
 }
 
 void SyncController::FlushPendingSave() {

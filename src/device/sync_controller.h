@@ -31,6 +31,7 @@ inline constexpr uint8_t StartBatteryLevel = 10;
 struct SyncStorage {
     std::function<bool()> saveConfig;
     std::function<bool()> saveProfiles;
+    std::function<bool(int slot)> saveProfile;
     static SyncStorage Files();
 };
 
@@ -57,9 +58,15 @@ public:
     void HandleStatusAnswer(const Frame& answer);
     // The mouse's 05 06 notice: report-rate code and 1-based DPI level.
     void HandleDeviceEvent(uint8_t rateCode, uint8_t level);
-    void DeferredSave();
+    // False when a file could not be written (the settings stay in memory).
+    bool DeferredSave();
     // At window destruction: the pending save, if any, now.
     void FlushPendingSave();
+    // The firmware reset: the mouse back to its defaults, the current profile too (keeping its
+    // name) with its file written, and the images in step. False when the file was not written.
+    bool FirmwareReset();
+    // Forgets the change flags without sending (ferroxctl sends only its own change).
+    void DiscardChanges() { changes_ = 0; }
     // Answers, failed writes and device events from the worker and readers.
     void Handle(const DeviceMessage& message);
 

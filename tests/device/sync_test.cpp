@@ -41,8 +41,10 @@ struct RecordingHost : SyncHost {
 struct Saves {
     int config = 0;
     int profiles = 0;
+    std::vector<int> slots;
     SyncStorage storage() {
-        return {[this] { return ++config, true; }, [this] { return ++profiles, true; }};
+        return {[this] { return ++config, true; }, [this] { return ++profiles, true; },
+                [this](int slot) { return slots.push_back(slot), true; }};
     }
 };
 
@@ -245,6 +247,23 @@ TEST_F(SyncFixture, DeferredSaveWritesAndFlushOnlyWhenPending) {
     EXPECT_EQ(saves.config, 1);
     EXPECT_EQ(saves.profiles, 1);
     EXPECT_FALSE(sync.savePending());
+}
+
+TEST_F(SyncFixture, FirmwareResetKeepsTheNameAndWritesOnlyThatProfile) {
+    SetCurrentSlot(2);
+    SetProfileValue(CurrentProfile(), ProfileKey::ProfileName, L"Mine");
+    CurrentProfile().reportRate.rate = 0;
+    Profiles[1].reportRate.rate = 0;
+    sync.SyncShadows();
+    EXPECT_TRUE(sync.FirmwareReset());
+    EXPECT_EQ(sentCommands(), (std::vector<uint8_t>{cmd::FactoryReset}));
+    EXPECT_EQ(ProfileValue(CurrentProfile(), ProfileKey::ProfileName), L"Mine");
+    EXPECT_EQ(CurrentProfile().reportRate.rate, 2);
+    EXPECT_EQ(Profiles[1].reportRate.rate, 0);
+    EXPECT_EQ(saves.slots, std::vector<int>{2});
+    sync.RequestApply(ChangeGroup::Settings | ChangeGroup::Keys);
+    sync.ApplyAll();
+    EXPECT_TRUE(sentCommands().empty());
 }
 
 // The whole chain on the virtual mouse: scan, readers, worker, answers and device events.

@@ -1,0 +1,81 @@
+// Report-rate tiles. The four form one rounded square: 125 top left, 1000 top right,
+// 250 bottom left, 500 bottom right; the centre band is left plain for the program's text.
+
+#include "families.h"
+#include "glyphs.h"
+#include "paint_kit.h"
+#include "skin_sink.h"
+#include "style.h"
+
+#include <QPen>
+#include <string>
+
+namespace skingen {
+namespace {
+
+enum Corner { TopLeft, TopRight, BottomLeft, BottomRight };
+
+struct Tile {
+    const char* rate;
+    int w, h;
+    Corner corner; // the tile's outer corner in the block
+};
+
+constexpr Tile kTiles[] = {
+    {"125", 72, 71, TopLeft},
+    {"1000", 71, 71, TopRight},
+    {"250", 71, 72, BottomLeft},
+    {"500", 72, 72, BottomRight},
+};
+
+constexpr qreal kOuterRadius = 8;
+constexpr qreal kInnerRadius = 2;
+
+QImage tile(const Tile& t, bool selected) {
+    QImage image = blankImage(t.w, t.h);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool top = t.corner == TopLeft || t.corner == TopRight;
+    const bool left = t.corner == TopLeft || t.corner == BottomLeft;
+    // 1 px inset on the sides that meet other tiles leaves a 2 px seam between them.
+    const QRectF r(left ? 0 : 1, top ? 0 : 1, t.w - 1, t.h - 1);
+    const qreal o = kOuterRadius, i = kInnerRadius;
+    const QPainterPath shape = cornerPath(
+        r.adjusted(0.5, 0.5, -0.5, -0.5), t.corner == TopLeft ? o : i, t.corner == TopRight ? o : i,
+        t.corner == BottomRight ? o : i, t.corner == BottomLeft ? o : i);
+
+    QLinearGradient fill(0, 0, 0, t.h);
+    fill.setColorAt(0, selected ? QColor(0x17, 0x3E, 0x58) : QColor(0x24, 0x24, 0x26));
+    fill.setColorAt(1, selected ? style::kAccentShade : QColor(0x1B, 0x1B, 0x1C));
+    p.setPen(QPen(selected ? style::kAccent : QColor(0x36, 0x36, 0x38), 1));
+    p.setBrush(fill);
+    p.drawPath(shape);
+
+    // Digits sit towards the block's outer edge, with a small level bar below them.
+    const qreal digitsY = top ? 30 : t.h - 34;
+    drawGlyphs(p, t.rate, QPointF(t.w / 2.0 + (left ? 0 : 0), digitsY), 14,
+               selected ? style::kTextBright : style::kText, 1.7);
+    const QRectF bar(t.w / 2.0 - 9, digitsY + 13, 18, 2);
+    if (selected) {
+        QRadialGradient glow(bar.center(), 14);
+        glow.setColorAt(0, withAlpha(style::kAccent, 110));
+        glow.setColorAt(1, withAlpha(style::kAccent, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(glow);
+        p.drawEllipse(bar.center(), 14, 6);
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(bar, selected ? style::kAccentLight : QColor(0x3A, 0x3A, 0x3D));
+    return image;
+}
+
+} // namespace
+
+void drawReportRate(SkinSink& sink) {
+    for (const Tile& t : kTiles) {
+        sink.put(std::string(t.rate) + "hz_nr.png", tile(t, false));
+        sink.put(std::string(t.rate) + "hz_dn.png", tile(t, true));
+    }
+}
+
+} // namespace skingen

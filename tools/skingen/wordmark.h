@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QPointF>
+
+namespace skingen {
+
+// The product's wordmark: an accent chevron and the stroked name, `height` pixels tall,
+// its top-left corner at origin.
+void drawWordmark(QPainter& p, QPointF origin, double height, const QColor& text,
+                  const QColor& accent);
+
+} // namespace skingen

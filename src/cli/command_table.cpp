@@ -5,12 +5,18 @@
 namespace ferrox {
 
 int CmdDevices(CliContext& context);
+int CmdShow(CliContext& context);
+int CmdConfig(CliContext& context);
+int CmdProfile(CliContext& context);
 int CmdLanguage(CliContext& context);
 
 namespace {
 
 constexpr CliCommand kCommands[] = {
     {"devices", CmdDevices, "list the mouse's and the receiver's HID interfaces"},
+    {"show", CmdShow, "print a profile: show [SLOT] (default the current one)"},
+    {"config", CmdConfig, "print the global configuration table"},
+    {"profile", CmdProfile, "export, import, add, rename, delete or use a profile slot"},
     {"language", CmdLanguage, "show the interface language, or choose EN, RU or UA"},
 };
 

@@ -1,0 +1,53 @@
+// ferroxctl config: the global configuration table as the program holds it after start-up.
+
+#include "cli/command_table.h"
+#include "cli/json_text.h"
+#include "settings/config_table.h"
+#include "settings/startup_load.h"
+#include "settings/text_file.h"
+
+#include <ostream>
+
+namespace ferrox {
+namespace {
+
+void PrintText(std::ostream& out) {
+    for (const KeyValuePair& pair : ConfigTable)
+        out << ToUtf8(pair.key) << "=" << ToUtf8(pair.value) << "\n";
+    ProfileBarList bar = ReadProfileBar();
+    out << "\ncurrent profile slot " << CurrentSlot() << ", sensor "
+        << ToUtf8(FormatSensorHex(SensorId)) << ", profile bar:";
+    for (int pos = 0; pos < bar.count; ++pos)
+        out << " " << bar.slots[pos];
+    out << (bar.count ? "" : " (empty)") << "\n";
+}
+
+void PrintJson(std::ostream& out) {
+    out << "{\n  \"pairs\": [";
+    for (std::size_t i = 0; i < ConfigTable.size(); ++i)
+        out << (i ? ",\n" : "\n") << "    {\"key\": " << JsonString(ToUtf8(ConfigTable[i].key))
+            << ", \"value\": " << JsonString(ToUtf8(ConfigTable[i].value)) << "}";
+    ProfileBarList bar = ReadProfileBar();
+    out << "\n  ],\n  \"currentSlot\": " << CurrentSlot() << ",\n  \"sensor\": " << SensorId
+        << ",\n  \"profileBar\": {\"count\": " << bar.count << ", \"slots\": [";
+    for (int pos = 0; pos < ProfileCount; ++pos)
+        out << (pos ? ", " : "") << bar.slots[pos];
+    out << "]}\n}\n";
+}
+
+} // namespace
+
+int CmdConfig(CliContext& context) {
+    if (!context.args.empty()) {
+        context.err << "ferroxctl config: unexpected argument " << context.args.front() << "\n";
+        return kExitUsage;
+    }
+    LoadUserData();
+    if (context.json)
+        PrintJson(context.out);
+    else
+        PrintText(context.out);
+    return kExitOk;
+}
+
+} // namespace ferrox

@@ -28,10 +28,10 @@ struct SideButton {
     QRectF rect;
 };
 constexpr SideButton kSideButtons[] = {
-    {{32, 108, 14, 30}}, // 9
-    {{10, 135, 17, 32}}, // 4
-    {{13, 184, 17, 33}}, // 5
-    {{7, 274, 17, 34}},  // 8
+    {{33, 109, 14, 30}}, // 9
+    {{15, 135, 14, 32}}, // 4
+    {{17, 184, 14, 33}}, // 5
+    {{9, 274, 14, 34}},  // 8
 };
 
 QPainterPath aboveRearEdge() {
@@ -61,9 +61,9 @@ QPainterPath flankPanel() {
 
 void drawShell(QPainter& p, const QPainterPath& body) {
     QLinearGradient base(0, 0, 0, kMouseHeight);
-    base.setColorAt(0, QColor(0x26, 0x26, 0x29));
-    base.setColorAt(0.55, QColor(0x1E, 0x1E, 0x21));
-    base.setColorAt(1, QColor(0x17, 0x17, 0x19));
+    base.setColorAt(0, QColor(0x2A, 0x2A, 0x2E));
+    base.setColorAt(0.55, QColor(0x22, 0x22, 0x25));
+    base.setColorAt(1, QColor(0x19, 0x19, 0x1B));
     p.setPen(Qt::NoPen);
     p.setBrush(base);
     p.drawPath(body);
@@ -80,8 +80,8 @@ void drawButtons(QPainter& p, const QPainterPath& body) {
     for (bool left : {true, false}) {
         const QPainterPath button = buttons.intersected(halfPlane(left));
         QLinearGradient fill(0, 0, 0, 200);
-        fill.setColorAt(0, QColor(0x30, 0x30, 0x34));
-        fill.setColorAt(1, QColor(0x24, 0x24, 0x27));
+        fill.setColorAt(0, QColor(0x36, 0x36, 0x3A));
+        fill.setColorAt(1, QColor(0x27, 0x27, 0x2A));
         p.setPen(Qt::NoPen);
         p.setBrush(fill);
         p.drawPath(button);
@@ -93,6 +93,8 @@ void drawButtons(QPainter& p, const QPainterPath& body) {
         p.drawPath(button);
     }
     // The seam behind the buttons and the split between them.
+    p.save();
+    p.setClipPath(body);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0x08, 0x08, 0x09), 2));
     p.drawPath(buttonRearEdge().translated(0, 0.5));
@@ -100,6 +102,7 @@ void drawButtons(QPainter& p, const QPainterPath& body) {
     p.drawPath(buttonRearEdge().translated(0, 2.5));
     p.setPen(QPen(QColor(0x08, 0x08, 0x09), 2));
     p.drawLine(QPointF(kMouseAxis, 3), QPointF(kMouseAxis, kConsole.top() + 2));
+    p.restore();
 }
 
 void drawFlanks(QPainter& p, const QPainterPath& body) {
@@ -107,6 +110,13 @@ void drawFlanks(QPainter& p, const QPainterPath& body) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x15, 0x15, 0x17));
     p.drawPath(panel);
+    // Rubber grip: fine diagonal ribs.
+    p.save();
+    p.setClipPath(panel);
+    p.setPen(QPen(QColor(255, 255, 255, 9), 1));
+    for (qreal y = 60; y < 300; y += 4)
+        p.drawLine(QPointF(0, y), QPointF(kMouseWidth, y + 40));
+    p.restore();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(255, 255, 255, 22), 1));
     p.drawPath(panel);
@@ -189,8 +199,16 @@ void drawRim(QPainter& p, const QPainterPath& body) {
     p.setClipPath(body);
     p.drawPath(body); // inner shade along the edge
     p.restore();
-    p.setPen(QPen(QColor(255, 255, 255, 34), 1));
-    p.drawPath(body.translated(0, 1).intersected(body));
+    // Light from the upper left catches the rim.
+    QLinearGradient rim(0, 0, kMouseWidth, kMouseHeight);
+    rim.setColorAt(0, QColor(255, 255, 255, 70));
+    rim.setColorAt(0.5, QColor(255, 255, 255, 22));
+    rim.setColorAt(1, QColor(255, 255, 255, 8));
+    p.save();
+    p.setClipPath(body);
+    p.setPen(QPen(QBrush(rim), 3));
+    p.drawPath(body);
+    p.restore();
     p.setPen(QPen(QColor(0x06, 0x06, 0x07), 1.2));
     p.drawPath(body);
 }

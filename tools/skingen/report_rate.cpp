@@ -18,15 +18,20 @@ enum Corner { TopLeft, TopRight, BottomLeft, BottomRight };
 struct Tile {
     const char* rate;
     int w, h;
-    Corner corner; // the tile's outer corner in the block
+    Corner corner;  // the tile's outer corner in the block
+    QPointF origin; // the tile's top-left corner in the block
 };
 
 constexpr Tile kTiles[] = {
-    {"125", 72, 71, TopLeft},
-    {"1000", 71, 71, TopRight},
-    {"250", 71, 72, BottomLeft},
-    {"500", 72, 72, BottomRight},
+    {"125", 72, 71, TopLeft, {0, 0}},
+    {"1000", 71, 71, TopRight, {72, 0}},
+    {"250", 71, 72, BottomLeft, {0, 71}},
+    {"500", 72, 72, BottomRight, {71, 71}},
 };
+
+// The hub across the block's centre, behind the program's rate text (block coordinates);
+// each tile draws its quarter.
+const QRectF kHub(27.5, 62.5, 88, 20);
 
 constexpr qreal kOuterRadius = 8;
 constexpr qreal kInnerRadius = 2;
@@ -52,8 +57,8 @@ QImage tile(const Tile& t, bool selected) {
     p.drawPath(shape);
 
     // Digits sit towards the block's outer edge, with a small level bar below them.
-    const qreal digitsY = top ? 30 : t.h - 34;
-    drawGlyphs(p, t.rate, QPointF(t.w / 2.0 + (left ? 0 : 0), digitsY), 14,
+    const qreal digitsY = top ? 30 : 40;
+    drawGlyphs(p, t.rate, QPointF(t.w / 2.0, digitsY), 14,
                selected ? style::kTextBright : style::kText, 1.7);
     const QRectF bar(t.w / 2.0 - 9, digitsY + 13, 18, 2);
     if (selected) {
@@ -66,6 +71,11 @@ QImage tile(const Tile& t, bool selected) {
     }
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(bar, selected ? style::kAccentLight : QColor(0x3A, 0x3A, 0x3D));
+
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(QColor(0x3A, 0x3A, 0x3D), 1));
+    p.setBrush(QColor(0x10, 0x10, 0x11));
+    p.drawRoundedRect(kHub.translated(-t.origin), 10, 10);
     return image;
 }
 

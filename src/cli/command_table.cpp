@@ -5,6 +5,9 @@
 namespace ferrox {
 
 int CmdDevices(CliContext& context);
+int CmdShow(CliContext& context);
+int CmdConfig(CliContext& context);
+int CmdProfile(CliContext& context);
 int CmdLanguage(CliContext& context);
 int CmdMacro(CliContext& context);
 
@@ -12,6 +15,9 @@ namespace {
 
 constexpr CliCommand kCommands[] = {
     {"devices", CmdDevices, "list the mouse's and the receiver's HID interfaces"},
+    {"show", CmdShow, "print a profile: show [SLOT] (default the current one)"},
+    {"config", CmdConfig, "print the global configuration table"},
+    {"profile", CmdProfile, "export, import, add, rename, delete or use a profile slot"},
     {"language", CmdLanguage, "show the interface language, or choose EN, RU or UA"},
     {"macro", CmdMacro, "list the macro library; export or import macros and sets"},
 };

@@ -1,0 +1,133 @@
+#include "cli/cmd_device_run.h"
+
+#include "app/instance_lock.h"
+#include "cli/command_table.h"
+#include "lang/language_loader.h"
+#include "macros/macro_user_library.h"
+#include "settings/config_file.h"
+#include "settings/text_file.h"
+
+#include <cstdio>
+#include <ostream>
+
+namespace ferrox {
+
+DeviceWorker::Pause DeviceCommandPause = DeviceWorker::RealPause;
+
+DeviceCommandRun::DeviceCommandRun(CliContext& context, std::string name)
+    : context_(context), name_(std::move(name)) {}
+
+DeviceCommandRun::~DeviceCommandRun() {
+    session_.reset(); // readers stopped, queued frames sent, before the lock goes
+}
+
+int DeviceCommandRun::Fail(const std::string& message, int status) {
+    context_.err << "ferroxctl " << name_ << ": " << message << "\n";
+    return status;
+}
+
+void DeviceCommandRun::Warn(const std::string& message) {
+    context_.err << "ferroxctl " << name_ << ": warning: " << message << "\n";
+}
+
+bool DeviceCommandRun::RefuseWhileWindowRuns() {
+    std::optional<InstanceLock> lock = InstanceLock::acquire(InstanceLockPath());
+    if (!lock) {
+        Fail("the Ferrox window is running; close it first, or make the change there (its next "
+             "save would overwrite this one)");
+        return true;
+    }
+    lock_ = std::make_unique<InstanceLock>(std::move(*lock));
+    return false;
+}
+
+void DeviceCommandRun::LoadSettings() {
+    LoadLanguage();
+    LoadConfig();
+    BuildDpiStepTable();
+    if (!LoadUserMacroLibrary() && std::filesystem::exists(UserMacroLibraryPath())) {
+        Warn(UserMacroLibraryPath().string() +
+             " is damaged; the macros before the damage are used");
+    }
+}
+
+std::shared_ptr<VirtualFirmware> DeviceCommandRun::makeFirmware(DeviceKind kind) {
+    auto firmware = std::make_shared<VirtualMouseFirmware>();
+    const auto& file = context_.simulateState;
+    if (!file.empty() && std::filesystem::exists(file) && !firmware->loadState(file)) {
+        badState_ = true;
+    }
+    firmware_.emplace_back(kind, firmware);
+    return firmware;
+}
+
+void DeviceCommandRun::printFrame(char direction, const Frame& frame) {
+    std::string line(1, direction);
+    char hex[4];
+    for (uint8_t b : frame) {
+        std::snprintf(hex, sizeof hex, " %02X", b);
+        line += hex;
+    }
+    line += '\n';
+    std::lock_guard lock(traceMutex_);
+    context_.out << line << std::flush;
+}
+
+bool DeviceCommandRun::Open() {
+    context_.makeFirmware = [this](DeviceKind kind) { return makeFirmware(kind); };
+    HidSystem& hid = context_.hid();
+    if (badState_) {
+        Fail(context_.simulateState.string() + " is not a virtual mouse state file");
+        return false;
+    }
+    session_ = std::make_unique<SyncSession>(*hid.backend, sink_, host_, UserMacroLibrary(),
+                                             DeviceCommandPause);
+    if (context_.trace) {
+        session_->worker().setTrace(
+            [this](char direction, const Frame& frame) { printFrame(direction, frame); });
+    }
+    // No window: nothing keeps it hidden, so applies are allowed.
+    sync().windowShown = true;
+    sync().deviceShow = true;
+    session_->discovery().RegisterForDeviceNotifications();
+    sync().SyncShadows();
+    session_->discovery().ScanDevices();
+    sync().DiscardChanges();
+    return true;
+}
+
+bool DeviceCommandRun::DeviceFound() const {
+    return session_ && session_->discovery().link().anyPresent;
+}
+
+std::vector<DeviceMessage> DeviceCommandRun::Finish(bool handle) {
+    session_->worker().waitIdle();
+    std::vector<DeviceMessage> messages = sink_.takeAll();
+    if (handle) {
+        for (const DeviceMessage& m : messages) {
+            session_->Handle(m);
+        }
+    }
+    // The state the commands went to: the wired mouse wins when both are plugged in.
+    std::shared_ptr<VirtualMouseFirmware> target;
+    for (const auto& [kind, firmware] : firmware_) {
+        if (!target || kind == DeviceKind::Wired) {
+            target = firmware;
+        }
+    }
+    if (target && !context_.simulateState.empty() && !target->saveState(context_.simulateState)) {
+        Warn("could not write " + context_.simulateState.string());
+    }
+    return messages;
+}
+
+bool DeviceCommandRun::AnyWriteFailed(const std::vector<DeviceMessage>& messages) {
+    for (const DeviceMessage& m : messages) {
+        if (std::holds_alternative<WriteFailedMessage>(m)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace ferrox

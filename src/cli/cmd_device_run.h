@@ -1,0 +1,69 @@
+#pragma once
+// What the device commands of ferroxctl share: the refusal while the window program runs, the
+// settings loaded as the window loads them, a session with the mouse (the virtual one with its
+// state file under --simulate), the --trace lines, and the end of a run.
+
+#include "cli/cli_context.h"
+#include "device/sync_session.h"
+#include "device/virtual_mouse_firmware.h"
+
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ferrox {
+
+class InstanceLock;
+
+// How the device commands wait between frames: the real pauses, unless a test replaces them.
+extern DeviceWorker::Pause DeviceCommandPause;
+
+class DeviceCommandRun {
+public:
+    DeviceCommandRun(CliContext& context, std::string name);
+    ~DeviceCommandRun();
+
+    // Prints "ferroxctl NAME: message" and returns the failure status.
+    int Fail(const std::string& message, int status = 1);
+    void Warn(const std::string& message);
+
+    // True (and the message printed) while the window program holds the single-instance lock:
+    // its next save would overwrite whatever this command wrote. Otherwise the lock is held
+    // until the run ends, so the window cannot start in between.
+    bool RefuseWhileWindowRuns();
+    // Configuration, profiles, DPI table, language texts and macro library.
+    void LoadSettings();
+    // Scans for the devices with the images set from the current profile; nothing is sent and
+    // no change is pending afterwards. False with the message printed when the virtual mouse's
+    // state file cannot be read.
+    bool Open();
+    bool DeviceFound() const;
+
+    // Waits for every queued frame, hands the messages to the session (or returns them all
+    // when handle is false) and saves the virtual mouse's state. Returns the messages.
+    std::vector<DeviceMessage> Finish(bool handle = true);
+    // Whether any frame of the finished run was refused by the device.
+    static bool AnyWriteFailed(const std::vector<DeviceMessage>& messages);
+
+    SyncSession& session() { return *session_; }
+    SyncController& sync() { return session_->sync(); }
+    CliContext& context() { return context_; }
+
+private:
+    std::shared_ptr<VirtualFirmware> makeFirmware(DeviceKind kind);
+    void printFrame(char direction, const Frame& frame);
+
+    CliContext& context_;
+    std::string name_;
+    QueuedMessageSink sink_;
+    SyncHost host_;
+    std::unique_ptr<InstanceLock> lock_;
+    std::vector<std::pair<DeviceKind, std::shared_ptr<VirtualMouseFirmware>>> firmware_;
+    bool badState_ = false;
+    std::mutex traceMutex_;
+    std::unique_ptr<SyncSession> session_;
+};
+
+} // namespace ferrox

@@ -9,6 +9,9 @@ int CmdStatus(CliContext& context);
 int CmdSet(CliContext& context);
 int CmdApply(CliContext& context);
 int CmdReset(CliContext& context);
+int CmdShow(CliContext& context);
+int CmdConfig(CliContext& context);
+int CmdProfile(CliContext& context);
 int CmdLanguage(CliContext& context);
 int CmdMacro(CliContext& context);
 
@@ -20,6 +23,9 @@ constexpr CliCommand kCommands[] = {
     {"set", CmdSet, "change a setting of the current profile, send it and save it"},
     {"apply", CmdApply, "send the whole current profile (or slot SLOT, made current)"},
     {"reset", CmdReset, "factory-reset the mouse and the current profile"},
+    {"show", CmdShow, "print a profile: show [SLOT] (default the current one)"},
+    {"config", CmdConfig, "print the global configuration table"},
+    {"profile", CmdProfile, "export, import, add, rename, delete or use a profile slot"},
     {"language", CmdLanguage, "show the interface language, or choose EN, RU or UA"},
     {"macro", CmdMacro, "list the macro library; export or import macros and sets"},
 };

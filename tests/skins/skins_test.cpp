@@ -154,4 +154,21 @@ TEST(BatteryGauge, FillImagesMatchTheFillRows) {
     EXPECT_GT(qAlpha(overlay.pixel(15, 32)), 200) << "the bolt crosses the middle";
 }
 
+// The progress dialog copies rows 66..77 of the filled frame over the empty one, growing
+// from the left: the filled bar must lie in exactly those rows, over the empty track.
+TEST(ProgressFrames, FilledBarLiesInTheCopiedRows) {
+    const QImage empty = load("Frame_progress_nr.bmp");
+    const QImage filled = load("Frame_progress_ov.bmp");
+    ASSERT_EQ(empty.size(), filled.size());
+    int differingOutside = 0, differingInside = 0;
+    for (int y = 0; y < empty.height(); ++y) {
+        for (int x = 0; x < empty.width(); ++x) {
+            const bool differs = empty.pixel(x, y) != filled.pixel(x, y);
+            (y >= 66 && y < 78 ? differingInside : differingOutside) += differs ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differingOutside, 0);
+    EXPECT_GT(differingInside, 300 * 10) << "a bar across most of the width";
+}
+
 } // namespace

@@ -87,13 +87,15 @@ void drawBands(QPainter& p) {
 } // namespace
 
 void drawBackground(SkinSink& sink) {
-    QImage image = filledImage(kW, kH, style::kGround);
-    QPainter p(&image);
+    QImage deep = deepImage(kW, kH);
+    deep.fill(style::kGround);
+    QPainter p(&deep);
     drawGround(p);
     drawStageFloor(p);
     drawBands(p);
     drawWordmark(p, QPointF(36, 11), 9, style::kText, style::kAccent);
-    sink.put("364.png", image);
+    p.end();
+    sink.put("364.png", ditherTo8Bit(deep));
 }
 
 } // namespace skingen

@@ -21,9 +21,10 @@ void drawBorder(QPainter& p, const QSize& size) {
     p.drawRect(0, 0, size.width() - 1, size.height() - 1);
 }
 
-// A dialog background with a title band of titleHeight rows (0 for none).
+// A dialog background with a title band of titleHeight rows, on a 16-bit canvas.
 QImage dialogFrame(int w, int h, int titleHeight) {
-    QImage image = filledImage(w, h, kBodyBottom);
+    QImage image = deepImage(w, h);
+    image.fill(kBodyBottom);
     QPainter p(&image);
     QLinearGradient body(0, 0, 0, h);
     body.setColorAt(0, kBodyTop);
@@ -68,9 +69,6 @@ QImage progressFrame(bool filled) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF track = QRectF(kProgressTrack);
     if (filled) {
-        QLinearGradient fill(track.topLeft(), track.bottomLeft());
-        fill.setColorAt(0, style::kAccentLight);
-        fill.setColorAt(1, style::kAccentDeep);
         drawBody(p, track, 3,
                  {style::kAccentLight, style::kAccentDeep, style::kAccentDeep,
                   QColor(255, 255, 255, 80), Qt::transparent});
@@ -95,12 +93,12 @@ QImage dpiFrame() {
 
 void drawFrames(SkinSink& sink) {
     sink.put("Frame_Lighting_Setting.bmp", panelFrame());
-    sink.put("Frame_warning.bmp", dialogFrame(319, 102, 26));
-    sink.put("Frame_common.bmp", dialogFrame(429, 140, 28));
-    sink.put("Frame_DPI.bmp", dpiFrame());
-    sink.put("Frame_progress_nr.bmp", progressFrame(false));
-    sink.put("Frame_progress_ov.bmp", progressFrame(true));
-    sink.put("Frame_Macro_Manager.bmp", dialogFrame(528, 365, 36));
+    sink.put("Frame_warning.bmp", ditherTo8Bit(dialogFrame(319, 102, 26)));
+    sink.put("Frame_common.bmp", ditherTo8Bit(dialogFrame(429, 140, 28)));
+    sink.put("Frame_DPI.bmp", ditherTo8Bit(dpiFrame()));
+    sink.put("Frame_progress_nr.bmp", ditherTo8Bit(progressFrame(false)));
+    sink.put("Frame_progress_ov.bmp", ditherTo8Bit(progressFrame(true)));
+    sink.put("Frame_Macro_Manager.bmp", ditherTo8Bit(dialogFrame(528, 365, 36)));
 }
 
 } // namespace skingen

@@ -6,6 +6,7 @@
 #include <QPen>
 #include <QRadialGradient>
 #include <algorithm>
+#include <cmath>
 
 namespace skingen {
 
@@ -147,6 +148,35 @@ QPainterPath cornerPath(const QRectF& r, qreal tl, qreal tr, qreal br, qreal bl)
     path.arcTo(QRectF(r.left(), r.top(), 2 * tl, 2 * tl), 180, -90);
     path.closeSubpath();
     return path;
+}
+
+} // namespace skingen
+
+namespace skingen {
+
+QImage deepImage(int width, int height) {
+    QImage image(width, height, QImage::Format_RGBA64_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QImage ditherTo8Bit(const QImage& deep) {
+    const QImage source = deep.convertToFormat(QImage::Format_RGBA64);
+    QImage out(source.size(), QImage::Format_ARGB32);
+    quint32 state = 0x2545F491u;
+    for (int y = 0; y < source.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgba64*>(source.constScanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < source.width(); ++x) {
+            state ^= state << 13, state ^= state >> 17, state ^= state << 5; // xorshift32
+            const double noise = (state % 1024) / 1024.0 - 0.5;
+            auto ch = [noise](quint16 v) {
+                return std::clamp(int(std::lround(v / 257.0 + noise)), 0, 255);
+            };
+            line[x] = qRgba(ch(in[x].red()), ch(in[x].green()), ch(in[x].blue()), in[x].alpha8());
+        }
+    }
+    return out;
 }
 
 } // namespace skingen

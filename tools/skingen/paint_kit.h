@@ -64,3 +64,12 @@ struct StateLook {
 };
 
 } // namespace skingen
+
+namespace skingen {
+
+// Wide, dark gradients band at 8 bits per channel: draw them on a 16-bit canvas and bring
+// it down to 8 bits with a fixed noise pattern (every build writes the same bytes).
+QImage deepImage(int width, int height);
+QImage ditherTo8Bit(const QImage& deep);
+
+} // namespace skingen

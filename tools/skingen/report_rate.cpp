@@ -58,8 +58,8 @@ QImage tile(const Tile& t, bool selected) {
 
     // Digits sit towards the block's outer edge, with a small level bar below them.
     const qreal digitsY = top ? 30 : 40;
-    drawGlyphs(p, t.rate, QPointF(t.w / 2.0, digitsY), 14,
-               selected ? style::kTextBright : style::kText, 1.7);
+    drawGlyphs(p, t.rate, QPointF(t.w / 2.0, digitsY), 16,
+               selected ? style::kTextBright : style::kText, 2.0);
     const QRectF bar(t.w / 2.0 - 9, digitsY + 13, 18, 2);
     if (selected) {
         QRadialGradient glow(bar.center(), 14);

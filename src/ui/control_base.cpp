@@ -104,9 +104,9 @@ void CControlBase::DrawStripFrame(Canvas& canvas, const QImage& strip, int frame
     canvas.DrawImage(strip, QRect(frame * frameWidth_, 0, frameWidth_, frameHeight_), dest);
 }
 
-void CControlBase::DrawCaption(Canvas& canvas, const QRect& rect, ColorRef colour,
-                               unsigned format) const {
-    canvas.DrawText(QString::fromStdWString(text_), rect,
+void CControlBase::DrawCaption(Canvas& canvas, const std::wstring& text, const QRect& rect,
+                               ColorRef colour, unsigned format) const {
+    canvas.DrawText(QString::fromStdWString(text), rect,
                     DT_SINGLELINE | DT_VCENTER | DT_WORD_ELLIPSIS | format, colour, font_);
 }
 

@@ -85,7 +85,9 @@ protected:
     bool LoadStripFile(QImage& slot, std::string_view relativePath, int frames = 3);
     // Draws frame `frame` of a strip (frames side by side, each FrameWidth() wide).
     void DrawStripFrame(Canvas& canvas, const QImage& strip, int frame, const QRect& dest) const;
-    void DrawCaption(Canvas& canvas, const QRect& rect, ColorRef colour, unsigned format) const;
+    // One line, vertically centred, shortened with an ellipsis, plus the caller's flags.
+    void DrawCaption(Canvas& canvas, const std::wstring& text, const QRect& rect, ColorRef colour,
+                     unsigned format) const;
 
     int id_;
     int left_, top_, right_, bottom_;

@@ -4,7 +4,9 @@
 #include "ui/dlg_base.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <utility>
 #include <vector>
@@ -76,5 +78,55 @@ public:
     std::vector<QRect> repainted;
     int wholeRepaints = 0;
 };
+
+} // namespace ferrox::test
+
+#include "settings/app_globals.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace ferrox::test {
+
+// A throw-away ProgramFolder holding the skin files a test writes.
+class SkinFolder {
+public:
+    SkinFolder() {
+        previous_ = ProgramFolder;
+        ProgramFolder = dir_.path().toStdString();
+    }
+    ~SkinFolder() { ProgramFolder = previous_; }
+
+    void Write(const QString& relativePath, const QImage& image) const {
+        const QString path = dir_.filePath(relativePath);
+        QDir().mkpath(QFileInfo(path).path());
+        image.save(path);
+    }
+    void WriteSolid(const QString& relativePath, QColor colour, QSize size = {8, 8}) const {
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(colour);
+        Write(relativePath, image);
+    }
+
+private:
+    QTemporaryDir dir_;
+    std::filesystem::path previous_;
+};
+
+// Draws one control into an image the size of the dialog.
+inline QImage Render(CControlBase& control, QSize size, QColor background = Qt::black) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(background);
+    QPainter painter(&image);
+    Canvas canvas(painter);
+    control.Draw(canvas);
+    return image;
+}
+
+// The colour at the centre of the control's rectangle after drawing it.
+inline QColor CentreColour(CControlBase& control) {
+    const QRect r = control.GetBounds();
+    return Render(control, QSize(r.right() + 2, r.bottom() + 2)).pixelColor(r.center());
+}
 
 } // namespace ferrox::test

@@ -1,0 +1,108 @@
+#include "ui/button_base.h"
+
+#include <algorithm>
+#include <string>
+
+namespace ferrox {
+
+CButtonBase::CButtonBase(WindowBase* owner, int id, int left, int top, int right, int bottom,
+                         std::wstring text, int shown, int visible, int locked, unsigned textFormat)
+    : CControlBase(owner, id, left, top, right, bottom, std::move(text), shown, visible, locked),
+      textFormat_(textFormat) {}
+
+bool CButtonBase::LoadImage(ImageSlot slot, std::string_view relativePath) {
+    return LoadImageFile(images_[slot], relativePath);
+}
+
+bool CButtonBase::LoadImages(std::string_view stem) {
+    const std::string base(stem);
+    const bool normal = LoadImage(SlotNormal, base + "_nr.png");
+    LoadImage(SlotOver, base + "_ov.png");
+    LoadImage(SlotDown, base + "_dn.png");
+    return normal;
+}
+
+bool CButtonBase::LoadStrip(int resourceId) {
+    return LoadStripResource(strip_, resourceId);
+}
+
+bool CButtonBase::LoadStripImage(std::string_view relativePath, int frames) {
+    return LoadStripFile(strip_, relativePath, frames);
+}
+
+void CButtonBase::ReleaseImages() {
+    strip_ = QImage();
+    for (auto& image : images_)
+        image = QImage();
+}
+
+void CButtonBase::SetTextColours(ColorRef normal, ColorRef over, ColorRef down) {
+    colours_ = {normal, over, down};
+}
+
+void CButtonBase::SetInsets(int left, int right) {
+    leftInset_ = left;
+    rightInset_ = right;
+}
+
+bool CButtonBase::OnMouseMove(int x, int y) {
+    return !locked_ && TrackPointer(x, y);
+}
+
+bool CButtonBase::OnLButtonDown(int x, int y) {
+    if (locked_ || !PressPointer(x, y))
+        return false;
+    Notify(NotifyPressed);
+    return true;
+}
+
+bool CButtonBase::OnLButtonUp(int x, int y) {
+    if (locked_)
+        return false;
+    const int before = mouseState_;
+    if (!ReleasePointer(x, y))
+        return before != mouseState_;
+    OnClick(x, y);
+    Notify(NotifyClicked, ClickWParam());
+    return true;
+}
+
+bool CButtonBase::TrackPointer(int x, int y) {
+    if (mouseState_ == MouseDown)
+        return false;
+    const int state = Contains(x, y) ? MouseOver : MouseNormal;
+    const bool changed = state != mouseState_;
+    mouseState_ = state;
+    return changed;
+}
+
+bool CButtonBase::PressPointer(int x, int y) {
+    if (!Contains(x, y))
+        return false;
+    mouseState_ = MouseDown;
+    return true;
+}
+
+bool CButtonBase::ReleasePointer(int x, int y) {
+    const bool inside = Contains(x, y);
+    mouseState_ = inside ? MouseOver : MouseNormal;
+    return inside;
+}
+
+void CButtonBase::DrawLook(Canvas& canvas, int look) const {
+    if (HasStrip())
+        DrawStripFrame(canvas, strip_, look, GetBounds());
+    else if (look >= 0 && look < static_cast<int>(images_.size()))
+        canvas.DrawImage(images_[look], GetBounds());
+}
+
+void CButtonBase::DrawText(Canvas& canvas, const std::wstring& text, ColorRef colour) const {
+    DrawCaption(canvas, text, GetBounds().adjusted(leftInset_, 0, -rightInset_, 0), colour,
+                textFormat_);
+}
+
+ColorRef CButtonBase::LookColour(int look) const {
+    return colours_[std::clamp(look, 0, 2)];
+}
+
+} // namespace ferrox

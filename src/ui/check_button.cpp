@@ -1,0 +1,64 @@
+#include "ui/check_button.h"
+
+namespace ferrox {
+
+CCheckButton::CCheckButton(WindowBase* owner, int id, int left, int top, int right, int bottom,
+                           std::wstring caption, int shown, int visible, int locked,
+                           unsigned textFormat)
+    : CButtonBase(owner, id, left, top, right, bottom, std::move(caption), shown, visible, locked,
+                  textFormat) {}
+
+void CCheckButton::SetTexts(const std::wstring& normalText, const std::wstring& checkedText) {
+    normalText_ = normalText;
+    checkedText_ = checkedText;
+}
+
+void CCheckButton::SetChecked(bool checked) {
+    if (checked == checked_)
+        return;
+    checked_ = checked;
+    Repaint();
+}
+
+int CCheckButton::CurrentLook() const {
+    if (mouseState_ == MouseDown || checked_)
+        return SlotDown;
+    return mouseState_;
+}
+
+void CCheckButton::DrawButton(Canvas& canvas) const {
+    const int look = CurrentLook();
+    DrawLook(canvas, look);
+    const std::wstring& caption = look == SlotDown ? checkedText_ : normalText_;
+    DrawText(canvas, caption.empty() ? text_ : caption, LookColour(look));
+}
+
+void CCheckButton::Draw(Canvas& canvas) {
+    DrawButton(canvas);
+}
+
+void CColorSelectCheckButton::SetColour(ColorRef colour) {
+    if (colour == colour_)
+        return;
+    colour_ = colour;
+    Repaint();
+}
+
+void CColorSelectCheckButton::SetSwatchInsets(int left, int top, int right, int bottom) {
+    swatchInsets_ = QMargins(left, top, right, bottom);
+}
+
+bool CColorSelectCheckButton::OnLButtonDblClk(int x, int y) {
+    if (locked_ || !Contains(x, y))
+        return false;
+    SetMouseState(MouseOver);
+    Notify(NotifyDoubleClicked);
+    return true;
+}
+
+void CColorSelectCheckButton::Draw(Canvas& canvas) {
+    DrawButton(canvas);
+    canvas.FillRect(GetBounds().marginsRemoved(swatchInsets_), colour_);
+}
+
+} // namespace ferrox

@@ -1,0 +1,24 @@
+#pragma once
+// A button showing a colour swatch over its skin; clicking it lets the dialog pick a colour.
+
+#include "ui/button_base.h"
+
+namespace ferrox {
+
+class CColorSelectButton : public CButtonBase {
+public:
+    using CButtonBase::CButtonBase;
+
+    void SetColour(ColorRef colour);
+    ColorRef GetColour() const { return colour_; }
+    // Swatch rectangle: the control's rectangle shrunk by these pixels.
+    void SetSwatchInsets(int left, int top, int right, int bottom);
+
+    void Draw(Canvas& canvas) override;
+
+private:
+    ColorRef colour_ = 0;
+    QMargins swatchInsets_{2, 2, 2, 2};
+};
+
+} // namespace ferrox

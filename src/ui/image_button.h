@@ -1,0 +1,37 @@
+#pragma once
+// Image buttons (a click reports the button's ID) and the link button (text that reports the
+// pointer entering and leaving it).
+
+#include "ui/button_base.h"
+
+namespace ferrox {
+
+class CImageButton : public CButtonBase {
+public:
+    // Entering this button asks the dialog for its tip.
+    static constexpr int TipButtonId = 3502;
+
+    using CButtonBase::CButtonBase;
+
+    bool OnMouseMove(int x, int y) override;
+    void Draw(Canvas& canvas) override;
+
+protected:
+    WParam ClickWParam() const override { return static_cast<WParam>(id_); }
+};
+
+class CLinkButton : public CButtonBase {
+public:
+    static constexpr int LinkId = 3503;
+
+    CLinkButton(WindowBase* owner, int left, int top, int right, int bottom, std::wstring text,
+                int shown = 1, int visible = 1, int locked = 0, unsigned textFormat = 0);
+
+    bool OnMouseMove(int x, int y) override;
+    void Draw(Canvas& canvas) override;
+
+private:
+    bool inside_ = false;
+};
+
+} // namespace ferrox

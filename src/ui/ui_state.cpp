@@ -1,0 +1,10 @@
+#include "ui/ui_state.h"
+
+namespace ferrox {
+
+std::uint32_t RadioGroupFlags = 0;
+std::uint32_t DpiLevelMask = 0;
+int MainPageIndex = 0;
+int SubPageIndex = 0;
+
+} // namespace ferrox

@@ -20,15 +20,6 @@ namespace {
 constexpr const char* kUsage = "ferroxctl macro: expected list, export PATH FILE, import FILE "
                                "[FOLDER], export-set [PATH] FILE or import-set FILE [FOLDER]";
 
-MacroLocation ChildOf(const MacroLocation& parent, int slot) {
-    MacroLocation child = parent;
-    ++child.stage;
-    (child.stage == 0   ? child.stage0Index
-     : child.stage == 1 ? child.stage1Index
-                        : child.stage2Index) = slot;
-    return child;
-}
-
 // The used slot of each name in turn, from the top level down; none when a name is missing.
 std::optional<MacroLocation> FindPath(const MacroLibrary& lib, const std::string& path) {
     MacroLocation at;
@@ -41,7 +32,7 @@ std::optional<MacroLocation> FindPath(const MacroLibrary& lib, const std::string
         const std::wstring name = FromUtf8(part);
         std::optional<MacroLocation> found;
         for (int slot = 0; at.stage < 2 && slot < MacroGroupSize && !found; ++slot) {
-            MacroLocation child = ChildOf(at, slot);
+            MacroLocation child = ChildLocation(at, slot);
             if (lib.NodeAt(child)->MacroItemName == name)
                 found = child;
         }
@@ -83,7 +74,7 @@ struct MacroCommand {
 
     void ListGroup(std::ostream& out, const MacroLocation& parent, int depth) {
         for (int slot = 0; depth <= 2 && slot < MacroGroupSize; ++slot) {
-            const MacroLocation at = ChildOf(parent, slot);
+            const MacroLocation at = ChildLocation(parent, slot);
             const MacroItem& item = *library.NodeAt(at);
             if (item.IsFree())
                 continue;
@@ -107,7 +98,7 @@ struct MacroCommand {
         out << "[";
         bool first = true;
         for (int slot = 0; depth <= 2 && slot < MacroGroupSize; ++slot) {
-            const MacroLocation at = ChildOf(parent, slot);
+            const MacroLocation at = ChildLocation(parent, slot);
             const MacroItem& item = *library.NodeAt(at);
             if (item.IsFree())
                 continue;

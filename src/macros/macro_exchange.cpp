@@ -67,10 +67,8 @@ MacroLocation CopyNode(const MacroLibrary& source, const MacroLocation& from, Ma
     if (!IsFolderNode(item) || from.stage >= 2 ||
         target.AddFolder(item->MacroItemName, placed) != MacroAddResult::Added)
         return {};
-    MacroLocation child = from;
-    ++child.stage;
     for (int i = 0; i < MacroGroupSize; ++i) {
-        (child.stage == 1 ? child.stage1Index : child.stage2Index) = i;
+        const MacroLocation child = ChildLocation(from, i);
         if (!source.NodeAt(child)->IsFree())
             CopyNode(source, child, target, placed);
     }
@@ -94,10 +92,12 @@ std::vector<MacroLocation> SourceItems(const ExchangeFile& file) {
     if (!IsMacroNode(node))
         return items;
     // The macro and the used siblings after it, up to the first free slot.
-    MacroLocation l = sel;
-    int& slot = sel.stage == 0 ? l.stage0Index : sel.stage == 1 ? l.stage1Index : l.stage2Index;
-    for (; slot < MacroGroupSize && !file.scratch.NodeAt(l)->IsFree(); ++slot)
-        items.push_back(l);
+    for (int slot = SlotIndex(sel); slot < MacroGroupSize; ++slot) {
+        const MacroLocation sibling = SiblingLocation(sel, slot);
+        if (file.scratch.NodeAt(sibling)->IsFree())
+            break;
+        items.push_back(sibling);
+    }
     return items;
 }
 

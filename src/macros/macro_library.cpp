@@ -29,10 +29,6 @@ bool InGroupRange(std::int32_t index) {
     return index >= 0 && index < MacroGroupSize;
 }
 
-int SlotOf(const MacroLocation& l) {
-    return l.stage == 0 ? l.stage0Index : l.stage == 1 ? l.stage1Index : l.stage2Index;
-}
-
 // Fields below the node's level are 0, whatever the caller passed.
 MacroLocation Normalized(const MacroLocation& l) {
     MacroLocation n{l.stage, l.stage0Index, 0, 0};
@@ -41,11 +37,6 @@ MacroLocation Normalized(const MacroLocation& l) {
     if (l.stage >= 2)
         n.stage2Index = l.stage2Index;
     return n;
-}
-
-MacroLocation WithSlot(MacroLocation l, int slot) {
-    (l.stage == 0 ? l.stage0Index : l.stage == 1 ? l.stage1Index : l.stage2Index) = slot;
-    return l;
 }
 
 bool IsUsableName(const std::wstring& name) {
@@ -59,6 +50,21 @@ bool IsValidMacroLocation(const MacroLocation& l) {
         return false;
     return (l.stage < 1 || InGroupRange(l.stage1Index)) &&
            (l.stage < 2 || InGroupRange(l.stage2Index));
+}
+
+int SlotIndex(const MacroLocation& l) {
+    return l.stage <= 0 ? l.stage0Index : l.stage == 1 ? l.stage1Index : l.stage2Index;
+}
+
+MacroLocation SiblingLocation(MacroLocation l, int slot) {
+    (l.stage <= 0 ? l.stage0Index : l.stage == 1 ? l.stage1Index : l.stage2Index) = slot;
+    return l;
+}
+
+MacroLocation ChildLocation(const MacroLocation& parent, int slot) {
+    MacroLocation child = parent.stage < 0 ? MacroLocation{-1, 0, 0, 0} : Normalized(parent);
+    ++child.stage;
+    return SiblingLocation(child, slot);
 }
 
 MacroLibrary::MacroLibrary() : m_root(std::make_unique<Group>()) {}
@@ -91,18 +97,18 @@ const MacroItem* MacroLibrary::NodeAt(const MacroLocation& l) const {
     if (!IsValidMacroLocation(l))
         return nullptr;
     const Group* g = FindGroup(l);
-    return g ? &g->items[SlotOf(l)] : &kFreeItem;
+    return g ? &g->items[SlotIndex(l)] : &kFreeItem;
 }
 
 MacroItem* MacroLibrary::NodeAt(const MacroLocation& l) {
     if (!IsValidMacroLocation(l))
         return nullptr;
-    return &EnsureGroup(l).items[SlotOf(l)];
+    return &EnsureGroup(l).items[SlotIndex(l)];
 }
 
 bool MacroLibrary::NameExists(const std::wstring& name, const MacroLocation& l) const {
     MacroLocation group = l.stage < 0 ? MacroLocation{0, 0, 0, 0} : l;
-    if (name.empty() || !IsValidMacroLocation(WithSlot(group, 0)))
+    if (name.empty() || !IsValidMacroLocation(SiblingLocation(group, 0)))
         return false;
     const Group* g = FindGroup(group);
     return g && std::any_of(g->items.begin(), g->items.end(),
@@ -118,9 +124,7 @@ MacroLocation MacroLibrary::ParentFor(const MacroLocation& s, bool forFolder, bo
         refused = true; // folders go no deeper than level 1
         return {};
     }
-    MacroLocation child = Normalized(s);
-    ++child.stage;
-    return child;
+    return ChildLocation(s, 0);
 }
 
 MacroAddResult MacroLibrary::AddNode(const std::wstring& name, MacroLocation& selection,
@@ -148,7 +152,7 @@ MacroAddResult MacroLibrary::AddNode(const std::wstring& name, MacroLocation& se
         item.macro = std::make_unique<MacroKey>(name);
         item.macro->MacroKeyIndex = m_nextKeyIndex++;
     }
-    selection = WithSlot(parent, slot);
+    selection = SiblingLocation(parent, slot);
     return MacroAddResult::Added;
 }
 
@@ -166,7 +170,7 @@ bool MacroLibrary::DeleteItem(const MacroLocation& l) {
     Group* g = const_cast<Group*>(FindGroup(l));
     if (!g)
         return true; // a group never used holds nothing to delete or move
-    int slot = SlotOf(l);
+    int slot = SlotIndex(l);
     g->Empty(slot);
     // The emptied slot travels to the end; later siblings keep their subtrees as they move.
     std::rotate(g->items.begin() + slot, g->items.begin() + slot + 1, g->items.end());
@@ -295,7 +299,7 @@ bool MacroLibrary::SubtreeHoldsMacro(std::int32_t keyIndex, const MacroLocation&
         return true;
     // Everything below the node goes with it when it is deleted, so all of it is searched.
     const Group* g = FindGroup(l);
-    return l.stage < 2 && g && GroupHoldsMacro(g->children[SlotOf(l)].get(), keyIndex);
+    return l.stage < 2 && g && GroupHoldsMacro(g->children[SlotIndex(l)].get(), keyIndex);
 }
 
 void MacroLibrary::ForEachUsed(
@@ -303,7 +307,7 @@ void MacroLibrary::ForEachUsed(
     auto eachUsed = [&fn](const Group& g, MacroLocation l) {
         for (int i = 0; i < MacroGroupSize; ++i)
             if (!g.items[i].IsFree())
-                fn(WithSlot(l, i), g.items[i]);
+                fn(SiblingLocation(l, i), g.items[i]);
     };
     if (stage == 0)
         eachUsed(*m_root, {0, 0, 0, 0});
@@ -326,7 +330,7 @@ const MacroKey* MacroLibrary::FindMacro(std::int32_t keyIndex, MacroLocation* wh
                 item.macro->MacroKeyIndex == keyIndex) {
                 found = item.macro.get();
                 if (where)
-                    *where = WithSlot(l, i);
+                    *where = SiblingLocation(l, i);
             }
         }
     };

@@ -95,5 +95,11 @@ private:
 
 // A location that names a slot of the tree: stage 0..2 and the indexes it uses in 0..59.
 bool IsValidMacroLocation(const MacroLocation& location);
+// The index of the location's own level (stage0Index, stage1Index or stage2Index).
+int SlotIndex(const MacroLocation& location);
+// Slot `slot` of the location's own sibling group.
+MacroLocation SiblingLocation(MacroLocation location, int slot);
+// Slot `slot` of the group below parent; a parent of stage -1 stands for the top level.
+MacroLocation ChildLocation(const MacroLocation& parent, int slot);
 
 } // namespace ferrox

@@ -1,5 +1,7 @@
 #include "device/sync_controller.h"
 
+#include <algorithm>
+
 #include "settings/config_file.h"
 #include "settings/config_table.h"
 #include "settings/profile_file.h"
@@ -75,6 +77,18 @@ void SyncController::ApplyAll() {
     host_.startSaveTimer();
     savePending_ = true;
     host_.refreshView();
+}
+
+void SyncController::MacroLibraryEdited() {
+    commands_.RequestMacroCopy();
+    const KeyTable& keys = CurrentProfile().keys;
+    const bool anyMacro = std::any_of(keys.begin(), keys.end(), [](const KeySlot& k) {
+        return k.function.Category() == FunctionCategory::Macro;
+    });
+    if (anyMacro) {
+        changes_ |= ChangeGroup::Keys;
+        ApplyAll();
+    }
 }
 
 void SyncController::SyncShadows() {

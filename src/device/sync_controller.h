@@ -52,6 +52,9 @@ public:
     // A scan found the device: keys, main and power settings, no progress notice.
     void ScheduleConnectApply();
     void ApplyAll();
+    // After the macro manager closed (the library reloaded): the key slots take the library's
+    // macros at the next allocation, and a profile with macro keys is applied at once.
+    void MacroLibraryEdited();
     void SyncShadows();
     void PollStatus();
     void QueryStatus() { commands_.QueryStatus(); }

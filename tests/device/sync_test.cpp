@@ -266,6 +266,23 @@ TEST_F(SyncFixture, FirmwareResetKeepsTheNameAndWritesOnlyThatProfile) {
     EXPECT_TRUE(sentCommands().empty());
 }
 
+TEST_F(SyncFixture, EditedMacroIsCopiedToItsKeyAndSentAtOnce) {
+    MacroLocation where;
+    ASSERT_EQ(library.AddMacro(L"m", where), MacroAddResult::Added);
+    MacroKey& macro = *library.NodeAt(where)->macro;
+    CurrentProfile().keys[4].Assign(L"m", MakeFunction(FunctionCategory::Macro), &macro);
+    sync.RequestApply(ChangeGroup::Keys);
+    sync.ApplyAll();
+    sentCommands();
+
+    ASSERT_TRUE(macro.InsertAction(0, MacroAction::MakeKey(0x41, false)));
+    macro.MacroCommandActionNum = 1;
+    sync.MacroLibraryEdited();
+    EXPECT_EQ(sentCommands(), (std::vector<uint8_t>{cmd::MacroChunk}));
+    EXPECT_EQ(CurrentProfile().keys[4].macro.MacroActionNum, 1u);
+    EXPECT_EQ(fw->state().macros[1], (std::vector<uint8_t>{0x30, 0x00, 0x04}));
+}
+
 // The whole chain on the virtual mouse: scan, readers, worker, answers and device events.
 struct SessionFixture : ::testing::Test {
     VirtualHidBackend backend;

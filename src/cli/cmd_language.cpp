@@ -31,10 +31,14 @@ void PrintSelection(std::ostream& out, const LanguageLoadResult& load) {
     out << "code      " << (load.code.empty() ? "(none)" : ToUtf8(load.code)) << "\n"
         << "file      " << ToUtf8(load.fileName) << "\n";
     if (load.source.empty()) {
-        out << "read from (no such file in the data folder or beside the program: labels are "
+        out << "read from (no usable language file in the data folder or beside the program: "
+               "labels are "
                "blank)\n";
     } else {
-        out << "read from " << SourceText(load) << "\n";
+        out << "read from " << SourceText(load)
+            << (load.result == LanguageFileResult::StoppedEarly
+                    ? " (up to a malformed line; the texts after it are blank)\n"
+                    : "\n");
     }
     out << "language  " << ToUtf8(LanguageTable[0]) << "\n"
         << "available " << KnownCodes() << "\n";

@@ -58,6 +58,15 @@ TEST_F(LanguageCommandTest, ShowsTheDefaultWithoutASettingFile) {
                              "\",\n  \"complete\": true,\n  \"language\": \"English\"\n}\n");
 }
 
+TEST_F(LanguageCommandTest, SaysWhenTheFileInUseStoppedEarly) {
+    test::WriteUnicodeFile(ConfigFolder() / "Lan.txt", L"[Setting]\n0=Mine\n1=A\n2=\n");
+    ASSERT_EQ(run({}), 0) << err.str();
+    EXPECT_NE(out.str().find("read from " + (ConfigFolder() / "Lan.txt").string() +
+                             " (up to a malformed line"),
+              std::string::npos)
+        << out.str();
+}
+
 TEST_F(LanguageCommandTest, RefusesBadWordsWithOneLineAndWritesNothing) {
     const std::vector<std::vector<std::string>> bad = {{"DE"}, {"EN", "RU"}, {"--all"}, {"U A"}};
     for (const auto& args : bad) {

@@ -149,6 +149,8 @@ TEST(MacroLibraryFile, MalformedTextsKeepWhatCameBeforeTheFault) {
     badLocation.location = L"stage=0;stage0Index=1;stage1Index=0;stage2Index=";
     MacroBlock emptyActions = At(L"b", 1);
     emptyActions.actions = L"AllAction=";
+    MacroBlock emptyNumber = At(L"b", 1);
+    emptyNumber.numbers[2] = L"MacroKeyLoopNum=";
     const std::wstring good = At(L"a", 0).Text();
     const std::wstring cutText = cut.Text();
 
@@ -164,6 +166,8 @@ TEST(MacroLibraryFile, MalformedTextsKeepWhatCameBeforeTheFault) {
         {"CR LF line ends", L"[MacroLibrary]\r\nMacroKeyIndex=8\r\n", false, L""},
         {"AllAction one short", Header() + good + shortActions.Text(), false, L"a,"},
         {"empty AllAction", Header() + good + emptyActions.Text(), false, L"a,"},
+        {"empty number value", Header() + good + emptyNumber.Text(), false, L"a,"},
+        {"empty counter value", Header(L"") + good, false, L""},
         {"block cut off", Header() + good + cutText.substr(0, cutText.find(L"MacroKeyLoopNum")),
          false, L"a,"},
         {"empty name", Header() + good + noName.Text(), false, L"a,"},

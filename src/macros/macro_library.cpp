@@ -189,7 +189,8 @@ bool MacroLibrary::PlaceMacro(const std::wstring& name, const MacroLocation& l,
     if (!item)
         return false;
     item->MacroItemName = name;
-    item->macro = std::move(macro);
+    // A macro node always holds a macro, so that its file block is complete.
+    item->macro = macro ? std::move(macro) : std::make_unique<MacroKey>(name);
     item->MacroItemIsFolder = 0;
     item->MacroItemFolderIsOpen = 0;
     return true;

@@ -72,7 +72,10 @@ void AppendBlock(std::wstring& out, const MacroLocation& l, const MacroItem& ite
         out += text;
         out += L'\n';
     };
-    line(L"++++++++MacroItemName=" + item.MacroItemName);
+    // A line feed inside a name would end the line and make the rest of the file unreadable.
+    std::wstring name = item.MacroItemName;
+    std::replace(name.begin(), name.end(), L'\n', L' ');
+    line(L"++++++++MacroItemName=" + name);
     line(L"MacroItemLocation:" + LocationText(l));
     line(L"MacroItemIsFolder=" + std::to_wstring(item.MacroItemIsFolder));
     line(L"MacroItemFolderIsOpen=" + std::to_wstring(item.MacroItemFolderIsOpen));

@@ -120,6 +120,7 @@ TEST(MacroLibraryFile, WriteReadWriteIsIdentical) {
     // A node behind a gap and one below a macro, as a file may hold them.
     lib.PlaceMacro(L"gap", {0, 9, 0, 0}, std::make_unique<MacroKey>(L"other name"));
     lib.PlaceFolder(L"odd", {1, 9, 3, 0}, true);
+    lib.PlaceMacro(L"empty", {0, 10, 0, 0}, nullptr);
 
     const std::wstring first = FormatMacroLibrary(lib, {2, 1, 2, 3});
     MacroLibrary back;
@@ -128,6 +129,16 @@ TEST(MacroLibraryFile, WriteReadWriteIsIdentical) {
     EXPECT_EQ(backSel, (MacroLocation{2, 1, 2, 3}));
     EXPECT_EQ(*back.NodeAt({1, 0, 0, 0})->macro, (MacroKey{key}));
     EXPECT_EQ(FormatMacroLibrary(back, backSel), first);
+}
+
+TEST(MacroLibraryFile, ALineFeedInANameCannotBreakTheFile) {
+    MacroLibrary lib;
+    lib.PlaceFolder(L"two\nlines", {0, 0, 0, 0}, false);
+    lib.PlaceMacro(L"after", {0, 1, 0, 0}, nullptr);
+    MacroLibrary back;
+    MacroLocation sel;
+    EXPECT_TRUE(ParseMacroLibrary(FormatMacroLibrary(lib, {}), back, sel));
+    EXPECT_EQ(TopNames(back), L"two lines,after,");
 }
 
 struct MalformedCase {

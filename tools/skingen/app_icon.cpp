@@ -27,9 +27,9 @@ QImage appIcon() {
     p.drawRoundedRect(tile, 52, 52);
 
     // The mouse outline scaled into the tile, filled with the accent.
-    const qreal scale = 190.0 / kMouseHeight;
+    const qreal scale = 204.0 / kMouseHeight;
     QTransform place;
-    place.translate(kSize / 2.0 - kMouseAxis * scale, 33);
+    place.translate(kSize / 2.0 - kMouseAxis * scale, 26);
     place.scale(scale, scale);
     const QPainterPath body = place.map(mouseBodyPath());
     QRadialGradient glow(QPointF(128, 140), 120);
@@ -38,7 +38,7 @@ QImage appIcon() {
     p.setPen(Qt::NoPen);
     p.setBrush(glow);
     p.drawEllipse(QPointF(128, 140), 118, 118);
-    QLinearGradient fill(0, 33, 0, 223);
+    QLinearGradient fill(0, 26, 0, 230);
     fill.setColorAt(0, QColor(0x7C, 0xCC, 0xF4));
     fill.setColorAt(1, style::kAccentDeep);
     p.setBrush(fill);

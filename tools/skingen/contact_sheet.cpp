@@ -13,7 +13,8 @@ namespace {
 constexpr int kSheetWidth = 1900;
 constexpr int kGap = 14;
 constexpr int kLabelHeight = 14;
-constexpr int kMaxCell = 560; // larger images are shown scaled down
+constexpr int kMaxCell = 560;      // larger images are shown scaled down
+constexpr int kMinCellWidth = 150; // room for the name
 
 QSize cellImageSize(const QImage& image) {
     QSize size = image.size();
@@ -38,7 +39,7 @@ bool writeContactSheet(const SkinSink& sink, const QString& file) {
     int x = kGap, y = kGap, rowHeight = 0;
     for (const DrawnImage& drawn : sink.images()) {
         const QSize size = cellImageSize(drawn.image);
-        const int width = std::max(size.width(), 110);
+        const int width = std::max(size.width(), kMinCellWidth);
         if (x + width > kSheetWidth - kGap) {
             x = kGap;
             y += rowHeight + kLabelHeight + kGap;
@@ -63,7 +64,8 @@ bool writeContactSheet(const SkinSink& sink, const QString& file) {
         p.setPen(style::kGlyphDim);
         const QString name = QString::fromUtf8(cell.drawn->entry->path.data(),
                                                qsizetype(cell.drawn->entry->path.size()));
-        p.drawText(QRect(cell.at.x(), cell.at.y() + cell.size.height() + 2, 300, kLabelHeight),
+        p.drawText(QRect(cell.at.x(), cell.at.y() + cell.size.height() + 2,
+                         std::max(cell.size.width(), kMinCellWidth), kLabelHeight),
                    Qt::AlignLeft | Qt::AlignTop, name);
     }
     p.end();

@@ -1,0 +1,21 @@
+#pragma once
+// Message numbers the main window answers besides its controls'.
+
+namespace ferrox {
+
+// A second instance wakes the first with this (both parameters 0).
+inline constexpr unsigned kWakeInstanceMessage = 0x0BB7;
+// Ends the main window's modal loop, as after the last device was unplugged.
+inline constexpr unsigned WM_QUIT = 0x0012;
+// A device appeared or went; wParam says which.
+inline constexpr unsigned WM_DEVICECHANGE = 0x0219;
+inline constexpr unsigned DBT_DEVICEARRIVAL = 0x8000;
+inline constexpr unsigned DBT_DEVICEREMOVECOMPLETE = 0x8004;
+
+// Main window controls and timers.
+inline constexpr int kExitButtonId = 2001;
+inline constexpr int kMinimiseButtonId = 2002;
+inline constexpr unsigned kVisibilityTimer = 40; // 100 ms, repeating
+inline constexpr unsigned kNoDeviceTimer = 80;   // 2 s after start-up, once
+
+} // namespace ferrox

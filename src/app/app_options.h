@@ -1,0 +1,24 @@
+#pragma once
+// The ferrox command line: --simulate[=KIND], --data-dir DIR, --help, --version.
+
+#include "device/device_kind.h"
+
+#include <filesystem>
+#include <span>
+#include <string>
+
+namespace ferrox {
+
+struct AppOptions {
+    SimulateKind simulate = SimulateKind::None;
+    std::filesystem::path dataDir; // empty: FERROX_DATA_DIR or the default folder
+    bool help = false;
+    bool version = false;
+};
+
+// args excludes the program name. False with one line in error for anything not understood.
+bool ParseAppOptions(std::span<const std::string> args, AppOptions& options, std::string& error);
+
+extern const char* const kAppUsage;
+
+} // namespace ferrox

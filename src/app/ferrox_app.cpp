@@ -1,0 +1,59 @@
+#include "app/ferrox_app.h"
+
+#include "app/app_messages.h"
+#include "app/app_options.h"
+#include "app/ferrox_dlg.h"
+#include "app/instance_lock.h"
+#include "app/instance_server.h"
+#include "app/simulated_firmware.h"
+
+#include <QApplication>
+#include <QPointer>
+
+#include <iostream>
+
+#ifndef FERROX_VERSION
+#define FERROX_VERSION "0"
+#endif
+
+namespace ferrox {
+int CFerroxApp::Run(int argc, char** argv) {
+    AppOptions options;
+    std::string error;
+    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    if (!ParseAppOptions(args, options, error)) {
+        std::cerr << "ferrox: " << error << " (try ferrox --help)\n";
+        return 2;
+    }
+    if (options.help || options.version) {
+        std::cout << (options.help ? kAppUsage : "ferrox " FERROX_VERSION "\n");
+        return 0;
+    }
+
+    // A second instance only wakes the first one, shows nothing and ends.
+    auto lock = InstanceLock::acquire(InstanceLockPath());
+    if (!lock) {
+        SendToRunningInstance(InstanceSocketPath(), kWakeInstanceMessage);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(QStringLiteral("ferrox"));
+
+    HidSystem hid = MakeHidSystem(options.simulate, SimulatedFirmwareMaker());
+    auto dlg = std::make_unique<CFerroxDlg>(hid, options.dataDir);
+    QPointer<CFerroxDlg> target(dlg.get());
+    InstanceServer server([target](unsigned message) {
+        if (target)
+            target->PostMessage(message);
+    });
+    server.listen(InstanceSocketPath());
+
+    dlg->RunModal();
+    // Call site: anything the platform needs shut down after the window (fonts, images).
+    dlg.reset();
+    return 0;
+}
+
+} // namespace ferrox

@@ -1,0 +1,291 @@
+#include "app/ferrox_dlg.h"
+
+#include "app/app_messages.h"
+#include "app/caption_button.h"
+#include "app/device_notice_bridge.h"
+#include "app/plain_notice.h"
+#include "platform/canvas.h"
+#include "settings/app_globals.h"
+#include "ui/open_dialog_table.h"
+#include "ui/ui_scale.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#ifndef FERROX_SHARE_DIR
+#define FERROX_SHARE_DIR "/usr/local/share/ferrox"
+#endif
+
+namespace ferrox {
+namespace {
+
+constexpr int kBackgroundBitmap = 364;
+constexpr ColorRef kGraphite = MakeColorRef(0x16, 0x16, 0x16);
+constexpr ColorRef kHairline = MakeColorRef(0x3A, 0x3A, 0x3A);
+constexpr ColorRef kText = MakeColorRef(180, 180, 180);
+constexpr ColorRef kAccent = MakeColorRef(0x35, 0xA0, 0xDE);
+
+// Until the language files are loaded at start-up these are the English texts.
+const QString kAttentionTitle = QStringLiteral("Attention");
+const QString kNoDeviceText =
+    QStringLiteral("No mouse or receiver was found. Connect the mouse with its cable or plug in "
+                   "the receiver.");
+const QString kReceiverOnlyText =
+    QStringLiteral("The receiver is connected, but the mouse does not answer. Switch the mouse "
+                   "on, or connect it with its cable.");
+const QString kSupportText =
+    QStringLiteral("Technical support: if the mouse or the receiver stops responding, unplug it, "
+                   "plug it in again and restart this program. If that does not help, contact "
+                   "the seller of your mouse.");
+
+int VirtualKeyOf(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    default:
+        break;
+    }
+    // Letters carry their upper-case code point, as virtual-key codes do.
+    return key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z ? key.key() : 0;
+}
+
+QString StatusLine(const DeviceLink& link) {
+    if (link.wired.commandHandle && link.receiver.commandHandle)
+        return QStringLiteral("Mouse connected by cable and through the receiver");
+    if (link.wired.commandHandle)
+        return QStringLiteral("Mouse connected by cable");
+    if (link.receiver.commandHandle)
+        return QStringLiteral("Receiver connected");
+    return QStringLiteral("Waiting for the mouse or its receiver");
+}
+
+} // namespace
+
+CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride)
+    : hid_(hid), dataDirOverride_(std::move(dataDirOverride)),
+      discovery_(*hid.backend, discoveryHooks()) {
+    setWindowTitle(QStringLiteral("Ferrox"));
+    bindMessages();
+}
+
+// Destruction order: a pending deferred save is written, the device handles are closed, the
+// tray icon goes.
+CFerroxDlg::~CFerroxDlg() {
+    KillTimer(kVisibilityTimer);
+    if (deferredSavePending_) {
+        // Call site: stop timer 70 and write the configuration and all profiles now.
+        deferredSavePending_ = 0;
+    }
+    // Call site: stop the reader threads before the link they report to goes away.
+    discovery_.closeCommandHandles();
+    // Call site: remove the tray icon.
+}
+
+void CFerroxDlg::bindMessages() {
+    onMessage(kWakeInstanceMessage, [this](WParam, LParam) { return onWakeInstance(); });
+    onMessage(WM_DEVICECHANGE, [this](WParam w, LParam) { return onDeviceChange(w); });
+    onMessage(WM_QUIT, [this](WParam, LParam) {
+        EndDialog(IDCANCEL);
+        return 0;
+    });
+    onMessage(kExitButtonId, [this](WParam, LParam code) {
+        if (code == NotifyClicked)
+            endProgram(IDOK);
+        return 0;
+    });
+    onMessage(kMinimiseButtonId, [this](WParam, LParam code) {
+        // The window-shown flag stays 1, so the tray (or a second start) brings it back.
+        if (code == NotifyClicked)
+            hide();
+        return 0;
+    });
+    onTimer(kVisibilityTimer, [this] { onVisibilityTimer(); });
+    onTimer(kNoDeviceTimer, [this] { onNoDeviceTimer(); });
+}
+
+DiscoveryHooks CFerroxDlg::discoveryHooks() {
+    DiscoveryHooks hooks;
+    // Call sites: the reader threads start per kind, the status timer (110, 1 s) restarts, and
+    // the key table, main and power settings are marked and applied through timer 30.
+    return hooks;
+}
+
+void CFerroxDlg::determineFolders() {
+    ProgramFolder = ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR);
+    DataFolder = ChooseDataFolder(dataDirOverride_);
+    CreateDataFolder(DataFolder);
+}
+
+void CFerroxDlg::determineScale() {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect work = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+    screenWidth_ = work.width();
+    screenHeight_ = work.height();
+    UiScale = ChooseUiScale(screenWidth_, screenHeight_);
+    DpiRatio = float(logicalDpiX()) / 96.0f;
+}
+
+bool CFerroxDlg::OnInitDialog() {
+    determineFolders();
+    determineScale();
+    // Call sites, in this order: language file, macro library, configuration and the five
+    // profiles, the DPI step table of the configured sensor.
+    SetDesignSize(DesignWidth, DesignHeight);
+    CDlgBase::OnInitDialog(); // builds the controls and shows the window
+    if (const QScreen* s = screen())
+        PlaceOnWorkArea(s->availableGeometry());
+
+    ClearOpenDialogTable();
+    keys_.reset();
+    deferredSavePending_ = 0;
+    reportSequence_ = 1;
+    batteryShown_ = 10;
+    for (DeviceKind kind : kAllDeviceKinds) {
+        discovery_.link().of(kind).commandPath.clear();
+        discovery_.link().of(kind).eventPath.clear();
+    }
+    // Call site: the tray icon.
+
+    // Call site: NeedPassword from the configuration. Until the status query can show the
+    // window on the device's request, the window starts shown.
+    startHidden_ = 0;
+    if (startHidden_ == 1)
+        showMinimized();
+    windowShown_ = deviceShow_ = startHidden_ == 0 ? 1 : 0;
+    // Call site: RefreshView.
+
+    discovery_.RegisterForDeviceNotifications();
+    notices_ = new DeviceNoticeBridge(hid_, *this);
+    // Call site: SyncShadows.
+    discovery_.ScanDevices();
+    if (discovery_.takeQueryOnConnect()) {
+        // Call site: QueryStatus, then RefreshView.
+    }
+    hasBackground_ = LoadFrameBitmap(kBackgroundBitmap);
+    SetTimer(kVisibilityTimer, 100, TimerMode::Repeating);
+    SetTimer(kNoDeviceTimer, 2000, TimerMode::SingleShot);
+    return true;
+}
+
+void CFerroxDlg::PlaceOnWorkArea(const QRect& workArea) {
+    move(CentredOrigin(workArea, QSize(WindowWidth(), WindowHeight())));
+}
+
+void CFerroxDlg::CreateControls(int, int, int right, int) {
+    const int size = Scaled(28);
+    const int top = Scaled(6);
+    AddControl(1, std::make_unique<CCaptionButton>(this, kExitButtonId,
+                                                   QRect(right - Scaled(6) - size, top, size, size),
+                                                   L"\u2715"));
+    AddControl(1, std::make_unique<CCaptionButton>(
+                      this, kMinimiseButtonId,
+                      QRect(right - Scaled(6) - 2 * size - Scaled(4), top, size, size), L"\u2013"));
+    for (const auto& control : Layer(1))
+        control->SetFont(Scaled(18), L"Sans");
+}
+
+void CFerroxDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
+    QFont font = DialogTextFont();
+    font.setPixelSize(Scaled(14));
+    if (hasBackground_) {
+        DrawBackground(canvas, clientRect); // it carries the product name
+    } else {                                // a quiet graphite surface with the name
+        canvas.FillRect(clientRect, kGraphite);
+        canvas.FrameRect(clientRect, kHairline);
+        canvas.DrawText(QStringLiteral("FERROX"),
+                        QRect(Scaled(20), Scaled(6), Scaled(300), Scaled(28)),
+                        DT_VCENTER | DT_SINGLELINE, kText, font);
+    }
+    const QRect status(0, clientRect.height() / 2 - Scaled(20), clientRect.width(), Scaled(40));
+    canvas.DrawText(StatusLine(discovery_.link()), status, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                    discovery_.link().anyPresent ? kAccent : kText, font);
+    DrawControls(canvas, clientRect);
+}
+
+bool CFerroxDlg::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        switch (keys_.keyDown(VirtualKeyOf(*static_cast<QKeyEvent*>(event)))) {
+        case KeyVerdict::Swallow:
+            return true;
+        case KeyVerdict::ShowSupport:
+            showSupportNotice();
+            break;
+        case KeyVerdict::PassOn:
+            break;
+        }
+    }
+    return CDlgBase::event(event);
+}
+
+void CFerroxDlg::showSupportNotice() {
+    supportNotice_ =
+        PlainNotice::Show(this, kAttentionTitle, kSupportText, PlainNotice::Mode::Modal);
+}
+
+LResult CFerroxDlg::onWakeInstance() {
+    if (windowShown_ && deviceShow_) {
+        showNormal();
+        raise();
+        activateWindow();
+    } else {
+        // Call site: QueryStatus; its answer may show the window.
+    }
+    return 0;
+}
+
+LResult CFerroxDlg::onDeviceChange(WParam change) {
+    if (change != DBT_DEVICEARRIVAL && change != DBT_DEVICEREMOVECOMPLETE)
+        return 0;
+    const DeviceChangeOutcome outcome = discovery_.OnDeviceChange(
+        change == DBT_DEVICEARRIVAL ? HidChange::Arrival : HidChange::Removal);
+    if (outcome.rescanned) {
+        // Call site: status poll counter = 19, so a status query follows within two seconds.
+    }
+    if (outcome.queryStatusNow) {
+        // Call site: QueryStatus now, then RefreshView.
+    }
+    if (outcome.lastDeviceGone) {
+        windowShown_ = 0;
+        hide();
+        CloseOpenDialogs();
+        PostMessage(WM_QUIT);
+        return 0;
+    }
+    if (outcome.rescanned)
+        Invalidate(); // call site: RefreshView
+    return 0;
+}
+
+void CFerroxDlg::onVisibilityTimer() {
+    if (!windowShown_ && isVisible())
+        hide();
+}
+
+void CFerroxDlg::onNoDeviceTimer() {
+    KillTimer(kNoDeviceTimer);
+    const DeviceLink& link = discovery_.link();
+    switch (DecideNoDeviceNotice(link.wired.commandHandle != nullptr,
+                                 link.receiver.commandHandle != nullptr, deviceShow_ != 0)) {
+    case NoDeviceNotice::None:
+        return;
+    case NoDeviceNotice::ReceiverOnly:
+        noDeviceNotice_ = PlainNotice::Show(this, kAttentionTitle, kReceiverOnlyText,
+                                            PlainNotice::Mode::Modeless);
+        return;
+    case NoDeviceNotice::NoDevice:
+        noDeviceNotice_ =
+            PlainNotice::Show(this, kAttentionTitle, kNoDeviceText, PlainNotice::Mode::Modeless);
+        return;
+    }
+}
+
+void CFerroxDlg::endProgram(int result) {
+    CloseOpenDialogs();
+    EndDialog(result);
+}
+
+} // namespace ferrox

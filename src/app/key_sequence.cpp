@@ -1,0 +1,20 @@
+#include "app/key_sequence.h"
+
+namespace ferrox {
+
+KeyVerdict KeySequenceFilter::keyDown(int virtualKey) {
+    if (virtualKey == VK_RETURN || virtualKey == VK_ESCAPE) {
+        counter_ = 0;
+        return KeyVerdict::Swallow;
+    }
+    if (virtualKey == kSupportSequence[std::size_t(counter_)])
+        ++counter_;
+    else
+        counter_ = virtualKey == kSupportSequence[0] ? 1 : 0;
+    if (counter_ < int(kSupportSequence.size()))
+        return KeyVerdict::PassOn;
+    counter_ = 0;
+    return KeyVerdict::ShowSupport;
+}
+
+} // namespace ferrox

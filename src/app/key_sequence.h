@@ -1,0 +1,29 @@
+#pragma once
+// The main window's keyboard filter: Enter and Escape never reach the dialog (it neither
+// closes nor confirms from the keyboard), and a ten-letter sequence opens the support notice.
+
+#include <array>
+#include <cstddef>
+
+namespace ferrox {
+
+// Virtual-key codes as the keyboard reports them; letters are their upper-case ASCII codes.
+inline constexpr int VK_RETURN = 0x0D;
+inline constexpr int VK_ESCAPE = 0x1B;
+
+inline constexpr std::array<char, 10> kSupportSequence = {'F', 'E', 'R', 'R', 'O',
+                                                          'X', 'H', 'E', 'L', 'P'};
+
+enum class KeyVerdict { PassOn, Swallow, ShowSupport };
+
+class KeySequenceFilter {
+public:
+    KeyVerdict keyDown(int virtualKey);
+    int progress() const { return counter_; }
+    void reset() { counter_ = 0; }
+
+private:
+    int counter_ = 0; // letters of the sequence typed so far, 0..10
+};
+
+} // namespace ferrox

@@ -41,6 +41,9 @@ struct CliContext {
         return *hid_;
     }
 
+    // Runs the commands on devices made elsewhere (tests).
+    void useHid(HidSystem hid) { hid_ = std::move(hid); }
+
 private:
     std::optional<HidSystem> hid_;
 };

@@ -2,6 +2,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/command_table.h"
+#include "device/virtual_mouse_firmware.h"
 #include "settings/app_globals.h"
 
 #include <iostream>
@@ -30,6 +31,9 @@ void PrintUsage(std::ostream& out) {
 
 int Run(int argc, char** argv) {
     CliContext context(std::cout, std::cerr);
+    // The virtual mouse runs the full simulated firmware; commands that keep its state in a
+    // --simulate-state file replace this before they first use context.hid().
+    context.makeFirmware = [](DeviceKind) { return std::make_shared<VirtualMouseFirmware>(); };
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     std::string command;
     std::string error;

@@ -185,7 +185,8 @@ void MacroLibrary::Clear() {
 
 bool MacroLibrary::PlaceMacro(const std::wstring& name, const MacroLocation& l,
                               std::unique_ptr<MacroKey> macro) {
-    MacroItem* item = NodeAt(l);
+    // An empty name would make a free slot that still holds something.
+    MacroItem* item = name.empty() ? nullptr : NodeAt(l);
     if (!item)
         return false;
     item->MacroItemName = name;
@@ -197,7 +198,8 @@ bool MacroLibrary::PlaceMacro(const std::wstring& name, const MacroLocation& l,
 }
 
 bool MacroLibrary::PlaceFolder(const std::wstring& name, const MacroLocation& l, bool open) {
-    MacroItem* item = NodeAt(l);
+    // An empty name would make a free slot that still holds something.
+    MacroItem* item = name.empty() ? nullptr : NodeAt(l);
     if (!item)
         return false;
     item->MacroItemName = name;

@@ -53,7 +53,7 @@ public:
     void Clear();
 
     // Put a node at an exact location (used by the file readers); false and nothing placed for
-    // a location outside the tree.
+    // a location outside the tree or an empty name.
     bool PlaceMacro(const std::wstring& name, const MacroLocation& location,
                     std::unique_ptr<MacroKey> macro);
     bool PlaceFolder(const std::wstring& name, const MacroLocation& location, bool open);

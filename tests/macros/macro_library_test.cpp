@@ -170,6 +170,7 @@ TEST(MacroLibrary, ViewAndClearCoverNodesBehindGaps) {
     lib.PlaceMacro(L"in", Mid(2, 4), std::make_unique<MacroKey>(L"in"));
     EXPECT_FALSE(lib.PlaceFolder(L"bad", MacroLocation{3, 0, 0, 0}, false));
     EXPECT_FALSE(lib.PlaceFolder(L"bad", Mid(0, 60), false));
+    EXPECT_FALSE(lib.PlaceMacro(L"", Top(0), std::make_unique<MacroKey>(L"x")));
     EXPECT_EQ(lib.VisibleRowCount(), 3);
     EXPECT_EQ(lib.LocationOfRow(1), Mid(2, 4));
 

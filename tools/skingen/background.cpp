@@ -33,7 +33,7 @@ void fadingVLine(QPainter& p, int x, int y1, int y2) {
 void drawGround(QPainter& p) {
     QLinearGradient ground(0, 0, 0, kH);
     ground.setColorAt(0, QColor(0x17, 0x17, 0x19));
-    ground.setColorAt(1, QColor(0x10, 0x10, 0x11));
+    ground.setColorAt(1, style::kWell);
     p.fillRect(QRect(0, 0, kW, kH), ground);
     // Light behind the mouse, then a vignette towards the corners.
     QRadialGradient stage(kStageCentre, 330);

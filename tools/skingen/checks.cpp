@@ -89,7 +89,7 @@ QImage colourSlot(bool selected) {
     QImage image = blankImage(21, 20);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(0x10, 0x10, 0x11));
+    p.setBrush(style::kWell);
     if (selected) {
         p.setPen(QPen(style::kAccent, 2));
         p.drawRoundedRect(QRectF(1, 1, 19, 18), 3, 3);

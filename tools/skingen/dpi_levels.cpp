@@ -15,7 +15,7 @@ constexpr int kBarHeight = 132;
 QImage emptyBar() {
     QImage image = filledImage(kBarWidth, kBarHeight, QColor(0x2C, 0x2D, 0x30));
     QPainter p(&image);
-    p.fillRect(QRect(1, 1, kBarWidth - 2, kBarHeight - 2), QColor(0x10, 0x10, 0x11));
+    p.fillRect(QRect(1, 1, kBarWidth - 2, kBarHeight - 2), style::kWell);
     vLine(p, 1, 1, kBarHeight - 2, QColor(0x08, 0x08, 0x09));
     return image;
 }

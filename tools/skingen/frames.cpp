@@ -84,7 +84,7 @@ QImage dpiFrame() {
     QPainter p(&image);
     for (int i = 0; i <= 10; ++i) {
         const int x = 69 + i * 29;
-        vLine(p, x, 80, i % 5 == 0 ? 84 : 82, QColor(0x3A, 0x3A, 0x3D));
+        vLine(p, x, 80, i % 5 == 0 ? 84 : 82, style::kHairline);
     }
     return image;
 }

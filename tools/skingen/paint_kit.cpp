@@ -120,20 +120,10 @@ void drawChevron(QPainter& p, QPointF c, qreal size, Direction dir, const QColor
     p.restore();
 }
 
-QColor mix(const QColor& a, const QColor& b, qreal t) {
-    return QColor::fromRgbF(
-        a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-        a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
-}
-
 QColor withAlpha(QColor c, int alpha) {
     c.setAlpha(alpha);
     return c;
 }
-
-} // namespace skingen
-
-namespace skingen {
 
 QPainterPath cornerPath(const QRectF& r, qreal tl, qreal tr, qreal br, qreal bl) {
     QPainterPath path;
@@ -149,10 +139,6 @@ QPainterPath cornerPath(const QRectF& r, qreal tl, qreal tr, qreal br, qreal bl)
     path.closeSubpath();
     return path;
 }
-
-} // namespace skingen
-
-namespace skingen {
 
 QImage deepImage(int width, int height) {
     QImage image(width, height, QImage::Format_RGBA64_Premultiplied);

@@ -21,7 +21,7 @@ struct BodyLook {
     QColor bottom;    // fill at the bottom edge
     QColor border;    // 1 px outline
     QColor highlight; // 1 px line just inside the top edge (alpha 0 = none)
-    QColor glow;      // soft outer accent glow (alpha 0 = none)
+    QColor glow;      // soft accent ring just inside the border (alpha 0 = none)
 };
 
 BodyLook raisedLook();
@@ -46,26 +46,11 @@ enum class Direction { Up, Down, Left, Right };
 void drawChevron(QPainter& p, QPointF c, qreal size, Direction dir, const QColor& colour,
                  qreal width = 1.5);
 
-QColor mix(const QColor& a, const QColor& b, qreal t);
 QColor withAlpha(QColor c, int alpha);
-
-} // namespace skingen
-
-namespace skingen {
 
 // Rounded rectangle with its own radius per corner (top-left, top-right, bottom-right,
 // bottom-left), for tiles that form one rounded block together.
 QPainterPath cornerPath(const QRectF& rect, qreal tl, qreal tr, qreal br, qreal bl);
-
-// A state name suffix paired with its look, for families drawn the same way per state.
-struct StateLook {
-    const char* suffix;
-    BodyLook look;
-};
-
-} // namespace skingen
-
-namespace skingen {
 
 // Wide, dark gradients band at 8 bits per channel: draw them on a 16-bit canvas and bring
 // it down to 8 bits with a fixed noise pattern (every build writes the same bytes).

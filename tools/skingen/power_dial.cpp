@@ -77,7 +77,7 @@ QImage dial(int selected) { // selected segment 0..7
         } else {
             fill.setColorAt(0, QColor(0x2A, 0x2A, 0x2D));
             fill.setColorAt(1, QColor(0x20, 0x20, 0x22));
-            p.setPen(QPen(QColor(0x3A, 0x3A, 0x3D), 1));
+            p.setPen(QPen(style::kHairline, 1));
         }
         p.setBrush(fill);
         p.drawPath(seg);

@@ -70,11 +70,11 @@ QImage tile(const Tile& t, bool selected) {
         p.drawEllipse(bar.center(), 14, 6);
     }
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(bar, selected ? style::kAccentLight : QColor(0x3A, 0x3A, 0x3D));
+    p.fillRect(bar, selected ? style::kAccentLight : style::kHairline);
 
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(QColor(0x3A, 0x3A, 0x3D), 1));
-    p.setBrush(QColor(0x10, 0x10, 0x11));
+    p.setPen(QPen(style::kHairline, 1));
+    p.setBrush(style::kWell);
     p.drawRoundedRect(kHub.translated(-t.origin), 10, 10);
     return image;
 }

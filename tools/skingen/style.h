@@ -7,20 +7,14 @@
 
 namespace skingen::style {
 
-// Graphite grounds, darkest first.
-inline const QColor kGroundDeep{0x0E, 0x0E, 0x0F};
+// Graphite grounds.
 inline const QColor kGround{0x14, 0x14, 0x15};
-inline const QColor kPanel{0x1A, 0x1A, 0x1B};
-inline const QColor kPanelRaised{0x22, 0x22, 0x23};
-inline const QColor kControl{0x26, 0x26, 0x27};
-inline const QColor kControlHover{0x2E, 0x2E, 0x30};
 inline const QColor kWell{0x10, 0x10, 0x11}; // inset fields and grooves
 
 // Lines.
 inline const QColor kHairline{0x3A, 0x3A, 0x3A};
 inline const QColor kHairlineSoft{0x2A, 0x2A, 0x2B};
 inline const QColor kHighlight{255, 255, 255, 16}; // 1 px top edge of raised shapes
-inline const QColor kShadow{0, 0, 0, 110};
 
 // Glyphs and the program's text colours.
 inline const QColor kText{0xB4, 0xB4, 0xB4};
@@ -35,7 +29,6 @@ inline const QColor kAccentShade{0x10, 0x2C, 0x3D}; // accent-tinted dark fill
 
 // The profile list's deep reds, used for emphasis.
 inline const QColor kRedSelected{120, 0, 0};
-inline const QColor kRedDark{73, 0, 0};
 inline const QColor kRedBright{0xD8, 0x2A, 0x2A};
 
 // Battery legend.

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -169,6 +170,23 @@ TEST(ProgressFrames, FilledBarLiesInTheCopiedRows) {
     }
     EXPECT_EQ(differingOutside, 0);
     EXPECT_GT(differingInside, 300 * 10) << "a bar across most of the width";
+}
+
+// The dial's click regions are wedges around (70, 78), 22.5 degrees each from the left:
+// image N must light exactly the segments 3..N along those wedges.
+TEST(PowerDial, LitSegmentsFollowTheClickWedges) {
+    constexpr double kPi = 3.14159265358979323846;
+    for (int minutes = 3; minutes <= 10; ++minutes) {
+        const QImage dial = load("power_manage_" + std::to_string(minutes) + "min.png");
+        ASSERT_FALSE(dial.isNull());
+        for (int k = 0; k < 8; ++k) {
+            const double angle = kPi * (1.0 - (k + 0.5) / 8.0);
+            const QColor c =
+                dial.pixelColor(int(70 + 55 * std::cos(angle)), int(78 - 55 * std::sin(angle)));
+            const bool lit = c.blue() > c.red() + 60;
+            EXPECT_EQ(lit, k + 3 <= minutes) << minutes << " minutes, segment " << k;
+        }
+    }
 }
 
 } // namespace

@@ -70,7 +70,7 @@ void recordDot(QImage& image, const QColor& colour, bool lit) {
 
 void recordButton(SkinSink& sink) {
     QImage idle = body(120, 24, raisedLook());
-    recordDot(idle, QColor(0xA0, 0x2A, 0x2A), false);
+    recordDot(idle, QColor(0xC0, 0x30, 0x30), false);
     const BodyLook recording{QColor(0x8A, 0x0E, 0x0E), style::kRedSelected,
                              QColor(0xB0, 0x24, 0x24), QColor(255, 255, 255, 30),
                              withAlpha(style::kRedBright, 60)};

@@ -1,5 +1,5 @@
 // Report-rate tiles. The four form one rounded square: 125 top left, 1000 top right,
-// 250 bottom left, 500 bottom right; the centre band is left plain for the program's text.
+// 250 bottom left, 500 bottom right, with a hub across the centre for the program's text.
 
 #include "families.h"
 #include "glyphs.h"

@@ -130,3 +130,16 @@ inline QColor CentreColour(CControlBase& control) {
 }
 
 } // namespace ferrox::test
+
+namespace ferrox::test {
+
+class ScopedUiScale {
+public:
+    explicit ScopedUiScale(float scale) : saved_(UiScale) { UiScale = scale; }
+    ~ScopedUiScale() { UiScale = saved_; }
+
+private:
+    float saved_;
+};
+
+} // namespace ferrox::test

@@ -1,0 +1,75 @@
+#include "ui/show_list_base.h"
+
+#include "settings/app_globals.h"
+
+namespace ferrox {
+
+namespace {
+
+double RowHeight() {
+    return CShowListBase::RowDesignHeight * static_cast<double>(UiScale);
+}
+
+} // namespace
+
+int CShowListBase::VisibleRows() const {
+    return static_cast<int>((bottom_ - top_ + 10 * static_cast<double>(UiScale)) / RowHeight());
+}
+
+QRect CShowListBase::RowRect(int i) const {
+    const int inset = static_cast<int>(2 * UiScale);
+    const int rowTop = top_ + static_cast<int>(i * RowHeight());
+    const int rowBottom = top_ + static_cast<int>((i + 1) * RowHeight());
+    return QRect(left_ + inset, rowTop, right_ - inset - (left_ + inset), rowBottom - rowTop);
+}
+
+int CShowListBase::RowAt(int y) const {
+    return static_cast<int>((y - top_) / RowHeight());
+}
+
+void CShowListBase::EnsureVisible() {
+    const int visible = VisibleRows();
+    const int total = TotalRows();
+    if (selectedRow_ < 0) {
+        if (visible >= total)
+            firstRow_ = 0;
+    } else if (selectedRow_ >= firstRow_ + visible - 1) {
+        firstRow_ = selectedRow_ - visible + 1;
+    }
+    if (firstRow_ + visible > total)
+        firstRow_ = total - visible;
+    if (firstRow_ < 0)
+        firstRow_ = 0;
+}
+
+bool CShowListBase::OnMouseMove(int x, int y) {
+    if (locked_ || mouseState_ == MouseDown)
+        return false;
+    const int state = Contains(x, y) ? MouseOver : MouseNormal;
+    const bool changed = state != mouseState_;
+    mouseState_ = state;
+    return changed;
+}
+
+bool CShowListBase::ReleaseInside(int x, int y) {
+    if (locked_)
+        return false;
+    const int before = mouseState_;
+    if (!Contains(x, y)) {
+        mouseState_ = MouseNormal;
+        return before != mouseState_;
+    }
+    mouseState_ = MouseOver;
+    Notify(NotifyClicked);
+    return true;
+}
+
+void CShowListBase::DrawBackground(Canvas& canvas) const {
+    canvas.FillRect(GetBounds(), BackgroundColour);
+}
+
+void CShowListBase::DrawRowText(Canvas& canvas, const std::wstring& text, const QRect& rect) const {
+    DrawCaption(canvas, text, rect, TextColour, 0);
+}
+
+} // namespace ferrox

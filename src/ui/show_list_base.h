@@ -1,0 +1,46 @@
+#pragma once
+// Row geometry, selection and scrolling shared by the two macro lists: rows 20 design pixels
+// high, as many as fit (half a row may be cut off at the bottom).
+
+#include "ui/control_base.h"
+
+namespace ferrox {
+
+class CShowListBase : public CControlBase {
+public:
+    static constexpr int RowDesignHeight = 20;
+    static constexpr ColorRef BackgroundColour = 0x4B4B4B;
+    static constexpr ColorRef SelectionColour = 0xDEA035;
+    static constexpr ColorRef TextColour = 0xFFFFFF;
+
+    using CControlBase::CControlBase;
+
+    virtual int TotalRows() const = 0;
+    int VisibleRows() const;
+    // Rectangle of view row i (0 = the first visible row).
+    QRect RowRect(int i) const;
+    // View row under y (may be past the last row).
+    int RowAt(int y) const;
+
+    int GetSelectedRow() const { return selectedRow_; }
+    virtual void SetSelectedRow(int row) { selectedRow_ = row; }
+    int GetFirstVisibleRow() const { return firstRow_; }
+    void SetFirstVisibleRow(int row) { firstRow_ = row < 0 ? 0 : row; }
+    // Scrolls so the selected row is in view; a selection above the view does not scroll.
+    void EnsureVisible();
+    int GetMouseState() const { return mouseState_; }
+
+    bool OnMouseMove(int x, int y) override;
+
+protected:
+    // Ends a press: over and NotifyClicked inside, normal outside.
+    bool ReleaseInside(int x, int y);
+    void DrawBackground(Canvas& canvas) const;
+    void DrawRowText(Canvas& canvas, const std::wstring& text, const QRect& rect) const;
+
+    int selectedRow_ = -1;
+    int firstRow_ = 0;
+    int mouseState_ = MouseNormal;
+};
+
+} // namespace ferrox

@@ -131,7 +131,10 @@ bool ExportMacro(const MacroLibrary& library, const MacroLocation& selection,
 
 bool ExportMacroSet(const MacroLibrary& library, const MacroLocation& selection,
                     const std::filesystem::path& path) {
-    return WriteMacroLibrary(path, library, selection);
+    // A selection that names no item exports everything, as the proposed file name says.
+    const MacroItem* node = library.NodeAt(selection);
+    const bool selected = selection.stage >= 0 && node && !node->IsFree();
+    return WriteMacroLibrary(path, library, selected ? selection : MacroLocation{});
 }
 
 MacroImportResult ImportMacro(MacroLibrary& library, MacroLocation& selection,

@@ -128,6 +128,14 @@ TEST_F(MacroExchange, WholeSetWithNothingSelected) {
     EXPECT_EQ(target.NodeAt({2, 0, 2, 0})->macro->actions[200], MacroAction::MakeDelay(4));
 }
 
+TEST_F(MacroExchange, SetWithAFreeSlotSelectedExportsEverything) {
+    EXPECT_EQ(ProposedSetFileName(source, {0, 30, 0, 0}), L"AllMacroKey.mbf");
+    ASSERT_TRUE(ExportMacroSet(source, {0, 30, 0, 0}, dir / "all.mbf"));
+    MacroLibrary target;
+    MacroLocation sel;
+    EXPECT_EQ(ImportMacroSet(target, sel, dir / "all.mbf").itemsAdded, 4);
+}
+
 TEST_F(MacroExchange, SetFromASelectedMacroTakesItAndTheSiblingsAfterIt) {
     ASSERT_TRUE(ExportMacroSet(source, {0, 1, 0, 0}, dir / "solo.mbf"));
     MacroLibrary target;

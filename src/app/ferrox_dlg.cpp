@@ -75,6 +75,8 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride)
 // Destruction order: a pending deferred save is written, the device handles are closed, the
 // tray icon goes.
 CFerroxDlg::~CFerroxDlg() {
+    delete notices_; // no device notice may arrive while the window comes apart
+    notices_ = nullptr;
     KillTimer(kVisibilityTimer);
     if (deferredSavePending_) {
         // Call site: stop timer 70 and write the configuration and all profiles now.
@@ -98,9 +100,13 @@ void CFerroxDlg::bindMessages() {
         return 0;
     });
     onMessage(kMinimiseButtonId, [this](WParam, LParam code) {
-        // The window-shown flag stays 1, so the tray (or a second start) brings it back.
         if (code == NotifyClicked)
-            hide();
+            minimise();
+        return 0;
+    });
+    // Closed by the desktop (a window-list close, Alt+F4): end as the exit button does.
+    onMessage(WM_CLOSE, [this](WParam, LParam) {
+        endProgram(IDCANCEL);
         return 0;
     });
     onTimer(kVisibilityTimer, [this] { onVisibilityTimer(); });
@@ -281,6 +287,15 @@ void CFerroxDlg::onNoDeviceTimer() {
             PlainNotice::Show(this, kAttentionTitle, kNoDeviceText, PlainNotice::Mode::Modeless);
         return;
     }
+}
+
+// The window-shown flag stays 1, so the tray icon (or a second start) brings the window back.
+// Without a tray icon to do that, the window goes to the taskbar instead of out of sight.
+void CFerroxDlg::minimise() {
+    if (trayIconShown_)
+        hide();
+    else
+        showMinimized();
 }
 
 void CFerroxDlg::endProgram(int result) {

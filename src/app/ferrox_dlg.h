@@ -55,6 +55,7 @@ private:
     LResult onDeviceChange(WParam change);
     void onVisibilityTimer();
     void onNoDeviceTimer();
+    void minimise();
     void endProgram(int result);
     void showSupportNotice();
 
@@ -74,6 +75,7 @@ private:
     uint8_t reportSequence_ = 1;
     int batteryShown_ = 10;
     bool hasBackground_ = false;
+    bool trayIconShown_ = false; // set where the tray icon is added
 
     QPointer<WindowBase> noDeviceNotice_;
     QPointer<WindowBase> supportNotice_;

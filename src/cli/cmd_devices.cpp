@@ -88,11 +88,17 @@ int CmdDevices(CliContext& context) {
     DeviceDiscovery discovery(backend);
     discovery.ScanDevices();
     const std::vector<HidInterfaceInfo> all = backend.enumerate();
-    for (const HidInterfaceInfo& denied : discovery.unopenable())
-        context.err << "ferroxctl: cannot open " << ToUtf8(denied.path) << " ("
-                    << Hex4(denied.vendorId) << ":" << Hex4(denied.productId)
-                    << ") for reading and writing; install the udev rule 70-ferrox.rules"
+    if (!discovery.unopenable().empty()) {
+        context.err << "ferroxctl: cannot open";
+        const char* separator = " ";
+        for (const HidInterfaceInfo& denied : discovery.unopenable()) {
+            context.err << separator << ToUtf8(denied.path) << " (" << Hex4(denied.vendorId) << ":"
+                        << Hex4(denied.productId) << ")";
+            separator = ", ";
+        }
+        context.err << " for reading and writing; install the udev rule 70-ferrox.rules"
                     << " (see README) and replug the device\n";
+    }
     if (context.json)
         context.out << "{\n";
     for (DeviceKind kind : kAllDeviceKinds) {

@@ -25,12 +25,14 @@ public:
 
 class FerroxDlgTest : public ::testing::Test {
 protected:
-    void start(std::initializer_list<DeviceKind> kinds) {
-        hid = MakeHidSystem(SimulateKind::None);
+    // A fresh main window on a virtual mouse with these devices plugged in.
+    void start(const std::vector<DeviceKind>& kinds) {
+        dlg.reset();
+        ClearOpenDialogTable();
+        hid = {};
         auto mouse = std::make_unique<VirtualHidBackend>();
         hid.virtualMouse = mouse.get();
         hid.backend = std::move(mouse);
-        hid.monitor.reset();
         for (DeviceKind kind : kinds)
             hid.virtualMouse->plug(kind);
         dlg = std::make_unique<TestDlg>(hid);
@@ -100,17 +102,28 @@ TEST_F(FerroxDlgTest, ExitClosesTheOpenDialogsAndEndsWithOk) {
     EXPECT_EQ(OpenDialogTable[0], nullptr);
 }
 
-TEST_F(FerroxDlgTest, MinimiseHidesButStaysAllowedToShow) {
+TEST_F(FerroxDlgTest, MinimiseStaysAllowedToShowAndASecondStartBringsItBack) {
     start({DeviceKind::Wired});
     dlg->SendMessage(kMinimiseButtonId, 0, NotifyHoverEnter);
-    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_FALSE(dlg->isMinimized());
     dlg->SendMessage(kMinimiseButtonId, 0, NotifyClicked);
-    EXPECT_FALSE(dlg->isVisible());
+    // No tray icon yet: to the taskbar, never out of reach.
+    EXPECT_TRUE(dlg->isMinimized());
     EXPECT_EQ(dlg->WindowShownFlag(), 1);
     EXPECT_FALSE(dlg->IsEnded());
-    // A second start brings it back, as both flags are set.
     dlg->SendMessage(kWakeInstanceMessage);
+    EXPECT_FALSE(dlg->isMinimized());
     EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(FerroxDlgTest, ClosedByTheDesktopEndsLikeTheExitButton) {
+    start({});
+    dlg->OnTimer(kNoDeviceTimer);
+    QPointer<WindowBase> notice = dlg->NoDeviceNoticeWindow();
+    dlg->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dlg->IsEnded());
+    EXPECT_FALSE(notice);
 }
 
 TEST_F(FerroxDlgTest, NoDeviceNoticeAfterTwoSeconds) {
@@ -122,20 +135,13 @@ TEST_F(FerroxDlgTest, NoDeviceNoticeAfterTwoSeconds) {
     const Case cases[] = {
         {{}, true}, {{DeviceKind::Wired}, false}, {{DeviceKind::Receiver}, false}};
     for (const Case& c : cases) {
-        hid = {};
-        dlg.reset();
-        ClearOpenDialogTable();
-        hid.backend = std::make_unique<VirtualHidBackend>();
-        hid.virtualMouse = static_cast<VirtualHidBackend*>(hid.backend.get());
-        for (DeviceKind kind : c.plugged)
-            hid.virtualMouse->plug(kind);
-        dlg = std::make_unique<TestDlg>(hid);
-        ASSERT_TRUE(dlg->Create());
+        start(c.plugged);
         dlg->OnTimer(kNoDeviceTimer);
         EXPECT_FALSE(dlg->IsTimerActive(kNoDeviceTimer));
         EXPECT_EQ(dlg->NoDeviceNoticeWindow() != nullptr, c.notice) << c.plugged.size();
-        if (dlg->NoDeviceNoticeWindow())
+        if (dlg->NoDeviceNoticeWindow()) {
             EXPECT_TRUE(dlg->NoDeviceNoticeWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+        }
     }
 }
 

@@ -179,10 +179,11 @@ struct MacroCommand {
             return Fail(file +
                         (set ? " selects nothing to import" : " selects no macro to import"));
         case MacroImportStatus::NameExists:
-            return Fail("an item named as one in " + file +
-                        " already exists there; nothing was imported");
-        case MacroImportStatus::NotAdded:
-            return Fail("no room for " + file + " there (60 items per folder at most)");
+            return Fail("the destination already holds an item named as one in " + file +
+                        "; nothing was imported");
+            nothing was imported ");
+                case MacroImportStatus::NotAdded
+                : return Fail("no room for " + file + " there (60 items per folder at most)");
         }
         if (!SaveUserMacroLibrary(library))
             return Fail("cannot write " + UserMacroLibraryPath().string());

@@ -181,9 +181,8 @@ struct MacroCommand {
         case MacroImportStatus::NameExists:
             return Fail("the destination already holds an item named as one in " + file +
                         "; nothing was imported");
-            nothing was imported ");
-                case MacroImportStatus::NotAdded
-                : return Fail("no room for " + file + " there (60 items per folder at most)");
+        case MacroImportStatus::NotAdded:
+            return Fail("no room for " + file + " there (60 items per folder at most)");
         }
         if (!SaveUserMacroLibrary(library))
             return Fail("cannot write " + UserMacroLibraryPath().string());

@@ -31,8 +31,9 @@ fs::path ResolveLinks(fs::path path) {
 std::FILE* CreateTempBeside(const fs::path& target, fs::path& tempPath) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) +
-                           "-" + std::to_string(counter++);
+        // Cut so that a long file name still leaves room for the suffix.
+        std::string name = "." + target.filename().string().substr(0, 160) + ".tmp" +
+                           std::to_string(::getpid()) + "-" + std::to_string(counter++);
         tempPath = target.parent_path() / name;
         if (std::FILE* f = std::fopen(tempPath.c_str(), "wbx"))
             return f;

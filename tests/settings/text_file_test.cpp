@@ -177,6 +177,13 @@ TEST(TextFile, KeepsPermissionsOfTheReplacedFile) {
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
+TEST(TextFile, LongestFileNamesCanBeSaved) {
+    fs::path path = test::FreshFolder("long_name") / std::string(255, 'n');
+    ASSERT_TRUE(WriteAll(path, L"a\n"));
+    ASSERT_TRUE(WriteAll(path, L"b\n"));
+    EXPECT_EQ(ReadAll(path, CStdioFileEx::kUnicodeRead), std::vector<std::wstring>{L"b"});
+}
+
 TEST(TextFile, NarrowWriteIsUtf8) {
     fs::path path = test::FreshFolder("narrow") / "f";
     ASSERT_TRUE(WriteAll(path, L"\u00e9\n", CStdioFileEx::modeCreate | CStdioFileEx::modeWrite));

@@ -5,13 +5,17 @@ namespace ferrox {
 CommandTarget::CommandTarget(const DeviceLink& link, HidBackend& backend)
     : link_(link), backend_(backend) {}
 
+void CommandTarget::Forget() {
+    openedFor_ = nullptr;
+    openedPath_.clear();
+    handle_.reset();
+}
+
 std::shared_ptr<HidHandle> CommandTarget::active() {
     const DeviceLinkKind& kind = link_.wired.commandHandle ? link_.wired : link_.receiver;
     const HidHandle* linkHandle = kind.commandHandle.get();
     if (!linkHandle) {
-        openedFor_ = nullptr;
-        openedPath_.clear();
-        handle_.reset();
+        Forget();
         return nullptr;
     }
     if (linkHandle != openedFor_ || kind.commandPath != openedPath_ || !handle_) {

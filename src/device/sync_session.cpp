@@ -8,7 +8,10 @@ SyncSession::SyncSession(HidBackend& backend, DeviceMessageSink& sink, SyncHost&
     : backend_(backend), host_(host), worker_(sink, std::move(pause)), readers_(sink),
       discovery_(backend, DiscoveryHooks{[this](DeviceKind kind) { startReader(kind); },
                                          [this] { host_.startStatusTimer(); },
-                                         [this] { sync_.ScheduleConnectApply(); }}),
+                                         [this] {
+                                             target_.Forget();
+                                             sync_.ScheduleConnectApply();
+                                         }}),
       target_(discovery_.link(), backend), commands_(worker_, [this] { return target_.active(); }),
       sync_(commands_, host, library, std::move(storage)) {
     sync_.readerWatchdog = [this] { return RunReaderWatchdog(); };

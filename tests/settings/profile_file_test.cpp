@@ -176,6 +176,30 @@ TEST_F(ProfileFileTest, ReaderRules) {
     }
 }
 
+// Every line cut short, dropped or emptied: the reader never reads out of bounds (the sanitizer
+// build watches) and a rejected file leaves the profile untouched.
+TEST_F(ProfileFileTest, EveryDamagedLineIsHandled) {
+    const std::vector<std::wstring> good = DefaultLines();
+    ProfileSettings before;
+    ResetProfile(before, 3);
+    const auto beforeLines = FormatProfileLines(before);
+    for (std::size_t i = 0; i < good.size(); ++i) {
+        for (int damage = 0; damage < 3; ++damage) {
+            std::vector<std::wstring> lines = good;
+            if (damage == 0)
+                lines[i].resize(lines[i].size() / 2);
+            else if (damage == 1)
+                lines.erase(lines.begin() + static_cast<long>(i));
+            else
+                lines[i] = L"=";
+            ProfileSettings profile = before;
+            if (!ParseProfileLines(lines, profile)) {
+                EXPECT_EQ(FormatProfileLines(profile), beforeLines) << i << " " << damage;
+            }
+        }
+    }
+}
+
 TEST_F(ProfileFileTest, FilesThatAreNoProfiles) {
     const std::pair<const char*, std::string> files[] = {
         {"empty", ""},

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <variant>
 #include <vector>
@@ -64,6 +65,24 @@ class DeviceMessageSink {
 public:
     virtual ~DeviceMessageSink() = default;
     virtual void post(DeviceMessage message) = 0;
+};
+
+// Hands each message to the owner as a task it posts to its own thread: the window passes a
+// function that posts the task as an event (dropped if the window is gone by then).
+class PostingMessageSink : public DeviceMessageSink {
+public:
+    using Task = std::function<void()>;
+    using Post = std::function<void(Task)>;
+    using Handle = std::function<void(const DeviceMessage&)>;
+    PostingMessageSink(Post post, Handle handle)
+        : post_(std::move(post)), handle_(std::move(handle)) {}
+    void post(DeviceMessage message) override {
+        post_([handle = handle_, message = std::move(message)] { handle(message); });
+    }
+
+private:
+    Post post_;
+    Handle handle_;
 };
 
 // A thread-safe queue the owner drains when it likes.

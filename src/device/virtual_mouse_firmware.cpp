@@ -351,7 +351,7 @@ Frame VirtualMouseFirmware::statusAnswer(uint8_t sequence) {
     return answer;
 }
 
-void VirtualMouseFirmware::emit(std::vector<uint8_t> report) {
+void VirtualMouseFirmware::sendInput(std::vector<uint8_t> report) {
     InputSink sink;
     {
         std::lock_guard lock(mutex_);
@@ -387,7 +387,7 @@ void VirtualMouseFirmware::pressDpiButton() {
     report[1] = 0x06;
     report[3] = rate;
     report[4] = level;
-    emit(std::move(report));
+    sendInput(std::move(report));
 }
 
 void VirtualMouseFirmware::changeReportRate(uint8_t rateCode) {
@@ -402,18 +402,18 @@ void VirtualMouseFirmware::changeReportRate(uint8_t rateCode) {
     report[1] = 0x06;
     report[3] = rateCode;
     report[4] = level;
-    emit(std::move(report));
+    sendInput(std::move(report));
 }
 
 void VirtualMouseFirmware::sendGarbageInput() {
     std::vector<uint8_t> report(kInputReportSize, 0xA5);
     report[0] = 0x05;
     report[1] = 0x07;
-    emit(report);
+    sendInput(report);
     report[0] = 0x06;
     report[1] = 0x05;
-    emit(report);
-    emit({0x05}); // shorter than a notice
+    sendInput(report);
+    sendInput({0x05}); // shorter than a notice
 }
 
 std::vector<Frame> VirtualMouseFirmware::frames() const {

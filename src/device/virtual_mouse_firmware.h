@@ -86,7 +86,7 @@ private:
     void apply(const Frame& frame);
     void applyMacroChunk(const Frame& frame);
     Frame statusAnswer(uint8_t sequence);
-    void emit(std::vector<uint8_t> report);
+    void sendInput(std::vector<uint8_t> report);
 
     mutable std::mutex mutex_;
     VirtualMouseState state_;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "device/device_worker.h"
 #include "device/frame.h"
 #include "device/protocol_test_support.h"
@@ -118,6 +120,19 @@ TEST_F(WorkerFixture, TraceSeesWritesAndAnswersInOrder) {
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0], std::make_pair('>', uint8_t{1}));
     EXPECT_EQ(seen[1].first, '<');
+}
+
+TEST(PostingMessageSink, RunsTheHandlerOnlyWhereTheTaskIsRun) {
+    std::vector<PostingMessageSink::Task> posted;
+    std::vector<DeviceMessage> handled;
+    PostingMessageSink sink([&](PostingMessageSink::Task t) { posted.push_back(std::move(t)); },
+                            [&](const DeviceMessage& m) { handled.push_back(m); });
+    std::thread([&] { sink.post(ReaderEndedMessage{DeviceKind::Receiver}); }).join();
+    EXPECT_TRUE(handled.empty());
+    ASSERT_EQ(posted.size(), 1u);
+    posted[0]();
+    ASSERT_EQ(handled.size(), 1u);
+    EXPECT_EQ(std::get<ReaderEndedMessage>(handled[0]).kind, DeviceKind::Receiver);
 }
 
 TEST(DeviceWorker, QueuingNeverWaitsAndDestructionSendsWhatIsQueued) {

@@ -137,6 +137,10 @@ PowerImage BuildPowerImage(const ProfileSettings& profile) {
             static_cast<uint8_t>(ProfileNumber(profile, ProfileKey::MoveLightingOnOffMode))};
 }
 
+uint8_t MotionWakeupByte(const ProfileSettings& profile) {
+    return static_cast<uint8_t>(ProfileNumber(profile, ProfileKey::MotionWakeup));
+}
+
 CommandImages BuildCommandImages(const ProfileSettings& profile, const DpiStepTable& steps) {
     CommandImages images;
     images.keys = BuildKeyImage(profile);
@@ -147,7 +151,7 @@ CommandImages BuildCommandImages(const ProfileSettings& profile, const DpiStepTa
     images.debounce = static_cast<uint8_t>(ProfileNumber(profile, ProfileKey::KeyDebounce));
     images.lighting = BuildLightingImage(profile.lighting);
     images.power = BuildPowerImage(profile);
-    images.motionWakeup = static_cast<uint8_t>(ProfileNumber(profile, ProfileKey::MotionWakeup));
+    images.motionWakeup = MotionWakeupByte(profile);
     return images;
 }
 

@@ -48,6 +48,7 @@ uint8_t ReportRateCode(uint8_t rate);
 uint8_t ReportRateOfCode(uint8_t code);
 LightingImage BuildLightingImage(const LightingSettings& lighting);
 PowerImage BuildPowerImage(const ProfileSettings& profile);
+uint8_t MotionWakeupByte(const ProfileSettings& profile);
 
 CommandImages BuildCommandImages(const ProfileSettings& profile, const DpiStepTable& steps);
 

@@ -113,7 +113,7 @@ void CommandSet::SendMotionWakeup(const ProfileSettings& profile) {
     if (!handle) {
         return;
     }
-    const uint8_t now = BuildCommandImages(profile, DpiStepTable{}).motionWakeup;
+    const uint8_t now = MotionWakeupByte(profile);
     if (take(shadow_.motionWakeup, now, ImageGroup::Wakeup, 1)) {
         send(handle, cmd::MotionWakeup, std::span(&now, 1), {ImageGroup::Wakeup});
     }
@@ -148,7 +148,7 @@ bool CommandSet::AllocateMacroSlots(ProfileSettings& profile, const MacroLibrary
         }
         const int slot = slotFor(macro->MacroKeyIndex);
         if (copyMacros_) {
-            key.macro = *macro;
+            key.Assign(key.name, key.function, macro); // the copy an assignment makes
             profileChanged = true;
         }
         const uint8_t loopType = macro->MacroKeyLoopType;

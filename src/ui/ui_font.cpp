@@ -1,5 +1,6 @@
 #include "ui/ui_font.h"
 
+#include "lang/language_table.h"
 #include "ui/ui_scale.h"
 
 #include <QFontDatabase>
@@ -10,7 +11,7 @@
 #include <array>
 #include <map>
 #include <string_view>
-#include <utility>
+#include <tuple>
 
 namespace ferrox {
 
@@ -28,11 +29,6 @@ constexpr std::array<FaceSubstitute, 2> FaceSubstitutes{{
     {L"宋体", {"Noto Sans CJK SC", "Noto Serif CJK SC", "WenQuanYi Zen Hei", "AR PL UMing CN"}},
 }};
 
-UiFontSpec& Spec() {
-    static UiFontSpec spec;
-    return spec;
-}
-
 int CellHeight(const QFont& font) {
     const QFontMetrics metrics(font);
     return metrics.ascent() + metrics.descent();
@@ -41,8 +37,8 @@ int CellHeight(const QFont& font) {
 // Largest pixel size whose cell (ascent + descent) fits the requested cell height; a face's
 // cell is taller than its pixel size, so using the height directly makes text clip.
 int PixelSizeForCell(QFont font, int cellHeight) {
-    static std::map<std::pair<QString, int>, int> cache;
-    const auto key = std::make_pair(font.family(), cellHeight);
+    static std::map<std::tuple<QString, int, int>, int> cache;
+    const auto key = std::make_tuple(font.family(), font.weight(), cellHeight);
     if (const auto found = cache.find(key); found != cache.end())
         return found->second;
     font.setPixelSize(cellHeight);
@@ -56,14 +52,6 @@ int PixelSizeForCell(QFont font, int cellHeight) {
 }
 
 } // namespace
-
-UiFontSpec CurrentUiFont() {
-    return Spec();
-}
-
-void SetCurrentUiFont(const UiFontSpec& spec) {
-    Spec() = spec;
-}
 
 QString InstalledFace(const std::wstring& face) {
     const QString named = QString::fromStdWString(face);
@@ -93,14 +81,13 @@ QFont MakeFont(const std::wstring& face, int height, int weight) {
 }
 
 QFont ControlFont() {
-    const UiFontSpec spec = CurrentUiFont();
-    return MakeFont(spec.face, spec.height);
+    return MakeFont(LanguageFontFace, LanguageFontSize);
 }
 
 QFont DialogFont(int logicalDpiY) {
     // The layout grows with UiScale; text that did not would shrink against it.
     const int height = Scaled(logicalDpiY * 10 / 72);
-    return MakeFont(CurrentUiFont().face, -std::max(1, height), 600);
+    return MakeFont(LanguageFontFace, -std::max(1, height), 600);
 }
 
 } // namespace ferrox

@@ -10,24 +10,14 @@
 
 namespace ferrox {
 
-// The font the current language asks for; before any language file is read it is "宋体" at
-// 12 pixels, character set 134.
-struct UiFontSpec {
-    std::wstring face = L"宋体";
-    int height = 12;
-    int charset = 134;
-};
-
-UiFontSpec CurrentUiFont();
-void SetCurrentUiFont(const UiFontSpec& spec);
-
 // An installed family standing in for the named face (the face itself when installed).
 QString InstalledFace(const std::wstring& face);
 
 // weight: 0 for the default (normal), otherwise 100..900.
 QFont MakeFont(const std::wstring& face, int height, int weight = 0);
 
-// Font of the drawn controls and popups: the language's face and height, normal weight.
+// Font of the drawn controls and popups: the language's face and height (LanguageFontFace,
+// LanguageFontSize), normal weight.
 QFont ControlFont();
 // Font of a dialog's own texts: 10 points at the given logical resolution, scaled with the
 // window, weight 600.

@@ -1,3 +1,4 @@
+#include "lang/language_table.h"
 #include "ui/check_button.h"
 #include "ui/dlg_base.h"
 #include "ui/image_button.h"
@@ -120,6 +121,19 @@ TEST(UiFont, PositiveHeightIsTheCellNegativeTheCharacterHeight) {
     }
     EXPECT_EQ(MakeFont(L"Tahoma", -13).pixelSize(), 13);
     EXPECT_EQ(MakeFont(L"Tahoma", -13, 600).weight(), QFont::DemiBold);
+}
+
+TEST(UiFont, ControlsTakeTheLanguageFont) {
+    const std::wstring face = LanguageFontFace;
+    const int size = LanguageFontSize;
+    LanguageFontFace = L"Tahoma";
+    LanguageFontSize = 32;
+    const QFont font = ControlFont();
+    EXPECT_EQ(font.family(), InstalledFace(L"Tahoma"));
+    EXPECT_EQ(CCheckButton(nullptr, 1, 0, 0, 1, 1).Font(), font);
+    EXPECT_LE(QFontMetrics(font).ascent() + QFontMetrics(font).descent(), 32);
+    LanguageFontFace = face;
+    LanguageFontSize = size;
 }
 
 TEST(UiFont, DialogFontIsTenPointsScaledWithTheWindow) {

@@ -2,10 +2,10 @@
 //   ferrox_gallery [--out DIR]
 // Skins are read from the skins/ folder beside the program.
 
+#include "lang/language_table.h"
 #include "settings/app_globals.h"
 #include "ui/gallery/gallery_dialog.h"
 #include "ui/gallery/gallery_menu.h"
-#include "ui/ui_font.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,7 +20,10 @@ using namespace ferrox;
 
 bool RenderAt(float scale, const QDir& out) {
     UiScale = scale;
-    SetCurrentUiFont({L"Tahoma", static_cast<int>(16 * scale), 1});
+    const LanguageFont font = FontForLanguage(L"English", scale);
+    LanguageFontFace = font.face;
+    LanguageFontSize = font.size;
+    LanguageCharset = font.charset;
     gallery::GalleryDialog dialog;
     dialog.Create();
     QImage sheet = dialog.grab().toImage();

@@ -68,12 +68,7 @@ bool CButtonBase::OnLButtonUp(int x, int y) {
 }
 
 bool CButtonBase::TrackPointer(int x, int y) {
-    if (mouseState_ == MouseDown)
-        return false;
-    const int state = Contains(x, y) ? MouseOver : MouseNormal;
-    const bool changed = state != mouseState_;
-    mouseState_ = state;
-    return changed;
+    return TrackHover(mouseState_, x, y);
 }
 
 bool CButtonBase::PressPointer(int x, int y) {

@@ -70,6 +70,15 @@ void CControlBase::Repaint() {
         owner_->InvalidateRect(GetBounds());
 }
 
+bool CControlBase::TrackHover(int& mouseState, int x, int y) const {
+    if (mouseState == MouseDown)
+        return false;
+    const int state = Contains(x, y) ? MouseOver : MouseNormal;
+    const bool changed = state != mouseState;
+    mouseState = state;
+    return changed;
+}
+
 bool CControlBase::LoadImageFile(QImage& slot, std::string_view relativePath) {
     slot = LoadSkinFile(relativePath);
     if (slot.isNull())

@@ -77,6 +77,8 @@ protected:
     void Notify(LParam code, WParam wParam = 0);
     void SendToOwner(unsigned message, WParam wParam, LParam lParam);
     void Repaint();
+    // Hover follows the pointer unless the control is held down; true when the state changed.
+    bool TrackHover(int& mouseState, int x, int y) const;
 
     // Image slot loaders. A successful load sets the frame size: the last loaded image decides
     // the size of all of a control's looks. A failed load leaves a null image in the slot.

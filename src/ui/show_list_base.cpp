@@ -43,12 +43,7 @@ void CShowListBase::EnsureVisible() {
 }
 
 bool CShowListBase::OnMouseMove(int x, int y) {
-    if (locked_ || mouseState_ == MouseDown)
-        return false;
-    const int state = Contains(x, y) ? MouseOver : MouseNormal;
-    const bool changed = state != mouseState_;
-    mouseState_ = state;
-    return changed;
+    return !locked_ && TrackHover(mouseState_, x, y);
 }
 
 bool CShowListBase::ReleaseInside(int x, int y) {

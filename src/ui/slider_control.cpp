@@ -65,12 +65,7 @@ bool CSliderControl::OnMouseMove(int x, int y) {
         Notify(NotifyValueChanged, static_cast<WParam>(index_));
         return true;
     }
-    if (mouseState_ == MouseDown)
-        return false;
-    const int state = Contains(x, y) ? MouseOver : MouseNormal;
-    const bool changed = state != mouseState_;
-    mouseState_ = state;
-    return changed;
+    return TrackHover(mouseState_, x, y);
 }
 
 bool CSliderControl::OnLButtonDown(int x, int y) {

@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -135,6 +137,70 @@ TEST(WindowBaseMouse, PressOutsideControlsDragsTheWindowWithoutAWindowManager) {
                         Qt::NoModifier);
     QCoreApplication::sendEvent(&window, &release);
     EXPECT_FALSE(window.IsWindowDragging());
+}
+
+// Records which handler each Qt mouse event reached.
+class InputLog : public WindowBase {
+public:
+    std::vector<std::string> log;
+
+protected:
+    void OnMouseMove(int x, int y) override { add("move", x, y); }
+    void OnLButtonDown(int x, int y) override { add("ldown", x, y); }
+    void OnLButtonUp(int x, int y) override { add("lup", x, y); }
+    void OnLButtonDblClk(int x, int y) override { add("ldbl", x, y); }
+    void OnRButtonDown(int x, int y) override { add("rdown", x, y); }
+    void OnRButtonUp(int x, int y) override { add("rup", x, y); }
+    void OnMouseWheel(int delta, int x, int y) override {
+        add("wheel" + std::to_string(delta), x, y);
+    }
+    void OnMouseHover(int x, int y) override { add("hover", x, y); }
+    void OnMouseLeave() override { log.push_back("leave"); }
+
+private:
+    void add(const std::string& what, int x, int y) {
+        log.push_back(what + "@" + std::to_string(x) + "," + std::to_string(y));
+    }
+};
+
+void Mouse(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButton button) {
+    QMouseEvent event(type, QPointF(at), QPointF(w.mapToGlobal(at)), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button),
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &event);
+}
+
+TEST(WindowBaseMouse, QtEventsReachTheMatchingHandlersInClientCoordinates) {
+    InputLog window;
+    window.Create();
+    Mouse(window, QEvent::MouseMove, {5, 6}, Qt::NoButton);
+    Mouse(window, QEvent::MouseButtonPress, {5, 6}, Qt::LeftButton);
+    Mouse(window, QEvent::MouseButtonRelease, {5, 6}, Qt::LeftButton);
+    Mouse(window, QEvent::MouseButtonDblClick, {5, 6}, Qt::LeftButton);
+    Mouse(window, QEvent::MouseButtonPress, {7, 8}, Qt::RightButton);
+    Mouse(window, QEvent::MouseButtonRelease, {7, 8}, Qt::RightButton);
+    QWheelEvent wheel(QPointF(3, 4), QPointF(window.mapToGlobal(QPoint(3, 4))), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&window, &wheel);
+    EXPECT_EQ(window.log, (std::vector<std::string>{"move@5,6", "ldown@5,6", "lup@5,6", "ldbl@5,6",
+                                                    "rdown@7,8", "rup@7,8", "wheel-120@3,4"}));
+}
+
+TEST(WindowBaseMouse, HoverAndLeaveArriveOnlyWhileTracked) {
+    InputLog window;
+    window.Create();
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&window, &leave);
+    EXPECT_TRUE(window.log.empty()) << "no leave notice without tracking";
+
+    Mouse(window, QEvent::MouseMove, {9, 9}, Qt::NoButton);
+    EXPECT_TRUE(window.TrackMouseEvent(1));
+    ASSERT_TRUE(ProcessUntil([&] { return window.log.back() == "hover@9,9"; }));
+    QCoreApplication::sendEvent(&window, &leave);
+    EXPECT_EQ(window.log.back(), "leave");
+    EXPECT_FALSE(window.IsTrackingMouse());
+    QCoreApplication::sendEvent(&window, &leave);
+    EXPECT_EQ(std::count(window.log.begin(), window.log.end(), "leave"), 1);
 }
 
 } // namespace

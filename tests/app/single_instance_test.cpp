@@ -21,11 +21,18 @@ namespace ferrox {
 namespace {
 namespace fs = std::filesystem;
 
+// Scratch space of this test process, so parallel runs never share it.
+fs::path Scratch() {
+    const fs::path folder = fs::path(testing::TempDir()) / ("ferrox-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    return folder;
+}
+
 const QString kFerrox = QStringLiteral(FERROX_OUTPUT_DIR "/ferrox");
 
 // A runtime folder of the test's own, so nothing collides with another run.
 fs::path FreshRuntime(const char* name) {
-    const fs::path folder = fs::path(testing::TempDir()) / name;
+    const fs::path folder = Scratch() / name;
     fs::remove_all(folder);
     fs::create_directories(folder);
     fs::permissions(folder, fs::perms::owner_all);

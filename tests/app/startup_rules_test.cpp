@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -16,6 +18,13 @@
 namespace ferrox {
 namespace {
 namespace fs = std::filesystem;
+
+// Scratch space of this test process, so parallel runs never share it.
+fs::path Scratch() {
+    const fs::path folder = fs::path(testing::TempDir()) / ("ferrox-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    return folder;
+}
 
 TEST(UiScale, ChosenFromTheWorkArea) {
     struct Case {
@@ -47,7 +56,7 @@ private:
 };
 
 TEST(DataFolder, OverrideThenEnvironmentThenXdgThenHome) {
-    const fs::path tmp = fs::path(testing::TempDir()) / "datafolder";
+    const fs::path tmp = Scratch() / "datafolder";
     ScopedEnv xdg("XDG_CONFIG_HOME", (tmp / "xdg").c_str());
     ScopedEnv home("HOME", (tmp / "home").c_str());
     {
@@ -66,7 +75,7 @@ TEST(DataFolder, OverrideThenEnvironmentThenXdgThenHome) {
 }
 
 TEST(DataFolder, CreatedWithItsConfigFolder) {
-    const fs::path folder = fs::path(testing::TempDir()) / "created" / "GamingMouseData20220725A";
+    const fs::path folder = Scratch() / "created" / "GamingMouseData20220725A";
     fs::remove_all(folder.parent_path());
     CreateDataFolder(folder);
     EXPECT_TRUE(fs::is_directory(folder / "config"));
@@ -74,7 +83,7 @@ TEST(DataFolder, CreatedWithItsConfigFolder) {
     EXPECT_TRUE(fs::is_directory(folder / "config"));
 
     // A file where the folder should be: no crash, and no folder.
-    const fs::path blocked = fs::path(testing::TempDir()) / "blocked-data";
+    const fs::path blocked = Scratch() / "blocked-data";
     fs::remove_all(blocked);
     std::ofstream(blocked.string()) << "x";
     CreateDataFolder(blocked);
@@ -82,7 +91,7 @@ TEST(DataFolder, CreatedWithItsConfigFolder) {
 }
 
 TEST(ProgramFolder, BuildTreeOrInstalledShare) {
-    const fs::path tmp = fs::path(testing::TempDir()) / "programfolder";
+    const fs::path tmp = Scratch() / "programfolder";
     fs::remove_all(tmp);
     fs::create_directories(tmp / "bin");
     fs::create_directories(tmp / "share");

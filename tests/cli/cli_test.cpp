@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,6 +16,13 @@
 namespace ferrox {
 namespace {
 namespace fs = std::filesystem;
+
+// Scratch space of this test process, so parallel runs never share it.
+fs::path Scratch() {
+    const fs::path folder = fs::path(testing::TempDir()) / ("ferrox-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    return folder;
+}
 
 struct Parsed {
     CliParse result;
@@ -136,7 +145,7 @@ struct ProgramRun {
 };
 
 ProgramRun Ferroxctl(const std::string& arguments, const std::string& environment = "") {
-    const fs::path dir = fs::path(testing::TempDir()) / "ferroxctl-run";
+    const fs::path dir = Scratch() / "ferroxctl-run";
     fs::create_directories(dir);
     const std::string command = environment + " " FERROX_OUTPUT_DIR "/ferroxctl " + arguments +
                                 " >" + (dir / "out").string() + " 2>" + (dir / "err").string();
@@ -178,7 +187,7 @@ TEST(FerroxctlProgram, ExitStatusesAndMessages) {
 }
 
 TEST(FerroxctlProgram, DataDirOptionWinsOverTheEnvironment) {
-    const fs::path tmp = fs::path(testing::TempDir()) / "ferroxctl-data";
+    const fs::path tmp = Scratch() / "ferroxctl-data";
     fs::remove_all(tmp);
     Ferroxctl("--simulate devices --data-dir " + (tmp / "option").string(),
               "FERROX_DATA_DIR=" + (tmp / "env").string());

@@ -18,6 +18,13 @@ namespace ferrox {
 namespace {
 namespace fs = std::filesystem;
 
+// Scratch space of this test process, so parallel runs never share it.
+fs::path Scratch() {
+    const fs::path folder = fs::path(testing::TempDir()) / ("ferrox-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    return folder;
+}
+
 const fs::path kFixture = fs::path(FERROX_TEST_DATA_DIR) / "hidraw";
 
 std::vector<uint8_t> Descriptor(const std::string& node) {
@@ -143,7 +150,7 @@ TEST(HidrawEnumeration, UeventIds) {
 
 TEST(HidrawDiscovery, SharedInterfaceIsAdoptedAndMissingNodesAreReported) {
     // Device nodes are stand-in files; one of them is missing as if it could not be opened.
-    const fs::path dev = fs::path(testing::TempDir()) / "hidraw-dev";
+    const fs::path dev = Scratch() / "hidraw-dev";
     fs::remove_all(dev);
     fs::copy(kFixture / "dev", dev);
     HidrawBackend backend(kFixture / "class", dev);

@@ -2,7 +2,8 @@
 // The single-instance guard: an exclusive lock on a file in the user's runtime folder, held
 // for the life of the process and released by the system when it ends (a crashed run leaves
 // no lock behind). The first instance listens on a local socket beside it; a second one
-// sends the wake-up message there and ends.
+// sends the wake-up message there and ends. Plain POSIX, no Qt: ferroxctl compiles it too, to
+// tell whether the window program is running.
 
 #include <filesystem>
 #include <optional>

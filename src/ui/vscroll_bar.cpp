@@ -95,7 +95,7 @@ void CVScrollBar::dragTo(int y) {
         std::clamp(y - dragOffset_, TrackTop(), std::max(TrackTop(), TrackBottom() - height));
     thumbTop_ = top;
     thumbBottom_ = top + height;
-    const int length = TrackBottom() - TrackTop() + 1;
+    const int length = std::max(1, TrackBottom() - TrackTop() + 1);
     const int position = (thumbTop_ - TrackTop()) * scroll_.total / length;
     if (position != scroll_.position) {
         scroll_.position = position;

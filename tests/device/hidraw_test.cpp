@@ -11,6 +11,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -110,6 +111,28 @@ TEST(ReportDescriptor, MalformedDescriptorsAreRefused) {
     for (size_t i = 0; i < cases.size(); ++i)
         EXPECT_FALSE(ParseReportDescriptor(cases[i])) << "case " << i;
     EXPECT_FALSE(ParseReportDescriptor(Descriptor("hidraw3")));
+}
+
+// Descriptors come from devices: any bytes at all must parse or be refused, never crash.
+TEST(ReportDescriptor, CutShortOrRandomBytesAreHandled) {
+    const std::vector<uint8_t> real = Descriptor("hidraw2");
+    for (size_t length = 0; length < real.size(); ++length) {
+        const auto parsed = ParseReportDescriptor(std::span<const uint8_t>(real.data(), length));
+        if (parsed) {
+            EXPECT_LE(parsed->size(), 4u);
+        }
+    }
+    std::mt19937 random(2024);
+    for (int round = 0; round < 20000; ++round) {
+        std::vector<uint8_t> bytes(random() % 64);
+        for (uint8_t& b : bytes)
+            b = uint8_t(random());
+        if (const auto parsed = ParseReportDescriptor(bytes)) {
+            for (const HidTopLevelCollection& c : *parsed) {
+                EXPECT_LE(c.featureReportLength, 16385);
+            }
+        }
+    }
 }
 
 TEST(HidrawEnumeration, OneInterfacePerCollectionInNodeOrder) {

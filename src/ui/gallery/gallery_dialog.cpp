@@ -196,7 +196,7 @@ void GalleryDialog::addHeadersAndButtons() {
                                       {"skins/add", 46, 20, 1, 2, L""},
                                       {"skins/exit", 15, 15, 1, 2, L""},
                                       {"skins/min", 15, 15, 1, 2, L""}}};
-    std::array<int, 2> x{Cell1, Cell1 + 130};
+    std::array<int, 2> x{Cell1, Cell1 + 126};
     for (const Small& s : small) {
         for (int state = Normal; state < s.states; ++state) {
             const int top = y + 32 + s.row * 30 + (24 - s.h) / 2;
@@ -204,9 +204,9 @@ void GalleryDialog::addHeadersAndButtons() {
                                          DT_CENTER);
             b->LoadImages(s.stem);
             Drive(*b, static_cast<State>(state));
-            x[s.row] += s.w + 8;
+            x[s.row] += s.w + 6;
         }
-        x[s.row] += 12;
+        x[s.row] += 8;
     }
     auto* record =
         Make<CCheckButton>(this, Box(Cell1, y + 62, 120, 24), 2030, L"Record", 1, 1, 0, DT_CENTER);
@@ -215,7 +215,7 @@ void GalleryDialog::addHeadersAndButtons() {
     record->LoadImage(CButtonBase::SlotDown, "skins/macro_record_dn.png");
     record->SetTexts(L"Record", L"Stop");
     record->SetChecked(true);
-    auto* wide = Make<CImageButton>(this, Box(Cell1 + 370, y + 62, 215, 45), 3330,
+    auto* wide = Make<CImageButton>(this, Box(Cell1 + 336, y + 62, 215, 45), 3330,
                                     L"Mouse settings", 1, 1, 0, DT_CENTER);
     wide->LoadImage(CButtonBase::SlotNormal, "skins/button4_nr.png");
     wide->LoadImage(CButtonBase::SlotOver, "skins/button4_nr.png");
@@ -325,7 +325,7 @@ void GalleryDialog::addPowerAndBattery() {
         battery->SetMode(g.mode);
         if (g.mode == CBattery::Charging)
             battery->AdvanceChargingLevel();
-        label(x - 15, y + 64, 60, g.name, DT_CENTER);
+        label(x - 18, y + 64, 66, g.name, DT_CENTER);
         x += 56;
     }
     const std::array<const char*, 3> dots{"skins/battery_green.png", "skins/battery_orange.png",

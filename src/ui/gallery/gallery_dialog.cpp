@@ -86,73 +86,114 @@ void GalleryDialog::CreateControls(int, int, int, int) {
     addListsAndPictures();
 }
 
+namespace {
+
+enum class ToggleKind { Check, Radio, ColourSlot, Colour };
+
+struct ToggleRow {
+    const wchar_t* name;
+    ToggleKind kind;
+    int id, w, h;
+    int states; // bit i set: show state i (normal, over, down, checked, locked)
+    std::array<const char*, 3> looks;
+};
+
+constexpr std::array<ToggleRow, 6> ToggleRows{{
+    {L"Check box",
+     ToggleKind::Check,
+     3501,
+     15,
+     15,
+     0x1F,
+     {"skins/check_nr.png", "skins/check_ov.png", "skins/check_dn.png"}},
+    {L"Radio",
+     ToggleKind::Radio,
+     2009,
+     15,
+     15,
+     0x07,
+     {"skins/radio_nr.png", "skins/radio_ov.png", "skins/radio_dn.png"}},
+    {L"DPI cycle",
+     ToggleKind::Check,
+     3260,
+     11,
+     11,
+     0x0F,
+     {"skins/check_button_dpi_nr.png", "skins/check_button_dpi_ov.png",
+      "skins/check_button_dpi_dn.png"}},
+    {L"Direction",
+     ToggleKind::Radio,
+     3250,
+     29,
+     18,
+     0x07,
+     {"skins/up_nr.png", "skins/up_ov.png", "skins/up_check.png"}},
+    {L"Colour slot",
+     ToggleKind::ColourSlot,
+     3180,
+     21,
+     20,
+     0x0B,
+     {"skins/color_select_nr.png", "skins/color_select_nr.png", "skins/color_select_check.png"}},
+    {L"Colour", ToggleKind::Colour, 3270, 26, 12, 0x07, {nullptr, nullptr, nullptr}},
+}};
+
+void LoadLooks(CButtonBase& button, const std::array<const char*, 3>& looks) {
+    for (int slot = 0; slot < 3; ++slot)
+        if (looks[slot])
+            button.LoadImage(static_cast<CButtonBase::ImageSlot>(slot), looks[slot]);
+}
+
+CButtonBase* MakeToggle(CDlgBase* dialog, const ToggleRow& row, const QRect& r, int state) {
+    constexpr std::array<ColorRef, 3> colours{0x0000FF, 0x00C000, 0xDEA035};
+    switch (row.kind) {
+    case ToggleKind::Radio:
+        return Make<CRadioButton>(dialog, r, row.id);
+    case ToggleKind::ColourSlot: {
+        auto* slot = Make<CColorSelectCheckButton>(dialog, r, row.id);
+        slot->SetColour(MakeColorRef(0x35, 0xA0, 0xDE));
+        slot->SetChecked(state == Checked);
+        return slot;
+    }
+    case ToggleKind::Colour: {
+        auto* colour = Make<CColorSelectButton>(dialog, r, row.id);
+        colour->SetColour(colours[state % colours.size()]);
+        return colour;
+    }
+    case ToggleKind::Check:
+        break;
+    }
+    auto* check = Make<CCheckButton>(dialog, r, row.id);
+    check->SetChecked(state == Checked || state == Locked);
+    return check;
+}
+
+} // namespace
+
 void GalleryDialog::addToggles() {
-    struct Row {
-        const wchar_t* name;
-        const char* stem;
-        int w, h, id;
-        int states;
-    };
-    // states: bit i set = show state i (normal, over, down, checked, locked)
-    const std::array<Row, 6> rows{{
-        {L"Check box", "skins/check", 15, 15, 3501, 0x1F},
-        {L"Radio", "skins/radio", 15, 15, 2009, 0x07},
-        {L"DPI cycle", "skins/check_button_dpi", 11, 11, 3260, 0x0F},
-        {L"Direction", "skins/up", 29, 18, 3250, 0x07},
-        {L"Colour slot", "skins/color_select", 21, 20, 3180, 0x0B},
-        {L"Colour", "", 26, 12, 3270, 0x07},
-    }};
     int y = 22;
-    for (const Row& row : rows) {
+    for (const ToggleRow& row : ToggleRows) {
         label(Col1, y, 115, row.name);
         int x = Cell1;
         for (int state = Normal; state <= Locked; ++state) {
             if (!(row.states & (1 << state)))
                 continue;
-            const QRect r = Box(x, y + (18 - row.h) / 2, row.w, row.h);
-            CButtonBase* button = nullptr;
-            if (row.id == 2009 || row.id == 3250) {
-                button = Make<CRadioButton>(this, r, row.id);
-            } else if (row.id == 3180) {
-                auto* slot = Make<CColorSelectCheckButton>(this, r, row.id);
-                slot->SetColour(MakeColorRef(0x35, 0xA0, 0xDE));
-                slot->SetChecked(state == Checked);
-                button = slot;
-            } else if (row.id == 3270) {
-                constexpr std::array<ColorRef, 3> colours{0x0000FF, 0x00C000, 0xDEA035};
-                auto* colour = Make<CColorSelectButton>(this, r, row.id);
-                colour->SetColour(colours[state]);
-                button = colour;
-            } else {
-                auto* check = Make<CCheckButton>(this, r, row.id);
-                check->SetChecked(state == Checked || state == Locked);
-                button = check;
-            }
-            if (row.id == 3250) {
-                button->LoadImage(CButtonBase::SlotNormal, "skins/up_nr.png");
-                button->LoadImage(CButtonBase::SlotOver, "skins/up_ov.png");
-                button->LoadImage(CButtonBase::SlotDown, "skins/up_check.png");
-            } else if (row.id == 3180) {
-                button->LoadImage(CButtonBase::SlotNormal, "skins/color_select_nr.png");
-                button->LoadImage(CButtonBase::SlotOver, "skins/color_select_nr.png");
-                button->LoadImage(CButtonBase::SlotDown, "skins/color_select_check.png");
-            } else if (*row.stem) {
-                button->LoadImages(row.stem);
-            }
+            CButtonBase* button =
+                MakeToggle(this, row, Box(x, y + (18 - row.h) / 2, row.w, row.h), state);
+            LoadLooks(*button, row.looks);
             Drive(*button, static_cast<State>(state == Checked ? Normal : state));
-            label(x + row.w + 6, y, 70, row.id == 3270 ? L"" : StateNames[state]);
+            if (row.kind != ToggleKind::Colour)
+                label(x + row.w + 6, y, 70, StateNames[state]);
             x += row.w + 84;
         }
         y += 26;
     }
     // A selected radio and direction button, to show the chosen look.
     auto* pages = Make<CRadioButton>(this, Box(Cell1 + 3 * 99, 48, 15, 15), 2010);
-    pages->LoadImages("skins/radio");
+    LoadLooks(*pages, ToggleRows[1].looks);
     label(Cell1 + 3 * 99 + 21, 48, 70, L"selected");
     auto* up = Make<CRadioButton>(this, Box(Cell1 + 3 * 113, 100, 29, 18), 3240);
-    up->LoadImage(CButtonBase::SlotNormal, "skins/down_nr.png");
-    up->LoadImage(CButtonBase::SlotOver, "skins/down_ov.png");
-    up->LoadImage(CButtonBase::SlotDown, "skins/down_check.png");
+    LoadLooks(*up, {"skins/down_nr.png", "skins/down_ov.png", "skins/down_check.png"});
     label(Cell1 + 3 * 113 + 35, 100, 70, L"selected");
 }
 

@@ -16,9 +16,4 @@ inline QRect ScaledRect(int left, int top, int right, int bottom) {
     return QRect(QPoint(Scaled(left), Scaled(top)), QPoint(Scaled(right) - 1, Scaled(bottom) - 1));
 }
 
-// Edge-based rectangle (right and bottom exclusive) as a QRect.
-inline QRect EdgeRect(int left, int top, int right, int bottom) {
-    return QRect(left, top, right - left, bottom - top);
-}
-
 } // namespace ferrox

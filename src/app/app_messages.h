@@ -17,5 +17,8 @@ inline constexpr int kExitButtonId = 2001;
 inline constexpr int kMinimiseButtonId = 2002;
 inline constexpr unsigned kVisibilityTimer = 40; // 100 ms, repeating
 inline constexpr unsigned kNoDeviceTimer = 80;   // 2 s after start-up, once
+inline constexpr unsigned kApplyTimer = 30;      // 20 ms after a change, once
+inline constexpr unsigned kSaveTimer = 70;       // 10 s after the last apply, once
+inline constexpr unsigned kStatusTimer = 110;    // 1 s, repeating, once a device was found
 
 } // namespace ferrox

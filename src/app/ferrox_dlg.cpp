@@ -4,6 +4,7 @@
 #include "app/caption_button.h"
 #include "app/device_notice_bridge.h"
 #include "app/plain_notice.h"
+#include "macros/macro_user_library.h"
 #include "platform/canvas.h"
 #include "settings/app_globals.h"
 #include "ui/open_dialog_table.h"
@@ -67,7 +68,13 @@ QString StatusLine(const DeviceLink& link) {
 
 CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride)
     : hid_(hid), dataDirOverride_(std::move(dataDirOverride)),
-      discovery_(*hid.backend, discoveryHooks()) {
+      deviceMessages_(
+          [this](PostingMessageSink::Task task) {
+              QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+          },
+          [this](const DeviceMessage& message) { session_.Handle(message); }),
+      session_(*hid.backend, deviceMessages_, *this, UserMacroLibrary()),
+      discovery_(session_.discovery()) {
     setWindowTitle(QStringLiteral("Ferrox"));
     bindMessages();
 }
@@ -78,12 +85,10 @@ CFerroxDlg::~CFerroxDlg() {
     delete notices_; // no device notice may arrive while the window comes apart
     notices_ = nullptr;
     KillTimer(kVisibilityTimer);
-    if (deferredSavePending_) {
-        // Call site: stop timer 70 and write the configuration and all profiles now.
-        deferredSavePending_ = 0;
-    }
-    // Call site: stop the reader threads before the link they report to goes away.
+    sync().FlushPendingSave();
+    session_.StopReaders();
     discovery_.closeCommandHandles();
+    // Frames still queued are sent when the session goes, after the window has hidden.
     // Call site: remove the tray icon.
 }
 
@@ -111,13 +116,47 @@ void CFerroxDlg::bindMessages() {
     });
     onTimer(kVisibilityTimer, [this] { onVisibilityTimer(); });
     onTimer(kNoDeviceTimer, [this] { onNoDeviceTimer(); });
+    onTimer(kApplyTimer, [this] {
+        KillTimer(kApplyTimer);
+        sync().ApplyAll();
+    });
+    onTimer(kSaveTimer, [this] { sync().DeferredSave(); });
+    onTimer(kStatusTimer, [this] { sync().PollStatus(); });
 }
 
-DiscoveryHooks CFerroxDlg::discoveryHooks() {
-    DiscoveryHooks hooks;
-    // Call sites: the reader threads start per kind, the status timer (110, 1 s) restarts, and
-    // the key table, main and power settings are marked and applied through timer 30.
-    return hooks;
+void CFerroxDlg::startApplyTimer() {
+    SetTimer(kApplyTimer, 20, TimerMode::SingleShot);
+}
+
+void CFerroxDlg::startSaveTimer() {
+    SetTimer(kSaveTimer, 10000, TimerMode::SingleShot);
+}
+
+void CFerroxDlg::stopSaveTimer() {
+    KillTimer(kSaveTimer);
+}
+
+void CFerroxDlg::startStatusTimer() {
+    SetTimer(kStatusTimer, 1000, TimerMode::Repeating);
+}
+
+void CFerroxDlg::refreshView() {
+    Invalidate(); // call site: RefreshView
+}
+
+void CFerroxDlg::showWindowFromDevice() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void CFerroxDlg::minimiseWindow() {
+    showMinimized();
+}
+
+void CFerroxDlg::updateBatteryDisplay(uint8_t level, ChargeState, int) {
+    batteryShown_ = level; // call site: battery gauge 3406 and percentage 3405
+    Invalidate();
 }
 
 void CFerroxDlg::determineFolders() {
@@ -147,9 +186,7 @@ bool CFerroxDlg::OnInitDialog() {
 
     ClearOpenDialogTable();
     keys_.reset();
-    deferredSavePending_ = 0;
-    reportSequence_ = 1;
-    batteryShown_ = 10;
+    batteryShown_ = StartBatteryLevel;
     for (DeviceKind kind : kAllDeviceKinds) {
         discovery_.link().of(kind).commandPath.clear();
         discovery_.link().of(kind).eventPath.clear();
@@ -161,16 +198,13 @@ bool CFerroxDlg::OnInitDialog() {
     startHidden_ = 0;
     if (startHidden_ == 1)
         showMinimized();
-    windowShown_ = deviceShow_ = startHidden_ == 0 ? 1 : 0;
+    sync().windowShown = sync().deviceShow = startHidden_ == 0;
     // Call site: RefreshView.
 
-    discovery_.RegisterForDeviceNotifications();
     notices_ = new DeviceNoticeBridge(hid_, *this);
-    // Call site: SyncShadows.
-    discovery_.ScanDevices();
-    if (discovery_.takeQueryOnConnect()) {
-        // Call site: QueryStatus, then RefreshView.
-    }
+    // Notices registered, shadow images from the profile, first scan, status query on
+    // connection.
+    session_.Start();
     hasBackground_ = LoadFrameBitmap(kBackgroundBitmap);
     SetTimer(kVisibilityTimer, 100, TimerMode::Repeating);
     SetTimer(kNoDeviceTimer, 2000, TimerMode::SingleShot);
@@ -233,12 +267,12 @@ void CFerroxDlg::showSupportNotice() {
 }
 
 LResult CFerroxDlg::onWakeInstance() {
-    if (windowShown_ && deviceShow_) {
+    if (sync().windowShown && sync().deviceShow) {
         showNormal();
         raise();
         activateWindow();
     } else {
-        // Call site: QueryStatus; its answer may show the window.
+        sync().QueryStatus(); // its answer may show the window
     }
     return 0;
 }
@@ -246,16 +280,11 @@ LResult CFerroxDlg::onWakeInstance() {
 LResult CFerroxDlg::onDeviceChange(WParam change) {
     if (change != DBT_DEVICEARRIVAL && change != DBT_DEVICEREMOVECOMPLETE)
         return 0;
-    const DeviceChangeOutcome outcome = discovery_.OnDeviceChange(
+    // The session sets the poll counter to 19, queries at once on a first connection and
+    // clears the window-shown flag when the last device went.
+    const DeviceChangeOutcome outcome = session_.OnDeviceChange(
         change == DBT_DEVICEARRIVAL ? HidChange::Arrival : HidChange::Removal);
-    if (outcome.rescanned) {
-        // Call site: status poll counter = 19, so a status query follows within two seconds.
-    }
-    if (outcome.queryStatusNow) {
-        // Call site: QueryStatus now, then RefreshView.
-    }
     if (outcome.lastDeviceGone) {
-        windowShown_ = 0;
         hide();
         CloseOpenDialogs();
         PostMessage(WM_QUIT);
@@ -267,7 +296,7 @@ LResult CFerroxDlg::onDeviceChange(WParam change) {
 }
 
 void CFerroxDlg::onVisibilityTimer() {
-    if (!windowShown_ && isVisible())
+    if (!sync().windowShown && isVisible())
         hide();
 }
 
@@ -275,7 +304,7 @@ void CFerroxDlg::onNoDeviceTimer() {
     KillTimer(kNoDeviceTimer);
     const DeviceLink& link = discovery_.link();
     switch (DecideNoDeviceNotice(link.wired.commandHandle != nullptr,
-                                 link.receiver.commandHandle != nullptr, deviceShow_ != 0)) {
+                                 link.receiver.commandHandle != nullptr, sync().deviceShow)) {
     case NoDeviceNotice::None:
         return;
     case NoDeviceNotice::ReceiverOnly:

@@ -7,6 +7,7 @@
 #include "app/window_rules.h"
 #include "device/device_discovery.h"
 #include "device/hid_system.h"
+#include "device/sync_session.h"
 #include "ui/dlg_base.h"
 
 #include <QPointer>
@@ -18,7 +19,7 @@ namespace ferrox {
 
 class DeviceNoticeBridge;
 
-class CFerroxDlg : public CDlgBase {
+class CFerroxDlg : public CDlgBase, private SyncHost {
 public:
     static constexpr int DesignWidth = 1127;
     static constexpr int DesignHeight = 740;
@@ -28,9 +29,10 @@ public:
     ~CFerroxDlg() override;
 
     DeviceDiscovery& Discovery() { return discovery_; }
-    int WindowShownFlag() const { return windowShown_; }
-    int DeviceShowFlag() const { return deviceShow_; }
-    int ShownByDeviceFlag() const { return shownByDevice_; }
+    SyncSession& Session() { return session_; }
+    int WindowShownFlag() const { return session_.sync().windowShown; }
+    int DeviceShowFlag() const { return session_.sync().deviceShow; }
+    int ShownByDeviceFlag() const { return session_.sync().shownByDevice; }
     // The notice timer 80 put up, while it is open.
     WindowBase* NoDeviceNoticeWindow() const { return noDeviceNotice_; }
     WindowBase* SupportNoticeWindow() const { return supportNotice_; }
@@ -49,7 +51,17 @@ private:
     void determineFolders();
     void determineScale();
     void bindMessages();
-    DiscoveryHooks discoveryHooks();
+    SyncController& sync() { return session_.sync(); }
+
+    // What the synchronisation asks of the window.
+    void startApplyTimer() override;
+    void startSaveTimer() override;
+    void stopSaveTimer() override;
+    void startStatusTimer() override;
+    void refreshView() override;
+    void showWindowFromDevice() override;
+    void minimiseWindow() override;
+    void updateBatteryDisplay(uint8_t level, ChargeState charge, int animationStep) override;
 
     LResult onWakeInstance();
     LResult onDeviceChange(WParam change);
@@ -61,19 +73,17 @@ private:
 
     HidSystem& hid_;
     std::filesystem::path dataDirOverride_;
-    DeviceDiscovery discovery_;
+    // Answers, failed writes and device events come back to this thread as posted tasks.
+    PostingMessageSink deviceMessages_;
+    SyncSession session_;
+    DeviceDiscovery& discovery_;
     DeviceNoticeBridge* notices_ = nullptr;
     KeySequenceFilter keys_;
 
-    int windowShown_ = 0;
-    int deviceShow_ = 0;
-    int shownByDevice_ = 0;
     int startHidden_ = 0;
     int screenWidth_ = 0;
     int screenHeight_ = 0;
-    int deferredSavePending_ = 0;
-    uint8_t reportSequence_ = 1;
-    int batteryShown_ = 10;
+    int batteryShown_ = StartBatteryLevel;
     bool hasBackground_ = false;
     bool trayIconShown_ = false; // set where the tray icon is added
 

@@ -8,7 +8,7 @@ namespace {
 
 struct SensorCode {
     uint8_t code;
-    SensorIdValue sensor;
+    uint16_t sensor;
 };
 
 constexpr std::array<SensorCode, 10> SensorCodes{{
@@ -26,7 +26,7 @@ constexpr std::array<SensorCode, 10> SensorCodes{{
 
 } // namespace
 
-std::optional<SensorIdValue> SensorOfCode(uint8_t code) {
+std::optional<uint16_t> SensorOfCode(uint8_t code) {
     for (const SensorCode& s : SensorCodes) {
         if (s.code == code) {
             return s.sensor;

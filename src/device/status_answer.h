@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "device/frame.h"
-#include "settings/dpi_table.h"
 
 namespace ferrox {
 
@@ -28,6 +27,6 @@ struct StatusAnswer {
 std::optional<StatusAnswer> ParseStatusAnswer(const Frame& frame);
 
 // The SensorId a sensor code stands for; nothing for a code outside the table.
-std::optional<SensorIdValue> SensorOfCode(uint8_t code);
+std::optional<uint16_t> SensorOfCode(uint8_t code);
 
 } // namespace ferrox

@@ -1,5 +1,7 @@
 #include "device/sync_controller.h"
 
+#include "device/command_set.h"
+
 #include <algorithm>
 
 #include "settings/config_file.h"
@@ -98,6 +100,10 @@ void SyncController::SyncShadows() {
     commands_.UploadMacros(profile, false);
 }
 
+void SyncController::QueryStatus() {
+    commands_.QueryStatus();
+}
+
 void SyncController::PollStatus() {
     if (pollCounter_ < StatusQueryTicks) {
         ++pollCounter_;
@@ -148,7 +154,7 @@ void SyncController::HandleStatusAnswer(const Frame& frame) {
     charge_ = answer->charge;
 }
 
-void SyncController::changeSensor(SensorIdValue sensor) {
+void SyncController::changeSensor(uint16_t sensor) {
     SetSensor(sensor);
     storage_.saveConfig();
     for (ProfileSettings& profile : Profiles) {

@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <functional>
 
-#include "device/command_set.h"
 #include "device/sync_host.h"
 #include "device/transport_messages.h"
-#include "macros/macro_library.h"
 
+// Only names here: the window includes this header beside its own drawing code.
 namespace ferrox {
+
+class CommandSet;
+class MacroLibrary;
 
 // Groups of RequestApply, as change flags.
 namespace ChangeGroup {
@@ -57,7 +59,7 @@ public:
     void MacroLibraryEdited();
     void SyncShadows();
     void PollStatus();
-    void QueryStatus() { commands_.QueryStatus(); }
+    void QueryStatus();
     void HandleStatusAnswer(const Frame& answer);
     // The mouse's 05 06 notice: report-rate code and 1-based DPI level.
     void HandleDeviceEvent(uint8_t rateCode, uint8_t level);
@@ -82,7 +84,7 @@ public:
     ChargeState chargeState() const { return charge_; }
 
 private:
-    void changeSensor(SensorIdValue sensor);
+    void changeSensor(uint16_t sensor);
 
     CommandSet& commands_;
     SyncHost& host_;

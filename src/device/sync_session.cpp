@@ -1,5 +1,7 @@
 #include "device/sync_session.h"
 
+#include "device/command_set.h"
+
 namespace ferrox {
 
 SyncSession::SyncSession(HidBackend& backend, DeviceMessageSink& sink, SyncHost& host,
@@ -12,8 +14,9 @@ SyncSession::SyncSession(HidBackend& backend, DeviceMessageSink& sink, SyncHost&
                                              target_.Forget();
                                              sync_.ScheduleConnectApply();
                                          }}),
-      target_(discovery_.link(), backend), commands_(worker_, [this] { return target_.active(); }),
-      sync_(commands_, host, library, std::move(storage)) {
+      target_(discovery_.link(), backend),
+      commands_(std::make_unique<CommandSet>(worker_, [this] { return target_.active(); })),
+      sync_(*commands_, host, library, std::move(storage)) {
     sync_.readerWatchdog = [this] { return RunReaderWatchdog(); };
 }
 

@@ -4,7 +4,6 @@
 // Lives on the owner's thread. Messages from the worker and readers reach the owner through
 // the sink it gives; the owner hands each back to Handle() on its own thread.
 
-#include "device/command_set.h"
 #include "device/command_target.h"
 #include "device/device_discovery.h"
 #include "device/device_worker.h"
@@ -12,7 +11,12 @@
 #include "device/sync_controller.h"
 #include "device/transport_messages.h"
 
+#include <memory>
+
 namespace ferrox {
+
+class CommandSet;
+class MacroLibrary;
 
 class SyncSession {
 public:
@@ -35,8 +39,9 @@ public:
 
     DeviceDiscovery& discovery() { return discovery_; }
     DeviceWorker& worker() { return worker_; }
-    CommandSet& commands() { return commands_; }
+    CommandSet& commands() { return *commands_; }
     SyncController& sync() { return sync_; }
+    const SyncController& sync() const { return sync_; }
     ReaderThreads& readers() { return readers_; }
 
 private:
@@ -48,7 +53,7 @@ private:
     ReaderThreads readers_;
     DeviceDiscovery discovery_;
     CommandTarget target_;
-    CommandSet commands_;
+    std::unique_ptr<CommandSet> commands_;
     SyncController sync_;
 };
 

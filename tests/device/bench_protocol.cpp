@@ -7,6 +7,7 @@
 #include <chrono>
 #include <mutex>
 
+#include "device/command_set.h"
 #include "device/protocol_test_support.h"
 #include "device/sync_controller.h"
 #include "device/virtual_mouse_firmware.h"

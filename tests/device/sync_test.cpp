@@ -5,6 +5,7 @@
 
 #include <thread>
 
+#include "device/command_set.h"
 #include "device/protocol_test_support.h"
 #include "device/sync_session.h"
 #include "device/virtual_hid_backend.h"

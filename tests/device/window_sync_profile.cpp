@@ -1,0 +1,25 @@
+#include "device/window_sync_profile.h"
+
+#include "settings/config_table.h"
+
+namespace ferrox::test {
+
+void ResetTestSettings() {
+    FillConfigDefaults();
+    SetSensor(0x3325);
+    BuildDpiStepTable();
+    for (int i = 0; i < ProfileCount; ++i) {
+        ResetProfile(Profiles[i], static_cast<unsigned>(i));
+    }
+    SetCurrentSlot(0);
+}
+
+uint8_t CurrentDpiLevel() {
+    return CurrentProfile().currentDpiLevel;
+}
+
+void SetCurrentReportRate(uint8_t rate) {
+    CurrentProfile().reportRate.rate = rate;
+}
+
+} // namespace ferrox::test

@@ -4,6 +4,7 @@
 #include "ui/image_button.h"
 #include "ui/power_manage_button.h"
 #include "ui/radio_button.h"
+#include "ui/tab_control.h"
 #include "ui/ui_state.h"
 #include "ui_test_support.h"
 
@@ -222,6 +223,27 @@ TEST_F(ComboTest, EnterIsReportedOnTheFirstFiveMovesLeaveOnceUnlessItsPopupIsOpe
     EXPECT_EQ(On1028().size(), 1u) << "no leave while the popup is open";
 }
 
+TEST_F(ComboTest, FiveLookStripShowsPopupAndDisabledLooks) {
+    const std::array<QColor, 5> looks{Red, Green, Blue, QColor(Qt::yellow), QColor(Qt::cyan)};
+    QImage strip(50, 10, QImage::Format_ARGB32);
+    for (int i = 0; i < 5; ++i)
+        QPainter(&strip).fillRect(QRect(i * 10, 0, 10, 10), looks[i]);
+    skins.Write("skins/combo_strip.png", strip);
+    ASSERT_TRUE(combo->LoadStripImage("skins/combo_strip.png", CComboButton::StripFrames));
+    // The caption is drawn at the left; sample the right half, clear of it.
+    const auto look = [&] {
+        const QRect r = combo->GetBounds();
+        return Render(*combo, QSize(200, 50)).pixelColor(r.right() - 5, r.top() + 2);
+    };
+    EXPECT_EQ(look(), Red);
+    combo->SetPopupOpen(true);
+    EXPECT_EQ(look(), Green) << "an open popup keeps the over look";
+    combo->SetDisabledLook(true);
+    EXPECT_EQ(look(), QColor(Qt::yellow));
+    Move(&dialog, {20, 20});
+    EXPECT_EQ(look(), QColor(Qt::cyan));
+}
+
 TEST_F(ButtonsTest, PowerDialWedgesRunFromThreeToTenMinutes) {
     auto* dial = dialog.AddControl(
         0, std::make_unique<CPowerManageButton>(&dialog, 3500, 81, 550, 221, 634));
@@ -246,6 +268,21 @@ TEST_F(ButtonsTest, SetTextRepaintsExactlyTheControlOnlyWhenTheTextChanges) {
     check->SetText(L"Other");
     EXPECT_EQ(dialog.repainted, (std::vector<QRect>{QRect(10, 10, 50, 20)}));
     EXPECT_EQ(check->GetText(), L"Other");
+}
+
+TEST_F(ButtonsTest, TabLooksFollowTheSelectedPageAndThePointer) {
+    skins.WriteSolid("skins/tab_sel_ov.png", QColor(Qt::yellow));
+    auto* tab = dialog.AddControl(0, std::make_unique<CTabControl>(&dialog, 2050, 10, 10, 60, 30));
+    tab->LoadTabImages("skins/btn_nr.png", "skins/btn_ov.png", "skins/btn_dn.png",
+                       "skins/tab_sel_ov.png");
+    MainPageIndex = 0;
+    EXPECT_EQ(CentreColour(*tab), Red);
+    Move(&dialog, {20, 20});
+    EXPECT_EQ(CentreColour(*tab), Green);
+    MainPageIndex = 1;
+    EXPECT_EQ(CentreColour(*tab), QColor(Qt::yellow));
+    Move(&dialog, {200, 200});
+    EXPECT_EQ(CentreColour(*tab), Blue);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "device/virtual_mouse_firmware.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -9,18 +8,6 @@ namespace ferrox {
 
 namespace {
 
-// Device codes of the six DPI levels the mouse starts with (its own sensor's defaults).
-constexpr std::array<uint8_t, 6> kDefaultDpiCodes{11, 23, 31, 47, 53, 59};
-constexpr std::array<uint32_t, 8> kDefaultDpiColours{0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00,
-                                                     0xFF00FF, 0x00FFFF, 0xFFFFFF, 0xFFFFFF};
-// Key functions by device position (positions 3 and 4 hold buttons 4 and 5).
-constexpr std::array<std::array<uint8_t, 3>, 7> kDefaultKeys{{{0x10, 0x01, 0x00},
-                                                              {0x10, 0x02, 0x00},
-                                                              {0x10, 0x04, 0x00},
-                                                              {0x10, 0x08, 0x00},
-                                                              {0x10, 0x10, 0x00},
-                                                              {0x40, 0x02, 0x00},
-                                                              {0x40, 0x03, 0x00}}};
 constexpr std::size_t kInputReportSize = 33;
 
 template <std::size_t N> void copyPayload(std::array<uint8_t, N>& to, const Frame& f) {
@@ -28,176 +15,7 @@ template <std::size_t N> void copyPayload(std::array<uint8_t, N>& to, const Fram
     std::copy_n(f.begin() + 7, std::min<std::size_t>(f[6], N), to.begin());
 }
 
-std::string hexBytes(std::span<const uint8_t> bytes) {
-    std::string out;
-    char buf[4];
-    for (uint8_t b : bytes) {
-        std::snprintf(buf, sizeof buf, " %02X", b);
-        out += buf;
-    }
-    return out;
-}
-
-bool parseHexBytes(std::istringstream& in, std::vector<uint8_t>& out) {
-    std::string token;
-    while (in >> token) {
-        if (token.size() != 2 || !std::isxdigit(static_cast<unsigned char>(token[0])) ||
-            !std::isxdigit(static_cast<unsigned char>(token[1]))) {
-            return false;
-        }
-        out.push_back(static_cast<uint8_t>(std::stoul(token, nullptr, 16)));
-    }
-    return true;
-}
-
-template <std::size_t N>
-bool assign(std::array<uint8_t, N>& to, const std::vector<uint8_t>& bytes) {
-    if (bytes.size() != N) {
-        return false;
-    }
-    std::copy(bytes.begin(), bytes.end(), to.begin());
-    return true;
-}
-
-bool assign(uint8_t& to, const std::vector<uint8_t>& bytes) {
-    if (bytes.size() != 1) {
-        return false;
-    }
-    to = bytes[0];
-    return true;
-}
-
 } // namespace
-
-void VirtualMouseState::resetSettings() {
-    dpi.fill(0);
-    dpi[0] = static_cast<uint8_t>(kDefaultDpiCodes.size() | (2 << 4));
-    dpi[1] = 0x3F;
-    for (std::size_t k = 0; k < kDefaultDpiCodes.size(); ++k) {
-        dpi[2 + 2 * k] = kDefaultDpiCodes[k];
-    }
-    for (std::size_t k = 0; k < kDefaultDpiColours.size(); ++k) {
-        dpiColours[3 * k] = static_cast<uint8_t>(kDefaultDpiColours[k] >> 16);
-        dpiColours[3 * k + 1] = static_cast<uint8_t>(kDefaultDpiColours[k] >> 8);
-        dpiColours[3 * k + 2] = static_cast<uint8_t>(kDefaultDpiColours[k]);
-    }
-    rateCode = 0x02;
-    liftHeight = {2, 0};
-    debounce = 12;
-    lighting = {0x01, 0x22, 0x01};
-    power = {6, 0};
-    motionWakeup = 1;
-    keys = kDefaultKeys;
-    for (auto& m : macros) {
-        m.clear();
-    }
-}
-
-VirtualMouseState VirtualMouseState::Defaults() {
-    VirtualMouseState s;
-    s.resetSettings();
-    return s;
-}
-
-std::string VirtualMouseState::serialize() const {
-    std::ostringstream out;
-    out << "ferrox-virtual-mouse 1\n";
-    out << "dpi" << hexBytes(dpi) << "\n";
-    out << "dpi-colours" << hexBytes(dpiColours) << "\n";
-    out << "rate" << hexBytes(std::span(&rateCode, 1)) << "\n";
-    out << "lift" << hexBytes(liftHeight) << "\n";
-    out << "debounce" << hexBytes(std::span(&debounce, 1)) << "\n";
-    out << "lighting" << hexBytes(lighting) << "\n";
-    out << "power" << hexBytes(power) << "\n";
-    out << "wakeup" << hexBytes(std::span(&motionWakeup, 1)) << "\n";
-    for (std::size_t p = 0; p < keys.size(); ++p) {
-        out << "key" << p << hexBytes(keys[p]) << "\n";
-    }
-    for (std::size_t s = 0; s < macros.size(); ++s) {
-        if (!macros[s].empty()) {
-            out << "macro" << s << hexBytes(macros[s]) << "\n";
-        }
-    }
-    out << "signature" << hexBytes(signature) << "\n";
-    out << "sensor" << hexBytes(std::span(&sensorCode, 1)) << "\n";
-    out << "battery" << hexBytes(std::span(&battery, 1)) << "\n";
-    out << "charge" << hexBytes(std::span(&chargeState, 1)) << "\n";
-    out << "access" << hexBytes(std::span(&accessFlag, 1)) << "\n";
-    out << "resets " << factoryResets << "\n";
-    return out.str();
-}
-
-bool VirtualMouseState::parse(const std::string& text) {
-    std::istringstream lines(text);
-    std::string line;
-    if (!std::getline(lines, line) || line != "ferrox-virtual-mouse 1") {
-        return false;
-    }
-    VirtualMouseState s = Defaults();
-    s.signature = signature;
-    while (std::getline(lines, line)) {
-        std::istringstream in(line);
-        std::string name;
-        if (!(in >> name)) {
-            continue;
-        }
-        if (name == "resets") {
-            if (!(in >> s.factoryResets)) {
-                return false;
-            }
-            continue;
-        }
-        std::vector<uint8_t> b;
-        if (!parseHexBytes(in, b)) {
-            return false;
-        }
-        bool ok = true;
-        if (name == "dpi") {
-            ok = assign(s.dpi, b);
-        } else if (name == "dpi-colours") {
-            ok = assign(s.dpiColours, b);
-        } else if (name == "rate") {
-            ok = assign(s.rateCode, b);
-        } else if (name == "lift") {
-            ok = assign(s.liftHeight, b);
-        } else if (name == "debounce") {
-            ok = assign(s.debounce, b);
-        } else if (name == "lighting") {
-            ok = b.size() <= kMaxPayload;
-            s.lighting = b;
-        } else if (name == "power") {
-            ok = assign(s.power, b);
-        } else if (name == "wakeup") {
-            ok = assign(s.motionWakeup, b);
-        } else if (name.size() == 4 && name.starts_with("key") && name[3] >= '0' &&
-                   name[3] <= '6') {
-            ok = assign(s.keys[name[3] - '0'], b);
-        } else if (name.starts_with("macro")) {
-            const std::string digits = name.substr(5);
-            ok = !digits.empty() && digits.size() <= 2 &&
-                 std::all_of(digits.begin(), digits.end(), ::isdigit) &&
-                 std::stoul(digits) < s.macros.size();
-            if (ok) {
-                s.macros[std::stoul(digits)] = b;
-            }
-        } else if (name == "signature") {
-            ok = assign(s.signature, b);
-        } else if (name == "sensor") {
-            ok = assign(s.sensorCode, b);
-        } else if (name == "battery") {
-            ok = assign(s.battery, b);
-        } else if (name == "charge") {
-            ok = assign(s.chargeState, b);
-        } else if (name == "access") {
-            ok = assign(s.accessFlag, b);
-        }
-        if (!ok) {
-            return false;
-        }
-    }
-    *this = std::move(s);
-    return true;
-}
 
 VirtualMouseFirmware::VirtualMouseFirmware() : state_(VirtualMouseState::Defaults()) {}
 

@@ -1,10 +1,14 @@
 #include "device/command_images.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace ferrox {
 
 namespace {
+
+// Report-rate codes by rate 0..3: 125, 250, 500 and 1000 Hz.
+constexpr std::array<uint8_t, 4> kRateCodes{0x08, 0x04, 0x02, 0x01};
 
 void putColour(uint8_t* at, Colour c) {
     at[0] = RedOf(c);
@@ -94,29 +98,13 @@ DpiColourImage BuildDpiColourImage(const ProfileSettings& profile) {
 }
 
 uint8_t ReportRateCode(uint8_t rate) {
-    switch (rate) {
-    case 0:
-        return 0x08;
-    case 1:
-        return 0x04;
-    case 2:
-        return 0x02;
-    default:
-        return 0x01;
-    }
+    return rate < kRateCodes.size() ? kRateCodes[rate] : kRateCodes.back();
 }
 
 uint8_t ReportRateOfCode(uint8_t code) {
-    switch (code) {
-    case 0x08:
-        return 0;
-    case 0x04:
-        return 1;
-    case 0x02:
-        return 2;
-    default:
-        return 3;
-    }
+    const auto it = std::find(kRateCodes.begin(), kRateCodes.end(), code);
+    return static_cast<uint8_t>(it == kRateCodes.end() ? kRateCodes.size() - 1
+                                                       : it - kRateCodes.begin());
 }
 
 LightingImage BuildLightingImage(const LightingSettings& l) {

@@ -15,6 +15,16 @@ template <std::size_t N> void copyPayload(std::array<uint8_t, N>& to, const Fram
     std::copy_n(f.begin() + 7, std::min<std::size_t>(f[6], N), to.begin());
 }
 
+// 05 06: the mouse's notice of its report-rate code and its 1-based DPI level.
+std::vector<uint8_t> noticeReport(uint8_t rateCode, uint8_t level) {
+    std::vector<uint8_t> report(kInputReportSize, 0);
+    report[0] = 0x05;
+    report[1] = 0x06;
+    report[3] = rateCode;
+    report[4] = level;
+    return report;
+}
+
 } // namespace
 
 VirtualMouseFirmware::VirtualMouseFirmware() : state_(VirtualMouseState::Defaults()) {}
@@ -200,12 +210,7 @@ void VirtualMouseFirmware::pressDpiButton() {
         rate = state_.rateCode;
         level = static_cast<uint8_t>(index + 1);
     }
-    std::vector<uint8_t> report(kInputReportSize, 0);
-    report[0] = 0x05;
-    report[1] = 0x06;
-    report[3] = rate;
-    report[4] = level;
-    sendInput(std::move(report));
+    sendInput(noticeReport(rate, level));
 }
 
 void VirtualMouseFirmware::changeReportRate(uint8_t rateCode) {
@@ -215,12 +220,7 @@ void VirtualMouseFirmware::changeReportRate(uint8_t rateCode) {
         state_.rateCode = rateCode;
         level = state_.dpiLevel();
     }
-    std::vector<uint8_t> report(kInputReportSize, 0);
-    report[0] = 0x05;
-    report[1] = 0x06;
-    report[3] = rateCode;
-    report[4] = level;
-    sendInput(std::move(report));
+    sendInput(noticeReport(rateCode, level));
 }
 
 void VirtualMouseFirmware::sendGarbageInput() {

@@ -18,13 +18,8 @@ Frame F(std::initializer_list<uint8_t> head) {
     return f;
 }
 
-struct CommandSetFixture : ::testing::Test {
-    std::shared_ptr<VirtualMouseFirmware> fw = std::make_shared<VirtualMouseFirmware>();
-    std::shared_ptr<HidHandle> handle = std::make_shared<FirmwareHandle>(fw);
+struct CommandSetFixture : ::testing::Test, test::FirmwareOnWorker {
     bool connected = true;
-    QueuedMessageSink sink;
-    PauseLog pauses;
-    DeviceWorker worker{sink, pauses.recorder()};
     CommandSet commands{worker, [this] { return connected ? handle : nullptr; }};
     ProfileSettings profile;
     DpiStepTable steps = *MakeDpiStepTable(0x3325);

@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "device/device_kind.h"
+#include "device/device_worker.h"
 #include "device/hid_backend.h"
 #include "device/virtual_firmware.h"
+#include "device/virtual_mouse_firmware.h"
 
 namespace ferrox::test {
 
@@ -99,6 +101,15 @@ struct PauseLog {
         std::lock_guard lock(mutex);
         return std::exchange(pauses, {});
     }
+};
+
+// A virtual mouse's firmware behind a worker whose pauses are recorded, not slept.
+struct FirmwareOnWorker {
+    std::shared_ptr<VirtualMouseFirmware> fw = std::make_shared<VirtualMouseFirmware>();
+    std::shared_ptr<HidHandle> handle = std::make_shared<FirmwareHandle>(fw);
+    QueuedMessageSink sink;
+    PauseLog pauses;
+    DeviceWorker worker{sink, pauses.recorder()};
 };
 
 } // namespace ferrox::test

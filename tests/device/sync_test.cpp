@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "device/command_set.h"
+#include "device/profile_test_support.h"
 #include "device/protocol_test_support.h"
 #include "device/sync_session.h"
 #include "device/virtual_hid_backend.h"
@@ -49,16 +50,6 @@ struct Saves {
     }
 };
 
-void ResetSettings() {
-    FillConfigDefaults();
-    SetSensor(0x3325);
-    BuildDpiStepTable();
-    for (int i = 0; i < ProfileCount; ++i) {
-        ResetProfile(Profiles[i], static_cast<unsigned>(i));
-    }
-    SetCurrentSlot(0);
-}
-
 Frame StatusFrame(uint8_t sensorCode, uint8_t battery, uint8_t charge, uint8_t access,
                   const char* signature = "T7Q5") {
     Frame f = BuildFrame(cmd::StatusQuery, std::vector<uint8_t>(15, 0));
@@ -70,12 +61,7 @@ Frame StatusFrame(uint8_t sensorCode, uint8_t battery, uint8_t charge, uint8_t a
     return f;
 }
 
-struct SyncFixture : ::testing::Test {
-    std::shared_ptr<VirtualMouseFirmware> fw = std::make_shared<VirtualMouseFirmware>();
-    std::shared_ptr<HidHandle> handle = std::make_shared<FirmwareHandle>(fw);
-    QueuedMessageSink sink;
-    PauseLog pauses;
-    DeviceWorker worker{sink, pauses.recorder()};
+struct SyncFixture : ::testing::Test, test::FirmwareOnWorker {
     CommandSet commands{worker, [this] { return handle; }};
     MacroLibrary library;
     RecordingHost host;
@@ -83,7 +69,7 @@ struct SyncFixture : ::testing::Test {
     SyncController sync{commands, host, library, saves.storage()};
 
     SyncFixture() {
-        ResetSettings();
+        test::ResetTestSettings();
         sync.windowShown = true;
         sync.SyncShadows();
     }
@@ -296,7 +282,7 @@ struct SessionFixture : ::testing::Test {
     std::unique_ptr<SyncSession> session;
 
     SessionFixture() {
-        ResetSettings();
+        test::ResetTestSettings();
         backend.plug(DeviceKind::Receiver, fw);
         session = std::make_unique<SyncSession>(backend, sink, host, library, pauses.recorder(),
                                                 saves.storage());

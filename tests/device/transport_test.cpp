@@ -29,12 +29,7 @@ TEST(Frame, LayoutPadsWithZerosAndCutsLongPayloads) {
     EXPECT_EQ(cut[32], 0x11);
 }
 
-struct WorkerFixture : ::testing::Test {
-    std::shared_ptr<VirtualMouseFirmware> fw = std::make_shared<VirtualMouseFirmware>();
-    std::shared_ptr<HidHandle> handle = std::make_shared<FirmwareHandle>(fw);
-    QueuedMessageSink sink;
-    PauseLog pauses;
-    DeviceWorker worker{sink, pauses.recorder()};
+struct WorkerFixture : ::testing::Test, test::FirmwareOnWorker {
 
     std::vector<uint8_t> sequenceNumbers() {
         std::vector<uint8_t> out;

@@ -11,9 +11,9 @@
 
 #include "app/app_messages.h"
 #include "app/ferrox_dlg.h"
+#include "device/profile_test_support.h"
 #include "device/virtual_hid_backend.h"
 #include "device/virtual_mouse_firmware.h"
-#include "device/window_sync_profile.h"
 
 namespace ferrox {
 namespace {

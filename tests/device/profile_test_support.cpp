@@ -1,4 +1,4 @@
-#include "device/window_sync_profile.h"
+#include "device/profile_test_support.h"
 
 #include "settings/config_table.h"
 

@@ -54,38 +54,71 @@ int Utf8Lead(unsigned char b, char32_t& bits) {
     return 0;
 }
 
+// Code points above U+FFFF become surrogate pairs; lone surrogates pass unchanged so that the
+// units of a file read and written again stay as they were.
+template <class Put> void EncodeUtf16(const std::wstring& text, Put put) {
+    for (wchar_t wc : text) {
+        auto c = static_cast<char32_t>(wc);
+        if (c > 0x10FFFF) {
+            put(static_cast<char16_t>(kReplacement));
+        } else if (c >= 0x10000) {
+            c -= 0x10000;
+            put(static_cast<char16_t>(0xD800 + (c >> 10)));
+            put(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+        } else {
+            put(static_cast<char16_t>(c));
+        }
+    }
+}
+
+template <class UnitAt> void DecodeUtf16(std::size_t count, UnitAt unitAt, std::wstring& out) {
+    const std::size_t start = out.size();
+    out.resize(start + count); // never more characters than units
+    wchar_t* next = out.data() + start;
+    for (std::size_t i = 0; i < count; ++i) {
+        char32_t c = unitAt(i);
+        if (IsHighSurrogate(c) && i + 1 < count && IsLowSurrogate(unitAt(i + 1))) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00);
+            ++i;
+        }
+        *next++ = static_cast<wchar_t>(c);
+    }
+    out.resize(static_cast<std::size_t>(next - out.data()));
+}
+
 } // namespace
 
 std::u16string ToUtf16(const std::wstring& text) {
     std::u16string out;
     out.reserve(text.size());
-    for (wchar_t wc : text) {
-        auto c = static_cast<char32_t>(wc);
-        if (c > 0x10FFFF) {
-            out.push_back(static_cast<char16_t>(kReplacement));
-        } else if (c >= 0x10000) {
-            c -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(c)); // lone surrogates too: bytes round-trip
-        }
-    }
+    EncodeUtf16(text, [&out](char16_t unit) { out.push_back(unit); });
     return out;
 }
 
 std::wstring FromUtf16(const std::u16string& units) {
     std::wstring out;
-    out.reserve(units.size());
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        char32_t c = units[i];
-        if (IsHighSurrogate(c) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00);
-            ++i;
-        }
-        out.push_back(static_cast<wchar_t>(c));
-    }
+    DecodeUtf16(
+        units.size(), [&units](std::size_t i) { return units[i]; }, out);
     return out;
+}
+
+void AppendUtf16le(std::string& out, const std::wstring& text) {
+    const std::size_t start = out.size();
+    out.resize(start + 4 * text.size()); // a surrogate pair is the most one character takes
+    char* next = out.data() + start;
+    EncodeUtf16(text, [&next](char16_t unit) {
+        *next++ = static_cast<char>(unit & 0xFF);
+        *next++ = static_cast<char>(unit >> 8);
+    });
+    out.resize(static_cast<std::size_t>(next - out.data()));
+}
+
+void AppendFromUtf16le(std::wstring& out, const char* bytes, std::size_t size) {
+    auto unitAt = [bytes](std::size_t i) {
+        return static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                     (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+    };
+    DecodeUtf16(size / 2, unitAt, out);
 }
 
 std::string ToUtf8(const std::wstring& text) {

@@ -88,7 +88,7 @@ bool CStdioFileEx::openForReading(const fs::path& path, unsigned flags) {
     m_writing = false;
     m_unicodeMode = (flags & modeUnicode) != 0;
     if (!m_unicodeMode && (flags & typeText)) {
-        fillBuffer();
+        ensureBytes(2);
         m_unicodeMode = m_bufferEnd >= 2 && static_cast<unsigned char>(m_buffer[0]) == 0xFF &&
                         static_cast<unsigned char>(m_buffer[1]) == 0xFE;
     }
@@ -104,6 +104,9 @@ bool CStdioFileEx::openForWriting(const fs::path& path, unsigned flags) {
     m_file = CreateTempBeside(m_target, m_tempPath);
     if (!m_file)
         return false;
+    // Whole blocks go straight to the file: a second buffer would only copy them again.
+    std::setvbuf(m_file, nullptr, _IONBF, 0);
+    m_output.reserve(kBufferSize + 4096);
     if (exists && fs::is_regular_file(m_target, ec))
         fs::permissions(m_tempPath, fs::status(m_target, ec).permissions(), ec);
     m_writing = true;
@@ -111,66 +114,70 @@ bool CStdioFileEx::openForWriting(const fs::path& path, unsigned flags) {
     return true;
 }
 
-bool CStdioFileEx::fillBuffer() {
-    if (m_bufferPos < m_bufferEnd)
-        return true;
+// Moves what is left of the block (less than one character) to the front and reads the next
+// block behind it; false at the end of the file.
+bool CStdioFileEx::refill() {
+    const std::size_t left = m_bufferEnd - m_bufferPos;
+    std::memmove(m_buffer.data(), m_buffer.data() + m_bufferPos, left);
     m_bufferPos = 0;
-    m_bufferEnd = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
-    if (m_bufferEnd == 0 && std::ferror(m_file))
+    m_bufferEnd = left;
+    const std::size_t got = std::fread(m_buffer.data() + left, 1, m_buffer.size() - left, m_file);
+    if (got == 0 && std::ferror(m_file))
         throw CFileException(CFileException::generic, ErrorText(m_path));
-    return m_bufferEnd > 0;
+    m_bufferEnd += got;
+    return got > 0;
 }
 
-bool CStdioFileEx::readByte(char& byte) {
-    if (!fillBuffer())
-        return false;
-    byte = m_buffer[m_bufferPos++];
+bool CStdioFileEx::ensureBytes(std::size_t count) {
+    while (m_bufferEnd - m_bufferPos < count)
+        if (!refill())
+            return false;
     return true;
 }
 
-// A lone last byte of an odd-sized file is no character and is dropped.
-bool CStdioFileEx::readUnit(char16_t& unit) {
-    char low, high;
-    if (!readByte(low) || !readByte(high))
-        return false;
-    unit = static_cast<char16_t>(static_cast<unsigned char>(low) |
-                                 (static_cast<unsigned char>(high) << 8));
-    return true;
+// Gathers the characters (of unitSize bytes each) up to and including the next "\n" into
+// m_line; false when the file had none left. A lone last byte of an odd-sized unicode file is
+// no character and is never taken.
+bool CStdioFileEx::takeLine(std::size_t unitSize) {
+    m_line.clear();
+    for (;;) {
+        const char* data = m_buffer.data();
+        const std::size_t end = m_bufferPos + (m_bufferEnd - m_bufferPos) / unitSize * unitSize;
+        std::size_t at = m_bufferPos;
+        while (at < end && !(data[at] == '\n' && (unitSize == 1 || data[at + 1] == '\0')))
+            at += unitSize;
+        const bool found = at < end;
+        if (found)
+            at += unitSize;
+        m_line.append(data + m_bufferPos, at - m_bufferPos);
+        m_bufferPos = at;
+        if (found || !refill())
+            return !m_line.empty();
+    }
 }
 
 bool CStdioFileEx::readUnicodeLine(std::wstring& text) {
     if (m_atStart) {
         m_atStart = false;
         // Only a real byte-order mark is skipped: a file without one loses nothing.
-        if (fillBuffer() && m_bufferEnd - m_bufferPos >= 2 &&
-            static_cast<unsigned char>(m_buffer[m_bufferPos]) == 0xFF &&
+        if (ensureBytes(2) && static_cast<unsigned char>(m_buffer[m_bufferPos]) == 0xFF &&
             static_cast<unsigned char>(m_buffer[m_bufferPos + 1]) == 0xFE)
             m_bufferPos += 2;
     }
-    std::u16string units;
-    char16_t unit;
-    while (readUnit(unit)) {
-        units.push_back(unit);
-        if (unit == u'\n')
-            break;
-    }
-    text = FromUtf16(units);
-    return !units.empty();
+    if (!takeLine(2))
+        return false;
+    AppendFromUtf16le(text, m_line.data(), m_line.size());
+    return true;
 }
 
 bool CStdioFileEx::readNarrowLine(std::wstring& text) {
-    std::string bytes;
-    char byte;
-    while (readByte(byte)) {
-        bytes.push_back(byte);
-        if (byte == '\n')
-            break;
-    }
+    if (!takeLine(1))
+        return false;
     // What a text-mode runtime does: "\r\n" reads as "\n".
-    if (bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, "\r\n") == 0)
-        bytes.erase(bytes.size() - 2, 1);
-    text = FromUtf8(bytes);
-    return !bytes.empty();
+    if (m_line.size() >= 2 && m_line.compare(m_line.size() - 2, 2, "\r\n") == 0)
+        m_line.erase(m_line.size() - 2, 1);
+    text = FromUtf8(m_line);
+    return true;
 }
 
 bool CStdioFileEx::ReadLine(std::wstring& text) {
@@ -185,29 +192,27 @@ bool CStdioFileEx::ReadLine(std::wstring& text) {
     return !text.empty();
 }
 
-void CStdioFileEx::writeBytes(const std::string& bytes) {
-    if (!m_file || !m_writing || m_writeFailed)
-        throw CFileException(CFileException::diskFull, m_path.string() + ": not open for writing");
-    if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size()) {
+bool CStdioFileEx::drainOutput() {
+    if (!m_output.empty() &&
+        std::fwrite(m_output.data(), 1, m_output.size(), m_file) != m_output.size())
         m_writeFailed = true;
-        throw CFileException(CFileException::diskFull, ErrorText(m_path));
-    }
+    m_output.clear();
+    return !m_writeFailed;
 }
 
 void CStdioFileEx::WriteText(const std::wstring& text) {
-    std::string bytes;
+    if (!m_file || !m_writing || m_writeFailed)
+        throw CFileException(CFileException::diskFull, m_path.string() + ": not open for writing");
     if (m_unicodeMode) {
         if (m_atStart)
-            bytes = "\xFF\xFE";
-        for (char16_t unit : ToUtf16(text)) {
-            bytes.push_back(static_cast<char>(unit & 0xFF));
-            bytes.push_back(static_cast<char>(unit >> 8));
-        }
+            m_output += "\xFF\xFE";
+        AppendUtf16le(m_output, text);
     } else {
-        bytes = ToUtf8(text);
+        m_output += ToUtf8(text);
     }
-    writeBytes(bytes);
     m_atStart = false;
+    if (m_output.size() >= kBufferSize && !drainOutput())
+        throw CFileException(CFileException::diskFull, ErrorText(m_path));
 }
 
 bool CStdioFileEx::Close() {
@@ -217,7 +222,7 @@ bool CStdioFileEx::Close() {
         release();
         return true;
     }
-    bool ok = !m_writeFailed && std::fflush(m_file) == 0 && ::fsync(::fileno(m_file)) == 0;
+    bool ok = drainOutput() && std::fflush(m_file) == 0 && ::fsync(::fileno(m_file)) == 0;
     ok = std::fclose(m_file) == 0 && ok;
     m_file = nullptr;
     std::error_code ec;
@@ -248,9 +253,14 @@ void CStdioFileEx::release() {
     if (m_file)
         std::fclose(m_file);
     m_file = nullptr;
+    m_bufferPos = m_bufferEnd = 0;
+    // A long-lived object keeps no block-sized memory once its file is closed.
+    for (auto* bytes : {&m_line, &m_output}) {
+        bytes->clear();
+        bytes->shrink_to_fit();
+    }
     m_buffer.clear();
     m_buffer.shrink_to_fit();
-    m_bufferPos = m_bufferEnd = 0;
 }
 
 } // namespace ferrox

@@ -78,12 +78,12 @@ protected:
 private:
     bool openForReading(const std::filesystem::path& path, unsigned flags);
     bool openForWriting(const std::filesystem::path& path, unsigned flags);
-    bool fillBuffer();
-    bool readUnit(char16_t& unit);
-    bool readByte(char& byte);
+    bool refill();
+    bool ensureBytes(std::size_t count);
+    bool takeLine(std::size_t unitSize);
     bool readUnicodeLine(std::wstring& text);
     bool readNarrowLine(std::wstring& text);
-    void writeBytes(const std::string& bytes);
+    bool drainOutput();
     void release();
 
     std::FILE* m_file = nullptr;
@@ -94,14 +94,21 @@ private:
     bool m_writing = false;
     bool m_writeFailed = false;
     bool m_atStart = true;
+    // Files are read and written a block at a time: a line is gathered from m_buffer into
+    // m_line, written text waits in m_output until a block is full.
     std::vector<char> m_buffer;
     std::size_t m_bufferPos = 0;
     std::size_t m_bufferEnd = 0;
+    std::string m_line;
+    std::string m_output;
 };
 
 // UTF-16LE units of a wide string (code points above U+FFFF become surrogate pairs) and back.
 std::u16string ToUtf16(const std::wstring& text);
 std::wstring FromUtf16(const std::u16string& units);
+// The same straight from and into little-endian bytes; a lone last byte is ignored.
+void AppendUtf16le(std::string& out, const std::wstring& text);
+void AppendFromUtf16le(std::wstring& out, const char* bytes, std::size_t size);
 // UTF-8 conversions of the narrow mode; invalid bytes become U+FFFD.
 std::string ToUtf8(const std::wstring& text);
 std::wstring FromUtf8(const std::string& bytes);

@@ -84,6 +84,53 @@ TEST(TextFile, ReadsLinesAsTheFormatDefines) {
     }
 }
 
+// Files are read in blocks of 64 KiB: lines, surrogate pairs and "\r\n" that straddle a block
+// boundary, and lines longer than a block, read exactly as short ones do.
+TEST(TextFile, LinesAcrossBlockBoundariesReadWhole) {
+    constexpr std::size_t kBlock = 64 * 1024;
+    const std::string filler((kBlock - 2) / 2 - 1, 'x'); // mark + filler ends 2 bytes short
+    const std::string longLine(3 * kBlock + 7, 'y');
+    const std::vector<ReadCase> cases = {
+        {"surrogate pair split by the boundary",
+         kBom + Utf16le(filler) + std::string("\x3D\xD8\x00\xDE", 4) + Utf16le("\nz\n"),
+         CStdioFileEx::kUnicodeRead,
+         {std::wstring(filler.begin(), filler.end()) + L"\U0001F600", L"z"}},
+        {"newline right after the boundary",
+         kBom + Utf16le(filler + "a\nb"),
+         CStdioFileEx::kUnicodeRead,
+         {std::wstring(filler.begin(), filler.end()) + L"a", L"b"}},
+        {"line longer than several blocks",
+         kBom + Utf16le(longLine + "\nend\n"),
+         CStdioFileEx::kUnicodeRead,
+         {std::wstring(longLine.begin(), longLine.end()), L"end"}},
+        {"narrow cr lf split by the boundary",
+         std::string(kBlock - 1, 'n') + "\r\nq",
+         CStdioFileEx::modeRead,
+         {std::wstring(kBlock - 1, L'n'), L"q"}},
+    };
+    fs::path folder = test::FreshFolder("block_cases");
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(folder / "f", c.bytes);
+        EXPECT_EQ(ReadAll(folder / "f", c.flags), c.lines);
+    }
+}
+
+// Text written in many pieces that together pass several blocks arrives in order and whole.
+TEST(TextFile, WritesLargerThanABlockKeepEveryByte) {
+    fs::path path = test::FreshFolder("block_write") / "f";
+    CStdioFileEx file;
+    ASSERT_TRUE(file.Open(path, CStdioFileEx::kUnicodeWrite));
+    std::string expected = kBom;
+    for (int i = 0; i < 20000; ++i) {
+        const std::string line = std::to_string(i) + "\n";
+        file.WriteText(std::wstring(line.begin(), line.end()));
+        expected += Utf16le(line);
+    }
+    ASSERT_TRUE(file.Close());
+    EXPECT_EQ(ReadBytes(path), expected);
+}
+
 TEST(TextFile, OpenFailsForMissingFilesAndFolders) {
     fs::path folder = test::FreshFolder("open_fail");
     CStdioFileEx file;

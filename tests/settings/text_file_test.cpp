@@ -51,6 +51,15 @@ struct ReadCase {
     std::vector<std::wstring> lines;
 };
 
+void ExpectReadCases(const std::string& folderName, const std::vector<ReadCase>& cases) {
+    fs::path folder = test::FreshFolder(folderName);
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(folder / "f", c.bytes);
+        EXPECT_EQ(ReadAll(folder / "f", c.flags), c.lines);
+    }
+}
+
 TEST(TextFile, ReadsLinesAsTheFormatDefines) {
     const std::string line128(128, 'x');
     const std::vector<ReadCase> cases = {
@@ -76,12 +85,7 @@ TEST(TextFile, ReadsLinesAsTheFormatDefines) {
          {L"h\u00e9", L"\n", L"x"}},
         {"narrow invalid bytes replaced", "a\xFF\xC3", CStdioFileEx::modeRead, {L"a\uFFFD\uFFFD"}},
     };
-    fs::path folder = test::FreshFolder("read_cases");
-    for (const ReadCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        WriteBytes(folder / "f", c.bytes);
-        EXPECT_EQ(ReadAll(folder / "f", c.flags), c.lines);
-    }
+    ExpectReadCases("read_cases", cases);
 }
 
 // Files are read in blocks of 64 KiB: lines, surrogate pairs and "\r\n" that straddle a block
@@ -108,12 +112,7 @@ TEST(TextFile, LinesAcrossBlockBoundariesReadWhole) {
          CStdioFileEx::modeRead,
          {std::wstring(kBlock - 1, L'n'), L"q"}},
     };
-    fs::path folder = test::FreshFolder("block_cases");
-    for (const ReadCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        WriteBytes(folder / "f", c.bytes);
-        EXPECT_EQ(ReadAll(folder / "f", c.flags), c.lines);
-    }
+    ExpectReadCases("block_cases", cases);
 }
 
 // Text written in many pieces that together pass several blocks arrives in order and whole.

@@ -11,13 +11,26 @@ CCheckButton::CCheckButton(WindowBase* owner, int id, int left, int top, int rig
 void CCheckButton::SetTexts(const std::wstring& normalText, const std::wstring& checkedText) {
     normalText_ = normalText;
     checkedText_ = checkedText;
+    FollowCaption();
 }
 
 void CCheckButton::SetChecked(bool checked) {
     if (checked == checked_)
         return;
     checked_ = checked;
+    FollowCaption();
     Repaint();
+}
+
+void CCheckButton::OnClick(int, int) {
+    checked_ = !checked_;
+    FollowCaption();
+}
+
+void CCheckButton::FollowCaption() {
+    const std::wstring& caption = CurrentLook() == SlotDown ? checkedText_ : normalText_;
+    if (!caption.empty())
+        text_ = caption;
 }
 
 int CCheckButton::CurrentLook() const {
@@ -26,11 +39,12 @@ int CCheckButton::CurrentLook() const {
     return mouseState_;
 }
 
-void CCheckButton::DrawButton(Canvas& canvas) const {
+void CCheckButton::DrawButton(Canvas& canvas) {
+    // A press shows the checked caption before the click has toggled anything.
+    FollowCaption();
     const int look = CurrentLook();
     DrawLook(canvas, look);
-    const std::wstring& caption = look == SlotDown ? checkedText_ : normalText_;
-    DrawText(canvas, caption.empty() ? text_ : caption, LookColour(look));
+    DrawText(canvas, text_, LookColour(look));
 }
 
 void CCheckButton::Draw(Canvas& canvas) {

@@ -19,10 +19,13 @@ public:
     void Draw(Canvas& canvas) override;
 
 protected:
-    void OnClick(int, int) override { checked_ = !checked_; }
+    void OnClick(int, int) override;
     // Look 0..2 after the check state has been taken into account.
     int CurrentLook() const;
-    void DrawButton(Canvas& canvas) const;
+    void DrawButton(Canvas& canvas);
+    // The caption of the current look becomes the control's text, so GetText reads what the
+    // user sees.
+    void FollowCaption();
 
     bool checked_ = false;
     std::wstring normalText_;

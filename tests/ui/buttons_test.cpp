@@ -65,6 +65,17 @@ TEST_F(ButtonsTest, CheckButtonLooksFollowPointerAndCheckState) {
     EXPECT_EQ(CentreColour(*check), Blue) << "checked looks pressed with the pointer away";
 }
 
+TEST_F(ButtonsTest, CheckButtonTextIsTheCaptionOfItsState) {
+    auto* check = Add<CCheckButton>(3501, 10, 10, 25, 25, L"Start");
+    check->SetTexts(L"", L"Stop");
+    EXPECT_EQ(check->GetText(), L"Start") << "an empty caption leaves the text";
+    Click(&dialog, {12, 12});
+    EXPECT_EQ(check->GetText(), L"Stop");
+    check->SetTexts(L"Record", L"Stop");
+    check->SetChecked(false);
+    EXPECT_EQ(check->GetText(), L"Record");
+}
+
 TEST_F(ButtonsTest, LockedButtonHearsMovesButNeitherChangesNorNotifies) {
     auto* check = Add<CCheckButton>(3501, 10, 10, 25, 25, L"", 1, 1, 1);
     Click(&dialog, {12, 12});

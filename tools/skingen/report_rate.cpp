@@ -29,9 +29,11 @@ constexpr Tile kTiles[] = {
     {"500", 72, 72, BottomRight, {71, 71}},
 };
 
-// The hub across the block's centre, behind the program's rate text (block coordinates);
-// each tile draws its quarter.
-const QRectF kHub(27.5, 62.5, 88, 20);
+// The read-out across the block's centre: the program writes the chosen rate into the
+// rectangle (29, 63)-(114, 81) of the block, so the plate frames exactly that with a 2 px
+// margin of ground that sets it apart from the tiles. Each tile draws its quarter.
+const QRectF kHub(28.5, 62.5, 86, 19);
+constexpr qreal kHubMargin = 2;
 
 constexpr qreal kOuterRadius = 8;
 constexpr qreal kInnerRadius = 2;
@@ -73,9 +75,22 @@ QImage tile(const Tile& t, bool selected) {
     p.fillRect(bar, selected ? style::kAccentLight : style::kHairline);
 
     p.setRenderHint(QPainter::Antialiasing, true);
+    const QRectF hub = kHub.translated(-t.origin);
+    const QRectF moat = hub.adjusted(-kHubMargin, -kHubMargin, kHubMargin, kHubMargin);
+    p.setPen(Qt::NoPen);
+    p.setBrush(style::kGround);
+    p.drawRoundedRect(moat, moat.height() / 2, moat.height() / 2);
+    // A raised chip, a step lighter than the tiles, so it reads as a label and not a hole.
+    QLinearGradient chip(0, hub.top(), 0, hub.bottom());
+    chip.setColorAt(0, QColor(0x2A, 0x2A, 0x2D));
+    chip.setColorAt(1, QColor(0x1E, 0x1E, 0x20));
     p.setPen(QPen(style::kHairline, 1));
-    p.setBrush(style::kWell);
-    p.drawRoundedRect(kHub.translated(-t.origin), 10, 10);
+    p.setBrush(chip);
+    p.drawRoundedRect(hub, hub.height() / 2, hub.height() / 2);
+    p.setPen(QPen(style::kHighlight, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(hub.left() + hub.height() / 2, hub.top() + 1),
+               QPointF(hub.right() - hub.height() / 2, hub.top() + 1));
     return image;
 }
 

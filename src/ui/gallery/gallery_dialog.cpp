@@ -422,6 +422,10 @@ void GalleryDialog::addReportRate() {
         if (t.id == 3031)
             Drive(*tile, Over);
     }
+    // The chosen rate's label sits on the read-out plate where the four tiles meet.
+    const QRect r = Box(Col2 + 310 + 29, 22 + 63, 85, 18);
+    AddControl(0, std::make_unique<CStaticText>(this, 3144, r.left(), r.top(), r.right() + 1,
+                                                r.bottom() + 1, L"500Hz", DT_CENTER));
 }
 
 void GalleryDialog::addListsAndPictures() {

@@ -18,6 +18,18 @@ namespace {
 
 using namespace ferrox;
 
+// Opens the menu at a point of the dialog, rests the pointer on one row and returns its look.
+QImage ShowMenu(gallery::GalleryDialog& dialog, int slot, gallery::GalleryMenu* menu,
+                const QPoint& origin, int hoverRow) {
+    dialog.SetPopup(slot, menu);
+    menu->Create(&dialog, QRect(dialog.mapToGlobal(origin), QSize(1, 1)), 0x403, 2013);
+    const QPoint onRow = menu->items.at(hoverRow).rect.center();
+    QMouseEvent move(QEvent::MouseMove, QPointF(onRow), QPointF(menu->mapToGlobal(onRow)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(menu, &move);
+    return menu->RenderedImage();
+}
+
 bool RenderAt(float scale, const QDir& out) {
     UiScale = scale;
     const LanguageFont font = FontForLanguage(L"English", scale);
@@ -28,16 +40,22 @@ bool RenderAt(float scale, const QDir& out) {
     dialog.Create();
     QImage sheet = dialog.grab().toImage();
 
+    // The function menu with the pointer on its DPI row, and that row's submenu opened to the
+    // left, as menus do at the right edge of the screen.
     auto* menu = new gallery::GalleryMenu;
-    dialog.SetPopup(0, menu);
     const QPoint origin = dialog.MenuOrigin();
-    menu->Create(&dialog, QRect(dialog.mapToGlobal(origin), QSize(1, 1)), 0x403, 2013);
-    const QPoint onSecond = menu->items.at(1).rect.center();
-    QMouseEvent move(QEvent::MouseMove, QPointF(onSecond), QPointF(menu->mapToGlobal(onSecond)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(menu, &move);
-    const QImage popup = menu->RenderedImage();
-    QPainter(&sheet).drawImage(origin, popup);
+    const QImage popup = ShowMenu(dialog, 0, menu, origin, gallery::GalleryMenu::DpiSwitchRow);
+    auto* submenu = new gallery::GalleryMenu(gallery::GalleryMenu::Rows::DpiSubmenu);
+    const QImage subPopup = ShowMenu(dialog, 1, submenu, origin, 0);
+    // Its first row lines up with the row that opened it (the popup's own rows start at s).
+    const QRect row = menu->items.at(gallery::GalleryMenu::DpiSwitchRow).rect;
+    const QPoint subOrigin =
+        origin + QPoint(-submenu->width(), row.top() - submenu->items.at(0).rect.top());
+    QPainter painter(&sheet);
+    painter.drawImage(origin, popup);
+    painter.drawImage(subOrigin, subPopup);
+    painter.end();
+    dialog.ClosePopup(1);
     dialog.ClosePopup(0);
 
     const QString suffix = QString::number(scale, 'f', 1).replace('.', '_');

@@ -5,12 +5,19 @@
 
 namespace ferrox::gallery {
 
-GalleryMenu::GalleryMenu()
-    : CWndPopup(0), normal_(LoadSkinFile("skins/menu_nr.png")),
-      over_(LoadSkinFile("skins/menu_ov.png")), subNormal_(LoadSkinFile("skins/menusub_nr.png")),
+GalleryMenu::GalleryMenu(Rows rows)
+    : CWndPopup(rows == Rows::Functions ? 0 : 2), rows_(rows),
+      normal_(LoadSkinFile("skins/menu_nr.png")), over_(LoadSkinFile("skins/menu_ov.png")),
+      subNormal_(LoadSkinFile("skins/menusub_nr.png")),
       subOver_(LoadSkinFile("skins/menusub_ov.png")) {}
 
 void GalleryMenu::BuildItems() {
+    if (rows_ == Rows::DpiSubmenu) {
+        AddItem(L"DPI up", 1);
+        AddItem(L"DPI down", 2);
+        AddItem(L"DPI cycle", 3);
+        return;
+    }
     AddItem(L"Left click", 1);
     AddItem(L"Right click", 2);
     AddItem(L"Middle click", 3);

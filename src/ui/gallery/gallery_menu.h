@@ -8,13 +8,18 @@ namespace ferrox::gallery {
 
 class GalleryMenu : public CWndPopup {
 public:
-    GalleryMenu();
+    // The function menu, or the DPI submenu that opens beside its "DPI switch" row.
+    enum class Rows { Functions, DpiSubmenu };
+    static constexpr int DpiSwitchRow = 3;
+
+    explicit GalleryMenu(Rows rows = Rows::Functions);
 
 protected:
     void BuildItems() override;
     void DrawItems(Canvas& canvas, const QRect& clientRect) override;
 
 private:
+    Rows rows_;
     QImage normal_, over_, subNormal_, subOver_;
 };
 

@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
-# Sets up the machine (when needed) and builds everything into build/.
+# Sets up the machine (when needed) and builds everything.
+#   tools/build.sh              into build/
+#   tools/build.sh --sanitize   into build-sanitize/, with the address and undefined-behaviour sanitizers
 set -euo pipefail
 cd "$(dirname "$0")/.."
+dir=build
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "${1:-}" = "--sanitize" ]; then
+  dir=build-sanitize
+  options+=(-DFERROX_SANITIZE=ON)
+  shift
+fi
 tools/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build build -j"$(nproc)"
+cmake -S . -B "$dir" -G Ninja "${options[@]}" "$@" >/dev/null
+cmake --build "$dir" -j"$(nproc)"

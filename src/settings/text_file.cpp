@@ -14,6 +14,9 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kBufferSize = 64 * 1024;
+// No file of the program holds a line near this long; a file of zeros left by a crashed disk
+// or a video picked by mistake would otherwise be gathered into memory as one endless line.
+constexpr std::size_t kMaxLineCharacters = 1024 * 1024;
 constexpr int kMaxLinkDepth = 40;
 
 // A symbolic link keeps being one: the new file replaces what it points at.
@@ -151,6 +154,10 @@ bool CStdioFileEx::takeLine(std::size_t unitSize) {
             at += unitSize;
         m_line.append(data + m_bufferPos, at - m_bufferPos);
         m_bufferPos = at;
+        if (m_line.size() > kMaxLineCharacters * unitSize)
+            throw CFileException(CFileException::generic,
+                                 m_path.string() + ": a line is longer than " +
+                                     std::to_string(kMaxLineCharacters) + " characters");
         if (found || !refill())
             return !m_line.empty();
     }

@@ -57,7 +57,8 @@ public:
     [[nodiscard]] virtual bool Open(const std::filesystem::path& path, unsigned flags);
     // Reads the next line; returns whether it is non-empty. A trailing "\n" is removed from
     // lines of two or more characters (a "\r" before it stays in unicode mode). Throws
-    // CFileException(generic) on a read error.
+    // CFileException(generic) on a read error and on a line of more than 1,048,576
+    // characters, which no file of the program holds.
     virtual bool ReadLine(std::wstring& text);
     // Writes the text as it is (the caller puts in the "\n"); the first write of a unicode file
     // starts with the byte-order mark. Throws CFileException(diskFull) on a write error.

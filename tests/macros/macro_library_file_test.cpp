@@ -265,12 +265,16 @@ TEST(MacroLibraryFile, FilesFromOutsideNeverCrashTheReader) {
         const char* name;
         std::string bytes;
         bool clean;
+        const wchar_t* kept;
     } files[] = {
-        {"crlf.mlf", utf16(crlf), false},
-        {"binary.mlf", binary, false},
-        {"huge.mlf", utf16(Header() + At(L"a", 0).Text()) + std::string(8 << 20, 'A'), false},
-        {"no-bom.mlf", utf16(Header()).substr(2), true},
-        {"empty.mlf", "", false},
+        {"crlf.mlf", utf16(crlf), false, L""},
+        {"binary.mlf", binary, false, L""},
+        {"huge.mlf", utf16(Header() + At(L"a", 0).Text()) + std::string(8 << 20, 'A'), false,
+         L"a,"},
+        {"zeros.mlf", utf16(Header() + At(L"a", 0).Text()) + std::string(8 << 20, '\0'), false,
+         L"a,"},
+        {"no-bom.mlf", utf16(Header()).substr(2), true, L""},
+        {"empty.mlf", "", false, L""},
     };
     for (const auto& f : files) {
         SCOPED_TRACE(f.name);
@@ -278,6 +282,7 @@ TEST(MacroLibraryFile, FilesFromOutsideNeverCrashTheReader) {
         MacroLibrary lib;
         MacroLocation sel;
         EXPECT_EQ(ReadMacroLibrary(dir / f.name, lib, sel), f.clean);
+        EXPECT_EQ(TopNames(lib), f.kept);
     }
 }
 

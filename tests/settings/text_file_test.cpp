@@ -115,6 +115,25 @@ TEST(TextFile, LinesAcrossBlockBoundariesReadWhole) {
     ExpectReadCases("block_cases", cases);
 }
 
+// A file with no line end for megabytes (zeros left by a crash, a video picked by mistake) is a
+// read error, not an endless line gathered into memory.
+TEST(TextFile, EndlessLineIsAReadError) {
+    fs::path path = test::FreshFolder("endless") / "f";
+    for (unsigned flags : {CStdioFileEx::kUnicodeRead, unsigned(CStdioFileEx::modeRead)}) {
+        SCOPED_TRACE(flags);
+        WriteBytes(path, std::string(3 << 20, '\0'));
+        CStdioFileEx file;
+        ASSERT_TRUE(file.Open(path, flags));
+        std::wstring line;
+        try {
+            file.ReadLine(line);
+            ADD_FAILURE() << "no exception";
+        } catch (const CFileException& e) {
+            EXPECT_EQ(e.cause(), CFileException::generic);
+        }
+    }
+}
+
 // Text written in many pieces that together pass several blocks arrives in order and whole.
 TEST(TextFile, WritesLargerThanABlockKeepEveryByte) {
     fs::path path = test::FreshFolder("block_write") / "f";

@@ -2,6 +2,7 @@
 
 #include "macros/macro_library_file.h"
 #include "settings/app_globals.h"
+#include "settings/damaged_file.h"
 
 #include <system_error>
 
@@ -26,13 +27,7 @@ bool LoadUserMacroLibrary(MacroLibrary& library) {
     MacroLocation ignored;
     if (ReadMacroLibrary(path, library, ignored))
         return true;
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(path, ec)) {
-        std::filesystem::path copy = path;
-        copy += ".damaged";
-        std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing,
-                                   ec);
-    }
+    KeepDamagedFile(path);
     return false;
 }
 

@@ -1,9 +1,8 @@
 #include "settings/profile_file.h"
 
 #include "settings/config_table.h"
+#include "settings/damaged_file.h"
 #include "settings/text_lines.h"
-
-#include <system_error>
 
 namespace ferrox {
 
@@ -14,18 +13,6 @@ constexpr std::uintmax_t MaxProfileBytes = 16u << 20;
 
 bool IsSlot(int slot) {
     return slot >= 0 && slot < ProfileCount;
-}
-
-// The reset that follows an unreadable file would write over it: what was there is kept
-// beside it, so a file damaged by hand can still be repaired.
-void KeepDamagedFile(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (!path.empty() && std::filesystem::is_regular_file(path, ec)) {
-        std::filesystem::path kept = path;
-        kept += ".damaged";
-        std::filesystem::copy_file(path, kept, std::filesystem::copy_options::overwrite_existing,
-                                   ec);
-    }
 }
 
 } // namespace

@@ -11,6 +11,9 @@ namespace ferrox {
 std::array<WindowBase*, OpenDialogCapacity> OpenDialogTable{};
 
 bool RegisterOpenDialog(WindowBase* window) {
+    // A second entry for one window would outlive it: its destruction removes only one.
+    if (std::find(OpenDialogTable.begin(), OpenDialogTable.end(), window) != OpenDialogTable.end())
+        return window != nullptr;
     const auto free = std::find(OpenDialogTable.begin(), OpenDialogTable.end(), nullptr);
     if (!window || free == OpenDialogTable.end())
         return false;

@@ -243,6 +243,18 @@ TEST(OpenDialogTable, EleventhDialogIsRefusedAndClosingKeepsTheTablePacked) {
     EXPECT_EQ(OpenDialogTable[9], dialogs[10].get());
 }
 
+TEST(OpenDialogTable, RegisteringTwiceKeepsOneEntrySoNoneOutlivesTheDialog) {
+    ClearOpenDialogTable();
+    auto twice = std::make_unique<RecordingDialog>();
+    auto other = std::make_unique<RecordingDialog>();
+    EXPECT_TRUE(twice->RegisterAsOpenDialog());
+    EXPECT_TRUE(twice->RegisterAsOpenDialog());
+    other->RegisterAsOpenDialog();
+    twice.reset();
+    EXPECT_EQ(OpenDialogTable[0], other.get());
+    EXPECT_EQ(OpenDialogTable[1], nullptr);
+}
+
 TEST(OpenDialogTable, CloseAllSendsCloseToEveryEntryEvenWhenTheyLeave) {
     ClearOpenDialogTable();
     std::vector<std::unique_ptr<RecordingDialog>> dialogs(3);

@@ -1,6 +1,7 @@
 #include "settings/config_file.h"
 
 #include "settings/app_globals.h"
+#include "settings/damaged_file.h"
 #include "settings/dpi_table.h"
 #include "settings/profile_file.h"
 #include "settings/text_lines.h"
@@ -72,6 +73,8 @@ bool LoadConfig() {
     if (table) {
         ConfigTable = *table;
     } else {
+        // A hand edit with one slip must not cost the user the bar list and profile paths.
+        KeepDamagedFile(ConfigFilePath());
         FillConfigDefaults();
         WriteConfigFile();
     }

@@ -19,8 +19,9 @@ std::optional<std::array<KeyValuePair, ConfigPairCount>>
 ParseConfigLines(const std::vector<std::wstring>& lines);
 std::vector<std::wstring> FormatConfigLines(const std::array<KeyValuePair, ConfigPairCount>& table);
 
-// Start-up: reads the configuration (defaults and their file when it is missing or invalid),
-// the five profile files, and settles the sensor check. Profile files that exist are read
+// Start-up: reads the configuration (defaults and their file when it is missing or invalid; an
+// invalid file is kept as "config.ini.damaged"), the five profile files, and settles the
+// sensor check. Profile files that exist are read
 // whether or not the configuration was valid. Returns whether the configuration file was read.
 bool LoadConfig();
 // "CurrentProfile" from the current slot, then the whole file. False when not written.

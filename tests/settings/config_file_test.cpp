@@ -77,6 +77,7 @@ TEST_F(ConfigFileTest, MalformedFilesFallBackToDefaults) {
         EXPECT_FALSE(LoadConfig());
         EXPECT_EQ(ConfigValue(ConfigKey::ProfileShowCount), L"3");
         EXPECT_TRUE(test::SameBytes(ReadBytes(Config("config.ini")), DefaultConfigBytes()));
+        EXPECT_TRUE(test::SameBytes(ReadBytes(Config("config.ini.damaged")), c.bytes));
     }
 }
 

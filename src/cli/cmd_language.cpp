@@ -7,6 +7,7 @@
 #include "lang/language_loader.h"
 #include "lang/language_setting.h"
 #include "lang/language_table.h"
+#include "settings/startup_load.h"
 #include "settings/text_file.h"
 
 #include <cctype>
@@ -53,7 +54,7 @@ void PrintSelectionJson(std::ostream& out, const LanguageLoadResult& load) {
 }
 
 int ShowLanguage(CliContext& context) {
-    const LanguageLoadResult load = LoadLanguage();
+    const LanguageLoadResult load = LoadUserData().language;
     if (context.json) {
         PrintSelectionJson(context.out, load);
     } else {
@@ -73,6 +74,8 @@ int ChooseLanguage(CliContext& context, std::string code) {
                     << " (known: " << KnownCodes() << ")\n";
         return kExitUsage;
     }
+    // Like every command, on top of what the window loads at start-up.
+    LoadUserData();
     const std::filesystem::path path = LanguageSettingPath();
     if (!WriteLanguageSetting(path, choice->code)) {
         context.err << "ferroxctl language: cannot write " << path.string() << "\n";

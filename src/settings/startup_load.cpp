@@ -10,9 +10,9 @@ namespace ferrox {
 UserDataLoad LoadUserData() {
     UserDataLoad load;
     // Language first: default profile and key names written below are its texts.
-    LanguageFileResult language = LoadLanguage().result;
-    load.languageRead =
-        language == LanguageFileResult::Complete || language == LanguageFileResult::StoppedEarly;
+    load.language = LoadLanguage();
+    load.languageRead = load.language.result == LanguageFileResult::Complete ||
+                        load.language.result == LanguageFileResult::StoppedEarly;
     load.macrosClean = LoadUserMacroLibrary();
     load.configRead = LoadConfig();
     BuildDpiStepTable();

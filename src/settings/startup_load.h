@@ -2,12 +2,15 @@
 // What the window loads at start-up, in its order; ferroxctl commands load the same before they
 // work. DataFolder, ProgramFolder and UiScale must be set first.
 
+#include "lang/language_loader.h"
+
 namespace ferrox {
 
 struct UserDataLoad {
-    bool languageRead = false; // a language file was found and read
-    bool macrosClean = false;  // the macro library file was read without a fault
-    bool configRead = false;   // config.ini was valid (otherwise defaults were written)
+    bool languageRead = false;   // a language file was found and read
+    bool macrosClean = false;    // the macro library file was read without a fault
+    bool configRead = false;     // config.ini was valid (otherwise defaults were written)
+    LanguageLoadResult language; // which language file was chosen and where it was read from
 };
 
 // Language, macro library, configuration and profiles, DPI step table. Missing or damaged

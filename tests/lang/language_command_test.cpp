@@ -56,6 +56,9 @@ TEST_F(LanguageCommandTest, ShowsTheDefaultWithoutASettingFile) {
     EXPECT_EQ(out.str(), "{\n  \"code\": \"\",\n  \"file\": \"Lan.txt\",\n  \"source\": \"" +
                              (ProgramFolder / "lang" / "Lan.txt").string() +
                              "\",\n  \"complete\": true,\n  \"language\": \"English\"\n}\n");
+    // What the window loads at start-up came first: a fresh data folder has its default files.
+    EXPECT_TRUE(std::filesystem::is_regular_file(ConfigFolder() / "config.ini"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(ConfigFolder() / "default4.psf"));
 }
 
 TEST_F(LanguageCommandTest, SaysWhenTheFileInUseStoppedEarly) {

@@ -10,7 +10,9 @@
 #include "settings/startup_load.h"
 #include "settings/text_file.h"
 
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 namespace ferrox {
 namespace {
@@ -29,6 +31,14 @@ constexpr Operation Operations[] = {
     {"export", 2, true}, {"import", 2, true}, {"add", 1, false},
     {"rename", 2, true}, {"delete", 1, true}, {"use", 1, true},
 };
+
+std::string MissingFolderNote(const std::string& file) {
+    const std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    std::error_code ec;
+    return folder.empty() || std::filesystem::is_directory(folder, ec)
+               ? ""
+               : " (there is no folder " + folder.string() + ")";
+}
 
 std::string ResultText(ProfileResult result, int slot, const std::string& file) {
     const std::string s = std::to_string(slot);
@@ -50,7 +60,7 @@ std::string ResultText(ProfileResult result, int slot, const std::string& file) 
     case ProfileResult::WriteFailed:
         return file.empty()
                    ? "the profile files could not all be saved in " + ConfigFolder().string()
-                   : file + " could not be written";
+                   : file + " could not be written" + MissingFolderNote(file);
     }
     return "failed";
 }

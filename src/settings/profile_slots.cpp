@@ -5,6 +5,7 @@
 #include "settings/profile_file.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace ferrox {
 
@@ -86,6 +87,11 @@ ProfileResult ImportProfile(int slot, const std::filesystem::path& path) {
 ProfileResult ExportProfile(int slot, const std::filesystem::path& path) {
     if (!IsSlot(slot))
         return ProfileResult::BadSlot;
+    // As with a save dialog and the macro exports, only into a folder that exists: a mistyped
+    // folder is an error rather than a new folder.
+    std::error_code ec;
+    if (path.has_parent_path() && !std::filesystem::is_directory(path.parent_path(), ec))
+        return ProfileResult::WriteFailed;
     return WriteProfileFile(slot, path) ? ProfileResult::Done : ProfileResult::WriteFailed;
 }
 

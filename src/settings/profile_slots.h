@@ -27,6 +27,7 @@ ProfileResult RenameProfile(int slot, const std::wstring& name);
 ProfileResult DeleteProfile(int slot);
 // Reads the file into the slot; a file that is no profile changes nothing.
 ProfileResult ImportProfile(int slot, const std::filesystem::path& path);
+// Writes the slot to the file, which may be in any folder that exists (none is created).
 ProfileResult ExportProfile(int slot, const std::filesystem::path& path);
 // Makes a shown slot current and saves the configuration.
 ProfileResult UseProfile(int slot);

@@ -282,6 +282,9 @@ TEST_F(ProfileSlotsTest, RenameUseExportImport) {
 
     Profiles[1].keys[6].function = {0x80, 0xE2, 0x00};
     fs::path exported = DataFolder / "out" / "shared.psf";
+    EXPECT_EQ(ExportProfile(1, exported), ProfileResult::WriteFailed); // no folder "out"
+    EXPECT_FALSE(fs::exists(DataFolder / "out"));
+    fs::create_directories(DataFolder / "out");
     EXPECT_EQ(ExportProfile(1, exported), ProfileResult::Done);
     EXPECT_EQ(ImportProfile(0, exported), ProfileResult::Done);
     EXPECT_EQ(Profiles[0].keys[6].function, (ButtonFunction{0x80, 0xE2, 0x00}));

@@ -81,6 +81,7 @@ TEST_F(SettingsCommandsTest, EveryFailureIsOneLineAndNonZero) {
         {"profile", {"import", "1", (DataFolder / "bad.psf").string()}},
         {"profile", {"import", "1", (DataFolder / "missing.psf").string()}},
         {"profile", {"export", "1", (DataFolder / "bad.psf" / "x.psf").string()}},
+        {"profile", {"export", "1", (DataFolder / "no folder" / "x.psf").string()}},
     };
     for (const auto& [command, args] : failures) {
         SCOPED_TRACE(command + " " + (args.empty() ? "" : args[0]));
@@ -89,6 +90,7 @@ TEST_F(SettingsCommandsTest, EveryFailureIsOneLineAndNonZero) {
         EXPECT_EQ(Lines(outcome.err), 1) << outcome.err;
         EXPECT_EQ(outcome.out, "");
     }
+    EXPECT_FALSE(fs::exists(DataFolder / "no folder"));
 }
 
 } // namespace

@@ -28,11 +28,21 @@ const wchar_t* RateNameFromDevice(uint8_t rate) {
     }
 }
 
+// Settings never read from their files nor filled with defaults have empty key names; writing
+// them would replace the user's files with nothing.
+bool SettingsInMemory() {
+    return !ConfigTable[ConfigKey::CurrentProfile].key.empty() &&
+           !Profiles[0].profileKeys[ProfileKey::ProfileName].key.empty();
+}
+
 } // namespace
 
 SyncStorage SyncStorage::Files() {
-    return {[] { return SaveConfig(); }, [] { return SaveAllProfiles(); },
-            [](int slot) { return WriteProfileFile(slot, ProfileSlotPath(slot)); }};
+    return {[] { return SettingsInMemory() && SaveConfig(); },
+            [] { return SettingsInMemory() && SaveAllProfiles(); },
+            [](int slot) {
+                return SettingsInMemory() && WriteProfileFile(slot, ProfileSlotPath(slot));
+            }};
 }
 
 SyncController::SyncController(CommandSet& commands, SyncHost& host, const MacroLibrary& library,

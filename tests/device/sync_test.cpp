@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "device/command_set.h"
@@ -11,6 +13,8 @@
 #include "device/sync_session.h"
 #include "device/virtual_hid_backend.h"
 #include "device/virtual_mouse_firmware.h"
+#include "settings/app_globals.h"
+#include "settings/config_file.h"
 #include "settings/config_table.h"
 
 namespace ferrox {
@@ -268,6 +272,23 @@ TEST_F(SyncFixture, EditedMacroIsCopiedToItsKeyAndSentAtOnce) {
     EXPECT_EQ(sentCommands(), (std::vector<uint8_t>{cmd::MacroChunk}));
     EXPECT_EQ(CurrentProfile().keys[4].macro.MacroActionNum, 1u);
     EXPECT_EQ(fw->state().macros[1], (std::vector<uint8_t>{0x30, 0x00, 0x04}));
+}
+
+TEST_F(SyncFixture, SettingsNeverLoadedAreNeverWritten) {
+    const char* base = std::getenv("FERROX_DATA_DIR");
+    DataFolder = std::filesystem::path(base ? base : "/tmp/ferrox-sync-test") / "never-loaded";
+    std::filesystem::remove_all(DataFolder);
+    std::filesystem::create_directories(ConfigFolder());
+    SyncController files(commands, host, library);
+
+    ConfigTable = {};
+    Profiles[0] = ProfileSettings{};
+    EXPECT_FALSE(files.DeferredSave());
+    EXPECT_TRUE(std::filesystem::is_empty(ConfigFolder()));
+
+    test::ResetTestSettings(); // the defaults count as settings in memory
+    EXPECT_TRUE(files.DeferredSave());
+    EXPECT_TRUE(std::filesystem::exists(ConfigFilePath()));
 }
 
 // The whole chain on the virtual mouse: scan, readers, worker, answers and device events.

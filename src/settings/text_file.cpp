@@ -243,6 +243,7 @@ bool CStdioFileEx::Close() {
         fs::remove(m_tempPath, ec);
     m_tempPath.clear();
     m_writing = false;
+    release();
     return ok;
 }
 

@@ -149,6 +149,27 @@ TEST(TextFile, WritesLargerThanABlockKeepEveryByte) {
     EXPECT_EQ(ReadBytes(path), expected);
 }
 
+// Block and line buffers start afresh with every Open of the same object.
+TEST(TextFile, OneObjectServesFileAfterFile) {
+    const fs::path folder = test::FreshFolder("reuse");
+    CStdioFileEx file;
+    ASSERT_TRUE(file.Open(folder / "a", CStdioFileEx::kUnicodeWrite));
+    file.WriteText(L"first\nsecond\n");
+    ASSERT_TRUE(file.Close());
+    std::wstring line;
+    ASSERT_TRUE(file.Open(folder / "a", CStdioFileEx::kUnicodeRead));
+    ASSERT_TRUE(file.ReadLine(line));
+    EXPECT_EQ(line, L"first");
+    ASSERT_TRUE(file.Close());
+    ASSERT_TRUE(file.Open(folder / "b", CStdioFileEx::kUnicodeWrite));
+    file.WriteText(L"b\n");
+    ASSERT_TRUE(file.Close());
+    EXPECT_EQ(ReadBytes(folder / "b"), kBom + Utf16le("b\n"));
+    ASSERT_TRUE(file.Open(folder / "a", CStdioFileEx::kUnicodeRead));
+    EXPECT_TRUE(file.ReadLine(line));
+    EXPECT_EQ(line, L"first");
+}
+
 TEST(TextFile, OpenFailsForMissingFilesAndFolders) {
     fs::path folder = test::FreshFolder("open_fail");
     CStdioFileEx file;

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -184,6 +186,22 @@ TEST(WindowBaseMouse, QtEventsReachTheMatchingHandlersInClientCoordinates) {
     QCoreApplication::sendEvent(&window, &wheel);
     EXPECT_EQ(window.log, (std::vector<std::string>{"move@5,6", "ldown@5,6", "lup@5,6", "ldbl@5,6",
                                                     "rdown@7,8", "rup@7,8", "wheel-120@3,4"}));
+}
+
+// The dialogs rely on the order down, up, double-click, up: a second press before the
+// double-click would toggle a folder icon once too often.
+TEST(WindowBaseMouse, DoubleClickFromTheWindowSystemArrivesWithoutASecondPress) {
+    InputLog window;
+    window.Create();
+    QWindow* handle = window.windowHandle();
+    ASSERT_NE(handle, nullptr);
+    QTest::mouseDClick(handle, Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
+    const std::vector<std::string> pair{"ldown@5,6", "lup@5,6", "ldbl@5,6", "lup@5,6"};
+    std::vector<std::string> clicks;
+    for (const auto& entry : window.log)
+        if (entry.rfind("move", 0) != 0)
+            clicks.push_back(entry);
+    EXPECT_EQ(clicks, pair);
 }
 
 TEST(WindowBaseMouse, HoverAndLeaveArriveOnlyWhileTracked) {

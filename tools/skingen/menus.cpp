@@ -76,6 +76,9 @@ QImage folder(bool open) {
     return image;
 }
 
+// The action list draws these at x 2 and its text at x 17 (design pixels): the glyphs keep to
+// the left 12 columns so the text never touches them.
+
 // Press and release: an arrow towards or away from a key bar.
 QImage arrowIcon(bool press) {
     QImage image = blankImage(14, 14);
@@ -83,18 +86,18 @@ QImage arrowIcon(bool press) {
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath arrow;
     if (press) {
-        arrow.moveTo(5, 1.5), arrow.lineTo(9, 1.5), arrow.lineTo(9, 5.5), arrow.lineTo(11.5, 5.5);
-        arrow.lineTo(7, 10), arrow.lineTo(2.5, 5.5), arrow.lineTo(5, 5.5);
+        arrow.moveTo(4, 1.5), arrow.lineTo(8, 1.5), arrow.lineTo(8, 5.5), arrow.lineTo(10.5, 5.5);
+        arrow.lineTo(6, 10), arrow.lineTo(1.5, 5.5), arrow.lineTo(4, 5.5);
     } else {
-        arrow.moveTo(5, 10), arrow.lineTo(9, 10), arrow.lineTo(9, 6), arrow.lineTo(11.5, 6);
-        arrow.lineTo(7, 1.5), arrow.lineTo(2.5, 6), arrow.lineTo(5, 6);
+        arrow.moveTo(4, 10), arrow.lineTo(8, 10), arrow.lineTo(8, 6), arrow.lineTo(10.5, 6);
+        arrow.lineTo(6, 1.5), arrow.lineTo(1.5, 6), arrow.lineTo(4, 6);
     }
     arrow.closeSubpath();
     p.setPen(outlinePen());
     p.setBrush(press ? kIconLight : QColor(0xC8, 0xCA, 0xCE));
     p.drawPath(arrow);
     p.setBrush(press ? style::kAccentLight : QColor(0x8E, 0x90, 0x94));
-    p.drawRoundedRect(QRectF(1.5, 11, 11, 2.5), 1, 1);
+    p.drawRoundedRect(QRectF(0.5, 11, 11, 2.5), 1, 1);
     return image;
 }
 
@@ -102,15 +105,16 @@ QImage clockIcon() {
     QImage image = blankImage(14, 14);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(6, 7);
     p.setPen(QPen(kIconOutline, 1));
     p.setBrush(kIconLight);
-    p.drawEllipse(QRectF(0.5, 0.5, 13, 13));
+    p.drawEllipse(centre, 5.5, 5.5);
     p.setPen(QPen(QColor(0x30, 0x30, 0x33), 1.3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(7, 7), QPointF(7, 3));
-    p.drawLine(QPointF(7, 7), QPointF(10, 8.5));
+    p.drawLine(centre, centre + QPointF(0, -3.5));
+    p.drawLine(centre, centre + QPointF(2.7, 1.4));
     p.setPen(Qt::NoPen);
     p.setBrush(style::kAccentDeep);
-    p.drawEllipse(QPointF(7, 7), 1.2, 1.2);
+    p.drawEllipse(centre, 1.2, 1.2);
     return image;
 }
 

@@ -6,7 +6,10 @@
 #include "app/plain_notice.h"
 #include "macros/macro_user_library.h"
 #include "platform/canvas.h"
+#include "lang/language_table.h"
 #include "settings/app_globals.h"
+#include "settings/config_table.h"
+#include "settings/startup_load.h"
 #include "ui/open_dialog_table.h"
 #include "ui/ui_scale.h"
 
@@ -27,14 +30,17 @@ constexpr ColorRef kHairline = MakeColorRef(0x3A, 0x3A, 0x3A);
 constexpr ColorRef kText = MakeColorRef(180, 180, 180);
 constexpr ColorRef kAccent = MakeColorRef(0x35, 0xA0, 0xDE);
 
-// Until the language files are loaded at start-up these are the English texts.
-const QString kAttentionTitle = QStringLiteral("Attention");
-const QString kNoDeviceText =
-    QStringLiteral("No mouse or receiver was found. Connect the mouse with its cable or plug in "
-                   "the receiver.");
-const QString kReceiverOnlyText =
-    QStringLiteral("The receiver is connected, but the mouse does not answer. Switch the mouse "
-                   "on, or connect it with its cable.");
+constexpr int kAttentionTitleText = 150;
+constexpr int kNoDeviceText = 155;
+constexpr int kReceiverOnlyText = 156;
+
+// The language file's text; a file without it falls back to the English wording.
+QString Text(int index, const char* english) {
+    const std::wstring text = LanguageText(index);
+    return text.empty() ? QString::fromUtf8(english) : QString::fromStdWString(text);
+}
+
+QString AttentionTitle() { return Text(kAttentionTitleText, "Attention"); }
 const QString kSupportText =
     QStringLiteral("Technical support: if the mouse or the receiver stops responding, unplug it, "
                    "plug it in again and restart this program. If that does not help, contact "
@@ -177,8 +183,7 @@ void CFerroxDlg::determineScale() {
 bool CFerroxDlg::OnInitDialog() {
     determineFolders();
     determineScale();
-    // Call sites, in this order: language file, macro library, configuration and the five
-    // profiles, the DPI step table of the configured sensor.
+    LoadUserData(); // language, macro library, configuration and profiles, DPI step table
     SetDesignSize(DesignWidth, DesignHeight);
     CDlgBase::OnInitDialog(); // builds the controls and shows the window
     if (const QScreen* s = screen())
@@ -193,9 +198,9 @@ bool CFerroxDlg::OnInitDialog() {
     }
     // Call site: the tray icon.
 
-    // Call site: NeedPassword from the configuration. Until the status query can show the
-    // window on the device's request, the window starts shown.
-    startHidden_ = 0;
+    // With NeedPassword at 1 only the mouse's own show request (a status answer) reveals the
+    // window.
+    startHidden_ = int(ConfigNumber(ConfigKey::NeedPassword));
     if (startHidden_ == 1)
         showMinimized();
     sync().windowShown = sync().deviceShow = startHidden_ == 0;
@@ -263,7 +268,7 @@ bool CFerroxDlg::event(QEvent* event) {
 
 void CFerroxDlg::showSupportNotice() {
     supportNotice_ =
-        PlainNotice::Show(this, kAttentionTitle, kSupportText, PlainNotice::Mode::Modal);
+        PlainNotice::Show(this, AttentionTitle(), kSupportText, PlainNotice::Mode::Modal);
 }
 
 LResult CFerroxDlg::onWakeInstance() {
@@ -308,12 +313,15 @@ void CFerroxDlg::onNoDeviceTimer() {
     case NoDeviceNotice::None:
         return;
     case NoDeviceNotice::ReceiverOnly:
-        noDeviceNotice_ = PlainNotice::Show(this, kAttentionTitle, kReceiverOnlyText,
-                                            PlainNotice::Mode::Modeless);
+        noDeviceNotice_ = PlainNotice::Show(
+            this, AttentionTitle(),
+            Text(kReceiverOnlyText, "The receiver is connected, but the mouse does not answer."),
+            PlainNotice::Mode::Modeless);
         return;
     case NoDeviceNotice::NoDevice:
-        noDeviceNotice_ =
-            PlainNotice::Show(this, kAttentionTitle, kNoDeviceText, PlainNotice::Mode::Modeless);
+        noDeviceNotice_ = PlainNotice::Show(
+            this, AttentionTitle(), Text(kNoDeviceText, "No mouse or receiver was found."),
+            PlainNotice::Mode::Modeless);
         return;
     }
 }

@@ -2,26 +2,18 @@
 // Colours travel as 0x00BBGGRR words (red in the low byte), the form every stored and described
 // colour value of the program uses.
 
+#include "settings/colour.h"
+
 #include <QColor>
 
 #include <cstdint>
 
 namespace ferrox {
 
-using ColorRef = std::uint32_t;
+using ColorRef = Colour;
 
 constexpr ColorRef MakeColorRef(int red, int green, int blue) {
     return static_cast<ColorRef>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
-}
-
-constexpr int RedOf(ColorRef c) {
-    return static_cast<int>(c & 0xFF);
-}
-constexpr int GreenOf(ColorRef c) {
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-constexpr int BlueOf(ColorRef c) {
-    return static_cast<int>((c >> 16) & 0xFF);
 }
 
 inline QColor ToQColor(ColorRef c) {

@@ -3,6 +3,7 @@
 // run. Slots never move; other code keeps plain references into them.
 
 #include "buttons/key_slot.h"
+#include "settings/colour.h"
 
 #include <array>
 #include <cstdint>
@@ -17,25 +18,6 @@ inline constexpr int LightingColourSlots = 10;
 inline constexpr int DpiLevelCount = 8;
 // The mouse holds levels 0..5; levels 6 and 7 are kept, shown and saved only.
 inline constexpr int DeviceDpiLevelCount = 6;
-
-// Windows COLORREF layout: red in the low byte, then green, then blue; high byte 0.
-using Colour = std::uint32_t;
-constexpr Colour Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    return Colour(red) | Colour(green) << 8 | Colour(blue) << 16;
-}
-// From the way files and people write colours: 0xRRGGBB.
-constexpr Colour ColourFromHex(std::uint32_t rrggbb) {
-    return Rgb(std::uint8_t(rrggbb >> 16), std::uint8_t(rrggbb >> 8), std::uint8_t(rrggbb));
-}
-constexpr std::uint8_t RedOf(Colour c) {
-    return std::uint8_t(c);
-}
-constexpr std::uint8_t GreenOf(Colour c) {
-    return std::uint8_t(c >> 8);
-}
-constexpr std::uint8_t BlueOf(Colour c) {
-    return std::uint8_t(c >> 16);
-}
 
 // Pair numbers of profileKeys; the order is the profile file's.
 namespace ProfileKey {

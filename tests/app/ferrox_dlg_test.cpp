@@ -3,6 +3,7 @@
 
 #include "app/app_messages.h"
 #include "app/ferrox_dlg.h"
+#include "app/window_data_folder.h"
 #include "device/virtual_hid_backend.h"
 #include "settings/app_globals.h"
 #include "ui/control_notify.h"
@@ -26,7 +27,7 @@ public:
 class FerroxDlgTest : public ::testing::Test {
 protected:
     // A fresh main window on a virtual mouse with these devices plugged in.
-    void start(const std::vector<DeviceKind>& kinds) {
+    void start(const std::vector<DeviceKind>& kinds, bool startShown = true) {
         dlg.reset();
         ClearOpenDialogTable();
         hid = {};
@@ -35,7 +36,7 @@ protected:
         hid.backend = std::move(mouse);
         for (DeviceKind kind : kinds)
             hid.virtualMouse->plug(kind);
-        dlg = std::make_unique<TestDlg>(hid);
+        dlg = std::make_unique<TestDlg>(hid, test::FreshWindowDataFolder(startShown));
         ASSERT_TRUE(dlg->Create());
     }
     void settle() { QApplication::processEvents(); }

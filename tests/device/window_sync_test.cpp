@@ -11,6 +11,7 @@
 
 #include "app/app_messages.h"
 #include "app/ferrox_dlg.h"
+#include "app/window_data_folder.h"
 #include "device/profile_test_support.h"
 #include "device/virtual_hid_backend.h"
 #include "device/virtual_mouse_firmware.h"
@@ -35,14 +36,16 @@ bool SettleUntil(const std::function<bool()>& done) {
 
 class WindowSync : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { open(true); }
+    void open(bool startShown) {
+        const auto folder = test::FreshWindowDataFolder(startShown);
         test::ResetTestSettings();
         auto mouse = std::make_unique<VirtualHidBackend>();
         hid.virtualMouse = mouse.get();
         hid.backend = std::move(mouse);
         firmware->setBattery(42, 1);
         hid.virtualMouse->plug(DeviceKind::Receiver, firmware);
-        dlg = std::make_unique<TestDlg>(hid);
+        dlg = std::make_unique<TestDlg>(hid, folder);
         ASSERT_TRUE(dlg->Create());
     }
     void TearDown() override { dlg.reset(); }
@@ -89,6 +92,20 @@ TEST_F(WindowSync, TheMouseDpiButtonUpdatesTheCurrentProfile) {
     for (const Frame& f : firmware->frames()) {
         EXPECT_NE(f[2], 0x05);
     }
+}
+
+// NeedPassword at its default (1): hidden at start, shown once the mouse's status answer asks
+// for it (the virtual mouse's access flag is set).
+class WindowStartsHidden : public WindowSync {
+protected:
+    void SetUp() override { open(false); }
+};
+
+TEST_F(WindowStartsHidden, ShowsOnlyWhenTheMouseAsksForIt) {
+    EXPECT_FALSE(dlg->isVisible() && !dlg->isMinimized());
+    ASSERT_TRUE(SettleUntil([&] { return dlg->WindowShownFlag() == 1; }));
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_FALSE(dlg->isMinimized());
 }
 
 } // namespace

@@ -1,0 +1,33 @@
+#pragma once
+// A fresh data folder for one main-window test, so one test's saved profiles never become the
+// next one's start-up state. startShown writes NeedPassword 0 (the window may show itself at
+// once); otherwise the first-run default (1) stands.
+
+#include "settings/app_globals.h"
+#include "settings/config_file.h"
+#include "settings/config_table.h"
+
+#include <atomic>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace ferrox::test {
+
+inline std::filesystem::path FreshWindowDataFolder(bool startShown) {
+    static std::atomic<int> counter{0};
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("ferrox-window-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(folder);
+    DataFolder = folder;
+    CreateDataFolder(folder);
+    LoadConfig(); // first run: writes the defaults
+    if (startShown) {
+        SetConfigNumber(ConfigKey::NeedPassword, 0);
+        SaveConfig();
+    }
+    return folder;
+}
+
+} // namespace ferrox::test

@@ -6,6 +6,7 @@
 #include "app/instance_lock.h"
 #include "app/instance_server.h"
 #include "app/simulated_firmware.h"
+#include "app/termination_signals.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -49,6 +50,10 @@ int CFerroxApp::Run(int argc, char** argv) {
             target->PostMessage(message);
     });
     server.listen(InstanceSocketPath());
+    TerminationSignals signals([target] {
+        if (target)
+            target->PostMessage(WM_CLOSE);
+    });
 
     dlg->RunModal();
     // Call site: anything the platform needs shut down after the window (fonts, images).

@@ -11,6 +11,7 @@
 #include <QProcess>
 
 #include <atomic>
+#include <csignal>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -141,6 +142,24 @@ TEST(SingleInstance, RunningFerroxKeepsTheLockAndASecondOneLeavesIt) {
     first.waitForFinished();
     EXPECT_TRUE(fs::exists(InstanceSocketPath()));
     EXPECT_TRUE(InstanceLock::acquire(InstanceLockPath()));
+}
+
+// A logout or a kill sends SIGTERM; Ctrl+C in a terminal SIGINT. Either ends the program like its
+// exit button, through the window's destruction and its final save, not by dying on the signal.
+TEST(SingleInstance, TerminationSignalsEndTheProgramNormally) {
+    for (const auto& [name, sig] : {std::pair{"term", SIGTERM}, std::pair{"int", SIGINT}}) {
+        const fs::path runtime = FreshRuntime(name);
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        QProcess ferrox;
+        ferrox.setProcessEnvironment(ProcessEnv(runtime));
+        ferrox.start(kFerrox, {"--simulate"});
+        ASSERT_TRUE(ferrox.waitForStarted());
+        ASSERT_TRUE(WaitFor([&] { return fs::exists(InstanceSocketPath()); }));
+        ::kill(pid_t(ferrox.processId()), sig);
+        ASSERT_TRUE(ferrox.waitForFinished(5000)) << name;
+        EXPECT_EQ(ferrox.exitStatus(), QProcess::NormalExit) << name;
+        EXPECT_EQ(ferrox.exitCode(), 0) << name;
+    }
 }
 
 } // namespace

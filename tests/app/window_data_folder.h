@@ -16,11 +16,13 @@ namespace ferrox::test {
 
 inline std::filesystem::path FreshWindowDataFolder(bool startShown) {
     static std::atomic<int> counter{0};
+    // Below the test program's own data folder (inside the build tree), never in /tmp.
     const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() /
-        ("ferrox-window-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+        ChooseDataFolder() /
+        ("window-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
     std::filesystem::remove_all(folder);
     DataFolder = folder;
+    std::filesystem::create_directories(folder);
     CreateDataFolder(folder);
     LoadConfig(); // first run: writes the defaults
     if (startShown) {

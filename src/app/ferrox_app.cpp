@@ -45,15 +45,16 @@ int CFerroxApp::Run(int argc, char** argv) {
     HidSystem hid = MakeHidSystem(options.simulate, SimulatedFirmwareMaker());
     auto dlg = std::make_unique<CFerroxDlg>(hid, options.dataDir);
     QPointer<CFerroxDlg> target(dlg.get());
+    // In place before the socket appears: whoever can find this instance can also end it.
+    TerminationSignals signals([target] {
+        if (target)
+            target->PostMessage(WM_CLOSE);
+    });
     InstanceServer server([target](unsigned message) {
         if (target)
             target->PostMessage(message);
     });
     server.listen(InstanceSocketPath());
-    TerminationSignals signals([target] {
-        if (target)
-            target->PostMessage(WM_CLOSE);
-    });
 
     dlg->RunModal();
     // Call site: anything the platform needs shut down after the window (fonts, images).

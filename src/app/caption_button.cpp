@@ -1,12 +1,11 @@
 #include "app/caption_button.h"
 
+#include "ui/look_colours.h"
+
 namespace ferrox {
 namespace {
 
-constexpr ColorRef kNormalText = MakeColorRef(180, 180, 180);
-constexpr ColorRef kOverText = MakeColorRef(255, 255, 255);
 constexpr ColorRef kOverFill = MakeColorRef(0x2A, 0x2A, 0x2A);
-constexpr ColorRef kDownFill = MakeColorRef(0x35, 0xA0, 0xDE);
 
 } // namespace
 
@@ -17,8 +16,8 @@ CCaptionButton::CCaptionButton(WindowBase* owner, int id, QRect bounds, std::wst
 void CCaptionButton::Draw(Canvas& canvas) {
     const QRect rect = GetBounds();
     if (state_ != MouseNormal)
-        canvas.FillRect(rect, state_ == MouseDown ? kDownFill : kOverFill);
-    DrawCaption(canvas, text_, rect, state_ == MouseNormal ? kNormalText : kOverText, DT_CENTER);
+        canvas.FillRect(rect, state_ == MouseDown ? look::Accent : kOverFill);
+    DrawCaption(canvas, text_, rect, state_ == MouseNormal ? look::Text : look::HotText, DT_CENTER);
 }
 
 bool CCaptionButton::OnMouseMove(int x, int y) {

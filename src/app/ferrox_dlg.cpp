@@ -4,12 +4,13 @@
 #include "app/caption_button.h"
 #include "app/device_notice_bridge.h"
 #include "app/plain_notice.h"
+#include "lang/language_table.h"
 #include "macros/macro_user_library.h"
 #include "platform/canvas.h"
-#include "lang/language_table.h"
 #include "settings/app_globals.h"
 #include "settings/config_table.h"
 #include "settings/startup_load.h"
+#include "ui/look_colours.h"
 #include "ui/open_dialog_table.h"
 #include "ui/ui_scale.h"
 
@@ -25,10 +26,6 @@ namespace ferrox {
 namespace {
 
 constexpr int kBackgroundBitmap = 364;
-constexpr ColorRef kGraphite = MakeColorRef(0x16, 0x16, 0x16);
-constexpr ColorRef kHairline = MakeColorRef(0x3A, 0x3A, 0x3A);
-constexpr ColorRef kText = MakeColorRef(180, 180, 180);
-constexpr ColorRef kAccent = MakeColorRef(0x35, 0xA0, 0xDE);
 
 constexpr int kAttentionTitleText = 150;
 constexpr int kNoDeviceText = 155;
@@ -40,7 +37,9 @@ QString Text(int index, const char* english) {
     return text.empty() ? QString::fromUtf8(english) : QString::fromStdWString(text);
 }
 
-QString AttentionTitle() { return Text(kAttentionTitleText, "Attention"); }
+QString AttentionTitle() {
+    return Text(kAttentionTitleText, "Attention");
+}
 const QString kSupportText =
     QStringLiteral("Technical support: if the mouse or the receiver stops responding, unplug it, "
                    "plug it in again and restart this program. If that does not help, contact "
@@ -239,15 +238,15 @@ void CFerroxDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
     if (hasBackground_) {
         DrawBackground(canvas, clientRect); // it carries the product name
     } else {                                // a quiet graphite surface with the name
-        canvas.FillRect(clientRect, kGraphite);
-        canvas.FrameRect(clientRect, kHairline);
+        canvas.FillRect(clientRect, look::Graphite);
+        canvas.FrameRect(clientRect, look::Hairline);
         canvas.DrawText(QStringLiteral("FERROX"),
                         QRect(Scaled(20), Scaled(6), Scaled(300), Scaled(28)),
-                        DT_VCENTER | DT_SINGLELINE, kText, font);
+                        DT_VCENTER | DT_SINGLELINE, look::Text, font);
     }
     const QRect status(0, clientRect.height() / 2 - Scaled(20), clientRect.width(), Scaled(40));
     canvas.DrawText(StatusLine(discovery_.link()), status, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-                    discovery_.link().anyPresent ? kAccent : kText, font);
+                    discovery_.link().anyPresent ? look::Accent : look::Text, font);
     DrawControls(canvas, clientRect);
 }
 
@@ -319,9 +318,9 @@ void CFerroxDlg::onNoDeviceTimer() {
             PlainNotice::Mode::Modeless);
         return;
     case NoDeviceNotice::NoDevice:
-        noDeviceNotice_ = PlainNotice::Show(
-            this, AttentionTitle(), Text(kNoDeviceText, "No mouse or receiver was found."),
-            PlainNotice::Mode::Modeless);
+        noDeviceNotice_ = PlainNotice::Show(this, AttentionTitle(),
+                                            Text(kNoDeviceText, "No mouse or receiver was found."),
+                                            PlainNotice::Mode::Modeless);
         return;
     }
 }

@@ -1,6 +1,7 @@
 #include "app/plain_notice.h"
 
 #include "platform/canvas.h"
+#include "ui/look_colours.h"
 #include "ui/open_dialog_table.h"
 
 #include <QFont>
@@ -10,11 +11,6 @@
 namespace ferrox {
 namespace {
 
-constexpr ColorRef kBody = MakeColorRef(0x1E, 0x1E, 0x1E);
-constexpr ColorRef kBand = MakeColorRef(0x12, 0x12, 0x12);
-constexpr ColorRef kBorder = MakeColorRef(0x3A, 0x3A, 0x3A);
-constexpr ColorRef kText = MakeColorRef(180, 180, 180);
-constexpr ColorRef kAccent = MakeColorRef(0x35, 0xA0, 0xDE);
 constexpr int kWidth = 420;
 constexpr int kHeight = 190;
 constexpr int kBandHeight = 34;
@@ -65,14 +61,14 @@ void PlainNotice::OnPaint(Canvas& canvas, const QRect&) {
     font.setPixelSize(13);
     QFont bold = font;
     bold.setBold(true);
-    canvas.FillRect(all, kBody);
-    canvas.FillRect(QRect(0, 0, width(), kBandHeight), kBand);
-    canvas.FrameRect(all, kBorder);
+    canvas.FillRect(all, look::Panel);
+    canvas.FillRect(QRect(0, 0, width(), kBandHeight), look::Band);
+    canvas.FrameRect(all, look::Hairline);
     canvas.DrawText(title_, QRect(16, 0, width() - 32, kBandHeight), DT_VCENTER | DT_SINGLELINE,
-                    kText, bold);
-    canvas.DrawText(message_, QRect(16, kBandHeight + 14, width() - 32, 80), DT_WORDBREAK, kText,
-                    font);
-    canvas.FrameRect(closeRect(), kAccent);
+                    look::Text, bold);
+    canvas.DrawText(message_, QRect(16, kBandHeight + 14, width() - 32, 80), DT_WORDBREAK,
+                    look::Text, font);
+    canvas.FrameRect(closeRect(), look::Accent);
     canvas.DrawText(QStringLiteral("OK"), closeRect(), DT_CENTER | DT_VCENTER | DT_SINGLELINE,
                     MakeColorRef(255, 255, 255), font);
 }

@@ -3,6 +3,7 @@
 // one strip, the pointer state machine, and a caption drawn in the colour of its look.
 
 #include "ui/control_base.h"
+#include "ui/look_colours.h"
 
 #include <array>
 
@@ -36,7 +37,7 @@ public:
     void SetTextFormat(unsigned format) { textFormat_ = format; }
     void SetInsets(int left, int right);
 
-    static constexpr ColorRef NormalTextColour = 0xB4B4B4;
+    static constexpr ColorRef NormalTextColour = look::Text;
     static constexpr ColorRef OverTextColour = 0xFFFFFF;
     static constexpr ColorRef DownTextColour = 0x00FFFF;
 

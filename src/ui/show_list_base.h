@@ -3,6 +3,7 @@
 // high, as many as fit (half a row may be cut off at the bottom).
 
 #include "ui/control_base.h"
+#include "ui/look_colours.h"
 
 namespace ferrox {
 
@@ -10,7 +11,7 @@ class CShowListBase : public CControlBase {
 public:
     static constexpr int RowDesignHeight = 20;
     static constexpr ColorRef BackgroundColour = 0x4B4B4B;
-    static constexpr ColorRef SelectionColour = 0xDEA035;
+    static constexpr ColorRef SelectionColour = look::Accent;
     static constexpr ColorRef TextColour = 0xFFFFFF;
 
     using CControlBase::CControlBase;

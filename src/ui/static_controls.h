@@ -3,6 +3,7 @@
 // picture or a label act like a button.
 
 #include "ui/control_base.h"
+#include "ui/look_colours.h"
 
 namespace ferrox {
 
@@ -25,7 +26,7 @@ private:
 
 class CStaticText : public CControlBase {
 public:
-    static constexpr ColorRef DefaultColour = 0xB4B4B4;
+    static constexpr ColorRef DefaultColour = look::Text;
 
     CStaticText(WindowBase* owner, int id, int left, int top, int right, int bottom,
                 std::wstring text, unsigned format = 0, ColorRef colour = DefaultColour,

@@ -4,6 +4,7 @@
 // thumb is dragged.
 
 #include "ui/control_base.h"
+#include "ui/look_colours.h"
 
 namespace ferrox {
 
@@ -19,7 +20,7 @@ public:
     static constexpr int DownArrowResource = 187;
     static constexpr ColorRef BarColour = 0x101010;
     static constexpr ColorRef ThumbColour = 0x1F1F1F;
-    static constexpr ColorRef ThumbHoverColour = 0xDEA035;
+    static constexpr ColorRef ThumbHoverColour = look::Accent;
     static constexpr ColorRef ThumbInnerColour = 0x323232;
 
     CVScrollBar(WindowBase* owner, int id, int left, int top, int right, int bottom, int shown = 1,

@@ -4,6 +4,8 @@
 #include "app/instance_lock.h"
 #include "app/instance_server.h"
 
+#include "scratch_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -22,12 +24,7 @@ namespace ferrox {
 namespace {
 namespace fs = std::filesystem;
 
-// Scratch space of this test process, so parallel runs never share it.
-fs::path Scratch() {
-    const fs::path folder = fs::path(testing::TempDir()) / ("ferrox-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    return folder;
-}
+using test::Scratch;
 
 const QString kFerrox = QStringLiteral(FERROX_OUTPUT_DIR "/ferrox");
 

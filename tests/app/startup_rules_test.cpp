@@ -6,6 +6,8 @@
 #include "app/window_rules.h"
 #include "settings/app_globals.h"
 
+#include "scratch_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -19,12 +21,7 @@ namespace ferrox {
 namespace {
 namespace fs = std::filesystem;
 
-// Scratch space of this test process, so parallel runs never share it.
-fs::path Scratch() {
-    const fs::path folder = fs::path(testing::TempDir()) / ("ferrox-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    return folder;
-}
+using test::Scratch;
 
 TEST(UiScale, ChosenFromTheWorkArea) {
     struct Case {

@@ -4,6 +4,8 @@
 #include "cli/command_table.h"
 #include "device/virtual_hid_backend.h"
 
+#include "scratch_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -17,12 +19,7 @@ namespace ferrox {
 namespace {
 namespace fs = std::filesystem;
 
-// Scratch space of this test process, so parallel runs never share it.
-fs::path Scratch() {
-    const fs::path folder = fs::path(testing::TempDir()) / ("ferrox-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    return folder;
-}
+using test::Scratch;
 
 struct Parsed {
     CliParse result;

@@ -7,6 +7,8 @@
 #include "device/hidraw_enumeration.h"
 #include "device/hidraw_handle.h"
 
+#include "scratch_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -19,12 +21,7 @@ namespace ferrox {
 namespace {
 namespace fs = std::filesystem;
 
-// Scratch space of this test process, so parallel runs never share it.
-fs::path Scratch() {
-    const fs::path folder = fs::path(testing::TempDir()) / ("ferrox-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    return folder;
-}
+using test::Scratch;
 
 const fs::path kFixture = fs::path(FERROX_TEST_DATA_DIR) / "hidraw";
 

@@ -12,5 +12,9 @@ if [ "${1:-}" = "--sanitize" ]; then
   shift
 fi
 tools/setup.sh
+if command -v ccache >/dev/null; then
+  # Several checkouts of this tree share one compiler cache.
+  options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
 cmake -S . -B "$dir" -G Ninja "${options[@]}" "$@" >/dev/null
 cmake --build "$dir" -j"$(nproc)"

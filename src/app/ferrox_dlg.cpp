@@ -1,7 +1,7 @@
 #include "app/ferrox_dlg.h"
 
 #include "app/app_messages.h"
-#include "app/caption_button.h"
+#include "app/main/main_layout.h"
 #include "app/device_notice_bridge.h"
 #include "app/plain_notice.h"
 #include "base/app_globals.h"
@@ -10,6 +10,8 @@
 #include "platform/canvas.h"
 #include "settings/config_table.h"
 #include "startup/startup_load.h"
+#include "ui/battery.h"
+#include "ui/skin_images.h"
 #include "ui/look_colours.h"
 #include "ui/open_dialog_table.h"
 #include "ui/ui_scale.h"
@@ -59,16 +61,6 @@ int VirtualKeyOf(const QKeyEvent& key) {
     return key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z ? key.key() : 0;
 }
 
-QString StatusLine(const DeviceLink& link) {
-    if (link.wired.commandHandle && link.receiver.commandHandle)
-        return QStringLiteral("Mouse connected by cable and through the receiver");
-    if (link.wired.commandHandle)
-        return QStringLiteral("Mouse connected by cable");
-    if (link.receiver.commandHandle)
-        return QStringLiteral("Receiver connected");
-    return QStringLiteral("Waiting for the mouse or its receiver");
-}
-
 } // namespace
 
 CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride)
@@ -82,6 +74,7 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride)
       discovery_(session_.discovery()) {
     setWindowTitle(QStringLiteral("Ferrox"));
     bindMessages();
+    bindControlHandlers();
 }
 
 // Destruction order: a pending deferred save is written, the device handles are closed, the
@@ -146,7 +139,7 @@ void CFerroxDlg::startStatusTimer() {
 }
 
 void CFerroxDlg::refreshView() {
-    Invalidate(); // call site: RefreshView
+    RefreshView();
 }
 
 void CFerroxDlg::showWindowFromDevice() {
@@ -159,8 +152,18 @@ void CFerroxDlg::minimiseWindow() {
     showMinimized();
 }
 
-void CFerroxDlg::updateBatteryDisplay(uint8_t level, ChargeState, int) {
-    batteryShown_ = level; // call site: battery gauge 3406 and percentage 3405
+void CFerroxDlg::updateBatteryDisplay(uint8_t level, ChargeState charge, int) {
+    batteryShown_ = level;
+    if (auto* battery = Ctl<CBattery>(MainId::Battery)) {
+        battery->SetLevel(level);
+        battery->SetMode(int(charge));
+        if (charge == ChargeState::Charging)
+            battery->AdvanceChargingLevel();
+    }
+    if (auto* text = FindControl(MainId::BatteryText)) {
+        text->SetText(std::to_wstring(level) + L"%");
+        text->SetShown(charge == ChargeState::Charging ? 0 : 1);
+    }
     Invalidate();
 }
 
@@ -203,7 +206,7 @@ bool CFerroxDlg::OnInitDialog() {
     if (startHidden_ == 1)
         showMinimized();
     sync().windowShown = sync().deviceShow = startHidden_ == 0;
-    // Call site: RefreshView.
+    RefreshView();
 
     notices_ = new DeviceNoticeBridge(hid_, *this);
     // Notices registered, shadow images from the profile, first scan, status query on
@@ -219,35 +222,24 @@ void CFerroxDlg::PlaceOnWorkArea(const QRect& workArea) {
     move(CentredOrigin(workArea, QSize(WindowWidth(), WindowHeight())));
 }
 
-void CFerroxDlg::CreateControls(int, int, int right, int) {
-    const int size = Scaled(28);
-    const int top = Scaled(6);
-    AddControl(1, std::make_unique<CCaptionButton>(this, kExitButtonId,
-                                                   QRect(right - Scaled(6) - size, top, size, size),
-                                                   L"\u2715"));
-    AddControl(1, std::make_unique<CCaptionButton>(
-                      this, kMinimiseButtonId,
-                      QRect(right - Scaled(6) - 2 * size - Scaled(4), top, size, size), L"\u2013"));
-    for (const auto& control : Layer(1))
-        control->SetFont(Scaled(18), L"Sans");
+void CFerroxDlg::CreateControls(int, int, int, int) {
+    BuildMainWindowControls(*this, int(DpiSteps.count));
+    sectionFrame_ = LoadSkinFile("skins/Frame_Lighting_Setting.bmp");
+    placedLongTable_ = hasLiftOff();
+    placeColumn();
+    placeProfileBar();
 }
 
 void CFerroxDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
-    QFont font = DialogTextFont();
-    font.setPixelSize(Scaled(14));
     if (hasBackground_) {
         DrawBackground(canvas, clientRect); // it carries the product name
-    } else {                                // a quiet graphite surface with the name
+    } else {
         canvas.FillRect(clientRect, look::Graphite);
         canvas.FrameRect(clientRect, look::Hairline);
-        canvas.DrawText(QStringLiteral("FERROX"),
-                        QRect(Scaled(20), Scaled(6), Scaled(300), Scaled(28)),
-                        DT_VCENTER | DT_SINGLELINE, look::Text, font);
     }
-    const QRect status(0, clientRect.height() / 2 - Scaled(20), clientRect.width(), Scaled(40));
-    canvas.DrawText(StatusLine(discovery_.link()), status, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-                    discovery_.link().anyPresent ? look::Accent : look::Text, font);
+    drawFrames(canvas);
     DrawControls(canvas, clientRect);
+    drawMarker(canvas);
 }
 
 bool CFerroxDlg::event(QEvent* event) {
@@ -295,7 +287,7 @@ LResult CFerroxDlg::onDeviceChange(WParam change) {
         return 0;
     }
     if (outcome.rescanned)
-        Invalidate(); // call site: RefreshView
+        RefreshView();
     return 0;
 }
 

@@ -4,6 +4,7 @@
 // user when no device is there, and ends in the three ways the program can end.
 
 #include "app/key_sequence.h"
+#include "app/main/section_column.h"
 #include "app/window_rules.h"
 #include "device/device_discovery.h"
 #include "device/hid_system.h"
@@ -36,9 +37,20 @@ public:
     // The notice timer 80 put up, while it is open.
     WindowBase* NoDeviceNoticeWindow() const { return noDeviceNotice_; }
     WindowBase* SupportNoticeWindow() const { return supportNotice_; }
+    // The last attention notice a handler showed, while it is open.
+    WindowBase* AttentionWindow() const { return attention_; }
 
     // Places the window on a work area: centred, or at the edge where it does not fit.
     void PlaceOnWorkArea(const QRect& workArea);
+
+    // The current profile shown in every control, and the controls' state written back.
+    void RefreshView();
+    void CollectView();
+    const OpenSections& Sections() const { return sections_; }
+    // The mouse picture's marker: key button 1..9 under the pointer, 0 for none.
+    int MarkedButton() const { return markedButton_; }
+    // The single-click wait of the colour slots: the desktop's double-click interval.
+    static int ColourClickMilliseconds();
 
 protected:
     bool OnInitDialog() override;
@@ -46,6 +58,9 @@ protected:
     void DrawDialog(Canvas& canvas, const QRect& clientRect) override;
     // The keyboard filter runs before the window sees any key.
     bool event(QEvent* event) override;
+    void OnMouseMove(int x, int y) override;
+    void OnLButtonUp(int x, int y) override;
+    void OnLButtonDblClk(int x, int y) override;
 
 private:
     void determineFolders();
@@ -71,6 +86,53 @@ private:
     void endProgram(int result);
     void showSupportNotice();
 
+    // --- controls (app/main/) ---
+    template <typename Control> Control* Ctl(int id) const {
+        return dynamic_cast<Control*>(FindControl(id));
+    }
+    void bindControlHandlers();
+    void bindSectionHandlers();
+    void bindDpiHandlers();
+    void bindLightingHandlers();
+    void bindSettingsHandlers();
+    // One handler for a control's notifications, with the code and wParam.
+    void onControl(int id, std::function<void(LParam code, WParam wParam)> handler);
+    void requestApply(unsigned groups);
+    // A slider moved while held: groups are applied when the button comes up.
+    void noteDrag(unsigned groups);
+    // The attention notice with a text of the language file, or the English text when the
+    // file has none (or for index -1).
+    void showAttention(int textIndex, const char* english = "");
+
+    void placeColumn();
+    void placeProfileBar();
+    void onHeaderClicked(Section section);
+    bool hasLiftOff() const;
+    void drawFrames(Canvas& canvas);
+    void drawMarker(Canvas& canvas);
+
+    void refreshProfileBar();
+    void refreshDpi();
+    void refreshRate();
+    void refreshLighting();
+    void refreshPanels();
+    void collectLighting();
+
+    void onDpiCheck(int level);
+    void onDpiBar(int level, LParam code, WParam value);
+    void openDpiDialog(int level);
+    void storeDpiStep(int level, int step);
+    void colourEdited();
+    void openDpiColour(int level);
+    void onColourSlotClicked(int slot);
+    void onColourSlotDoubleClicked(int slot);
+    void onColourSlotTimer(int slot);
+    void onSliderChanged(int sliderId, LParam code);
+    void onSendAgain();
+    void onFirmwareReset();
+    void openProjectPage();
+    void openMouseSettings();
+
     HidSystem& hid_;
     std::filesystem::path dataDirOverride_;
     // Answers, failed writes and device events come back to this thread as posted tasks.
@@ -87,8 +149,19 @@ private:
     bool hasBackground_ = false;
     bool trayIconShown_ = false; // set where the tray icon is added
 
+    OpenSections sections_ = StartSections();
+    int markedButton_ = 0;
+    bool sliderDragged_ = false;
+    unsigned dragGroups_ = 0;
+    bool inDoubleClick_ = false; // between the double-click and its release
+    bool barDragged_ = false;
+    bool placedLongTable_ = true;
+    QImage sectionFrame_;        // loaded once, drawn for every frame of the two columns
+    std::array<QImage, 9> markers_;
+
     QPointer<WindowBase> noDeviceNotice_;
     QPointer<WindowBase> supportNotice_;
+    QPointer<WindowBase> attention_;
 };
 
 } // namespace ferrox

@@ -24,6 +24,13 @@ void CDPIValueShowControl::SetValue(int value) {
     Repaint();
 }
 
+void CDPIValueShowControl::SetLevelCount(int levelCount) {
+    if (std::max(1, levelCount) == levelCount_)
+        return;
+    levelCount_ = std::max(1, levelCount);
+    Repaint();
+}
+
 int CDPIValueShowControl::FilledHeight() const {
     const int height = bottom_ - top_;
     int filled = std::clamp(height * (value_ + 1) / levelCount_, 0, height);

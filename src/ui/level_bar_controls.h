@@ -15,6 +15,8 @@ public:
     void SetValue(int value);
     int GetValue() const { return value_; }
     int LevelCount() const { return levelCount_; }
+    // The number of levels (the DPI step table's entries) changes with the sensor.
+    void SetLevelCount(int levelCount);
     // Pixel height of the filled part for the current value.
     int FilledHeight() const;
 

@@ -1,0 +1,27 @@
+#pragma once
+// Where the window sends the user outside the program: the project's web page and the
+// desktop's own mouse settings.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ferrox {
+
+// The project's page, compiled in.
+inline constexpr std::wstring_view kProjectPageUrl = L"https://ferrox.example.org";
+
+struct SettingsCommand {
+    std::string program;
+    std::vector<std::string> arguments;
+    friend bool operator==(const SettingsCommand&, const SettingsCommand&) = default;
+};
+
+// The mouse settings of the desktop named by XDG_CURRENT_DESKTOP (a colon-separated list),
+// else the first known one whose program is found; nothing when none is.
+std::optional<SettingsCommand> ChooseMouseSettings(
+    std::string_view currentDesktop, const std::function<bool(const std::string&)>& onPath);
+
+} // namespace ferrox

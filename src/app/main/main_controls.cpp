@@ -1,0 +1,67 @@
+// How the main window's controls reach their handlers, and what every handler shares: the
+// apply request, drags that apply on release, the attention notice.
+
+#include "app/ferrox_dlg.h"
+#include "app/plain_notice.h"
+#include "device/sync_controller.h"
+#include "lang/language_table.h"
+
+namespace ferrox {
+
+void CFerroxDlg::bindControlHandlers() {
+    bindSectionHandlers();
+    bindDpiHandlers();
+    bindLightingHandlers();
+    bindSettingsHandlers();
+}
+
+void CFerroxDlg::onControl(int id, std::function<void(LParam, WParam)> handler) {
+    onMessage(unsigned(id), [handler = std::move(handler)](WParam wParam, LParam code) {
+        handler(code, wParam);
+        return LResult(0);
+    });
+}
+
+void CFerroxDlg::requestApply(unsigned groups) {
+    sliderDragged_ = false;
+    groups |= dragGroups_;
+    dragGroups_ = 0;
+    if (groups)
+        sync().RequestApply(groups);
+}
+
+void CFerroxDlg::noteDrag(unsigned groups) {
+    sliderDragged_ = true;
+    dragGroups_ |= groups;
+}
+
+void CFerroxDlg::showAttention(int textIndex, const char* english) {
+    const std::wstring text = textIndex >= 0 ? LanguageText(textIndex) : std::wstring();
+    const QString message = text.empty() ? QString::fromUtf8(english) : QString::fromStdWString(text);
+    const std::wstring title = LanguageText(150);
+    attention_ = PlainNotice::Show(
+        this, title.empty() ? QStringLiteral("Attention") : QString::fromStdWString(title),
+        message, PlainNotice::Mode::Modal);
+}
+
+// A drag may end anywhere, even outside the window: its changes go to the mouse once, with the
+// release, or with the first move after it.
+void CFerroxDlg::OnLButtonUp(int x, int y) {
+    CDlgBase::OnLButtonUp(x, y);
+    inDoubleClick_ = false;
+    if (dragGroups_)
+        requestApply(0);
+}
+
+void CFerroxDlg::OnMouseMove(int x, int y) {
+    CDlgBase::OnMouseMove(x, y);
+    if (dragGroups_ && !ButtonHeld())
+        requestApply(0);
+}
+
+void CFerroxDlg::OnLButtonDblClk(int x, int y) {
+    inDoubleClick_ = true;
+    CDlgBase::OnLButtonDblClk(x, y);
+}
+
+} // namespace ferrox

@@ -56,6 +56,10 @@ std::wstring DpiText(int step) {
 }
 
 void CFerroxDlg::RefreshView() {
+    if (placedLongTable_ != hasLiftOff()) { // the sensor changed
+        placedLongTable_ = hasLiftOff();
+        placeColumn();
+    }
     refreshProfileBar();
     const ProfileSettings& profile = CurrentProfile();
     for (int n = 0; n < 7; ++n)

@@ -3,6 +3,7 @@
 #include "app/ferrox_dlg.h"
 #include "app/main/desktop_links.h"
 #include "app/main/main_layout.h"
+#include "app/app_messages.h"
 #include "device/sync_controller.h"
 #include "settings/config_table.h"
 #include "ui/check_button.h"

@@ -1,0 +1,274 @@
+// The main window's controls through the real window: sections against the closing rule and
+// the window's edges, DPI levels, colour slots, slider drags and an empty DPI table, checked in
+// the profile and in the frames the virtual mouse received.
+
+#include "app/app_messages.h"
+#include "app/main/main_layout.h"
+#include "app/main/section_column.h"
+#include "settings/config_table.h"
+#include "settings/dpi_levels.h"
+#include "ui/check_button.h"
+#include "ui/level_bar_controls.h"
+#include "ui/slider_control.h"
+#include "window_fixture.h"
+
+#include <optional>
+
+namespace ferrox {
+namespace {
+
+class MainWindow : public test::WindowTest {
+protected:
+    CControlBase* Control(int id) { return Window().FindControl(id); }
+    QRect Bounds(int id) {
+        CControlBase* control = Control(id);
+        return control ? control->GetBounds() : QRect();
+    }
+    // A click in the middle of a control, through the window system.
+    void ClickControl(int id) {
+        const QPoint c = Bounds(id).center();
+        ClickAt(int((c.x() + 0.5) / UiScale), int((c.y() + 0.5) / UiScale));
+    }
+    void DoubleClickControl(int id) {
+        const QPoint c = Bounds(id).center();
+        DoubleClickAt(int((c.x() + 0.5) / UiScale), int((c.y() + 0.5) / UiScale));
+    }
+    bool Displayed(int id) {
+        CControlBase* control = Control(id);
+        return control && control->IsDisplayed();
+    }
+    // The last frame of a command the mouse received.
+    std::optional<Frame> LastFrame(uint8_t command) {
+        std::optional<Frame> found;
+        for (const Frame& frame : Frames())
+            if (frame[2] == command)
+                found = frame;
+        return found;
+    }
+    int CountFrames(uint8_t command) {
+        int n = 0;
+        for (const Frame& frame : Frames())
+            n += frame[2] == command;
+        return n;
+    }
+    // Nothing of an open section passes the bottom edge or lies over a control of layer 0.
+    void ExpectColumnClear() {
+        for (int layer = 1; layer < CDlgBase::ControlLayerCount; ++layer)
+            for (const auto& content : Window().Layer(layer)) {
+                if (!content->IsDisplayed())
+                    continue;
+                const QRect r = content->GetBounds();
+                EXPECT_LE(r.bottom(), Window().height() - 1) << content->Id();
+                for (const auto& fixed : Window().Layer(0))
+                    if (fixed->IsDisplayed())
+                        EXPECT_FALSE(r.intersects(fixed->GetBounds()))
+                            << content->Id() << " over " << fixed->Id();
+            }
+    }
+};
+
+TEST_F(MainWindow, HeaderClicksFollowTheClosingRule) {
+    StartWindow();
+    EXPECT_EQ(Window().Sections(), StartSections());
+    ClickControl(3004); // report rate, with DPI and lighting open
+    EXPECT_TRUE(IsOpen(Window().Sections(), Section::Dpi));
+    EXPECT_FALSE(IsOpen(Window().Sections(), Section::Lighting));
+    EXPECT_TRUE(Displayed(MainId::Rate125));
+    EXPECT_FALSE(Displayed(MainId::LightingMenu));
+    const int rateContent = 97 + 196 + HeaderHeight;
+    EXPECT_EQ(Bounds(MainId::Rate125).topLeft(), test::WindowTest::Design(846 + 59, rateContent + 20));
+    ClickControl(3001); // DPI closes; the report rate moves up
+    EXPECT_EQ(Bounds(MainId::Rate125).top(), int((97 + HeaderHeight + 20) * UiScale));
+    EXPECT_FALSE(Displayed(MainId::DpiCheck));
+}
+
+// Every header, again and again: the column always matches the rule and stays clear.
+TEST_F(MainWindow, NoSectionPassesTheWindowOrCoversAControl) {
+    StartWindow();
+    OpenSections expected = StartSections();
+    const int order[] = {3012, 3003, 3001, 3011, 3002, 3004, 3003, 3012, 3011, 3001, 3004,
+                         3002, 3001, 3003, 3012, 3004, 3011, 3002, 3003, 3001};
+    for (int round = 0; round < 3; ++round)
+        for (int header : order) {
+            const Section section = *SectionOfHeader(header);
+            auto& flag = expected[std::size_t(section)];
+            flag = !flag;
+            if (flag)
+                expected = AfterOpening(expected, section, true);
+            ClickControl(header);
+            ASSERT_EQ(Window().Sections(), expected) << header;
+            ExpectColumnClear();
+        }
+}
+
+TEST_F(MainWindow, ASensorWithoutTheLongTableClosesAndHidesLiftOff) {
+    StartWindow();
+    ClickControl(3011);
+    ASSERT_TRUE(IsOpen(Window().Sections(), Section::LiftOff));
+    SetSensor(0x3325); // a short table
+    BuildDpiStepTable();
+    Window().RefreshView();
+    EXPECT_FALSE(IsOpen(Window().Sections(), Section::LiftOff));
+    EXPECT_FALSE(Displayed(3011));
+    EXPECT_FALSE(Displayed(MainId::LiftLow));
+    // The debounce header takes the lift-off header's place.
+    EXPECT_EQ(Bounds(3012).top(), int(127 * UiScale));
+    ClickControl(3012);
+    ExpectColumnClear();
+}
+
+TEST_F(MainWindow, PlacesScaleAtOneAndAHalf) {
+    StartWindow({.uiScale = 1.5f});
+    EXPECT_EQ(Bounds(3001).left(), int(846 * 1.5));
+    EXPECT_EQ(Bounds(MainId::SendAgain).left(), int(962 * 1.5));
+    EXPECT_EQ(Bounds(MainId::LightingMenu).topLeft(),
+              QPoint(int((846 + 40) * 1.5), int((67 + 196 + 25 + 11) * 1.5)));
+    ExpectColumnClear();
+}
+
+TEST_F(MainWindow, DpiLevelsKeepTheActivePositionAndTheLastLevelStays) {
+    StartWindow();
+    ProfileSettings& profile = Profile();
+    profile.dpiEnableMask = 0x0D; // levels 0, 2, 3
+    profile.currentDpiLevel = 2;  // level 3
+    Window().RefreshView();
+    ClickControl(MainId::DpiCheck + 2);
+    EXPECT_EQ(profile.dpiEnableMask, 0x09);
+    EXPECT_EQ(profile.currentDpiLevel, 1) << "still level 3";
+    FireTimer(kApplyTimer);
+    std::optional<Frame> dpi = LastFrame(0x05);
+    ASSERT_TRUE(dpi);
+    EXPECT_EQ((*dpi)[7], 0x22) << "two levels, the second active";
+    EXPECT_EQ((*dpi)[8], 0x09);
+
+    ClickControl(MainId::DpiCheck + 1); // a level below the active one comes on
+    EXPECT_EQ(profile.currentDpiLevel, 2);
+    FireTimer(kApplyTimer);
+
+    profile.dpiEnableMask = 0x01;
+    profile.currentDpiLevel = 0;
+    Window().RefreshView();
+    ClearFrames();
+    ClickControl(MainId::DpiCheck);
+    EXPECT_EQ(profile.dpiEnableMask, 0x01);
+    EXPECT_TRUE(Window().FindControlAs<CCheckButton>(MainId::DpiCheck)->GetChecked());
+    EXPECT_FALSE(Window().IsTimerActive(kApplyTimer));
+    EXPECT_FALSE(LastFrame(0x05));
+}
+
+TEST_F(MainWindow, ColourSlotsToggleOnlyAfterTheDoubleClickWaitAndKeepTheirMinimum) {
+    StartWindow();
+    LightingSettings& lighting = Profile().lighting;
+    lighting.mode = 6;
+    lighting.colourSelected[6] = {1, 1, 0, 0, 0, 0, 0, 0};
+    Window().RefreshView();
+    auto slot = [&](int i) { return Window().FindControlAs<CCheckButton>(MainId::ColourSlot + i); };
+
+    ClickControl(MainId::ColourSlot); // would leave one colour
+    EXPECT_TRUE(Window().IsTimerActive(1));
+    EXPECT_EQ(Window().AttentionWindow(), nullptr) << "nothing before the wait";
+    FireTimer(1);
+    EXPECT_NE(Window().AttentionWindow(), nullptr);
+    EXPECT_EQ(lighting.colourSelected[6][0], 1);
+    EXPECT_TRUE(slot(0)->GetChecked());
+    Window().AttentionWindow()->close();
+    Settle();
+
+    DoubleClickControl(MainId::ColourSlot + 1); // the palette's call, never a toggle
+    EXPECT_FALSE(Window().IsTimerActive(2));
+    EXPECT_EQ(lighting.colourSelected[6][1], 1);
+    EXPECT_TRUE(slot(1)->GetChecked());
+
+    ClearFrames();
+    ClickControl(MainId::ColourSlot + 2);
+    EXPECT_FALSE(slot(2)->GetChecked()) << "the look waits for the profile";
+    FireTimer(3);
+    EXPECT_EQ(lighting.colourSelected[6][2], 1);
+    EXPECT_TRUE(slot(2)->GetChecked());
+    FireTimer(kApplyTimer);
+    EXPECT_TRUE(LastFrame(0x08)) << "the lighting went to the mouse";
+
+    lighting.mode = 2;
+    lighting.colourSelected[2] = {0, 0, 0, 1, 0, 0, 0};
+    Window().RefreshView();
+    ClickControl(MainId::ColourSlot + 3);
+    FireTimer(4);
+    EXPECT_NE(Window().AttentionWindow(), nullptr);
+    EXPECT_EQ(lighting.colourSelected[2][3], 1);
+    EXPECT_GE(CFerroxDlg::ColourClickMilliseconds(), 150);
+}
+
+class SliderDrag : public MainWindow {
+protected:
+    // Opens the debounce section and holds its knob.
+    QPoint GrabDebounceKnob() {
+        ClickControl(3012);
+        auto* slider = Window().FindControlAs<CSliderControl>(MainId::DebounceSlider);
+        const QPoint knob(slider->PositionX(slider->GetIndex()), Bounds(MainId::DebounceSlider).center().y());
+        const QPoint design(int((knob.x() + 0.5) / UiScale), int((knob.y() + 0.5) / UiScale));
+        ClearFrames();
+        PressAt(design.x(), design.y());
+        return design;
+    }
+    QPoint StopOf(int index) {
+        auto* slider = Window().FindControlAs<CSliderControl>(MainId::DebounceSlider);
+        return QPoint(int((slider->PositionX(index) + 0.5) / UiScale),
+                      int((Bounds(MainId::DebounceSlider).center().y() + 0.5) / UiScale));
+    }
+};
+
+TEST_F(SliderDrag, AppliesOnceOnTheRelease) {
+    StartWindow();
+    const QPoint knob = GrabDebounceKnob();
+    const QPoint seventh = StopOf(7);
+    MoveTo((knob.x() + seventh.x()) / 2, knob.y());
+    MoveTo(seventh.x(), seventh.y());
+    Settle();
+    EXPECT_EQ(ProfileValue(Profile(), ProfileKey::KeyDebounce), L"14");
+    EXPECT_EQ(Control(MainId::DebounceValue)->GetText(), L"14ms");
+    EXPECT_FALSE(Window().IsTimerActive(kApplyTimer)) << "nothing goes out while held";
+    ReleaseAt(seventh.x(), seventh.y());
+    Settle();
+    EXPECT_TRUE(Window().IsTimerActive(kApplyTimer));
+    FireTimer(kApplyTimer);
+    MoveTo(seventh.x(), seventh.y() + 30);
+    EXPECT_FALSE(Window().IsTimerActive(kApplyTimer));
+    EXPECT_EQ(CountFrames(0x0A), 1);
+    EXPECT_EQ(LastFrame(0x0A)->at(7), 14);
+}
+
+TEST_F(SliderDrag, AReleaseOutsideTheWindowAppliesToo) {
+    StartWindow();
+    const QPoint knob = GrabDebounceKnob();
+    const QPoint third = StopOf(3);
+    MoveTo(third.x(), knob.y());
+    MoveTo(1200, 760);
+    ReleaseAt(1200, 760);
+    Settle();
+    EXPECT_TRUE(Window().IsTimerActive(kApplyTimer));
+    FireTimer(kApplyTimer);
+    EXPECT_EQ(CountFrames(0x0A), 1);
+}
+
+TEST_F(MainWindow, AnEmptyDpiTableLocksTheLevelsAndShowsNoValues) {
+    StartWindow();
+    DpiSteps.count = 0;
+    Profile().dpiStep[0] = 900;
+    Window().RefreshView();
+    EXPECT_EQ(Control(MainId::DpiRadio)->GetText(), L"\u2014");
+    EXPECT_TRUE(Control(MainId::DpiBar)->Locked());
+    EXPECT_TRUE(Control(MainId::DpiCheck)->Locked());
+    ClearFrames();
+    ClickControl(MainId::DpiBar);
+    ClickControl(MainId::DpiCheck + 1);
+    EXPECT_EQ(Profile().dpiStep[0], 900);
+    EXPECT_FALSE(Window().IsTimerActive(kApplyTimer));
+    BuildDpiStepTable();
+    Window().RefreshView();
+    // A step past the table shows the table's last entry.
+    EXPECT_EQ(Control(MainId::DpiRadio)->GetText(),
+              std::to_wstring(DpiSteps.entries[DpiSteps.count - 1].Dpi()));
+}
+
+} // namespace
+} // namespace ferrox

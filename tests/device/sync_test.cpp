@@ -48,9 +48,11 @@ struct Saves {
     int config = 0;
     int profiles = 0;
     std::vector<int> slots;
+    unsigned unsent = 0;
     SyncStorage storage() {
         return {[this] { return ++config, true; }, [this] { return ++profiles, true; },
-                [this](int slot) { return slots.push_back(slot), true; }};
+                [this](int slot) { return slots.push_back(slot), true; },
+                [this] { return unsent; }, [this](unsigned groups) { return unsent = groups, true; }};
     }
 };
 

@@ -17,6 +17,8 @@
 #include "settings/app_globals.h"
 #include "settings/config_file.h"
 #include "settings/config_table.h"
+#include "settings/dpi_table.h"
+#include "settings/profile_file.h"
 #include "settings/text_lines.h"
 
 namespace ferrox {
@@ -71,6 +73,7 @@ struct DeviceCommands : ::testing::Test {
         std::ostringstream out;
         std::ostringstream err;
         CliContext context(out, err);
+        DpiSteps = DpiStepTable{}; // as in a new process
         if (unplugged) {
             context.useHid(HidSystem{std::make_unique<VirtualHidBackend>(), nullptr, nullptr});
         }
@@ -198,6 +201,26 @@ TEST_F(DeviceCommands, TheActiveDpiLevelIsAPositionAmongTheEnabledLevels) {
     }
     const CliRun shown = run({"show"});
     EXPECT_NE(shown.out.find("active level: 4, 7200 DPI"), std::string::npos) << shown.out;
+}
+
+TEST_F(DeviceCommands, ASensorWithoutATableLeavesTheDpiStepsAlone) {
+    ASSERT_EQ(run({"set", "rate", "250"}).status, 0);
+    LoadConfig();
+    SetSensor(0x1234); // no table for it: the step table stays empty
+    CurrentProfile().dpiStep[0] = 600;
+    ASSERT_TRUE(SaveConfig());
+    ASSERT_TRUE(SaveAllProfiles());
+
+    CliRun r = run({"show"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("active level: 1, outside the table"), std::string::npos) << r.out;
+    r = run({"set", "dpi", "0", "800"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("no DPI table"), std::string::npos) << r.err;
+    r = run({"apply"}, true);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(mouse().dpi[2], 0) << "a step outside the table goes out as code 0";
+    EXPECT_EQ(run({"set", "dpi-level", "3"}).status, 0);
 }
 
 TEST_F(DeviceCommands, ButtonsGetTheNamesTheDialogsGive) {

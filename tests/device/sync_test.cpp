@@ -118,6 +118,32 @@ TEST_F(SyncFixture, NothingIsSentWhileTheWindowMayNotBeShown) {
     EXPECT_EQ(sentCommands(), (std::vector<uint8_t>{cmd::ReportRate}));
 }
 
+TEST_F(SyncFixture, WhatWasSavedWithoutTheMouseIsRecordedAndSentWhenItIsBack) {
+    auto mouse = handle;
+    handle = nullptr;
+    CurrentProfile().reportRate.rate = 0;
+    sync.RequestApply(ChangeGroup::Settings | ChangeGroup::Pointer);
+    sync.ApplyAll();
+    EXPECT_EQ(saves.unsent, ChangeGroup::Settings) << "the pointer settings stay on the desktop";
+
+    // A later run: the images say the mouse holds the profile, the record says otherwise.
+    handle = mouse;
+    CommandSet later{worker, [this] { return handle; }};
+    SyncController next{later, host, library, saves.storage()};
+    next.windowShown = true;
+    next.SyncShadows();
+    next.ResumeUndelivered();
+    next.ApplyAll();
+    const std::vector<uint8_t> sent = sentCommands();
+    EXPECT_EQ(sent.size(), 6u) << "the whole settings group";
+    EXPECT_EQ(fw->state().rateCode, 0x08);
+    EXPECT_EQ(saves.unsent, 0u);
+
+    // A write the mouse refused goes back on the record.
+    next.Handle(WriteFailedMessage{{ImageGroup::Wakeup}});
+    EXPECT_EQ(saves.unsent, ChangeGroup::Wakeup);
+}
+
 TEST_F(SyncFixture, ConnectApplyShowsNoProgressAndSendsOnlyDifferences) {
     SetProfileNumber(CurrentProfile(), ProfileKey::PowerDownTime, 2);
     sync.ScheduleConnectApply();

@@ -181,6 +181,15 @@ TEST_F(DeviceCommands, MistypedCommandsLeaveAnEmptyDataFolderEmpty) {
     EXPECT_FALSE(fs::exists(DataFolder));
 }
 
+TEST_F(DeviceCommands, AProfileSwitchThatCannotBeSavedNamesTheConfiguration) {
+    fs::create_directories(ConfigFilePath()); // a folder where the file should be
+    const CliRun r = run({"profile", "use", "2"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("config.ini could not be written"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("profile files"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(state)) << "nothing was sent";
+}
+
 TEST_F(DeviceCommands, TheActiveDpiLevelIsAPositionAmongTheEnabledLevels) {
     struct Case {
         std::vector<std::string> words;

@@ -3,7 +3,7 @@
 #include "buttons/function_presets.h"
 #include "buttons/key_codes.h"
 #include "buttons/key_names.h"
-#include "settings/language_text.h"
+#include "lang/language_table.h"
 
 #include <array>
 #include <optional>

@@ -1,13 +1,13 @@
 #include "cli/cmd_device_run.h"
 
-#include "app/instance_lock.h"
+#include "base/instance_lock.h"
+#include "base/text_file.h"
 #include "cli/command_table.h"
 #include "device/unsent_changes.h"
 #include "lang/language_loader.h"
 #include "macros/macro_user_library.h"
 #include "settings/config_file.h"
-#include "settings/startup_load.h"
-#include "settings/text_file.h"
+#include "startup/startup_load.h"
 
 #include <cstdio>
 #include <ostream>

@@ -1,8 +1,8 @@
 #include "device/unsent_changes.h"
 
 #include "device/change_groups.h"
-#include "settings/app_globals.h"
-#include "settings/text_lines.h"
+#include "base/app_globals.h"
+#include "base/text_lines.h"
 
 #include <array>
 #include <string_view>

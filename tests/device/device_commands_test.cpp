@@ -7,19 +7,19 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/instance_lock.h"
+#include "base/app_globals.h"
+#include "base/instance_lock.h"
 #include "cli/cmd_device_run.h"
 #include "cli/command_table.h"
 #include "device/unsent_changes.h"
 #include "device/virtual_hid_backend.h"
 #include "device/virtual_mouse_firmware.h"
 #include "macros/macro_user_library.h"
-#include "settings/app_globals.h"
 #include "settings/config_file.h"
 #include "settings/config_table.h"
 #include "settings/dpi_table.h"
 #include "settings/profile_file.h"
-#include "settings/text_lines.h"
+#include "base/text_lines.h"
 
 namespace ferrox {
 namespace {

@@ -1,9 +1,9 @@
-#include "settings/startup_load.h"
+#include "startup/startup_load.h"
 
+#include "base/app_globals.h"
 #include "buttons/macro_link.h"
 #include "lang/language_loader.h"
 #include "macros/macro_user_library.h"
-#include "settings/app_globals.h"
 #include "settings/config_file.h"
 #include "settings/dpi_table.h"
 #include "settings/profile_settings.h"

@@ -160,11 +160,16 @@ void CFerroxDlg::updateBatteryDisplay(uint8_t level, ChargeState charge, int) {
         if (charge == ChargeState::Charging)
             battery->AdvanceChargingLevel();
     }
+    // Only what changed is repainted: a repaint of the whole window every second was most of
+    // what the idle window cost.
     if (auto* text = FindControl(MainId::BatteryText)) {
         text->SetText(std::to_wstring(level) + L"%");
-        text->SetShown(charge == ChargeState::Charging ? 0 : 1);
+        const int shown = charge == ChargeState::Charging ? 0 : 1;
+        if (text->Shown() != shown) {
+            text->SetShown(shown);
+            InvalidateRect(text->GetBounds());
+        }
     }
-    Invalidate();
 }
 
 void CFerroxDlg::determineFolders() {

@@ -6,6 +6,7 @@
 #include "base/text_file.h"
 #include "cli/command_table.h"
 #include "cli/slot_argument.h"
+#include "cli/window_guard.h"
 #include "settings/config_table.h"
 #include "settings/profile_slots.h"
 #include "startup/startup_load.h"
@@ -117,6 +118,12 @@ int CmdProfile(CliContext& context) {
         }
         slot = *parsed;
     }
+    // Everything but an export changes the data folder; a switch reaches the mouse too.
+    std::unique_ptr<InstanceLock> lock;
+    if (args[0] != "export" &&
+        !ClaimDataFolder(context, "profile",
+                         args[0] == "use" ? GuardUse::FilesAndDevice : GuardUse::Files, lock))
+        return kExitFailure;
     LoadUserData();
     int usedSlot = slot;
     ProfileResult result = Run(args[0], slot, args, usedSlot);

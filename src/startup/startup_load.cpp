@@ -1,5 +1,6 @@
 #include "startup/startup_load.h"
 
+#include "base/damaged_file.h"
 #include "lang/language_loader.h"
 #include "macros/macro_user_library.h"
 #include "settings/config_file.h"
@@ -9,6 +10,7 @@ namespace ferrox {
 
 UserDataLoad LoadUserData() {
     UserDataLoad load;
+    ReleaseHeldFiles();
     // Language first: default profile and key names written below are its texts.
     load.language = LoadLanguage();
     load.languageRead = load.language.result == LanguageFileResult::Complete ||
@@ -16,6 +18,7 @@ UserDataLoad LoadUserData() {
     load.macrosClean = LoadUserMacroLibrary();
     load.configRead = LoadConfig();
     BuildDpiStepTable();
+    load.heldFiles = HeldFiles();
     return load;
 }
 

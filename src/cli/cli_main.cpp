@@ -62,7 +62,6 @@ int Run(int argc, char** argv) {
     }
     ProgramFolder = ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR);
     DataFolder = ChooseDataFolder(context.dataDir);
-    CreateDataFolder(DataFolder);
     const int status = found->run(context);
     for (const std::filesystem::path& file : HeldFiles())
         std::cerr << "ferroxctl: warning: " << file.string()

@@ -11,7 +11,9 @@ namespace ferrox {
 enum class RecordResult {
     Ignored,      // nothing recorded: no recording, a mouse code, or a repeat of the last event
     Recorded,     // the macro grew by the keystroke (and the pause before it)
-    LimitReached, // the macro is full: the keystroke was not recorded and the recording ended
+    LimitReached, // the macro is full: the keystroke was not recorded and the recording ended;
+                  // the caller stops the key capture before it tells the user, or the keys
+                  // that close its notice would be taken too
 };
 
 class MacroRecorder {

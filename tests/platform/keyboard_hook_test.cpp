@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QShortcut>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -146,6 +148,33 @@ TEST_F(KeyboardHookTest, CapturedKeysNeverReachTheFocusedControlOrCloseADialog) 
     EXPECT_EQ(owner.strokes.size(), 8u);
     Tap(edit, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(KeyboardHookTest, KeysFromTheWindowSystemAreTakenOnceAndFireNoShortcut) {
+    QDialog dialog;
+    auto* edit = new QLineEdit(&dialog);
+    int shortcuts = 0;
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F5), &dialog), &QShortcut::activated,
+                     [&] { ++shortcuts; });
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    edit->setFocus();
+    ASSERT_EQ(hook.StartHook(&owner.window), 1);
+
+    QTest::keyClick(dialog.windowHandle(), Qt::Key_F5);
+    QTest::keyClick(dialog.windowHandle(), Qt::Key_Y);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(owner.strokes, (std::vector<Stroke>{{0x74, KeyEventWord(false, 1010)},
+                                                  {0x74, KeyEventWord(true, 1020)},
+                                                  {'Y', KeyEventWord(false, 1030)},
+                                                  {'Y', KeyEventWord(true, 1040)}}));
+    EXPECT_EQ(edit->text(), QString());
+    EXPECT_EQ(shortcuts, 0);
+
+    hook.StopHook();
+    QTest::keyClick(dialog.windowHandle(), Qt::Key_F5);
+    EXPECT_EQ(shortcuts, 1) << "the shortcut works again once capture has stopped";
 }
 
 TEST_F(KeyboardHookTest, ALateStopFromAnotherOwnerLeavesTheCurrentCaptureAlone) {

@@ -39,6 +39,8 @@ public:
     WindowBase* SupportNoticeWindow() const { return supportNotice_; }
     // The last attention notice a handler showed, while it is open.
     WindowBase* AttentionWindow() const { return attention_; }
+    // The start-up notice about files that were left alone (base/damaged_file.h).
+    WindowBase* HeldFilesNoticeWindow() const { return heldFilesNotice_; }
 
     // Places the window on a work area: centred, or at the edge where it does not fit.
     void PlaceOnWorkArea(const QRect& workArea);
@@ -162,6 +164,7 @@ private:
     QPointer<WindowBase> noDeviceNotice_;
     QPointer<WindowBase> supportNotice_;
     QPointer<WindowBase> attention_;
+    QPointer<WindowBase> heldFilesNotice_;
 };
 
 } // namespace ferrox

@@ -272,3 +272,18 @@ TEST_F(MainWindow, AnEmptyDpiTableLocksTheLevelsAndShowsNoValues) {
 
 } // namespace
 } // namespace ferrox
+
+namespace ferrox {
+namespace {
+
+TEST_F(MainWindow, FirmwareResetIsOfferedOnlyWithTheMouseThere) {
+    StartWindow({.plugged = {}});
+    const ProfileSettings before = Profile();
+    ClickControl(MainId::FirmwareReset);
+    ASSERT_NE(Window().AttentionWindow(), nullptr) << "no mouse: the notice instead";
+    EXPECT_EQ(Profile().dpiStep, before.dpiStep);
+    EXPECT_EQ(ProfileSaves(), 0);
+}
+
+} // namespace
+} // namespace ferrox

@@ -7,7 +7,6 @@
 #include "settings/config_file.h"
 #include "settings/text_file.h"
 
-#include <cstdio>
 #include <ostream>
 
 namespace ferrox {
@@ -62,13 +61,7 @@ std::shared_ptr<VirtualFirmware> DeviceCommandRun::makeFirmware(DeviceKind kind)
 }
 
 void DeviceCommandRun::printFrame(char direction, const Frame& frame) {
-    std::string line(1, direction);
-    char hex[4];
-    for (uint8_t b : frame) {
-        std::snprintf(hex, sizeof hex, " %02X", b);
-        line += hex;
-    }
-    line += '\n';
+    const std::string line = TraceLine(direction, frame);
     std::lock_guard lock(traceMutex_);
     context_.out << line << std::flush;
 }

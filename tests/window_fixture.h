@@ -45,6 +45,7 @@ protected:
         std::vector<DeviceKind> plugged{DeviceKind::Wired};
         bool shown = true; // NeedPassword 0: the window shows itself at once
         float uiScale = 1; // 0: chosen from the offscreen screen, as the program does
+        bool answering = true; // false: the devices take frames but never answer
     };
 
     void TearDown() override { CloseWindow(); }
@@ -60,6 +61,10 @@ protected:
         hid_.backend = std::move(mouse);
         firmware_.clear();
         for (DeviceKind kind : start.plugged) {
+            if (!start.answering) {
+                hid_.virtualMouse->plug(kind);
+                continue;
+            }
             firmware_.push_back({kind, std::make_shared<VirtualMouseFirmware>()});
             hid_.virtualMouse->plug(kind, firmware_.back().second);
         }
@@ -84,8 +89,9 @@ protected:
         for (auto& [k, firmware] : firmware_)
             if (k == kind)
                 return *firmware;
-        ADD_FAILURE() << "that kind of device was not plugged in";
-        return *firmware_.front().second;
+        static VirtualMouseFirmware unplugged;
+        ADD_FAILURE() << "no answering device of that kind is plugged in";
+        return unplugged;
     }
 
     // --- input, at design coordinates (× UiScale, truncated, like every control rectangle) ---

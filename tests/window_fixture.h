@@ -20,6 +20,7 @@
 #include "device/virtual_mouse_firmware.h"
 #include "settings/config_table.h"
 #include "settings/profile_settings.h"
+#include "ui/wnd_popup.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,19 @@ protected:
     }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         DesktopKey(window_.get(), key, modifiers);
+        Settle();
+    }
+
+    // --- popups ---
+    // The popup that holds the pointer and the keyboard now, if any.
+    static CWndPopup* ActivePopup() {
+        return dynamic_cast<CWndPopup*>(QApplication::activePopupWidget());
+    }
+    // Moves onto the popup's row (0 = first) and clicks it, as a user chooses an entry.
+    void ChooseRow(CWndPopup* popup, int row) {
+        ASSERT_NE(popup, nullptr);
+        ASSERT_LT(row, int(popup->items.size()));
+        DesktopClick(popup, popup->items[std::size_t(row)].rect.center());
         Settle();
     }
 

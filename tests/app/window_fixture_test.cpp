@@ -2,6 +2,7 @@
 // mouse's frames and the saves are there to read, and no real pause is taken.
 
 #include "app/app_messages.h"
+#include "ui/menu_popup.h"
 #include "window_fixture.h"
 
 namespace ferrox {
@@ -39,6 +40,36 @@ TEST_F(WindowFixture, APendingSaveIsWrittenWhenTheWindowCloses) {
     CloseWindow();
     EXPECT_GT(ProfileSaves(), 0);
     EXPECT_GT(ConfigSaves(), 0);
+}
+
+// Popups of the main window are chosen from and dismissed with real clicks, as users do.
+TEST_F(WindowFixture, APopupOfTheWindowIsChosenFromOrDismissedByClicks) {
+    StartWindow();
+    std::vector<std::pair<unsigned, LParam>> sent;
+    for (unsigned message : {0x46Fu, 0x470u})
+        Window().onMessage(message, [&sent, message](WParam, LParam l) {
+            sent.emplace_back(message, l);
+            return 0;
+        });
+    const auto open = [&] {
+        auto* list = new CMenuPopup(PopupKind::ReportRateList,
+                                    {{1, L"125Hz", {0}}, {2, L"250Hz", {1}}, {3, L"500Hz", {2}}});
+        Window().SetPopup(0, list);
+        list->Create(&Window(), QRect(Window().mapToGlobal(Design(400, 200)), QSize(1, 1)),
+                     0x46F, 3110);
+    };
+    open();
+    ChooseRow(ActivePopup(), 1);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].first, 0x46Fu);
+    Window().ClosePopup(0);
+    Settle();
+
+    open();
+    ClickAt(100, 600); // anywhere else in the window
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[1], (std::pair<unsigned, LParam>{0x470, 8}));
+    EXPECT_EQ(ActivePopup(), nullptr);
 }
 
 } // namespace

@@ -154,6 +154,16 @@ TEST_F(PopupTest, EscapeDismissesLikeAnOutsideClick) {
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
+// What a Wayland compositor's dismissal (or the window manager's) comes to: the popup's
+// window is closed from outside.
+TEST_F(PopupTest, ClosedByTheWindowSystemItIsDismissed) {
+    QPointer<TestMenu> menu = Open();
+    menu->windowHandle()->close();
+    EXPECT_EQ(Count({0x470, 2013, 8}), 1);
+    DeleteClosed();
+    EXPECT_FALSE(menu);
+}
+
 TEST_F(PopupTest, ClosedByItsOwnerItSendsNothing) {
     QPointer<TestMenu> menu = Open();
     dialog.ClosePopup(0);

@@ -47,8 +47,8 @@ int CFerroxApp::Run(int argc, char** argv) {
             std::cerr << "ferrox: " << error << "\n";
             return 1;
         }
-        session.trace = [log = trace.get()](char direction, const Frame& frame) {
-            log->Write(direction, frame);
+        session.trace = [log = trace.get()](char direction, std::span<const uint8_t> report) {
+            log->Write(direction, report);
         };
     }
     SimulatedMice mice(options.simulateState);

@@ -82,8 +82,7 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
       session_(*hid.backend, deviceMessages_, *this, UserMacroLibrary(), std::move(options.pause),
                std::move(options.storage)),
       discovery_(session_.discovery()) {
-    if (options.trace)
-        session_.worker().setTrace(std::move(options.trace));
+    session_.SetReportTrace(options.trace);
     forcedScale_ = options.uiScale;
     setWindowTitle(QStringLiteral("Ferrox"));
     bindMessages();

@@ -18,8 +18,8 @@ TraceFile::~TraceFile() {
     std::fclose(file_);
 }
 
-void TraceFile::Write(char direction, const Frame& frame) {
-    const std::string line = TraceLine(direction, frame);
+void TraceFile::Write(char direction, std::span<const uint8_t> report) {
+    const std::string line = TraceLine(direction, report);
     std::lock_guard lock(mutex_);
     std::fwrite(line.data(), 1, line.size(), file_);
     std::fflush(file_);

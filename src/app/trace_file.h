@@ -21,7 +21,7 @@ public:
     TraceFile& operator=(const TraceFile&) = delete;
 
     // Called on the device worker's thread.
-    void Write(char direction, const Frame& frame);
+    void Write(char direction, std::span<const uint8_t> report);
 
 private:
     explicit TraceFile(std::FILE* file) : file_(file) {}

@@ -4,6 +4,7 @@
 // they can watch, and --trace hands in its log.
 
 #include "device/device_worker.h"
+#include "device/sync_session.h"
 #include "device/sync_controller.h"
 
 namespace ferrox {
@@ -11,8 +12,8 @@ namespace ferrox {
 struct WindowSessionOptions {
     DeviceWorker::Pause pause = DeviceWorker::RealPause;
     SyncStorage storage = SyncStorage::Files();
-    // Sees every report written and read, on the device worker's thread; empty for none.
-    DeviceWorker::Trace trace;
+    // Sees every report written and read, on the device threads; empty for none.
+    SyncSession::ReportTrace trace;
     // UiScale to use instead of the one the screen's work area gives; 0 to choose as usual.
     float uiScale = 0;
 };

@@ -26,10 +26,10 @@ Frame PreparedAnswerBuffer() {
     return f;
 }
 
-std::string TraceLine(char direction, const Frame& frame) {
+std::string TraceLine(char direction, std::span<const uint8_t> report) {
     std::string line(1, direction);
     char hex[4];
-    for (uint8_t b : frame) {
+    for (uint8_t b : report) {
         std::snprintf(hex, sizeof hex, " %02X", b);
         line += hex;
     }

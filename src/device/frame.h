@@ -44,6 +44,6 @@ inline uint8_t FramePayloadLength(const Frame& f) {
 
 // One line of a --trace log: the direction ('>' written, '<' read), then every byte as two
 // upper-case hex digits after a space, then a newline.
-std::string TraceLine(char direction, const Frame& frame);
+std::string TraceLine(char direction, std::span<const uint8_t> report);
 
 } // namespace ferrox

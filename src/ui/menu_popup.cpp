@@ -7,9 +7,9 @@ namespace ferrox {
 
 namespace {
 
-constexpr ColorRef TextNormal = MakeColorRef(180, 180, 180);
-constexpr ColorRef TextHighlighted = MakeColorRef(255, 255, 255);
-constexpr ColorRef FilledHighlight = MakeColorRef(83, 75, 0);
+constexpr Colour TextNormal = Rgb(180, 180, 180);
+constexpr Colour TextHighlighted = Rgb(255, 255, 255);
+constexpr Colour FilledHighlight = Rgb(83, 75, 0);
 constexpr unsigned RowFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_WORD_ELLIPSIS;
 
 } // namespace

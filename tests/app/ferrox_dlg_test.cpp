@@ -3,8 +3,8 @@
 
 #include "app/app_messages.h"
 #include "app/ferrox_dlg.h"
+#include "base/app_globals.h"
 #include "window_fixture.h"
-#include "settings/app_globals.h"
 #include "ui/control_notify.h"
 #include "ui/open_dialog_table.h"
 

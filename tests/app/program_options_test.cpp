@@ -2,7 +2,7 @@
 // mouse's state file.
 
 #include "app/ferrox_process.h"
-#include "app/instance_lock.h"
+#include "base/instance_lock.h"
 
 #include <gtest/gtest.h>
 

@@ -22,7 +22,7 @@ public:
                             {3, L"Three", {}, true}}) {}
 };
 
-const QColor kHighlight = ToQColor(MakeColorRef(83, 75, 0));
+const QColor kHighlight = ToQColor(Rgb(83, 75, 0));
 
 // A control that counts how often the dialog resets it.
 class ProbeResetControl : public CControlBase {

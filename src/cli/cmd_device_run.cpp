@@ -3,6 +3,7 @@
 #include "base/instance_lock.h"
 #include "base/text_file.h"
 #include "cli/command_table.h"
+#include "cli/window_guard.h"
 #include "device/unsent_changes.h"
 #include "lang/language_loader.h"
 #include "macros/macro_user_library.h"
@@ -33,14 +34,7 @@ void DeviceCommandRun::Warn(const std::string& message) {
 }
 
 bool DeviceCommandRun::RefuseWhileWindowRuns() {
-    std::optional<InstanceLock> lock = InstanceLock::acquire(InstanceLockPath());
-    if (!lock) {
-        Fail("the Ferrox window is running; close it first, or make the change there (its next "
-             "save would overwrite this one)");
-        return true;
-    }
-    lock_ = std::make_unique<InstanceLock>(std::move(*lock));
-    return false;
+    return !ClaimDataFolder(context_, name_, GuardUse::FilesAndDevice, lock_);
 }
 
 void DeviceCommandRun::LoadSettings() {

@@ -1,6 +1,7 @@
 #include "startup/startup_load.h"
 
 #include "base/app_globals.h"
+#include "base/damaged_file.h"
 #include "buttons/macro_link.h"
 #include "lang/language_loader.h"
 #include "macros/macro_user_library.h"
@@ -14,6 +15,7 @@ UserDataLoad LoadUserData() {
     UserDataLoad load;
     // Created only now: a command refused before it loads anything leaves no trace.
     CreateDataFolder(DataFolder);
+    ReleaseHeldFiles();
     // Language first: default profile and key names written below are its texts.
     load.language = LoadLanguage();
     load.languageRead = load.language.result == LanguageFileResult::Complete ||
@@ -24,6 +26,7 @@ UserDataLoad LoadUserData() {
         RefreshMacroCopies(profile.keys, UserMacroLibrary());
     }
     BuildDpiStepTable();
+    load.heldFiles = HeldFiles();
     return load;
 }
 

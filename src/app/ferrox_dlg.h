@@ -5,6 +5,7 @@
 
 #include "app/key_sequence.h"
 #include "app/main/section_column.h"
+#include "app/window_session_options.h"
 #include "app/window_rules.h"
 #include "device/device_discovery.h"
 #include "device/hid_system.h"
@@ -26,7 +27,8 @@ public:
     static constexpr int DesignHeight = 740;
 
     // dataDirOverride: --data-dir, empty when not given.
-    explicit CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride = {});
+    explicit CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride = {},
+                        WindowSessionOptions options = {});
     ~CFerroxDlg() override;
 
     DeviceDiscovery& Discovery() { return discovery_; }
@@ -144,6 +146,7 @@ private:
     DeviceNoticeBridge* notices_ = nullptr;
     KeySequenceFilter keys_;
 
+    float forcedScale_ = 0;
     int startHidden_ = 0;
     int screenWidth_ = 0;
     int screenHeight_ = 0;

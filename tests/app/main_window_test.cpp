@@ -20,6 +20,7 @@ namespace {
 class MainWindow : public test::WindowTest {
 protected:
     CControlBase* Control(int id) { return Window().FindControl(id); }
+    template <typename Kind> Kind* As(int id) { return dynamic_cast<Kind*>(Control(id)); }
     QRect Bounds(int id) {
         CControlBase* control = Control(id);
         return control ? control->GetBounds() : QRect();
@@ -151,7 +152,7 @@ TEST_F(MainWindow, DpiLevelsKeepTheActivePositionAndTheLastLevelStays) {
     ClearFrames();
     ClickControl(MainId::DpiCheck);
     EXPECT_EQ(profile.dpiEnableMask, 0x01);
-    EXPECT_TRUE(Window().FindControlAs<CCheckButton>(MainId::DpiCheck)->GetChecked());
+    EXPECT_TRUE(As<CCheckButton>(MainId::DpiCheck)->GetChecked());
     EXPECT_FALSE(Window().IsTimerActive(kApplyTimer));
     EXPECT_FALSE(LastFrame(0x05));
 }
@@ -162,7 +163,7 @@ TEST_F(MainWindow, ColourSlotsToggleOnlyAfterTheDoubleClickWaitAndKeepTheirMinim
     lighting.mode = 6;
     lighting.colourSelected[6] = {1, 1, 0, 0, 0, 0, 0, 0};
     Window().RefreshView();
-    auto slot = [&](int i) { return Window().FindControlAs<CCheckButton>(MainId::ColourSlot + i); };
+    auto slot = [&](int i) { return As<CCheckButton>(MainId::ColourSlot + i); };
 
     ClickControl(MainId::ColourSlot); // would leave one colour
     EXPECT_TRUE(Window().IsTimerActive(1));
@@ -203,7 +204,7 @@ protected:
     // Opens the debounce section and holds its knob.
     QPoint GrabDebounceKnob() {
         ClickControl(3012);
-        auto* slider = Window().FindControlAs<CSliderControl>(MainId::DebounceSlider);
+        auto* slider = As<CSliderControl>(MainId::DebounceSlider);
         const QPoint knob(slider->PositionX(slider->GetIndex()), Bounds(MainId::DebounceSlider).center().y());
         const QPoint design(int((knob.x() + 0.5) / UiScale), int((knob.y() + 0.5) / UiScale));
         ClearFrames();
@@ -211,7 +212,7 @@ protected:
         return design;
     }
     QPoint StopOf(int index) {
-        auto* slider = Window().FindControlAs<CSliderControl>(MainId::DebounceSlider);
+        auto* slider = As<CSliderControl>(MainId::DebounceSlider);
         return QPoint(int((slider->PositionX(index) + 0.5) / UiScale),
                       int((Bounds(MainId::DebounceSlider).center().y() + 0.5) / UiScale));
     }

@@ -171,6 +171,10 @@ private:
         record_ = std::make_shared<Record>();
         WindowSessionOptions options;
         options.uiScale = uiScale;
+#ifdef FERROX_OUTPUT_DIR
+        // The skins and language files the build puts beside the program.
+        options.programFolder = std::filesystem::path(FERROX_OUTPUT_DIR) / "";
+#endif
         options.pause = [record = record_](std::chrono::milliseconds pause) {
             std::lock_guard lock(record->mutex);
             record->pauses.push_back(pause);

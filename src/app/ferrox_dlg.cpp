@@ -86,6 +86,7 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
       discovery_(session_.discovery()) {
     session_.SetReportTrace(options.trace);
     forcedScale_ = options.uiScale;
+    forcedProgramFolder_ = std::move(options.programFolder);
     setWindowTitle(QStringLiteral("Ferrox"));
     bindMessages();
     bindControlHandlers();
@@ -187,7 +188,9 @@ void CFerroxDlg::updateBatteryDisplay(uint8_t level, ChargeState charge, int) {
 }
 
 void CFerroxDlg::determineFolders() {
-    ProgramFolder = ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR);
+    ProgramFolder = forcedProgramFolder_.empty()
+                        ? ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR)
+                        : forcedProgramFolder_;
     DataFolder = ChooseDataFolder(dataDirOverride_);
     CreateDataFolder(DataFolder);
 }

@@ -147,6 +147,7 @@ private:
     KeySequenceFilter keys_;
 
     float forcedScale_ = 0;
+    std::filesystem::path forcedProgramFolder_;
     int startHidden_ = 0;
     int screenWidth_ = 0;
     int screenHeight_ = 0;

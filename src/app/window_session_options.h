@@ -7,6 +7,8 @@
 #include "device/sync_session.h"
 #include "device/sync_controller.h"
 
+#include <filesystem>
+
 namespace ferrox {
 
 struct WindowSessionOptions {
@@ -16,6 +18,9 @@ struct WindowSessionOptions {
     SyncSession::ReportTrace trace;
     // UiScale to use instead of the one the screen's work area gives; 0 to choose as usual.
     float uiScale = 0;
+    // The folder of the shipped skins and language files instead of the one beside the
+    // program; empty to choose as usual.
+    std::filesystem::path programFolder;
 };
 
 } // namespace ferrox

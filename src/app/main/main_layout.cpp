@@ -81,7 +81,7 @@ constexpr ControlSpec kLeftPanels[] = {
     {MainId::Battery, K::Battery, {80, 433, 110, 494},
      {"battery_full", "battery_empty", "battery_charging", "battery_lighting"}},
     {.id = MainId::BatteryText, .kind = K::StaticText, .rect = {115, 480, 155, 498},
-     .text = L"100%", .font = kValueFont},
+     .text = L"100%", .font = {L"Tahoma", 12}},
     {3401, K::StaticImage, {165, 441, 173, 449}, {"battery_green"}},
     {3401, K::StaticImage, {165, 462, 173, 470}, {"battery_orange"}},
     {3401, K::StaticImage, {165, 484, 173, 492}, {"battery_red"}},
@@ -168,7 +168,7 @@ constexpr std::array<ControlSpec, 40> DpiSection() {
                  .images = {"mouse/dpi_bar_1", "mouse/dpi_bar_2"}, .layer = 1, .flags = flags,
                  .positions = 1};
         at(2) = {.id = MainId::DpiRadio + k, .kind = K::DpiRadio, .rect = {x, 212, x + 26, 223},
-                 .images = {"dpi_value", "dpi_value", "dpi_value"}, .font = {L"Tahoma", 11},
+                 .images = {"dpi_value", "dpi_value", "dpi_value"}, .font = {L"Tahoma", 9},
                  .format = kCentre, .layer = 1, .flags = flags, .level = k};
         at(3) = {.id = MainId::DpiCheck + k, .kind = K::Check, .rect = {x + 7, 226, x + 18, 237},
                  .images = {"check_button_dpi_nr", "check_button_dpi_ov", "check_button_dpi_dn"},

@@ -40,8 +40,9 @@ int CFerroxApp::Run(int argc, char** argv) {
         return 0;
     }
     // ferroxctl reads this to keep away from the data folder (and the mouse) this window uses.
-    lock->publish(InstanceInfoPath(), {InstanceInfo::Holder::Window, ChooseDataFolder(options.dataDir),
-                                       options.simulate == SimulateKind::None});
+    lock->publish(InstanceInfoPath(),
+                  {InstanceInfo::Holder::Window, ChooseDataFolder(options.dataDir),
+                   options.simulate == SimulateKind::None});
 
     WindowSessionOptions session;
     std::unique_ptr<TraceFile> trace;

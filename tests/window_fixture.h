@@ -52,7 +52,7 @@ protected:
         bool answering = true; // false: the devices take frames but never answer
         // Runs on each answering device's firmware before it is plugged in (its battery, its
         // sensor, a fault to inject).
-        std::function<void(VirtualMouseFirmware&)> prepare;
+        std::function<void(VirtualMouseFirmware&)> prepare = {};
     };
 
     void TearDown() override { CloseWindow(); }

@@ -7,6 +7,7 @@ const char* const kAppUsage =
     "Configures the gaming mouse and its receiver.\n\n"
     "  --simulate[=KIND]  run against the virtual mouse: wired, receiver or both (default)\n"
     "  --data-dir DIR     keep configuration and profiles in DIR\n"
+    "  --start-hidden     start in the tray (minimised where there is no tray)\n"
     "  --help             show this help and exit\n"
     "  --version          show the version and exit\n";
 
@@ -33,6 +34,8 @@ bool ParseAppOptions(std::span<const std::string> args, AppOptions& options, std
                 error = "--data-dir needs a path";
                 return false;
             }
+        } else if (arg == "--start-hidden") {
+            options.startHidden = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--version") {

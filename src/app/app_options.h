@@ -1,5 +1,6 @@
 #pragma once
-// The ferrox command line: --simulate[=KIND], --data-dir DIR, --help, --version.
+// The ferrox command line: --simulate[=KIND], --data-dir DIR, --start-hidden, --help,
+// --version.
 
 #include "device/device_kind.h"
 
@@ -12,6 +13,7 @@ namespace ferrox {
 struct AppOptions {
     SimulateKind simulate = SimulateKind::None;
     std::filesystem::path dataDir; // empty: FERROX_DATA_DIR or the default folder
+    bool startHidden = false;      // started at login: to the tray, or minimised without one
     bool help = false;
     bool version = false;
 };

@@ -28,6 +28,10 @@ public:
     explicit CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride = {});
     ~CFerroxDlg() override;
 
+    // --start-hidden: out of the way at start, yet still allowed to show (a second start, the
+    // tray). Set before Create().
+    void StartHidden(bool hidden) { startHiddenOption_ = hidden; }
+
     DeviceDiscovery& Discovery() { return discovery_; }
     SyncSession& Session() { return session_; }
     int WindowShownFlag() const { return session_.sync().windowShown; }
@@ -81,6 +85,7 @@ private:
     KeySequenceFilter keys_;
 
     int startHidden_ = 0;
+    bool startHiddenOption_ = false;
     int screenWidth_ = 0;
     int screenHeight_ = 0;
     int batteryShown_ = StartBatteryLevel;

@@ -26,8 +26,10 @@ public:
 
 class FerroxDlgTest : public ::testing::Test {
 protected:
-    // A fresh main window on a virtual mouse with these devices plugged in.
-    void start(const std::vector<DeviceKind>& kinds, bool startShown = true) {
+    // A fresh main window on a virtual mouse with these devices plugged in; startHidden is
+    // the --start-hidden option.
+    void start(const std::vector<DeviceKind>& kinds, bool startShown = true,
+               bool startHidden = false) {
         dlg.reset();
         ClearOpenDialogTable();
         hid = {};
@@ -37,6 +39,7 @@ protected:
         for (DeviceKind kind : kinds)
             hid.virtualMouse->plug(kind);
         dlg = std::make_unique<TestDlg>(hid, test::FreshWindowDataFolder(startShown));
+        dlg->StartHidden(startHidden);
         ASSERT_TRUE(dlg->Create());
     }
     void settle() { QApplication::processEvents(); }
@@ -112,6 +115,16 @@ TEST_F(FerroxDlgTest, MinimiseStaysAllowedToShowAndASecondStartBringsItBack) {
     EXPECT_TRUE(dlg->isMinimized());
     EXPECT_EQ(dlg->WindowShownFlag(), 1);
     EXPECT_FALSE(dlg->IsEnded());
+    dlg->SendMessage(kWakeInstanceMessage);
+    EXPECT_FALSE(dlg->isMinimized());
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(FerroxDlgTest, StartedHiddenAtLoginStaysReachable) {
+    start({DeviceKind::Wired}, true, true);
+    // No tray icon here: minimised to the taskbar, not hidden out of reach.
+    EXPECT_TRUE(dlg->isMinimized());
+    EXPECT_EQ(dlg->WindowShownFlag(), 1);
     dlg->SendMessage(kWakeInstanceMessage);
     EXPECT_FALSE(dlg->isMinimized());
     EXPECT_TRUE(dlg->isVisible());

@@ -45,7 +45,7 @@ TEST(AutostartEntry, ExecArgumentsAreQuotedAsDesktopEntriesWant) {
     EXPECT_FALSE(AutostartEntryText("/usr/bin/ferrox", "/bad\npath"));
 }
 
-struct Run {
+struct ProgramRun {
     int status;
     std::string out;
     std::string err;
@@ -56,7 +56,7 @@ std::string Slurp(const fs::path& p) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-Run Ferroxctl(const std::string& arguments, const std::string& environment) {
+ProgramRun Ferroxctl(const std::string& arguments, const std::string& environment) {
     const fs::path dir = test::Scratch() / "autostart-run";
     fs::create_directories(dir);
     const std::string command = environment + " " FERROX_OUTPUT_DIR "/ferroxctl " + arguments +
@@ -72,7 +72,7 @@ TEST(AutostartCommand, OnWritesTheEntryOffRemovesIt) {
     const fs::path entry = config / "autostart" / FERROX_APP_ID ".desktop";
 
     EXPECT_EQ(Ferroxctl("autostart", env).out.rfind("autostart is off", 0), 0u);
-    const Run on = Ferroxctl("autostart on", env);
+    const ProgramRun on = Ferroxctl("autostart on", env);
     EXPECT_EQ(on.status, 0) << on.err;
     EXPECT_EQ(on.out, "autostart is on: " + entry.string() + "\n");
     const std::string text = Slurp(entry);
@@ -97,7 +97,7 @@ TEST(AutostartCommand, RelativeConfigHomeDataDirAndErrors) {
     fs::remove_all(home);
     // A relative XDG_CONFIG_HOME is ignored, as XDG says.
     const std::string env = "HOME=" + home.string() + " XDG_CONFIG_HOME=relative";
-    const Run on = Ferroxctl("autostart on --data-dir " + (home / "mouse").string(), env);
+    const ProgramRun on = Ferroxctl("autostart on --data-dir " + (home / "mouse").string(), env);
     EXPECT_EQ(on.status, 0) << on.err;
     const fs::path entry = home / ".config" / "autostart" / FERROX_APP_ID ".desktop";
     EXPECT_NE(Slurp(entry).find("--start-hidden --data-dir " + (home / "mouse").string() + "\n"),
@@ -111,7 +111,7 @@ TEST(AutostartCommand, RelativeConfigHomeDataDirAndErrors) {
     fs::remove_all(blocked);
     fs::create_directories(blocked);
     std::ofstream(blocked / "autostart") << "not a folder";
-    const Run refused = Ferroxctl("autostart on", "XDG_CONFIG_HOME=" + blocked.string());
+    const ProgramRun refused = Ferroxctl("autostart on", "XDG_CONFIG_HOME=" + blocked.string());
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err.rfind("ferroxctl autostart: cannot create " +
                                     (blocked / "autostart").string(),

@@ -43,7 +43,7 @@ mirror=${mirror:-http://deb.debian.org/debian}
 base=$here/$dir/debian12-base
 root=$here/$dir/debian12-root
 if [ ! -e "$base/.complete" ]; then
-  rm -rf "$base"
+  rm -rf --one-file-system "$base"
   echo "== debootstrap bookworm from $mirror (once)"
   debootstrap --variant=minbase bookworm "$base" "$mirror" >"$dir/debootstrap.log" 2>&1 ||
     { tail -20 "$dir/debootstrap.log"; exit 1; }
@@ -55,7 +55,12 @@ cleanup() {
   for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -l "${mounted[i]}" 2>/dev/null || true; done
 }
 trap cleanup EXIT
-rm -rf "$root"
+# A run that was killed may have left its bind mounts: undo them before removing the old root,
+# and never let the removal cross into another file system (the host's /dev).
+for fs in dev proc; do
+  if mountpoint -q "$root/$fs" 2>/dev/null; then umount -l "$root/$fs"; fi
+done
+rm -rf --one-file-system "$root"
 cp -a "$base" "$root"
 for fs in proc dev; do
   mount --bind "/$fs" "$root/$fs"

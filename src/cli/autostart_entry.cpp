@@ -1,6 +1,6 @@
 #include "cli/autostart_entry.h"
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 
 #include <cstring>
 #include <fstream>

@@ -1,9 +1,9 @@
 // ferroxctl autostart [on|off]: start the window program hidden at login, or not.
 
+#include "base/app_globals.h"
 #include "cli/autostart_entry.h"
 #include "cli/command_table.h"
 #include "cli/json_text.h"
-#include "settings/app_globals.h"
 
 #include <ostream>
 #include <system_error>

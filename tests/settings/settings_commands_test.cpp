@@ -1,8 +1,8 @@
 // The show, config and profile commands of ferroxctl, run in-process on a fresh data folder.
 
+#include "base/text_file.h"
 #include "cli/command_table.h"
 #include "settings/settings_fixture.h"
-#include "settings/text_file.h"
 
 #include <sstream>
 

@@ -1,4 +1,4 @@
-#include "settings/startup_load.h"
+#include "startup/startup_load.h"
 
 #include "lang/language_loader.h"
 #include "macros/macro_user_library.h"

@@ -6,6 +6,7 @@
 #include "app/instance_server.h"
 #include "app/simulated_firmware.h"
 #include "app/termination_signals.h"
+#include "base/app_globals.h"
 #include "base/instance_lock.h"
 
 #include <QApplication>
@@ -40,6 +41,9 @@ int CFerroxApp::Run(int argc, char** argv) {
         SendToRunningInstance(InstanceSocketPath(), kWakeInstanceMessage);
         return 0;
     }
+    // ferroxctl reads this to keep away from the data folder (and the mouse) this window uses.
+    lock->publish(InstanceInfoPath(), {InstanceInfo::Holder::Window, ChooseDataFolder(options.dataDir),
+                                       options.simulate == SimulateKind::None});
 
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);

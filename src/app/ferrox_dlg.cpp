@@ -37,6 +37,16 @@ QString Text(int index, const char* english) {
     return text.empty() ? QString::fromUtf8(english) : QString::fromStdWString(text);
 }
 
+// No language file has this text: it names files, and only this program can tell of them.
+QString HeldFilesText(const std::vector<std::filesystem::path>& files) {
+    QString text = QStringLiteral(
+        "These files could not be read and no copy of them could be kept, so they are left as "
+        "they are and defaults are used in their place:");
+    for (const std::filesystem::path& file : files)
+        text += QStringLiteral("\n") + QString::fromStdString(file.string());
+    return text;
+}
+
 QString AttentionTitle() {
     return Text(kAttentionTitleText, "Attention");
 }
@@ -182,9 +192,13 @@ void CFerroxDlg::determineScale() {
 bool CFerroxDlg::OnInitDialog() {
     determineFolders();
     determineScale();
-    LoadUserData(); // language, macro library, configuration and profiles, DPI step table
+    // Language, macro library, configuration and profiles, DPI step table.
+    const UserDataLoad load = LoadUserData();
     SetDesignSize(DesignWidth, DesignHeight);
     CDlgBase::OnInitDialog(); // builds the controls and shows the window
+    if (!load.heldFiles.empty())
+        heldFilesNotice_ = PlainNotice::Show(this, AttentionTitle(), HeldFilesText(load.heldFiles),
+                                             PlainNotice::Mode::Modeless);
     if (const QScreen* s = screen())
         PlaceOnWorkArea(s->availableGeometry());
 

@@ -40,6 +40,8 @@ public:
     // The notice timer 80 put up, while it is open.
     WindowBase* NoDeviceNoticeWindow() const { return noDeviceNotice_; }
     WindowBase* SupportNoticeWindow() const { return supportNotice_; }
+    // The start-up notice about files that were left alone (base/damaged_file.h).
+    WindowBase* HeldFilesNoticeWindow() const { return heldFilesNotice_; }
 
     // Places the window on a work area: centred, or at the edge where it does not fit.
     void PlaceOnWorkArea(const QRect& workArea);
@@ -94,6 +96,7 @@ private:
 
     QPointer<WindowBase> noDeviceNotice_;
     QPointer<WindowBase> supportNotice_;
+    QPointer<WindowBase> heldFilesNotice_;
 };
 
 } // namespace ferrox

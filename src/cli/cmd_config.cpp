@@ -42,7 +42,7 @@ void PrintJson(std::ostream& out) {
         out << (slot ? ",\n" : "\n") << "    {\"slot\": " << slot << ", \"name\": "
             << JsonString(ToUtf8(ProfileValue(Profiles[slot], ProfileKey::ProfileName)))
             << ", \"onBar\": " << (shown != bar.slots.begin() + bar.count ? "true" : "false")
-            << ", \"file\": " << JsonString(ToUtf8(ProfileSlotPath(slot))) << "}";
+            << ", \"file\": " << JsonString(ProfileSlotPath(slot).string()) << "}";
     }
     out << "\n  ]\n}\n";
 }

@@ -159,5 +159,32 @@ TEST(SingleInstance, TerminationSignalsEndTheProgramNormally) {
     }
 }
 
+// A home folder such as /home/jörg, in the C locale as in a UTF-8 one; and ferroxctl learns
+// which folder the window works on.
+TEST(SingleInstance, StartsOnADataFolderInAnyScriptAndPublishesIt) {
+    for (const char* locale : {"C", "C.UTF-8"}) {
+        const fs::path runtime = FreshRuntime(locale);
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        const fs::path data = runtime / "J\xC3\xB6rg \xD0\xB0\xD0\xBD\xD1\x8F \xE7\x94\xA8\xE6\x88\xB7";
+        QProcessEnvironment env = ProcessEnv(runtime);
+        env.insert("LC_ALL", locale);
+        QProcess ferrox;
+        ferrox.setProcessEnvironment(env);
+        ferrox.start(kFerrox, {"--simulate", "--data-dir", QString::fromStdString(data.string())});
+        ASSERT_TRUE(ferrox.waitForStarted());
+        ASSERT_TRUE(WaitFor([&] { return fs::exists(data / "config" / "default4.psf"); }))
+            << locale << ": " << ferrox.readAllStandardError().toStdString();
+        const std::optional<InstanceInfo> info = ReadInstanceInfo(InstanceInfoPath());
+        ASSERT_TRUE(info) << locale;
+        EXPECT_EQ(info->holder, InstanceInfo::Holder::Window);
+        EXPECT_EQ(info->dataFolder, data);
+        EXPECT_FALSE(info->realDevices);
+        ::kill(pid_t(ferrox.processId()), SIGTERM);
+        ASSERT_TRUE(ferrox.waitForFinished(5000)) << locale;
+        EXPECT_EQ(ferrox.exitCode(), 0) << locale;
+        EXPECT_FALSE(fs::exists(InstanceInfoPath())) << "gone with the lock";
+    }
+}
+
 } // namespace
 } // namespace ferrox

@@ -50,6 +50,7 @@ protected:
         bool shown = true; // NeedPassword 0: the window shows itself at once
         float uiScale = 1; // 0: chosen from the offscreen screen, as the program does
         bool answering = true; // false: the devices take frames but never answer
+        bool startHidden = false; // the --start-hidden option
         // Runs on each answering device's firmware before it is plugged in (its battery, its
         // sensor, a fault to inject).
         std::function<void(VirtualMouseFirmware&)> prepare = {};
@@ -78,6 +79,7 @@ protected:
             hid_.virtualMouse->plug(kind, firmware_.back().second);
         }
         window_ = std::make_unique<TestWindow>(hid_, folder, sessionOptions(start.uiScale));
+        window_->StartHidden(start.startHidden);
         ASSERT_TRUE(window_->Create());
         // The start-up status query and its answer.
         window_->Session().worker().waitIdle();

@@ -232,6 +232,8 @@ bool CFerroxDlg::OnInitDialog() {
     if (startHidden_ == 1)
         showMinimized();
     sync().windowShown = sync().deviceShow = startHidden_ == 0;
+    if (startHiddenOption_ && startHidden_ != 1)
+        minimise();
     RefreshView();
 
     notices_ = new DeviceNoticeBridge(hid_, *this);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12; does nothing when all is there.
+#   tools/setup.sh --fuzz   also clang and its fuzzer runtime, for the fuzz build
 set -euo pipefail
 
 packages=(
@@ -9,7 +10,11 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-noto-core fonts-noto-cjk
   xvfb
+  python3
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -181,9 +181,11 @@ void SyncController::HandleDeviceEvent(uint8_t rateCode, uint8_t level) {
     if (level >= 1 && level <= MaxDpiLevelReported) {
         profile.currentDpiLevel = static_cast<uint8_t>(level - 1);
     }
-    profile.reportRate.rate = ReportRateOfCode(rateCode);
-    profile.reportRate.spare = {0, 0};
-    profile.reportRate.name = RateNameFromDevice(profile.reportRate.rate);
+    if (const std::optional<uint8_t> rate = ReportRateOfCode(rateCode)) {
+        profile.reportRate.rate = *rate;
+        profile.reportRate.spare = {0, 0};
+        profile.reportRate.name = RateNameFromDevice(*rate);
+    }
     host_.showDeviceNotice();
     host_.refreshView();
     SyncShadows();

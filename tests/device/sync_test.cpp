@@ -206,6 +206,17 @@ TEST_F(SyncFixture, DeviceEventTakesLevelAndRateAndResyncs) {
     EXPECT_EQ(CurrentProfile().reportRate.name, L"1000Hz");
 }
 
+TEST_F(SyncFixture, DeviceEventWithUnknownValuesChangesNeitherLevelNorRate) {
+    sync.HandleDeviceEvent(0x02, 4);
+    for (const auto& [rateCode, level] :
+         std::vector<std::pair<uint8_t, uint8_t>>{{0x03, 9}, {0x00, 0}, {0xFF, 0xFF}, {0x10, 200}}) {
+        sync.HandleDeviceEvent(rateCode, level);
+        EXPECT_EQ(CurrentProfile().currentDpiLevel, 3) << int(rateCode);
+        EXPECT_EQ(CurrentProfile().reportRate.rate, 2) << int(rateCode);
+        EXPECT_EQ(CurrentProfile().reportRate.name, L"500Hz") << int(rateCode);
+    }
+}
+
 TEST_F(SyncFixture, StatusIsQueriedEveryTwentyOneTicks) {
     int watchdogRuns = 0;
     sync.readerWatchdog = [&] { return ++watchdogRuns, false; };

@@ -2,6 +2,7 @@
 // again to the same code.
 
 #include "fuzz/fuzz_support.h"
+#include "lang/language_parser.h"
 #include "lang/language_setting.h"
 
 using namespace ferrox;

@@ -11,7 +11,7 @@ namespace ferrox::test {
 namespace {
 
 // Large enough that writing the library takes a while, so kills land inside that write too.
-constexpr int MacrosPerSet[] = {40, 70};
+constexpr int MacrosPerSet[] = {35, 60}; // the top level holds 60
 constexpr std::uint32_t ActionsPerMacro = 120;
 
 void FillLibrary(int which, MacroLibrary& library) {
@@ -19,7 +19,10 @@ void FillLibrary(int which, MacroLibrary& library) {
     for (int m = 0; m < MacrosPerSet[which]; ++m) {
         MacroLocation at;
         library.AddMacro((which ? L"new " : L"old ") + std::to_wstring(m), at);
-        MacroKey& macro = *library.NodeAt(at)->macro;
+        MacroItem* item = library.NodeAt(at);
+        if (!item || !item->macro)
+            continue;
+        MacroKey& macro = *item->macro;
         for (std::uint32_t i = 0; i < ActionsPerMacro; ++i)
             (void)macro.InsertAction(i, MacroAction::MakeKey(std::uint8_t(0x41 + (i + which) % 26),
                                                              i % 2));

@@ -14,7 +14,7 @@ if [ "${1:-}" = "--ci" ]; then
   shift
 fi
 tools/build.sh --fuzz
-out=build-fuzz
+out=$PWD/build-fuzz # absolute: the targets change their working folder
 mkdir -p "$out/crashes"
 
 targets=("$@")

@@ -13,8 +13,6 @@ case "${1:-}" in
   --tsan)
     dir=build-tsan
     select=(-R "^($(grep -v '^#' tools/tsan-tests | paste -sd '|'))\$")
-    # A race report fails the test; races inside Qt's own uninstrumented code are not ours.
-    export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tools/tsan.supp"
     ;;
 esac
 tools/build.sh "$@"

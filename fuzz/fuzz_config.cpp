@@ -5,7 +5,7 @@
 #include "settings/config_file.h"
 #include "settings/config_table.h"
 #include "settings/profile_file.h"
-#include "settings/text_lines.h"
+#include "base/text_lines.h"
 
 using namespace ferrox;
 using namespace ferrox::fuzz;

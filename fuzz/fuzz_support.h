@@ -14,7 +14,7 @@
 
 #include <unistd.h>
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 
 namespace ferrox::fuzz {
 

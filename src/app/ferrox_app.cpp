@@ -3,10 +3,10 @@
 #include "app/app_messages.h"
 #include "app/app_options.h"
 #include "app/ferrox_dlg.h"
-#include "app/instance_lock.h"
 #include "app/instance_server.h"
 #include "app/simulated_firmware.h"
 #include "app/termination_signals.h"
+#include "base/instance_lock.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -70,7 +70,7 @@ void PlainNotice::OnPaint(Canvas& canvas, const QRect&) {
                     look::Text, font);
     canvas.FrameRect(closeRect(), look::Accent);
     canvas.DrawText(QStringLiteral("OK"), closeRect(), DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-                    MakeColorRef(255, 255, 255), font);
+                    Rgb(255, 255, 255), font);
 }
 
 void PlainNotice::OnLButtonUp(int x, int y) {

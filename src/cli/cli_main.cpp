@@ -1,9 +1,9 @@
 // ferroxctl: the mouse's settings from the command line.
 
+#include "base/app_globals.h"
 #include "cli/cli_options.h"
 #include "cli/command_table.h"
 #include "device/virtual_mouse_firmware.h"
-#include "settings/app_globals.h"
 
 #include <iostream>
 

@@ -1,11 +1,11 @@
 #include "cli/cmd_device_run.h"
 
-#include "app/instance_lock.h"
+#include "base/instance_lock.h"
+#include "base/text_file.h"
 #include "cli/command_table.h"
 #include "lang/language_loader.h"
 #include "macros/macro_user_library.h"
 #include "settings/config_file.h"
-#include "settings/text_file.h"
 
 #include <cstdio>
 #include <ostream>

@@ -1,6 +1,7 @@
 // ferroxctl set SETTING VALUE...: one change to the current profile, sent to the mouse and
 // saved as the window does it (load, shadow images, change, apply, save).
 
+#include "base/text_file.h"
 #include "buttons/function_presets.h"
 #include "cli/cmd_device_run.h"
 #include "cli/cmd_device_values.h"
@@ -9,7 +10,6 @@
 #include "settings/config_table.h"
 #include "settings/key_assignment.h"
 #include "settings/language_text.h"
-#include "settings/text_file.h"
 
 #include <array>
 #include <span>

@@ -2,13 +2,13 @@
 // another by writing config/LanSetting.ini. The window only reads that file and picks the
 // choice up at its next start.
 
+#include "base/text_file.h"
 #include "cli/command_table.h"
 #include "cli/json_text.h"
 #include "lang/language_loader.h"
 #include "lang/language_setting.h"
 #include "lang/language_table.h"
-#include "settings/startup_load.h"
-#include "settings/text_file.h"
+#include "startup/startup_load.h"
 
 #include <cctype>
 #include <ostream>

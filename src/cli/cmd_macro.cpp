@@ -3,12 +3,12 @@
 // files it reads and writes. PATH names an item by the names from the top level down, joined
 // by "/". Imports save the library file afterwards, as closing the manager does.
 
+#include "base/text_file.h"
 #include "cli/command_table.h"
 #include "cli/json_text.h"
 #include "macros/macro_exchange.h"
 #include "macros/macro_user_library.h"
-#include "settings/startup_load.h"
-#include "settings/text_file.h"
+#include "startup/startup_load.h"
 
 #include <optional>
 #include <ostream>

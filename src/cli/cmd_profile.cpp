@@ -2,13 +2,13 @@
 // delete SLOT | use SLOT: what the profile bar and its menu do, with the configuration and
 // the profile files saved afterwards as the window saves them.
 
+#include "base/app_globals.h"
+#include "base/text_file.h"
 #include "cli/command_table.h"
 #include "cli/slot_argument.h"
-#include "settings/app_globals.h"
 #include "settings/config_table.h"
 #include "settings/profile_slots.h"
-#include "settings/startup_load.h"
-#include "settings/text_file.h"
+#include "startup/startup_load.h"
 
 #include <filesystem>
 #include <ostream>

@@ -1,14 +1,14 @@
 // ferroxctl show [SLOT]: one profile as the program holds it after start-up (the current one
 // when no slot is given).
 
+#include "base/text_file.h"
 #include "cli/command_table.h"
 #include "cli/json_text.h"
 #include "cli/slot_argument.h"
 #include "settings/config_table.h"
 #include "settings/dpi_table.h"
 #include "settings/profile_settings.h"
-#include "settings/startup_load.h"
-#include "settings/text_file.h"
+#include "startup/startup_load.h"
 
 #include <cstdio>
 #include <ostream>

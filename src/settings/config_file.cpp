@@ -1,10 +1,10 @@
 #include "settings/config_file.h"
 
-#include "settings/app_globals.h"
-#include "settings/damaged_file.h"
+#include "base/app_globals.h"
+#include "base/damaged_file.h"
+#include "base/text_lines.h"
 #include "settings/dpi_table.h"
 #include "settings/profile_file.h"
-#include "settings/text_lines.h"
 
 namespace ferrox {
 

@@ -1,6 +1,6 @@
 #include "settings/config_table.h"
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 
 #include <algorithm>
 #include <cwchar>

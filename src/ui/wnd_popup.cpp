@@ -1,7 +1,7 @@
 #include "ui/wnd_popup.h"
 
+#include "base/app_globals.h"
 #include "platform/canvas.h"
-#include "settings/app_globals.h"
 #include "ui/popup_watcher.h"
 #include "ui/ui_font.h"
 

@@ -4,7 +4,7 @@
 
 #include "app/ferrox_dlg.h"
 #include "device/virtual_hid_backend.h"
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 #include "ui/ui_scale.h"
 
 #include <benchmark/benchmark.h>

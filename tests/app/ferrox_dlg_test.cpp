@@ -4,8 +4,8 @@
 #include "app/app_messages.h"
 #include "app/ferrox_dlg.h"
 #include "app/window_data_folder.h"
+#include "base/app_globals.h"
 #include "device/virtual_hid_backend.h"
-#include "settings/app_globals.h"
 #include "ui/control_notify.h"
 #include "ui/open_dialog_table.h"
 

@@ -1,8 +1,8 @@
 // One running instance: the lock, the wake-up channel, and two real ferrox processes.
 
 #include "app/app_messages.h"
-#include "app/instance_lock.h"
 #include "app/instance_server.h"
+#include "base/instance_lock.h"
 
 #include "scratch_folder.h"
 

@@ -4,7 +4,7 @@
 #include "app/app_options.h"
 #include "app/key_sequence.h"
 #include "app/window_rules.h"
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 
 #include "scratch_folder.h"
 

@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "app/instance_lock.h"
+#include "base/app_globals.h"
+#include "base/instance_lock.h"
 #include "cli/cmd_device_run.h"
 #include "cli/command_table.h"
 #include "device/virtual_mouse_firmware.h"
 #include "macros/macro_user_library.h"
-#include "settings/app_globals.h"
 #include "settings/config_file.h"
 #include "settings/config_table.h"
 

@@ -1,7 +1,7 @@
+#include "base/app_globals.h"
 #include "cli/command_table.h"
 #include "macros/macro_library_file.h"
 #include "macros/macro_user_library.h"
-#include "settings/app_globals.h"
 #include "settings/test_support.h"
 
 #include <gtest/gtest.h>

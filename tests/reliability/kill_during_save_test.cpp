@@ -17,11 +17,11 @@
 #include "macros/macro_user_library.h"
 #include "reliability/save_states.h"
 #include "scratch_folder.h"
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 #include "settings/config_file.h"
 #include "settings/config_table.h"
-#include "settings/stale_temp_files.h"
-#include "settings/text_lines.h"
+#include "base/stale_temp_files.h"
+#include "base/text_lines.h"
 
 extern char** environ;
 

@@ -2,7 +2,7 @@
 // given as its argument; the kill test ends it with SIGKILL at random moments.
 
 #include "reliability/save_states.h"
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 
 #include <cstdio>
 

@@ -2,8 +2,8 @@
 //   ferrox_gallery [--out DIR]
 // Skins are read from the skins/ folder beside the program.
 
+#include "base/app_globals.h"
 #include "lang/language_table.h"
-#include "settings/app_globals.h"
 #include "ui/gallery/gallery_dialog.h"
 #include "ui/gallery/gallery_menu.h"
 

@@ -1,5 +1,5 @@
+#include "base/text_file.h"
 #include "settings/test_support.h"
-#include "settings/text_file.h"
 
 #include <csignal>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "settings/stale_temp_files.h"
+#include "base/stale_temp_files.h"
 
 #include <cerrno>
 #include <charconv>

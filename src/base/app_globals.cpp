@@ -1,4 +1,4 @@
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 
 #include <cstdlib>
 

@@ -1,11 +1,11 @@
-#include "settings/startup_load.h"
+#include "startup/startup_load.h"
 
+#include "base/app_globals.h"
+#include "base/stale_temp_files.h"
 #include "lang/language_loader.h"
 #include "macros/macro_user_library.h"
-#include "settings/app_globals.h"
 #include "settings/config_file.h"
 #include "settings/dpi_table.h"
-#include "settings/stale_temp_files.h"
 
 namespace ferrox {
 

@@ -1,6 +1,6 @@
-#include "settings/text_lines.h"
+#include "base/text_lines.h"
 
-#include "settings/text_file.h"
+#include "base/text_file.h"
 
 #include <system_error>
 

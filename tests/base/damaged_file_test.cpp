@@ -1,6 +1,6 @@
-#include "settings/damaged_file.h"
+#include "base/damaged_file.h"
+#include "base/text_file.h"
 #include "settings/test_support.h"
-#include "settings/text_file.h"
 
 #include <gtest/gtest.h>
 

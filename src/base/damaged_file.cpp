@@ -1,4 +1,4 @@
-#include "settings/damaged_file.h"
+#include "base/damaged_file.h"
 
 #include <system_error>
 

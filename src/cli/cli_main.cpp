@@ -61,7 +61,6 @@ int Run(int argc, char** argv) {
     }
     ProgramFolder = ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR);
     DataFolder = ChooseDataFolder(context.dataDir);
-    CreateDataFolder(DataFolder);
     return found->run(context);
 }
 

@@ -3,9 +3,11 @@
 #include "base/instance_lock.h"
 #include "base/text_file.h"
 #include "cli/command_table.h"
+#include "device/unsent_changes.h"
 #include "lang/language_loader.h"
 #include "macros/macro_user_library.h"
 #include "settings/config_file.h"
+#include "startup/startup_load.h"
 
 #include <cstdio>
 #include <ostream>
@@ -42,10 +44,7 @@ bool DeviceCommandRun::RefuseWhileWindowRuns() {
 }
 
 void DeviceCommandRun::LoadSettings() {
-    LoadLanguage();
-    LoadConfig();
-    BuildDpiStepTable();
-    if (!LoadUserMacroLibrary() && std::filesystem::exists(UserMacroLibraryPath())) {
+    if (!LoadUserData().macrosClean && std::filesystem::exists(UserMacroLibraryPath())) {
         Warn(UserMacroLibraryPath().string() +
              " is damaged; the macros before the damage are used");
     }
@@ -93,6 +92,7 @@ bool DeviceCommandRun::Open() {
     sync().SyncShadows();
     session_->discovery().ScanDevices();
     sync().DiscardChanges();
+    sync().ResumeUndelivered(); // what an earlier run saved without reaching the mouse
     return true;
 }
 
@@ -128,6 +128,28 @@ bool DeviceCommandRun::AnyWriteFailed(const std::vector<DeviceMessage>& messages
         }
     }
     return false;
+}
+
+int DeviceCommandRun::ReportDelivery(const std::vector<DeviceMessage>& messages,
+                                     const std::string& what) {
+    const bool found = DeviceFound();
+    const bool failed = AnyWriteFailed(messages);
+    if (found && !failed) {
+        return kExitOk;
+    }
+    const unsigned pending = sync().undelivered();
+    if ((ReadUnsentChanges(UnsentChangesPath()) & pending) != pending) {
+        return Fail(what + " is saved, but " + UnsentChangesPath().string() +
+                    " could not be written to send it later; run ferroxctl apply when the "
+                    "mouse is connected");
+    }
+    const std::string later =
+        " is saved and is sent when ferroxctl or the Ferrox window next finds the mouse";
+    if (!found) {
+        Warn("no mouse or receiver found; " + what + later);
+        return kExitOk;
+    }
+    return Fail("the mouse did not take every command; " + what + later);
 }
 
 } // namespace ferrox

@@ -27,6 +27,7 @@ SyncSession::~SyncSession() {
 bool SyncSession::Start() {
     discovery_.RegisterForDeviceNotifications();
     sync_.SyncShadows();
+    sync_.ResumeUndelivered();
     discovery_.ScanDevices();
     if (!discovery_.takeQueryOnConnect()) {
         return false;

@@ -2,15 +2,19 @@
 
 #include "base/app_globals.h"
 #include "base/stale_temp_files.h"
+#include "buttons/macro_link.h"
 #include "lang/language_loader.h"
 #include "macros/macro_user_library.h"
 #include "settings/config_file.h"
 #include "settings/dpi_table.h"
+#include "settings/profile_settings.h"
 
 namespace ferrox {
 
 UserDataLoad LoadUserData() {
     UserDataLoad load;
+    // Created only now: a command refused before it loads anything leaves no trace.
+    CreateDataFolder(DataFolder);
     // Saves that a killed process left half-way; the files they were meant for are intact.
     RemoveStaleTempFiles(ConfigFolder());
     // Language first: default profile and key names written below are its texts.
@@ -19,6 +23,9 @@ UserDataLoad LoadUserData() {
                         load.language.result == LanguageFileResult::StoppedEarly;
     load.macrosClean = LoadUserMacroLibrary();
     load.configRead = LoadConfig();
+    for (ProfileSettings& profile : Profiles) {
+        RefreshMacroCopies(profile.keys, UserMacroLibrary());
+    }
     BuildDpiStepTable();
     return load;
 }

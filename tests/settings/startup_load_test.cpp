@@ -46,6 +46,7 @@ TEST_F(StartupLoadTest, StartUpRemovesTheSavesOfKilledProcesses) {
     test::WriteBytes(stale, "half a save");
     LoadUserData();
     EXPECT_FALSE(fs::exists(stale));
+    LanguageTable = {}; // whatever language it found is not the next test's
 }
 
 } // namespace

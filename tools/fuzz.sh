@@ -55,6 +55,8 @@ seed() {
       { printf '\x00\x0c\x01\x20\x00\x01\x01\x10\x00T7Q5\x00\x00\x00\x25\x00\x00\x50\x00\x00\x01'
         head -c 12 /dev/zero
         printf '\x01\x05\x06\x00\x04\x02'; head -c 28 /dev/zero; } >"$dir/seed-status" ;;
+    unsent_changes)
+      printf 'keys\nwake-up\nmacros\n' | utf16 >"$dir/seed-unsent" ;;
     virtual_mouse_state)
       printf 'ferrox-virtual-mouse 1\ndpi 13 3F 0B 00 17 00\nrate 02\nmacro1 11 00 04\nresets 0\n' >"$dir/seed-state" ;;
     ferroxctl)

@@ -83,7 +83,9 @@ void SyncController::RequestApply(unsigned groups) {
 }
 
 void SyncController::ScheduleConnectApply() {
-    changes_ |= ChangeGroup::Keys | ChangeGroup::Settings | ChangeGroup::Power;
+    // The wake-up too: a full send cut off by an unplug may have lost it, and nothing else would
+    // ever send it again. Like the others it goes out only when the mouse does not hold it.
+    changes_ |= ChangeGroup::Keys | ChangeGroup::Settings | ChangeGroup::Power | ChangeGroup::Wakeup;
     noProgressOnce_ = true;
     host_.startApplyTimer();
 }

@@ -420,6 +420,37 @@ TEST_F(SessionFixture, UnplugMidApplyKeepsTheChangeForTheNextConnection) {
     EXPECT_EQ(state.keys[6], (std::array<uint8_t, 3>{0, 0, 0}));
 }
 
+// A full send (as "send everything again") cut off at its first frame: every group that did
+// not get through goes out after the reconnection, the motion wake-up included.
+TEST_F(SessionFixture, UnplugMidFullSendSendsEveryGroupAfterReconnection) {
+    ASSERT_TRUE(session->Start());
+    drain();
+    ProfileSettings& profile = CurrentProfile();
+    profile.reportRate.rate = 0;
+    profile.keys[6].function = DisabledFunction;
+    SetProfileNumber(profile, ProfileKey::PowerDownTime, 9);
+    SetProfileNumber(profile, ProfileKey::MotionWakeup, 7);
+    fw->unplugAfter(0);
+    session->sync().RequestApply(ChangeGroup::Keys | ChangeGroup::Settings | ChangeGroup::Power |
+                                 ChangeGroup::Wakeup);
+    session->sync().ApplyAll();
+    drain();
+    backend.unplug(DeviceKind::Receiver);
+    session->OnDeviceChange(HidChange::Removal);
+
+    fw->replug();
+    backend.plug(DeviceKind::Receiver, fw);
+    session->sync().windowShown = true;
+    session->OnDeviceChange(HidChange::Arrival);
+    session->sync().ApplyAll(); // the scan's apply
+    drain();
+    const auto state = fw->state();
+    EXPECT_EQ(state.rateCode, 0x08);
+    EXPECT_EQ(state.keys[6], (std::array<uint8_t, 3>{0, 0, 0}));
+    EXPECT_EQ(state.power[0], 9);
+    EXPECT_EQ(state.motionWakeup, 7);
+}
+
 TEST_F(SessionFixture, ReadersEndWithTheSessionAndTheWatchdogRestartsThem) {
     ASSERT_TRUE(session->Start());
     session->readers().stop(DeviceKind::Receiver);

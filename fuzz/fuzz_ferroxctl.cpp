@@ -32,12 +32,19 @@ std::vector<std::string> Words(const uint8_t* data, std::size_t size) {
     return words;
 }
 
+const fs::path& RuntimeFolder() {
+    static const fs::path folder = ScratchFolder().string() + "-runtime";
+    return folder;
+}
+
 } // namespace
 
+// The instance lock and socket of this run, so no window program of the user's is seen.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     DeviceCommandPause = [](std::chrono::milliseconds) {};
-    setenv("XDG_RUNTIME_DIR", (ScratchFolder().string() + "-runtime").c_str(), 1);
-    fs::create_directories(ScratchFolder().string() + "-runtime");
+    fs::create_directories(RuntimeFolder());
+    setenv("XDG_RUNTIME_DIR", RuntimeFolder().c_str(), 1);
+    std::atexit([] { std::error_code ec; fs::remove_all(RuntimeFolder(), ec); });
     return 0;
 }
 

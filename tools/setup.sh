@@ -11,6 +11,8 @@ packages=(
   fonts-dejavu-core fonts-noto-core fonts-noto-cjk
   xvfb
   python3
+  # Wayland sessions, and a headless compositor to check the window program on one
+  qt6-wayland weston
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-dev)

@@ -37,6 +37,16 @@ QString Text(int index, const char* english) {
     return text.empty() ? QString::fromUtf8(english) : QString::fromStdWString(text);
 }
 
+// No language file has this text: it names files, and only this program can tell of them.
+QString HeldFilesText(const std::vector<std::filesystem::path>& files) {
+    QString text = QStringLiteral(
+        "These files could not be read and no copy of them could be kept, so they are left as "
+        "they are and defaults are used in their place:");
+    for (const std::filesystem::path& file : files)
+        text += QStringLiteral("\n") + QString::fromStdString(file.string());
+    return text;
+}
+
 QString AttentionTitle() {
     return Text(kAttentionTitleText, "Attention");
 }
@@ -71,15 +81,19 @@ QString StatusLine(const DeviceLink& link) {
 
 } // namespace
 
-CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride)
+CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
+                       WindowSessionOptions options)
     : hid_(hid), dataDirOverride_(std::move(dataDirOverride)),
       deviceMessages_(
           [this](PostingMessageSink::Task task) {
               QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
           },
           [this](const DeviceMessage& message) { session_.Handle(message); }),
-      session_(*hid.backend, deviceMessages_, *this, UserMacroLibrary()),
+      session_(*hid.backend, deviceMessages_, *this, UserMacroLibrary(), std::move(options.pause),
+               std::move(options.storage)),
       discovery_(session_.discovery()) {
+    session_.SetReportTrace(options.trace);
+    forcedScale_ = options.uiScale;
     setWindowTitle(QStringLiteral("Ferrox"));
     bindMessages();
 }
@@ -175,16 +189,20 @@ void CFerroxDlg::determineScale() {
     const QRect work = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
     screenWidth_ = work.width();
     screenHeight_ = work.height();
-    UiScale = ChooseUiScale(screenWidth_, screenHeight_);
+    UiScale = forcedScale_ > 0 ? forcedScale_ : ChooseUiScale(screenWidth_, screenHeight_);
     DpiRatio = float(logicalDpiX()) / 96.0f;
 }
 
 bool CFerroxDlg::OnInitDialog() {
     determineFolders();
     determineScale();
-    LoadUserData(); // language, macro library, configuration and profiles, DPI step table
+    // Language, macro library, configuration and profiles, DPI step table.
+    const UserDataLoad load = LoadUserData();
     SetDesignSize(DesignWidth, DesignHeight);
     CDlgBase::OnInitDialog(); // builds the controls and shows the window
+    if (!load.heldFiles.empty())
+        heldFilesNotice_ = PlainNotice::Show(this, AttentionTitle(), HeldFilesText(load.heldFiles),
+                                             PlainNotice::Mode::Modeless);
     if (const QScreen* s = screen())
         PlaceOnWorkArea(s->availableGeometry());
 

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
+#include <iterator>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -57,6 +59,35 @@ fs::path InstanceSocketPath() {
     return InstanceRuntimeFolder() / (std::string(kInstanceName) + ".socket");
 }
 
+fs::path InstanceInfoPath() {
+    return InstanceRuntimeFolder() / (std::string(kInstanceName) + ".info");
+}
+
+// Two lines and the folder as it is (a folder name may hold a line break):
+//   holder=window|ferroxctl
+//   devices=real|simulated
+//   folder=<the rest of the file>
+std::optional<InstanceInfo> ReadInstanceInfo(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::string holder, devices, folder;
+    if (!std::getline(in, holder) || !std::getline(in, devices))
+        return std::nullopt;
+    folder.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::string folderKey = "folder=";
+    if (folder.compare(0, folderKey.size(), folderKey) != 0 || folder.size() == folderKey.size())
+        return std::nullopt;
+    InstanceInfo info;
+    if (holder == "holder=ferroxctl")
+        info.holder = InstanceInfo::Holder::Ferroxctl;
+    else if (holder != "holder=window")
+        return std::nullopt;
+    if (devices != "devices=real" && devices != "devices=simulated")
+        return std::nullopt;
+    info.realDevices = devices == "devices=real";
+    info.dataFolder = folder.substr(folderKey.size());
+    return info;
+}
+
 std::optional<InstanceLock> InstanceLock::acquire(const fs::path& lockFile) {
     const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
@@ -70,13 +101,43 @@ std::optional<InstanceLock> InstanceLock::acquire(const fs::path& lockFile) {
     return InstanceLock(-1);
 }
 
-InstanceLock::InstanceLock(InstanceLock&& other) noexcept : fd_(other.fd_) {
+InstanceLock::InstanceLock(InstanceLock&& other) noexcept
+    : fd_(other.fd_), published_(std::move(other.published_)) {
     other.fd_ = -1;
+    other.published_.clear();
 }
 
 InstanceLock::~InstanceLock() {
+    // Gone before the lock is: whoever takes the lock next finds no stale word of ours.
+    if (!published_.empty())
+        ::unlink(published_.c_str());
     if (fd_ >= 0)
         ::close(fd_);
+}
+
+bool InstanceLock::publish(const fs::path& file, const InstanceInfo& info) {
+    const std::string text =
+        std::string("holder=") +
+        (info.holder == InstanceInfo::Holder::Window ? "window" : "ferroxctl") +
+        "\ndevices=" + (info.realDevices ? "real" : "simulated") +
+        "\nfolder=" + info.dataFolder.native();
+    fs::path temp = file;
+    temp += ".tmp" + std::to_string(::getpid());
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out << text;
+        if (!out.flush()) {
+            out.close();
+            ::unlink(temp.c_str());
+            return false;
+        }
+    }
+    if (::rename(temp.c_str(), file.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    published_ = file;
+    return true;
 }
 
 bool SendToRunningInstance(const fs::path& socketPath, unsigned message) {

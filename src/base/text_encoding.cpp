@@ -121,18 +121,22 @@ void AppendFromUtf16le(std::wstring& out, const char* bytes, std::size_t size) {
     DecodeUtf16(size / 2, unitAt, out);
 }
 
-std::string ToUtf8(const std::wstring& text) {
+std::string ToUtf8(const std::wstring& text, Utf8Faults faults) {
     std::string out;
     out.reserve(text.size());
     for (wchar_t wc : text) {
         auto c = static_cast<char32_t>(wc);
-        AppendUtf8(out,
-                   (c > 0x10FFFF || IsHighSurrogate(c) || IsLowSurrogate(c)) ? kReplacement : c);
+        if (faults == Utf8Faults::KeepBytes && c >= 0xDC80 && c <= 0xDCFF)
+            out.push_back(static_cast<char>(c - 0xDC00));
+        else
+            AppendUtf8(out, (c > 0x10FFFF || IsHighSurrogate(c) || IsLowSurrogate(c))
+                                ? kReplacement
+                                : c);
     }
     return out;
 }
 
-std::wstring FromUtf8(const std::string& bytes) {
+std::wstring FromUtf8(const std::string& bytes, Utf8Faults faults) {
     std::wstring out;
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
@@ -148,8 +152,17 @@ std::wstring FromUtf8(const std::string& bytes) {
         bool valid = length > 0 && taken == length && !(length == 3 && c < 0x800) &&
                      !(length == 4 && (c < 0x10000 || c > 0x10FFFF)) && !IsHighSurrogate(c) &&
                      !IsLowSurrogate(c);
-        out.push_back(static_cast<wchar_t>(valid ? c : kReplacement));
-        i += valid ? length : std::max(taken, 1);
+        if (valid) {
+            out.push_back(static_cast<wchar_t>(c));
+            i += length;
+        } else if (faults == Utf8Faults::KeepBytes) {
+            // Only bytes from 0x80 up can be out of place; each one stands for itself.
+            out.push_back(static_cast<wchar_t>(0xDC00 + static_cast<unsigned char>(bytes[i])));
+            ++i;
+        } else {
+            out.push_back(static_cast<wchar_t>(kReplacement));
+            i += std::max(taken, 1);
+        }
     }
     return out;
 }

@@ -1,5 +1,7 @@
 #include "base/text_file.h"
 
+#include "base/damaged_file.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -100,6 +102,9 @@ bool CStdioFileEx::openForReading(const fs::path& path, unsigned flags) {
 
 bool CStdioFileEx::openForWriting(const fs::path& path, unsigned flags) {
     m_target = ResolveLinks(path);
+    // A file that could not be read, and of which no copy could be kept, is not ours to replace.
+    if (IsHeldFile(m_target))
+        return false;
     std::error_code ec;
     bool exists = fs::exists(m_target, ec);
     if (!(flags & modeCreate) && !exists)

@@ -110,8 +110,12 @@ std::wstring FromUtf16(const std::u16string& units);
 // The same straight from and into little-endian bytes; a lone last byte is ignored.
 void AppendUtf16le(std::string& out, const std::wstring& text);
 void AppendFromUtf16le(std::wstring& out, const char* bytes, std::size_t size);
-// UTF-8 conversions of the narrow mode; invalid bytes become U+FFFD.
-std::string ToUtf8(const std::wstring& text);
-std::wstring FromUtf8(const std::string& bytes);
+// What UTF-8 conversions do with what does not convert. Replace: U+FFFD (text for people).
+// KeepBytes: each stray byte b becomes the lone surrogate U+DC00 + b and back again, so that
+// any byte string, such as a file name, survives the way into a wide string and out.
+enum class Utf8Faults { Replace, KeepBytes };
+// UTF-8 conversions of the narrow mode.
+std::string ToUtf8(const std::wstring& text, Utf8Faults faults = Utf8Faults::Replace);
+std::wstring FromUtf8(const std::string& bytes, Utf8Faults faults = Utf8Faults::Replace);
 
 } // namespace ferrox

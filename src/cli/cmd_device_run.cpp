@@ -3,13 +3,13 @@
 #include "base/instance_lock.h"
 #include "base/text_file.h"
 #include "cli/command_table.h"
+#include "cli/window_guard.h"
 #include "device/unsent_changes.h"
 #include "lang/language_loader.h"
 #include "macros/macro_user_library.h"
 #include "settings/config_file.h"
 #include "startup/startup_load.h"
 
-#include <cstdio>
 #include <ostream>
 
 namespace ferrox {
@@ -33,14 +33,7 @@ void DeviceCommandRun::Warn(const std::string& message) {
 }
 
 bool DeviceCommandRun::RefuseWhileWindowRuns() {
-    std::optional<InstanceLock> lock = InstanceLock::acquire(InstanceLockPath());
-    if (!lock) {
-        Fail("the Ferrox window is running; close it first, or make the change there (its next "
-             "save would overwrite this one)");
-        return true;
-    }
-    lock_ = std::make_unique<InstanceLock>(std::move(*lock));
-    return false;
+    return !ClaimDataFolder(context_, name_, GuardUse::FilesAndDevice, lock_);
 }
 
 void DeviceCommandRun::LoadSettings() {
@@ -61,13 +54,7 @@ std::shared_ptr<VirtualFirmware> DeviceCommandRun::makeFirmware(DeviceKind kind)
 }
 
 void DeviceCommandRun::printFrame(char direction, const Frame& frame) {
-    std::string line(1, direction);
-    char hex[4];
-    for (uint8_t b : frame) {
-        std::snprintf(hex, sizeof hex, " %02X", b);
-        line += hex;
-    }
-    line += '\n';
+    const std::string line = TraceLine(direction, frame);
     std::lock_guard lock(traceMutex_);
     context_.out << line << std::flush;
 }

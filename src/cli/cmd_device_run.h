@@ -29,9 +29,8 @@ public:
     int Fail(const std::string& message, int status = 1);
     void Warn(const std::string& message);
 
-    // True (and the message printed) while the window program holds the single-instance lock:
-    // its next save would overwrite whatever this command wrote. Otherwise the lock is held
-    // until the run ends, so the window cannot start in between.
+    // True (and the message printed) while the window program works on the same data folder
+    // or the same real mouse (ClaimDataFolder).
     bool RefuseWhileWindowRuns();
     // Configuration, profiles, DPI table, language texts and macro library.
     void LoadSettings();

@@ -6,6 +6,7 @@
 #include "base/text_file.h"
 #include "cli/command_table.h"
 #include "cli/json_text.h"
+#include "cli/window_guard.h"
 #include "macros/macro_exchange.h"
 #include "macros/macro_path.h"
 #include "macros/macro_user_library.h"
@@ -184,6 +185,10 @@ struct MacroCommand {
                             (n == 2 || n == 3));
         if (!valid)
             return Usage();
+        std::unique_ptr<InstanceLock> lock;
+        if (verb.starts_with("import") &&
+            !ClaimDataFolder(context, "macro", GuardUse::Files, lock))
+            return kExitFailure;
         Load();
         // The optional word of a three-word form.
         auto optional = [&](std::size_t i) {

@@ -7,6 +7,7 @@
 #include "cli/cmd_device_run.h"
 #include "cli/command_table.h"
 #include "cli/slot_argument.h"
+#include "cli/window_guard.h"
 #include "settings/config_file.h"
 #include "settings/config_table.h"
 #include "settings/profile_slots.h"
@@ -151,6 +152,10 @@ int CmdProfile(CliContext& context) {
     }
     if (args[0] == "use")
         return UseAndSend(context, slot);
+    // Everything else but an export changes the data folder.
+    std::unique_ptr<InstanceLock> lock;
+    if (args[0] != "export" && !ClaimDataFolder(context, "profile", GuardUse::Files, lock))
+        return kExitFailure;
     LoadUserData();
     int usedSlot = slot;
     ProfileResult result = Run(args[0], slot, args, usedSlot);

@@ -1,6 +1,7 @@
 #include "startup/startup_load.h"
 
 #include "base/app_globals.h"
+#include "base/damaged_file.h"
 #include "base/stale_temp_files.h"
 #include "buttons/macro_link.h"
 #include "lang/language_loader.h"
@@ -15,6 +16,7 @@ UserDataLoad LoadUserData() {
     UserDataLoad load;
     // Created only now: a command refused before it loads anything leaves no trace.
     CreateDataFolder(DataFolder);
+    ReleaseHeldFiles();
     // Saves that a killed process left half-way; the files they were meant for are intact.
     RemoveStaleTempFiles(ConfigFolder());
     // Language first: default profile and key names written below are its texts.
@@ -27,6 +29,7 @@ UserDataLoad LoadUserData() {
         RefreshMacroCopies(profile.keys, UserMacroLibrary());
     }
     BuildDpiStepTable();
+    load.heldFiles = HeldFiles();
     return load;
 }
 

@@ -112,11 +112,10 @@ TEST_F(PopupTest, HoverHighlightsAndHeldButtonFreezesIt) {
 TEST_F(PopupTest, ReleaseOnTheEntrySendsTheResultToTheParent) {
     TestMenu* menu = Open();
     std::wstring chosen;
-    dialog.onMessage(0x403, [&](WParam w, LParam l) {
-        EXPECT_EQ(w, 2013u);
-        chosen = reinterpret_cast<const PopupResult*>(l)->text;
-        return 0;
-    });
+    dialog.onNote = [&](const Notification& n) {
+        EXPECT_EQ(n.wParam, 2013u);
+        chosen = reinterpret_cast<const PopupResult*>(n.lParam)->text;
+    };
     Move(menu, {50, 50});
     Press(menu, {50, 50});
     Release(menu, {50, 50});

@@ -55,6 +55,39 @@ TEST(WindowBaseMessages, PostFromAnotherThreadArrivesOnTheWindowThread) {
     EXPECT_EQ(handledOn, std::this_thread::get_id());
 }
 
+TEST(WindowBaseMessages, ANumberIsBoundOnceTheFirstHandlerStays) {
+    WindowBase window;
+    EXPECT_TRUE(window.bindMessage(WM_USER + 2, [](WParam, LParam) { return 1; }));
+    EXPECT_FALSE(window.bindMessage(WM_USER + 2, [](WParam, LParam) { return 2; }));
+    EXPECT_EQ(window.SendMessage(WM_USER + 2), 1);
+    int fired = 0;
+    EXPECT_TRUE(window.bindTimer(7, [&] { ++fired; }));
+    EXPECT_FALSE(window.bindTimer(7, [&] { fired += 10; }));
+    window.FireTimer(7);
+    EXPECT_EQ(fired, 1);
+}
+
+TEST(WindowBaseMessages, TasksAndMessagesFromOtherThreadsRunInPostingOrderOnTheWindowThread) {
+    WindowBase window;
+    std::vector<std::string> order;
+    std::thread::id ranOn;
+    window.bindMessage(WM_USER + 3, [&](WParam w, LParam) {
+        order.push_back("message " + std::to_string(w));
+        return 0;
+    });
+    std::thread([&] {
+        window.PostTask([&] {
+            ranOn = std::this_thread::get_id();
+            order.push_back("task");
+        });
+        window.PostMessage(WM_USER + 3, 9);
+    }).join();
+    EXPECT_TRUE(order.empty());
+    ASSERT_TRUE(ProcessUntil([&] { return order.size() == 2; }));
+    EXPECT_EQ(order, (std::vector<std::string>{"task", "message 9"}));
+    EXPECT_EQ(ranOn, std::this_thread::get_id());
+}
+
 TEST(WindowBaseTimers, SingleShotStopsAfterFiringRepeatingKeepsGoingUntilKilled) {
     WindowBase window;
     int once = 0, repeated = 0;

@@ -191,6 +191,38 @@ TEST_F(ButtonsTest, ColourButtonsDrawTheirSwatchOverTheSkin) {
     EXPECT_EQ(slot->GetMouseState(), MouseOver);
 }
 
+// The window system delivers a double-click as down, up, double-click, up: one click, one
+// double-click, never a second click from the last release.
+TEST_F(ButtonsTest, DoubleClickNotifiesOnceAndTogglesOnce) {
+    auto* slot = Add<CColorSelectCheckButton>(3180, 10, 10, 40, 30);
+    auto* check = Add<CCheckButton>(3501, 60, 10, 75, 25);
+    for (auto [button, at] : {std::pair<CCheckButton*, QPoint>{slot, {20, 20}},
+                              std::pair<CCheckButton*, QPoint>{check, {65, 15}}}) {
+        dialog.ClearRecords();
+        Move(&dialog, at);
+        Press(&dialog, at);
+        Release(&dialog, at);
+        DoubleClick(&dialog, at);
+        Release(&dialog, at);
+        const int id = button->Id();
+        std::vector<Notification> expected{{unsigned(id), 0, NotifyPressed},
+                                           {unsigned(id), 0, NotifyClicked}};
+        if (button == slot)
+            expected.push_back({unsigned(id), 0, NotifyDoubleClicked});
+        EXPECT_EQ(dialog.notes, expected) << id;
+        EXPECT_TRUE(button->GetChecked()) << id << " toggled once, not twice";
+        EXPECT_EQ(button->GetMouseState(), MouseOver) << id;
+    }
+}
+
+TEST_F(ButtonsTest, AReleaseWithoutAPressOnTheButtonIsNoClick) {
+    auto* check = Add<CCheckButton>(3501, 10, 10, 25, 25);
+    Move(&dialog, {12, 12});
+    Release(&dialog, {12, 12});
+    EXPECT_FALSE(check->GetChecked());
+    EXPECT_TRUE(dialog.notes.empty());
+}
+
 class ComboTest : public ButtonsTest {
 protected:
     void SetUp() override {

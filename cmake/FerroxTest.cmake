@@ -10,7 +10,10 @@ function(ferrox_add_test name)
     FERROX_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
     FERROX_OUTPUT_DIR="${FERROX_OUTPUT_DIR}")
   add_test(NAME ${name} COMMAND ${name})
-  set(env "XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime;FERROX_DATA_DIR=${CMAKE_BINARY_DIR}/test-data/${name}")
+  # A runtime folder per program: the single-instance lock one test holds must not refuse
+  # another program's commands that ctest runs at the same time.
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-runtime/${name})
+  set(env "XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime/${name};FERROX_DATA_DIR=${CMAKE_BINARY_DIR}/test-data/${name}")
   if(T_QT)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()

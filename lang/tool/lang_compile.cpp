@@ -9,7 +9,7 @@
 
 #include "lang/language_parser.h"
 #include "lang/text_indices.h"
-#include "settings/text_file.h"
+#include "base/text_file.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -5,7 +5,7 @@
 namespace ferrox {
 namespace {
 
-constexpr ColorRef kOverFill = MakeColorRef(0x2A, 0x2A, 0x2A);
+constexpr Colour kOverFill = Rgb(0x2A, 0x2A, 0x2A);
 
 } // namespace
 

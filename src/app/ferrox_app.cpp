@@ -3,10 +3,12 @@
 #include "app/app_messages.h"
 #include "app/app_options.h"
 #include "app/ferrox_dlg.h"
-#include "app/instance_lock.h"
 #include "app/instance_server.h"
 #include "app/simulated_firmware.h"
 #include "app/termination_signals.h"
+#include "app/trace_file.h"
+#include "base/app_globals.h"
+#include "base/instance_lock.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -37,13 +39,35 @@ int CFerroxApp::Run(int argc, char** argv) {
         SendToRunningInstance(InstanceSocketPath(), kWakeInstanceMessage);
         return 0;
     }
+    // ferroxctl reads this to keep away from the data folder (and the mouse) this window uses.
+    lock->publish(InstanceInfoPath(), {InstanceInfo::Holder::Window, ChooseDataFolder(options.dataDir),
+                                       options.simulate == SimulateKind::None});
+
+    WindowSessionOptions session;
+    std::unique_ptr<TraceFile> trace;
+    if (!options.trace.empty()) {
+        trace = TraceFile::Open(options.trace, error);
+        if (!trace) {
+            std::cerr << "ferrox: " << error << "\n";
+            return 1;
+        }
+        session.trace = [log = trace.get()](char direction, std::span<const uint8_t> report) {
+            log->Write(direction, report);
+        };
+    }
+    SimulatedMice mice(options.simulateState);
+    HidSystem hid = MakeHidSystem(options.simulate, mice.Maker());
+    if (!mice.StateReadable()) {
+        std::cerr << "ferrox: " << mice.StateFile().string()
+                  << " is not a virtual mouse state file\n";
+        return 1;
+    }
 
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("ferrox"));
 
-    HidSystem hid = MakeHidSystem(options.simulate, SimulatedFirmwareMaker());
-    auto dlg = std::make_unique<CFerroxDlg>(hid, options.dataDir);
+    auto dlg = std::make_unique<CFerroxDlg>(hid, options.dataDir, std::move(session));
     QPointer<CFerroxDlg> target(dlg.get());
     // In place before the socket appears: whoever can find this instance can also end it.
     TerminationSignals signals([target] {
@@ -58,7 +82,9 @@ int CFerroxApp::Run(int argc, char** argv) {
 
     dlg->RunModal();
     // Call site: anything the platform needs shut down after the window (fonts, images).
-    dlg.reset();
+    dlg.reset(); // the session sends what is still queued before it goes
+    if (!mice.SaveState())
+        std::cerr << "ferrox: could not write " << mice.StateFile().string() << "\n";
     return 0;
 }
 

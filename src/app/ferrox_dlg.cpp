@@ -4,12 +4,12 @@
 #include "app/caption_button.h"
 #include "app/device_notice_bridge.h"
 #include "app/dialogs/attention_dlg.h"
+#include "base/app_globals.h"
 #include "lang/language_table.h"
 #include "macros/macro_user_library.h"
 #include "platform/canvas.h"
-#include "settings/app_globals.h"
 #include "settings/config_table.h"
-#include "settings/startup_load.h"
+#include "startup/startup_load.h"
 #include "ui/look_colours.h"
 #include "ui/open_dialog_table.h"
 #include "ui/ui_scale.h"
@@ -36,6 +36,16 @@ std::wstring Text(int index, const wchar_t* english) {
     return text.empty() ? std::wstring(english) : text;
 }
 
+// No language file has this text: it names files, and only this program can tell of them.
+std::wstring HeldFilesText(const std::vector<std::filesystem::path>& files) {
+    std::wstring text =
+        L"These files could not be read and no copy of them could be kept, so they are left as "
+        L"they are and defaults are used in their place:";
+    for (const std::filesystem::path& file : files)
+        text += L"\n" + file.wstring();
+    return text;
+}
+
 std::wstring AttentionTitle() {
     return Text(kAttentionTitleText, L"Attention");
 }
@@ -55,13 +65,17 @@ QString StatusLine(const DeviceLink& link) {
 
 } // namespace
 
-CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride)
+CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
+                       WindowSessionOptions options)
     : hid_(hid), dataDirOverride_(std::move(dataDirOverride)),
       deviceMessages_(
           [this](PostingMessageSink::Task task) { PostTask(std::move(task)); },
           [this](const DeviceMessage& message) { session_.Handle(message); }),
-      session_(*hid.backend, deviceMessages_, *this, UserMacroLibrary()),
+      session_(*hid.backend, deviceMessages_, *this, UserMacroLibrary(), std::move(options.pause),
+               std::move(options.storage)),
       discovery_(session_.discovery()) {
+    session_.SetReportTrace(options.trace);
+    forcedScale_ = options.uiScale;
     setWindowTitle(QStringLiteral("Ferrox"));
     // Neither key confirms nor closes the main window; both reach the key filter.
     SetDefaultKeys(DefaultKey::Capture, DefaultKey::Capture);
@@ -159,16 +173,20 @@ void CFerroxDlg::determineScale() {
     const QRect work = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
     screenWidth_ = work.width();
     screenHeight_ = work.height();
-    UiScale = ChooseUiScale(screenWidth_, screenHeight_);
+    UiScale = forcedScale_ > 0 ? forcedScale_ : ChooseUiScale(screenWidth_, screenHeight_);
     DpiRatio = float(logicalDpiX()) / 96.0f;
 }
 
 bool CFerroxDlg::OnInitDialog() {
     determineFolders();
     determineScale();
-    LoadUserData(); // language, macro library, configuration and profiles, DPI step table
+    // Language, macro library, configuration and profiles, DPI step table.
+    const UserDataLoad load = LoadUserData();
     SetDesignSize(DesignWidth, DesignHeight);
     CDlgBase::OnInitDialog(); // builds the controls and shows the window
+    if (!load.heldFiles.empty())
+        heldFilesNotice_ = CAttentionDlg::Show(this, AttentionTitle(), HeldFilesText(load.heldFiles),
+                                               CAttentionDlg::Mode::ModelessTopMost);
     if (const QScreen* s = screen())
         PlaceOnWorkArea(s->availableGeometry());
 

@@ -4,6 +4,7 @@
 // user when no device is there, and ends in the three ways the program can end.
 
 #include "app/key_sequence.h"
+#include "app/window_session_options.h"
 #include "app/window_rules.h"
 #include "device/device_discovery.h"
 #include "device/hid_system.h"
@@ -25,7 +26,8 @@ public:
     static constexpr int DesignHeight = 740;
 
     // dataDirOverride: --data-dir, empty when not given.
-    explicit CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride = {});
+    explicit CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride = {},
+                        WindowSessionOptions options = {});
     ~CFerroxDlg() override;
 
     DeviceDiscovery& Discovery() { return discovery_; }
@@ -36,6 +38,8 @@ public:
     // The notice timer 80 put up, while it is open.
     WindowBase* NoDeviceNoticeWindow() const { return noDeviceNotice_; }
     WindowBase* SupportNoticeWindow() const { return supportNotice_; }
+    // The start-up notice about files that were left alone (base/damaged_file.h).
+    WindowBase* HeldFilesNoticeWindow() const { return heldFilesNotice_; }
 
     // Places the window on a work area: centred, or at the edge where it does not fit.
     void PlaceOnWorkArea(const QRect& workArea);
@@ -80,6 +84,7 @@ private:
     DeviceNoticeBridge* notices_ = nullptr;
     KeySequenceFilter keys_;
 
+    float forcedScale_ = 0;
     int startHidden_ = 0;
     int screenWidth_ = 0;
     int screenHeight_ = 0;
@@ -89,6 +94,7 @@ private:
 
     QPointer<WindowBase> noDeviceNotice_;
     QPointer<WindowBase> supportNotice_;
+    QPointer<WindowBase> heldFilesNotice_;
 };
 
 } // namespace ferrox

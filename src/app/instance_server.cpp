@@ -1,7 +1,7 @@
 #include "app/instance_server.h"
 
 #include "app/app_messages.h"
-#include "app/instance_lock.h"
+#include "base/instance_lock.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>

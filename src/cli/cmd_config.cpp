@@ -1,10 +1,10 @@
 // ferroxctl config: the global configuration table as the program holds it after start-up.
 
+#include "base/text_file.h"
 #include "cli/command_table.h"
 #include "cli/json_text.h"
 #include "settings/config_table.h"
-#include "settings/startup_load.h"
-#include "settings/text_file.h"
+#include "startup/startup_load.h"
 
 #include <ostream>
 

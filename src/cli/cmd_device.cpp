@@ -36,8 +36,24 @@ const char* ChargeText(ChargeState charge) {
     return "on battery";
 }
 
+// The signature bytes as text; any byte that is not printable ASCII (or is a backslash) shows
+// as \xNN, so an answer cannot drive the terminal.
+std::string SignatureText(const Frame& frame) {
+    std::string text;
+    for (auto it = frame.begin() + 8; it != frame.begin() + 12; ++it) {
+        if (*it >= 0x20 && *it < 0x7F && *it != '\\') {
+            text += static_cast<char>(*it);
+        } else {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", *it);
+            text += hex;
+        }
+    }
+    return text;
+}
+
 void PrintStatus(CliContext& context, const Frame& frame, const StatusAnswer& answer) {
-    const std::string signature(frame.begin() + 8, frame.begin() + 12);
+    const std::string signature = SignatureText(frame);
     const std::optional<SensorIdValue> sensor = SensorOfCode(answer.sensorCode);
     const std::string sensorText = sensor ? Hex(*sensor, 4) : "unknown";
     // The battery gauge shows no level above 100.

@@ -1,13 +1,15 @@
 #include "cli/cmd_device_run.h"
 
-#include "app/instance_lock.h"
+#include "base/instance_lock.h"
+#include "base/text_file.h"
 #include "cli/command_table.h"
+#include "cli/window_guard.h"
+#include "device/unsent_changes.h"
 #include "lang/language_loader.h"
 #include "macros/macro_user_library.h"
 #include "settings/config_file.h"
-#include "settings/text_file.h"
+#include "startup/startup_load.h"
 
-#include <cstdio>
 #include <ostream>
 
 namespace ferrox {
@@ -31,21 +33,11 @@ void DeviceCommandRun::Warn(const std::string& message) {
 }
 
 bool DeviceCommandRun::RefuseWhileWindowRuns() {
-    std::optional<InstanceLock> lock = InstanceLock::acquire(InstanceLockPath());
-    if (!lock) {
-        Fail("the Ferrox window is running; close it first, or make the change there (its next "
-             "save would overwrite this one)");
-        return true;
-    }
-    lock_ = std::make_unique<InstanceLock>(std::move(*lock));
-    return false;
+    return !ClaimDataFolder(context_, name_, GuardUse::FilesAndDevice, lock_);
 }
 
 void DeviceCommandRun::LoadSettings() {
-    LoadLanguage();
-    LoadConfig();
-    BuildDpiStepTable();
-    if (!LoadUserMacroLibrary() && std::filesystem::exists(UserMacroLibraryPath())) {
+    if (!LoadUserData().macrosClean && std::filesystem::exists(UserMacroLibraryPath())) {
         Warn(UserMacroLibraryPath().string() +
              " is damaged; the macros before the damage are used");
     }
@@ -62,13 +54,7 @@ std::shared_ptr<VirtualFirmware> DeviceCommandRun::makeFirmware(DeviceKind kind)
 }
 
 void DeviceCommandRun::printFrame(char direction, const Frame& frame) {
-    std::string line(1, direction);
-    char hex[4];
-    for (uint8_t b : frame) {
-        std::snprintf(hex, sizeof hex, " %02X", b);
-        line += hex;
-    }
-    line += '\n';
+    const std::string line = TraceLine(direction, frame);
     std::lock_guard lock(traceMutex_);
     context_.out << line << std::flush;
 }
@@ -93,6 +79,7 @@ bool DeviceCommandRun::Open() {
     sync().SyncShadows();
     session_->discovery().ScanDevices();
     sync().DiscardChanges();
+    sync().ResumeUndelivered(); // what an earlier run saved without reaching the mouse
     return true;
 }
 
@@ -128,6 +115,28 @@ bool DeviceCommandRun::AnyWriteFailed(const std::vector<DeviceMessage>& messages
         }
     }
     return false;
+}
+
+int DeviceCommandRun::ReportDelivery(const std::vector<DeviceMessage>& messages,
+                                     const std::string& what) {
+    const bool found = DeviceFound();
+    const bool failed = AnyWriteFailed(messages);
+    if (found && !failed) {
+        return kExitOk;
+    }
+    const unsigned pending = sync().undelivered();
+    if ((ReadUnsentChanges(UnsentChangesPath()) & pending) != pending) {
+        return Fail(what + " is saved, but " + UnsentChangesPath().string() +
+                    " could not be written to send it later; run ferroxctl apply when the "
+                    "mouse is connected");
+    }
+    const std::string later =
+        " is saved and is sent when ferroxctl or the Ferrox window next finds the mouse";
+    if (!found) {
+        Warn("no mouse or receiver found; " + what + later);
+        return kExitOk;
+    }
+    return Fail("the mouse did not take every command; " + what + later);
 }
 
 } // namespace ferrox

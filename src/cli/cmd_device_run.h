@@ -29,15 +29,14 @@ public:
     int Fail(const std::string& message, int status = 1);
     void Warn(const std::string& message);
 
-    // True (and the message printed) while the window program holds the single-instance lock:
-    // its next save would overwrite whatever this command wrote. Otherwise the lock is held
-    // until the run ends, so the window cannot start in between.
+    // True (and the message printed) while the window program works on the same data folder
+    // or the same real mouse (ClaimDataFolder).
     bool RefuseWhileWindowRuns();
     // Configuration, profiles, DPI table, language texts and macro library.
     void LoadSettings();
-    // Scans for the devices with the images set from the current profile; nothing is sent and
-    // no change is pending afterwards. False with the message printed when the virtual mouse's
-    // state file cannot be read.
+    // Scans for the devices with the images set from the current profile; nothing is sent, and
+    // only the changes an earlier run saved without delivering them are pending afterwards.
+    // False with the message printed when the virtual mouse's state file cannot be read.
     bool Open();
     bool DeviceFound() const;
 
@@ -46,6 +45,9 @@ public:
     std::vector<DeviceMessage> Finish(bool handle = true);
     // Whether any frame of the finished run was refused by the device.
     static bool AnyWriteFailed(const std::vector<DeviceMessage>& messages);
+    // After a change was applied and saved: says whether it reached the mouse, or that it is
+    // recorded to be sent when the mouse is next found. The exit status.
+    int ReportDelivery(const std::vector<DeviceMessage>& messages, const std::string& what);
 
     SyncSession& session() { return *session_; }
     SyncController& sync() { return session_->sync(); }

@@ -1,19 +1,22 @@
 // ferroxctl set SETTING VALUE...: one change to the current profile, sent to the mouse and
 // saved as the window does it (load, shadow images, change, apply, save).
 
-#include "buttons/function_presets.h"
+#include "base/text_file.h"
+#include "buttons/function_names.h"
 #include "cli/cmd_device_run.h"
 #include "cli/cmd_device_values.h"
 #include "cli/command_table.h"
+#include "macros/macro_path.h"
 #include "macros/macro_user_library.h"
 #include "settings/config_table.h"
+#include "settings/dpi_levels.h"
+#include "settings/dpi_table.h"
 #include "settings/key_assignment.h"
 #include "settings/language_text.h"
-#include "settings/text_file.h"
 
 #include <array>
+#include <limits>
 #include <span>
-#include <sstream>
 
 namespace ferrox {
 namespace {
@@ -24,8 +27,10 @@ struct Refusal {
     std::string message;
     bool usage = true;
 };
-// Applies the change to the current profile; nothing, or why it was refused.
-using Change = std::optional<Refusal> (*)(ProfileSettings& profile, Args args);
+// Checks the words and, given a profile, applies the change to it; nothing, or why it was
+// refused. Without a profile only the words are checked, before anything is loaded, so a
+// mistyped command leaves the data folder as it was.
+using Change = std::optional<Refusal> (*)(ProfileSettings* profile, Args args);
 
 struct Setting {
     std::string_view name;
@@ -45,55 +50,53 @@ Refusal Cannot(std::string message) {
     return {std::move(message), false};
 }
 
-// Like the DPI value dialog: the first entry at or above the value, else the last.
-std::optional<uint16_t> StepForDpi(long dpi) {
-    if (DpiSteps.count == 0) {
-        return std::nullopt;
-    }
-    for (std::size_t i = 0; i < DpiSteps.count; ++i) {
-        if (DpiSteps.entries[i].Dpi() >= static_cast<unsigned long>(dpi)) {
-            return static_cast<uint16_t>(i);
-        }
-    }
-    return static_cast<uint16_t>(DpiSteps.count - 1);
-}
-
-std::optional<Refusal> SetDpi(ProfileSettings& p, Args a) {
+std::optional<Refusal> SetDpi(ProfileSettings* p, Args a) {
     const auto level = ParseCliNumber(a[0], 0, DpiLevelCount - 1);
-    const auto dpi = ParseCliNumber(a[1], 0, 1000000);
+    const auto dpi = ParseCliNumber(a[1], 0, std::numeric_limits<long>::max());
     if (!level) {
         return Bad("LEVEL must be 0..7", a[0]);
     }
     if (!dpi) {
         return Bad("DPI must be a number", a[1]);
     }
-    const auto step = StepForDpi(*dpi);
+    if (*dpi > static_cast<long>(MaxTableDpi)) {
+        return Refusal{"DPI " + a[1] + " is out of range (0.." + std::to_string(MaxTableDpi) +
+                       ")"};
+    }
+    if (!p) {
+        return std::nullopt;
+    }
+    const auto step = DpiSteps.StepForDpi(static_cast<unsigned long>(*dpi));
     if (!step) {
         return Cannot("the configured sensor has no DPI table");
     }
-    p.dpiStep[*level] = *step;
+    p->dpiStep[*level] = *step;
     return std::nullopt;
 }
 
-std::optional<Refusal> SetDpiEnable(ProfileSettings& p, Args a) {
+std::optional<Refusal> SetDpiEnable(ProfileSettings* p, Args a) {
     const auto mask = ParseCliNumber(a[0], 1, 0xFF);
     if (!mask) {
         return Bad("MASK must be 1..0xFF (at least one level enabled)", a[0]);
     }
-    p.dpiEnableMask = static_cast<uint8_t>(*mask);
+    if (p) {
+        SetDpiEnableMask(*p, static_cast<uint8_t>(*mask));
+    }
     return std::nullopt;
 }
 
-std::optional<Refusal> SetDpiLevel(ProfileSettings& p, Args a) {
+std::optional<Refusal> SetDpiLevel(ProfileSettings* p, Args a) {
     const auto level = ParseCliNumber(a[0], 0, DpiLevelCount - 1);
     if (!level) {
-        return Bad("the level must be 0..7", a[0]);
+        return Bad("LEVEL must be 0..7", a[0]);
     }
-    p.currentDpiLevel = static_cast<uint8_t>(*level);
+    if (p && !SetActiveDpiLevel(*p, static_cast<int>(*level))) {
+        return Refusal{"level " + a[0] + " is not enabled; enable it first with set dpi-enable"};
+    }
     return std::nullopt;
 }
 
-std::optional<Refusal> SetDpiColour(ProfileSettings& p, Args a) {
+std::optional<Refusal> SetDpiColour(ProfileSettings* p, Args a) {
     const auto level = ParseCliNumber(a[0], 0, DpiLevelCount - 1);
     const auto colour = ParseColour(a[1]);
     if (!level) {
@@ -102,65 +105,73 @@ std::optional<Refusal> SetDpiColour(ProfileSettings& p, Args a) {
     if (!colour) {
         return Bad("the colour must be six hexadecimal digits RRGGBB", a[1]);
     }
-    p.dpiColour[*level] = *colour;
+    if (p) {
+        p->dpiColour[*level] = *colour;
+    }
     return std::nullopt;
 }
 
-std::optional<Refusal> SetRate(ProfileSettings& p, Args a) {
+std::optional<Refusal> SetRate(ProfileSettings* p, Args a) {
     static constexpr std::array<std::string_view, 4> Rates{"125", "250", "500", "1000"};
     for (std::size_t i = 0; i < Rates.size(); ++i) {
         if (a[0] == Rates[i]) {
-            p.reportRate.rate = static_cast<uint8_t>(i);
-            p.reportRate.name = FromUtf8(a[0]) + L"HZ"; // as the menu writes it
+            if (p) {
+                p->reportRate.rate = static_cast<uint8_t>(i);
+                p->reportRate.name = FromUtf8(a[0]) + L"HZ"; // as the menu writes it
+            }
             return std::nullopt;
         }
     }
     return Bad("the rate must be 125, 250, 500 or 1000", a[0]);
 }
 
-std::optional<Refusal> SetProfileNumberIn(ProfileSettings& p, int pair, const std::string& text,
+std::optional<Refusal> SetProfileNumberIn(ProfileSettings* p, int pair, const std::string& text,
                                           long min, long max, std::string_view what) {
     const auto value = ParseCliNumber(text, min, max);
     if (!value) {
         return Bad(what, text);
     }
-    SetProfileNumber(p, pair, *value);
+    if (p) {
+        SetProfileNumber(*p, pair, *value);
+    }
     return std::nullopt;
 }
 
-std::optional<Refusal> SetLift(ProfileSettings& p, Args a) {
+std::optional<Refusal> SetLift(ProfileSettings* p, Args a) {
     return SetProfileNumberIn(p, ProfileKey::LiftDetectionHeight, a[0], 1, 2,
                               "the height must be 1 or 2");
 }
 
-std::optional<Refusal> SetDebounce(ProfileSettings& p, Args a) {
+std::optional<Refusal> SetDebounce(ProfileSettings* p, Args a) {
     return SetProfileNumberIn(p, ProfileKey::KeyDebounce, a[0], 0, 255,
                               "the debounce time must be 0..255 ms");
 }
 
-std::optional<Refusal> SetPower(ProfileSettings& p, Args a) {
+std::optional<Refusal> SetPower(ProfileSettings* p, Args a) {
     return SetProfileNumberIn(p, ProfileKey::PowerDownTime, a[0], 0, 255,
                               "the time must be 0..255 minutes");
 }
 
-std::optional<Refusal> SetOnOff(ProfileSettings& p, int pair, const std::string& text) {
+std::optional<Refusal> SetOnOff(ProfileSettings* p, int pair, const std::string& text) {
     const auto on = ParseOnOff(text);
     if (!on) {
         return Bad("expected on or off", text);
     }
-    SetProfileNumber(p, pair, *on ? 1 : 0);
+    if (p) {
+        SetProfileNumber(*p, pair, *on ? 1 : 0);
+    }
     return std::nullopt;
 }
 
-std::optional<Refusal> SetMoveLighting(ProfileSettings& p, Args a) {
+std::optional<Refusal> SetMoveLighting(ProfileSettings* p, Args a) {
     return SetOnOff(p, ProfileKey::MoveLightingOnOffMode, a[0]);
 }
 
-std::optional<Refusal> SetWakeup(ProfileSettings& p, Args a) {
+std::optional<Refusal> SetWakeup(ProfileSettings* p, Args a) {
     return SetOnOff(p, ProfileKey::MotionWakeup, a[0]);
 }
 
-std::optional<Refusal> SetLighting(ProfileSettings& p, Args a) {
+std::optional<Refusal> SetLighting(ProfileSettings* p, Args a) {
     // Texts of the lighting-mode names, by mode.
     static constexpr std::array<int, LightingModeCount> ModeName{109, 100, 101, 102, 103,
                                                                  110, 105, 106, 107, 108};
@@ -168,69 +179,12 @@ std::optional<Refusal> SetLighting(ProfileSettings& p, Args a) {
     if (!mode) {
         return Bad("MODE must be 0..9", a[0]);
     }
-    p.lighting.mode = static_cast<uint8_t>(*mode);
-    p.lighting.spare = {0, 0};
-    p.lighting.name = LanguageText(ModeName[*mode]);
+    if (p) {
+        p->lighting.mode = static_cast<uint8_t>(*mode);
+        p->lighting.spare = {0, 0};
+        p->lighting.name = LanguageText(ModeName[*mode]);
+    }
     return std::nullopt;
-}
-
-// The name a menu would have given the code; the code itself for one no menu offers.
-std::wstring FunctionName(const ButtonFunction& f) {
-    for (const FunctionPreset& preset : FunctionMenuPresets) {
-        if (preset.action == PresetAction::Assign && preset.function == f) {
-            return LanguageText(preset.textIndex);
-        }
-    }
-    for (auto table : {std::span<const FunctionCode>(DpiSwitchPresets),
-                       std::span<const FunctionCode>(MultimediaPresets),
-                       std::span<const FunctionCode>(OfficePresets),
-                       std::span<const FunctionCode>(WindowsPresets)}) {
-        for (const FunctionCode& code : table) {
-            if (code.function == f) {
-                return LanguageText(code.textIndex);
-            }
-        }
-    }
-    for (std::size_t k = 0; k < DpiLockLabels.size(); ++k) {
-        if (DpiLockFunction(static_cast<int>(k) + 1) == f) {
-            return LanguageText(DpiLockTextIndex) + L"-" + DpiLockLabels[k];
-        }
-    }
-    return FormatFunction(f);
-}
-
-// A library item by its names from the top level down, joined by "/".
-const MacroItem* MacroAtPath(const std::string& path) {
-    const MacroLibrary& library = UserMacroLibrary();
-    MacroLocation at;
-    std::istringstream names(path);
-    std::string name;
-    const MacroItem* item = nullptr;
-    while (std::getline(names, name, '/')) {
-        if (name.empty()) {
-            continue;
-        }
-        if (at.stage == 2) {
-            return nullptr;
-        }
-        ++at.stage;
-        int32_t* index = at.stage == 0   ? &at.stage0Index
-                         : at.stage == 1 ? &at.stage1Index
-                                         : &at.stage2Index;
-        const std::wstring wanted = FromUtf8(name);
-        item = nullptr;
-        for (int slot = 0; slot < MacroGroupSize && !item; ++slot) {
-            *index = slot;
-            const MacroItem* candidate = library.NodeAt(at);
-            if (candidate && candidate->MacroItemName == wanted) {
-                item = candidate;
-            }
-        }
-        if (!item) {
-            return nullptr;
-        }
-    }
-    return item;
 }
 
 std::optional<Refusal> Assign(int slot, const std::wstring& name, const ButtonFunction& f,
@@ -243,7 +197,16 @@ std::optional<Refusal> Assign(int slot, const std::wstring& name, const ButtonFu
     return std::nullopt;
 }
 
-std::optional<Refusal> SetButton(ProfileSettings&, Args a) {
+std::optional<Refusal> AssignMacro(int slot, const std::string& path) {
+    const MacroItem* item = FindMacroAtPath(UserMacroLibrary(), FromUtf8(path));
+    if (!item) {
+        return Cannot("no macro " + path + " in the library");
+    }
+    return Assign(slot, LanguageText(MacroKeyNameText) + item->MacroItemName,
+                  MakeFunction(FunctionCategory::Macro), item->macro.get());
+}
+
+std::optional<Refusal> SetButton(ProfileSettings* p, Args a) {
     const auto slot = ParseCliNumber(a[0], 0, KeySlotCount - 1);
     if (!slot) {
         return Bad("SLOT must be 0..6", a[0]);
@@ -252,12 +215,7 @@ std::optional<Refusal> SetButton(ProfileSettings&, Args a) {
         if (a.size() < 3) {
             return Refusal{"expected: button SLOT macro PATH"};
         }
-        const MacroItem* item = MacroAtPath(a[2]);
-        if (!item || item->MacroItemIsFolder == 1 || !item->macro) {
-            return Cannot("no macro " + a[2] + " in the library");
-        }
-        return Assign(static_cast<int>(*slot), LanguageText(MacroKeyNameText) + item->MacroItemName,
-                      MakeFunction(FunctionCategory::Macro), item->macro.get());
+        return p ? AssignMacro(static_cast<int>(*slot), a[2]) : std::nullopt;
     }
     if (a.size() != 2) {
         return Refusal{"expected: button SLOT CODE"};
@@ -269,13 +227,19 @@ std::optional<Refusal> SetButton(ProfileSettings&, Args a) {
     if (f->Category() == FunctionCategory::Macro) {
         return Refusal{"a macro is assigned with: button SLOT macro PATH"};
     }
-    return Assign(static_cast<int>(*slot), FunctionName(*f), *f, nullptr);
+    if (!IsChoosableFunction(*f)) {
+        return Refusal{"CODE " + a[1] +
+                       " is not a function the menus, the shortcut dialog or the fire key "
+                       "dialog offer"};
+    }
+    return p ? Assign(static_cast<int>(*slot), ChosenFunctionName(*f), *f, nullptr)
+             : std::nullopt;
 }
 
 constexpr std::array<Setting, 12> Settings{{
     {"dpi", 2, "dpi LEVEL DPI", ChangeGroup::Settings, SetDpi},
     {"dpi-enable", 1, "dpi-enable MASK", ChangeGroup::Settings, SetDpiEnable},
-    {"dpi-level", 1, "dpi-level N", ChangeGroup::Settings, SetDpiLevel},
+    {"dpi-level", 1, "dpi-level LEVEL", ChangeGroup::Settings, SetDpiLevel},
     {"dpi-colour", 2, "dpi-colour LEVEL RRGGBB", ChangeGroup::Settings, SetDpiColour},
     {"rate", 1, "rate 125|250|500|1000", ChangeGroup::Settings, SetRate},
     {"lift", 1, "lift 1|2", ChangeGroup::Settings, SetLift},
@@ -319,6 +283,9 @@ int CmdSet(CliContext& context) {
     if (values.size() != setting->valueCount && !macroButton) {
         return run.Fail("expected: set " + std::string(setting->usage), kExitUsage);
     }
+    if (const auto refused = setting->change(nullptr, values)) {
+        return run.Fail(refused->message, kExitUsage);
+    }
     if (run.RefuseWhileWindowRuns()) {
         return kExitFailure;
     }
@@ -326,7 +293,7 @@ int CmdSet(CliContext& context) {
     if (!run.Open()) {
         return kExitFailure;
     }
-    if (const auto refused = setting->change(CurrentProfile(), values)) {
+    if (const auto refused = setting->change(&CurrentProfile(), values)) {
         return run.Fail(refused->message, refused->usage ? kExitUsage : kExitFailure);
     }
     run.sync().RequestApply(setting->group);
@@ -335,14 +302,7 @@ int CmdSet(CliContext& context) {
     if (!run.sync().DeferredSave()) {
         return run.Fail("the settings could not be saved");
     }
-    if (!run.DeviceFound()) {
-        run.Warn("no mouse or receiver found; the change is saved and reaches the mouse when it "
-                 "is next connected");
-    } else if (DeviceCommandRun::AnyWriteFailed(messages)) {
-        return run.Fail("the mouse did not take the change; it is saved and goes out when the "
-                        "mouse is next connected");
-    }
-    return kExitOk;
+    return run.ReportDelivery(messages, "the change");
 }
 
 } // namespace ferrox

@@ -1,10 +1,10 @@
 // ferroxctl devices: which interfaces of the mouse and the receiver would be used, and why
 // nothing is found when nothing is.
 
+#include "base/text_file.h"
 #include "cli/command_table.h"
 #include "cli/json_text.h"
 #include "device/device_discovery.h"
-#include "settings/text_file.h"
 
 #include <cstdio>
 #include <iomanip>

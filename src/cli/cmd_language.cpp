@@ -2,13 +2,14 @@
 // another by writing config/LanSetting.ini. The window only reads that file and picks the
 // choice up at its next start.
 
+#include "base/text_file.h"
 #include "cli/command_table.h"
 #include "cli/json_text.h"
+#include "cli/window_guard.h"
 #include "lang/language_loader.h"
 #include "lang/language_setting.h"
 #include "lang/language_table.h"
-#include "settings/startup_load.h"
-#include "settings/text_file.h"
+#include "startup/startup_load.h"
 
 #include <cctype>
 #include <ostream>
@@ -74,6 +75,9 @@ int ChooseLanguage(CliContext& context, std::string code) {
                     << " (known: " << KnownCodes() << ")\n";
         return kExitUsage;
     }
+    std::unique_ptr<InstanceLock> lock;
+    if (!ClaimDataFolder(context, "language", GuardUse::Files, lock))
+        return kExitFailure;
     // Like every command, on top of what the window loads at start-up.
     LoadUserData();
     const std::filesystem::path path = LanguageSettingPath();

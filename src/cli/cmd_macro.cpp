@@ -3,46 +3,24 @@
 // files it reads and writes. PATH names an item by the names from the top level down, joined
 // by "/". Imports save the library file afterwards, as closing the manager does.
 
+#include "base/text_file.h"
 #include "cli/command_table.h"
 #include "cli/json_text.h"
+#include "cli/window_guard.h"
 #include "macros/macro_exchange.h"
+#include "macros/macro_path.h"
 #include "macros/macro_user_library.h"
-#include "settings/startup_load.h"
-#include "settings/text_file.h"
+#include "startup/startup_load.h"
 
+#include <limits>
 #include <optional>
 #include <ostream>
-#include <sstream>
 
 namespace ferrox {
 namespace {
 
 constexpr const char* kUsage = "ferroxctl macro: expected list, export PATH FILE, import FILE "
                                "[FOLDER], export-set [PATH] FILE or import-set FILE [FOLDER]";
-
-// The used slot of each name in turn, from the top level down; none when a name is missing.
-std::optional<MacroLocation> FindPath(const MacroLibrary& lib, const std::string& path) {
-    MacroLocation at;
-    std::stringstream parts(path);
-    std::string part;
-    bool any = false;
-    while (std::getline(parts, part, '/')) {
-        if (part.empty())
-            continue;
-        const std::wstring name = FromUtf8(part);
-        std::optional<MacroLocation> found;
-        for (int slot = 0; at.stage < 2 && slot < MacroGroupSize && !found; ++slot) {
-            MacroLocation child = ChildLocation(at, slot);
-            if (lib.NodeAt(child)->MacroItemName == name)
-                found = child;
-        }
-        if (!found)
-            return std::nullopt;
-        at = *found;
-        any = true;
-    }
-    return any ? std::optional(at) : std::nullopt;
-}
 
 struct MacroCommand {
     CliContext& context;
@@ -66,7 +44,7 @@ struct MacroCommand {
     }
 
     std::optional<MacroLocation> Resolve(const std::string& path) {
-        std::optional<MacroLocation> at = FindPath(library, path);
+        std::optional<MacroLocation> at = FindLibraryPath(library, FromUtf8(path));
         if (!at)
             Fail("no macro or folder " + path + " in the library");
         return at;
@@ -182,6 +160,9 @@ struct MacroCommand {
             return Fail("the destination already holds an item named as one in " + file +
                         "; nothing was imported");
         case MacroImportStatus::NotAdded:
+            if (library.NextKeyIndex() == std::numeric_limits<std::int32_t>::max())
+                return Fail("the library has given out every macro number it has, so no macro "
+                            "can be added; nothing was imported");
             return Fail("no room for " + file + " there (60 items per folder at most)");
         }
         if (!SaveUserMacroLibrary(library))
@@ -204,6 +185,10 @@ struct MacroCommand {
                             (n == 2 || n == 3));
         if (!valid)
             return Usage();
+        std::unique_ptr<InstanceLock> lock;
+        if (verb.starts_with("import") &&
+            !ClaimDataFolder(context, "macro", GuardUse::Files, lock))
+            return kExitFailure;
         Load();
         // The optional word of a three-word form.
         auto optional = [&](std::size_t i) {

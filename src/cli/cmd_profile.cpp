@@ -2,13 +2,16 @@
 // delete SLOT | use SLOT: what the profile bar and its menu do, with the configuration and
 // the profile files saved afterwards as the window saves them.
 
+#include "base/app_globals.h"
+#include "base/text_file.h"
+#include "cli/cmd_device_run.h"
 #include "cli/command_table.h"
 #include "cli/slot_argument.h"
-#include "settings/app_globals.h"
+#include "cli/window_guard.h"
+#include "settings/config_file.h"
 #include "settings/config_table.h"
 #include "settings/profile_slots.h"
-#include "settings/startup_load.h"
-#include "settings/text_file.h"
+#include "startup/startup_load.h"
 
 #include <filesystem>
 #include <ostream>
@@ -76,9 +79,7 @@ ProfileResult Run(const std::string& verb, int slot, const std::vector<std::stri
         return AddProfile(FromUtf8(args[1]), &usedSlot);
     if (verb == "rename")
         return RenameProfile(slot, FromUtf8(args[2]));
-    if (verb == "delete")
-        return DeleteProfile(slot);
-    return UseProfile(slot);
+    return DeleteProfile(slot);
 }
 
 std::string DoneText(const std::string& verb, int slot, const std::vector<std::string>& args) {
@@ -91,9 +92,41 @@ std::string DoneText(const std::string& verb, int slot, const std::vector<std::s
         return "added \"" + args[1] + "\" as " + s;
     if (verb == "rename")
         return "renamed " + s + " to \"" + args[2] + "\"";
-    if (verb == "delete")
-        return "removed " + s + " from the profile bar";
-    return s + " is the current profile";
+    return "removed " + s + " from the profile bar";
+}
+
+// As a profile switch in the window: the new profile's keys, settings and macros go to the
+// mouse as far as they differ from what it holds.
+int UseAndSend(CliContext& context, int slot) {
+    DeviceCommandRun run(context, "profile");
+    if (run.RefuseWhileWindowRuns()) {
+        return kExitFailure;
+    }
+    run.LoadSettings();
+    if (!run.Open()) {
+        return kExitFailure;
+    }
+    const ProfileResult result = UseProfile(slot);
+    if (result == ProfileResult::WriteFailed) {
+        return run.Fail(ConfigFilePath().string() + " could not be written; slot " +
+                        std::to_string(slot) + " was not made current");
+    }
+    if (result != ProfileResult::Done) {
+        return run.Fail(ResultText(result, slot, ""));
+    }
+    run.sync().RequestApply(ChangeGroup::Keys | ChangeGroup::Settings);
+    run.sync().ApplyAll();
+    const auto messages = run.Finish();
+    if (!run.sync().DeferredSave()) {
+        return run.Fail("the settings could not be saved");
+    }
+    const int status = run.ReportDelivery(messages, "the switch");
+    if (status == kExitOk) {
+        context.out << "slot " << slot << " is the current profile"
+                    << (run.DeviceFound() ? "; the mouse has its buttons and settings" : "")
+                    << "\n";
+    }
+    return status;
 }
 
 } // namespace
@@ -117,6 +150,12 @@ int CmdProfile(CliContext& context) {
         }
         slot = *parsed;
     }
+    if (args[0] == "use")
+        return UseAndSend(context, slot);
+    // Everything else but an export changes the data folder.
+    std::unique_ptr<InstanceLock> lock;
+    if (args[0] != "export" && !ClaimDataFolder(context, "profile", GuardUse::Files, lock))
+        return kExitFailure;
     LoadUserData();
     int usedSlot = slot;
     ProfileResult result = Run(args[0], slot, args, usedSlot);

@@ -1,14 +1,15 @@
 // ferroxctl show [SLOT]: one profile as the program holds it after start-up (the current one
 // when no slot is given).
 
+#include "base/text_file.h"
 #include "cli/command_table.h"
 #include "cli/json_text.h"
 #include "cli/slot_argument.h"
 #include "settings/config_table.h"
+#include "settings/dpi_levels.h"
 #include "settings/dpi_table.h"
 #include "settings/profile_settings.h"
-#include "settings/startup_load.h"
-#include "settings/text_file.h"
+#include "startup/startup_load.h"
 
 #include <cstdio>
 #include <ostream>
@@ -73,15 +74,23 @@ std::string BarText(int slot) {
                    : "on the profile bar at position " + std::to_string(pos);
 }
 
+std::string DpiText(unsigned dpi) {
+    return dpi ? std::to_string(dpi) + " DPI" : std::string("outside the table");
+}
+
 void PrintDpi(std::ostream& out, const ProfileSettings& p) {
-    out << "DPI levels (sensor " << Utf8(FormatSensorHex(SensorId)) << "):\n";
+    const std::optional<int> active = ActiveDpiLevel(p);
+    out << "DPI levels (sensor " << Utf8(FormatSensorHex(SensorId)) << "), active level: "
+        << (active ? std::to_string(*active) + ", " + DpiText(DpiOf(p.dpiStep[*active]))
+                   : std::string("none (position " + std::to_string(p.currentDpiLevel) +
+                                 " has no enabled level)"))
+        << "\n";
     for (int level = 0; level < DpiLevelCount; ++level) {
         unsigned dpi = DpiOf(p.dpiStep[level]);
-        out << "  " << level << (level == p.currentDpiLevel ? " *" : "  ")
+        out << "  " << level << (active == level ? " *" : "  ")
             << ((p.dpiEnableMask >> level) & 1 ? "  on   " : "  off  ") << "step "
             << p.dpiStep[level] << "  "
-            << (dpi ? std::to_string(dpi) + " DPI" : std::string("outside the table"))
-            << "  colour " << HexColour(p.dpiColour[level])
+            << DpiText(dpi) << "  colour " << HexColour(p.dpiColour[level])
             << (level >= DeviceDpiLevelCount ? "  (kept, not sent)" : "") << "\n";
     }
 }
@@ -136,9 +145,14 @@ template <typename Array> std::string JsonNumbers(const Array& values) {
     return text + "]";
 }
 
+std::string JsonLevel(std::optional<int> level) {
+    return level ? std::to_string(*level) : std::string("null");
+}
+
 void PrintJsonDpi(std::ostream& out, const ProfileSettings& p) {
     out << "  \"dpi\": {\"enableMask\": " << int(p.dpiEnableMask)
-        << ", \"currentLevel\": " << int(p.currentDpiLevel) << ", \"sensor\": " << SensorId
+        << ", \"activeLevel\": " << JsonLevel(ActiveDpiLevel(p))
+        << ", \"activePosition\": " << int(p.currentDpiLevel) << ", \"sensor\": " << SensorId
         << ", \"levels\": [";
     for (int level = 0; level < DpiLevelCount; ++level) {
         unsigned dpi = DpiOf(p.dpiStep[level]);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "buttons/macro_link.h"
+#include "device/change_groups.h"
 #include "settings/language_text.h"
 
 namespace ferrox {
@@ -137,9 +139,7 @@ bool CommandSet::AllocateMacroSlots(ProfileSettings& profile, const MacroLibrary
         if (key.function.Category() != FunctionCategory::Macro) {
             continue;
         }
-        const MacroKey* macro = key.macroKeyIndex == 0
-                                    ? nullptr
-                                    : library.FindMacro(static_cast<int32_t>(key.macroKeyIndex));
+        const MacroKey* macro = LinkedMacro(key, library);
         if (!macro) {
             key.name = LanguageText(DisabledKeyText);
             key.function = DisabledFunction;
@@ -150,6 +150,9 @@ bool CommandSet::AllocateMacroSlots(ProfileSettings& profile, const MacroLibrary
         if (copyMacros_) {
             key.Assign(key.name, key.function, macro); // the copy an assignment makes
             profileChanged = true;
+        } else {
+            // The loop settings and command count are not in the profile file.
+            profileChanged |= RefreshMacroCopy(key, *macro);
         }
         const uint8_t loopType = macro->MacroKeyLoopType;
         key.function = MakeFunction(
@@ -165,11 +168,19 @@ void CommandSet::UploadMacros(const ProfileSettings& profile, bool send) {
     if (send && !handle) {
         return; // the stored images keep describing what the mouse holds
     }
+    std::array<bool, DeviceMacroSlots> done{};
     for (const KeySlot& key : profile.keys) {
         if (key.function.Category() != FunctionCategory::Macro) {
             continue;
         }
         const uint8_t slot = key.function.param1 & 0x0F;
+        if (std::exchange(done[slot], true)) {
+            // Keys sharing a macro share its slot: the mouse takes the upload once.
+            if (send) {
+                worker_.pause(SettingPause);
+            }
+            continue;
+        }
         const MacroImage image = BuildMacroImage(key.macro, slot);
         const bool changed = unsent_.macros[slot] || image != macroImages_[slot];
         macroImages_[slot] = image;
@@ -209,6 +220,27 @@ void CommandSet::MarkAllUnsent() {
     unsent_.keys.fill(true);
     unsent_.groups.fill(true);
     unsent_.macros.fill(true);
+}
+
+void CommandSet::MarkUnsent(unsigned changeGroups) {
+    if (changeGroups & ChangeGroup::Keys) {
+        unsent_.keys.fill(true);
+    }
+    if (changeGroups & ChangeGroup::Settings) {
+        for (ImageGroup g : {ImageGroup::Dpi, ImageGroup::DpiColour, ImageGroup::ReportRate,
+                             ImageGroup::LiftHeight, ImageGroup::Debounce, ImageGroup::Lighting}) {
+            unsent_[g] = true;
+        }
+    }
+    if (changeGroups & ChangeGroup::Power) {
+        unsent_[ImageGroup::Power] = true;
+    }
+    if (changeGroups & ChangeGroup::Wakeup) {
+        unsent_[ImageGroup::Wakeup] = true;
+    }
+    if (changeGroups & ChangeGroup::Macros) {
+        unsent_.macros.fill(true);
+    }
 }
 
 void CommandSet::OnWriteFailed(const FrameTag& tag) {

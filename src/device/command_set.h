@@ -54,6 +54,10 @@ public:
     void SetShadows(const ProfileSettings& profile, const DpiStepTable& steps);
     // Every image counts as never sent: the next send of each group sends all of it.
     void MarkAllUnsent();
+    // The same for the images of some ChangeGroup bits.
+    void MarkUnsent(unsigned changeGroups);
+    // Whether a command interface is open, so that sends reach the worker.
+    bool connected() const { return activeHandle_() != nullptr; }
     void OnWriteFailed(const FrameTag& tag);
 
     const CommandImages& lastSent() const { return shadow_; }

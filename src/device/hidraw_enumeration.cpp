@@ -1,5 +1,6 @@
 #include "device/hidraw_enumeration.h"
 
+#include "base/path_text.h"
 #include "device/hid_report_descriptor.h"
 
 #include <algorithm>
@@ -53,7 +54,7 @@ bool ParseHex16(std::string_view text, uint16_t& value) {
 
 // Windows names every collection of a multi-collection interface separately; so do we.
 std::wstring LogicalPath(const fs::path& node, size_t collection, size_t collections) {
-    std::wstring path = node.wstring();
+    std::wstring path = PathText(node);
     if (collections > 1)
         path += L"#col" + std::to_wstring(collection + 1);
     return path;

@@ -1,6 +1,7 @@
 #include "device/sync_controller.h"
 
 #include "device/command_set.h"
+#include "device/unsent_changes.h"
 
 #include <algorithm>
 
@@ -35,6 +36,29 @@ bool SettingsInMemory() {
            !Profiles[0].profileKeys[ProfileKey::ProfileName].key.empty();
 }
 
+bool AnyMacroKey(const ProfileSettings& profile) {
+    return std::any_of(profile.keys.begin(), profile.keys.end(), [](const KeySlot& k) {
+        return k.function.Category() == FunctionCategory::Macro;
+    });
+}
+
+unsigned ChangeGroupOf(ImageGroup group) {
+    switch (group) {
+    case ImageGroup::None:
+        return 0;
+    case ImageGroup::Key:
+        return ChangeGroup::Keys;
+    case ImageGroup::Power:
+        return ChangeGroup::Power;
+    case ImageGroup::Wakeup:
+        return ChangeGroup::Wakeup;
+    case ImageGroup::Macro:
+        return ChangeGroup::Macros;
+    default:
+        return ChangeGroup::Settings;
+    }
+}
+
 } // namespace
 
 SyncStorage SyncStorage::Files() {
@@ -42,6 +66,10 @@ SyncStorage SyncStorage::Files() {
             [] { return SettingsInMemory() && SaveAllProfiles(); },
             [](int slot) {
                 return SettingsInMemory() && WriteProfileFile(slot, ProfileSlotPath(slot));
+            },
+            [] { return ReadUnsentChanges(UnsentChangesPath()); },
+            [](unsigned groups) {
+                return SettingsInMemory() && WriteUnsentChanges(UnsentChangesPath(), groups);
             }};
 }
 
@@ -66,7 +94,14 @@ void SyncController::ApplyAll() {
         return; // the flags stay set: the first apply the window allows sends it all
     }
     ProfileSettings& profile = CurrentProfile();
-    commands_.AllocateMacroSlots(profile, library_);
+    if (commands_.AllocateMacroSlots(profile, library_)) {
+        changes_ |= ChangeGroup::Keys; // a key whose macro left the library is now disabled
+    }
+    unsigned requested = changes_ & ChangeGroup::Device;
+    if ((requested & ChangeGroup::Keys) && AnyMacroKey(profile)) {
+        requested |= ChangeGroup::Macros;
+    }
+    const bool connected = commands_.connected();
     if (changes_ & ChangeGroup::Keys) {
         commands_.SendKeyTable(profile);
     }
@@ -81,6 +116,10 @@ void SyncController::ApplyAll() {
     }
     changes_ = 0;
     commands_.UploadMacros(profile, true);
+    // Without a device the images stay as they were; the groups are recorded so that a later
+    // run that finds the mouse still sends them. A failed write adds its group back.
+    setUndelivered(connected ? undelivered_ & ~(requested | ChangeGroup::Macros)
+                             : undelivered_ | requested);
     if (commands_.sentFlag() && !noProgressOnce_) {
         pollCounter_ = 0;
         host_.showProgressNotice();
@@ -93,11 +132,7 @@ void SyncController::ApplyAll() {
 
 void SyncController::MacroLibraryEdited() {
     commands_.RequestMacroCopy();
-    const KeyTable& keys = CurrentProfile().keys;
-    const bool anyMacro = std::any_of(keys.begin(), keys.end(), [](const KeySlot& k) {
-        return k.function.Category() == FunctionCategory::Macro;
-    });
-    if (anyMacro) {
+    if (AnyMacroKey(CurrentProfile())) {
         changes_ |= ChangeGroup::Keys;
         ApplyAll();
     }
@@ -106,8 +141,30 @@ void SyncController::MacroLibraryEdited() {
 void SyncController::SyncShadows() {
     ProfileSettings& profile = CurrentProfile();
     commands_.SetShadows(profile, DpiSteps);
-    commands_.AllocateMacroSlots(profile, library_);
+    if (commands_.AllocateMacroSlots(profile, library_)) {
+        // A key whose macro left the library was disabled just now: the mouse has not seen it.
+        undelivered_ |= ChangeGroup::Keys;
+    }
     commands_.UploadMacros(profile, false);
+    commands_.MarkUnsent(undelivered_);
+}
+
+void SyncController::ResumeUndelivered() {
+    if (storage_.loadUnsent) {
+        undelivered_ |= storage_.loadUnsent() & ChangeGroup::Device;
+    }
+    commands_.MarkUnsent(undelivered_);
+    changes_ |= undelivered_;
+}
+
+void SyncController::setUndelivered(unsigned groups) {
+    if (groups == undelivered_) {
+        return;
+    }
+    undelivered_ = groups;
+    if (storage_.saveUnsent) {
+        storage_.saveUnsent(undelivered_);
+    }
 }
 
 void SyncController::QueryStatus() {
@@ -205,6 +262,7 @@ bool SyncController::FirmwareReset() {
     ResetProfile(profile, static_cast<unsigned>(slot));
     SetProfileValue(profile, ProfileKey::ProfileName, name);
     const bool saved = storage_.saveProfile(slot);
+    setUndelivered(0); // mouse and profile are both at their defaults
     SyncShadows();
     host_.refreshView();
     commands_.ClearMacroSlots();
@@ -223,6 +281,7 @@ void SyncController::Handle(const DeviceMessage& message) {
         HandleStatusAnswer(answer->frame);
     } else if (const auto* failed = std::get_if<WriteFailedMessage>(&message)) {
         commands_.OnWriteFailed(failed->tag);
+        setUndelivered(undelivered_ | ChangeGroupOf(failed->tag.group));
     } else if (const auto* event = std::get_if<DeviceEventMessage>(&message)) {
         HandleDeviceEvent(event->rateCode, event->level);
     }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "device/change_groups.h"
 #include "device/sync_host.h"
 #include "device/transport_messages.h"
 
@@ -16,14 +17,6 @@ namespace ferrox {
 class CommandSet;
 class MacroLibrary;
 
-// Groups of RequestApply, as change flags.
-namespace ChangeGroup {
-inline constexpr unsigned Keys = 1;     // key assignments
-inline constexpr unsigned Settings = 2; // DPI, colours, rate, lighting, lift height, debounce
-inline constexpr unsigned Power = 4;    // "PowerDownTime", "MoveLightingOnOffMode"
-inline constexpr unsigned Wakeup = 8;   // "MotionWakeup"
-inline constexpr unsigned Pointer = 16; // the window's pointer settings; cleared with the rest
-} // namespace ChangeGroup
 
 inline constexpr int StatusQueryTicks = 20; // the counter runs 0..20: a query every 21 s
 inline constexpr int PollCounterAfterScan = 19;
@@ -34,6 +27,9 @@ struct SyncStorage {
     std::function<bool()> saveConfig;
     std::function<bool()> saveProfiles;
     std::function<bool(int slot)> saveProfile;
+    // The groups saved but not yet delivered to the mouse (config/unsent.txt by default).
+    std::function<unsigned()> loadUnsent;
+    std::function<bool(unsigned groups)> saveUnsent;
     static SyncStorage Files();
 };
 
@@ -72,6 +68,11 @@ public:
     bool FirmwareReset();
     // Forgets the change flags without sending (ferroxctl sends only its own change).
     void DiscardChanges() { changes_ = 0; }
+    // Changes an earlier run saved without delivering them (and keys that linking changed):
+    // their images count as unsent and the next apply sends them.
+    void ResumeUndelivered();
+    // ChangeGroup bits of what was saved but has not reached the mouse.
+    unsigned undelivered() const { return undelivered_; }
     // Answers, failed writes and device events from the worker and readers.
     void Handle(const DeviceMessage& message);
 
@@ -85,12 +86,14 @@ public:
 
 private:
     void changeSensor(uint16_t sensor);
+    void setUndelivered(unsigned groups);
 
     CommandSet& commands_;
     SyncHost& host_;
     const MacroLibrary& library_;
     SyncStorage storage_;
     unsigned changes_ = 0;
+    unsigned undelivered_ = 0;
     bool noProgressOnce_ = false;
     bool savePending_ = false;
     int pollCounter_ = 0;

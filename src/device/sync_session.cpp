@@ -27,6 +27,7 @@ SyncSession::~SyncSession() {
 bool SyncSession::Start() {
     discovery_.RegisterForDeviceNotifications();
     sync_.SyncShadows();
+    sync_.ResumeUndelivered();
     discovery_.ScanDevices();
     if (!discovery_.takeQueryOnConnect()) {
         return false;
@@ -79,6 +80,14 @@ bool SyncSession::RunReaderWatchdog() {
         }
     }
     return rescanned;
+}
+
+void SyncSession::SetReportTrace(const ReportTrace& trace) {
+    if (!trace) {
+        return;
+    }
+    worker_.setTrace([trace](char direction, const Frame& frame) { trace(direction, frame); });
+    readers_.setTrace([trace](std::span<const uint8_t> report) { trace('<', report); });
 }
 
 void SyncSession::startReader(DeviceKind kind) {

@@ -1,6 +1,7 @@
 #include "device/virtual_mouse_firmware.h"
 
 #include <algorithm>
+#include <bit>
 #include <fstream>
 #include <sstream>
 
@@ -87,9 +88,6 @@ void VirtualMouseFirmware::setInputSink(InputSink sink) {
 void VirtualMouseFirmware::apply(const Frame& f) {
     const uint8_t command = f[2];
     const uint8_t n = f[6];
-    if (command != cmd::MacroChunk) {
-        uploadSlot_ = -1;
-    }
     switch (command) {
     case cmd::KeyFunction:
         if (n >= 4 && f[7] < state_.keys.size()) {
@@ -144,21 +142,29 @@ void VirtualMouseFirmware::apply(const Frame& f) {
     }
 }
 
-// The 4-bit index and count in byte 5 repeat after 15 chunks, so an upload is recognised as
-// the run of consecutive chunks for one slot, concatenated in arrival order.
+// Chunk 1 (index 0) of an upload starts the slot afresh; later chunks append in order. The
+// 4-bit index and count in byte 5 wrap after 15 chunks, so index 0 continues an upload only
+// when it is the chunk the upload still expects (its count says more than 16 are coming).
+// A chunk out of order is ignored.
 void VirtualMouseFirmware::applyMacroChunk(const Frame& f) {
     const uint8_t n = f[6];
     if (n < 1) {
-        uploadSlot_ = -1;
         return;
     }
     const int slot = f[7] & 0x0F;
+    const int index = f[5] >> 4;
+    const bool expected = slot == upload_.slot && index == (upload_.received & 0x0F);
+    const bool complete = upload_.received > 0 && (upload_.received & 0x0F) == upload_.count;
     std::vector<uint8_t>& data = state_.macros[slot];
-    if (slot != uploadSlot_) {
+    if (!expected || (index == 0 && complete)) {
+        if (index != 0) {
+            return;
+        }
         data.clear();
-        uploadSlot_ = slot;
+        upload_ = {slot, 0, f[5] & 0x0F};
     }
     data.insert(data.end(), f.begin() + 8, f.begin() + 7 + n);
+    ++upload_.received;
 }
 
 Frame VirtualMouseFirmware::statusAnswer(uint8_t sequence) {
@@ -202,13 +208,12 @@ void VirtualMouseFirmware::pressDpiButton() {
         if (mask == 0) {
             return;
         }
-        int index = std::clamp(state_.dpiLevel() - 1, 0, 7);
-        do {
-            index = (index + 1) % 8;
-        } while (!(mask & (1u << index)));
-        state_.dpi[0] = static_cast<uint8_t>((state_.dpi[0] & 0x0F) | ((index + 1) << 4));
+        // The level travels as its position among the enabled levels, counted from 1.
+        const int enabled = std::popcount(mask);
+        const int position = (std::clamp(state_.dpiLevel() - 1, 0, 7) + 1) % enabled;
+        state_.dpi[0] = static_cast<uint8_t>((state_.dpi[0] & 0x0F) | ((position + 1) << 4));
         rate = state_.rateCode;
-        level = static_cast<uint8_t>(index + 1);
+        level = static_cast<uint8_t>(position + 1);
     }
     sendInput(noticeReport(rate, level));
 }

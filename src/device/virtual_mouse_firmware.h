@@ -62,8 +62,12 @@ private:
     InputSink sink_;
     Frame answer_{};
     bool answerReady_ = false;
-    // Run of consecutive macro chunks: the slot it is for, or -1 after any other frame.
-    int uploadSlot_ = -1;
+    // The macro upload under way: its slot, the chunks taken and the 4-bit count they carry.
+    struct Upload {
+        int slot = -1;
+        int received = 0;
+        int count = 0;
+    } upload_;
     bool unplugged_ = false;
     int framesUntilUnplug_ = -1;
     std::function<void()> onUnplug_;

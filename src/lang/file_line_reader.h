@@ -1,8 +1,8 @@
 #pragma once
 // Lines of an open text file as a LineReader for the language parsers.
 
+#include "base/text_file.h"
 #include "lang/language_parser.h"
-#include "settings/text_file.h"
 
 namespace ferrox {
 

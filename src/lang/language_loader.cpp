@@ -1,10 +1,10 @@
 #include "lang/language_loader.h"
 
+#include "base/app_globals.h"
+#include "base/text_file.h"
 #include "lang/file_line_reader.h"
 #include "lang/language_setting.h"
 #include "lang/text_indices.h"
-#include "settings/app_globals.h"
-#include "settings/text_file.h"
 
 namespace ferrox {
 

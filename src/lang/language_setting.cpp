@@ -1,9 +1,9 @@
 #include "lang/language_setting.h"
 
+#include "base/app_globals.h"
+#include "base/text_file.h"
 #include "lang/file_line_reader.h"
 #include "lang/language_parser.h"
-#include "settings/app_globals.h"
-#include "settings/text_file.h"
 
 #include <algorithm>
 #include <array>

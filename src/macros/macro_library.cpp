@@ -327,7 +327,7 @@ void MacroLibrary::ForEachUsed(
 const MacroKey* MacroLibrary::FindMacro(std::int32_t keyIndex, MacroLocation* where) const {
     const MacroKey* found = nullptr;
     auto search = [&](const Group* g, MacroLocation l) {
-        for (int i = 0; g && !found && i < MacroGroupSize && !g->items[i].IsFree(); ++i) {
+        for (int i = 0; g && !found && i < MacroGroupSize; ++i) {
             const MacroItem& item = g->items[i];
             if (item.MacroItemIsFolder == 0 && item.macro &&
                 item.macro->MacroKeyIndex == keyIndex) {

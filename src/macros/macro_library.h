@@ -67,8 +67,8 @@ public:
     void CollapseAll();
     bool SubtreeHoldsMacro(std::int32_t keyIndex, const MacroLocation& location) const;
 
-    // The macro with this key index, searched level by level and group by group, each group up
-    // to its first free slot; the first match wins. Null when there is none.
+    // The macro with this key index, searched level by level and group by group; every slot is
+    // looked at, also those a file placed behind a gap. The first match wins; null when none.
     const MacroKey* FindMacro(std::int32_t keyIndex, MacroLocation* where = nullptr) const;
 
     // Every used slot of one level in location order (i0, then i1, then i2), including slots

@@ -1,7 +1,7 @@
 #include "macros/macro_library_file.h"
 
+#include "base/text_file.h"
 #include "macros/macro_action_text.h"
-#include "settings/text_file.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,8 +1,8 @@
 #include "macros/macro_user_library.h"
 
+#include "base/app_globals.h"
+#include "base/damaged_file.h"
 #include "macros/macro_library_file.h"
-#include "settings/app_globals.h"
-#include "settings/damaged_file.h"
 
 #include <system_error>
 

@@ -27,11 +27,11 @@ int VerticalAlignment(unsigned format) {
 
 } // namespace
 
-void Canvas::FillRect(const QRect& rect, ColorRef colour) {
+void Canvas::FillRect(const QRect& rect, Colour colour) {
     painter_.fillRect(rect, ToQColor(colour));
 }
 
-void Canvas::FrameRect(const QRect& rect, ColorRef colour) {
+void Canvas::FrameRect(const QRect& rect, Colour colour) {
     if (rect.isEmpty())
         return;
     const QColor c = ToQColor(colour);
@@ -41,7 +41,7 @@ void Canvas::FrameRect(const QRect& rect, ColorRef colour) {
     painter_.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), c);
 }
 
-void Canvas::SetPixel(int x, int y, ColorRef colour) {
+void Canvas::SetPixel(int x, int y, Colour colour) {
     painter_.fillRect(QRect(x, y, 1, 1), ToQColor(colour));
 }
 
@@ -60,7 +60,7 @@ void Canvas::DrawImage(const QImage& image, const QRect& dest, Interpolation mod
     DrawImage(image, image.rect(), dest, mode);
 }
 
-void Canvas::DrawText(const QString& text, const QRect& rect, unsigned format, ColorRef colour,
+void Canvas::DrawText(const QString& text, const QRect& rect, unsigned format, Colour colour,
                       const QFont& font) {
     if (text.isEmpty() || rect.isEmpty())
         return;

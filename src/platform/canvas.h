@@ -2,7 +2,7 @@
 // The drawing surface every window and control paints on. Qt's backing store already buffers
 // the window, so a Canvas draws straight into the paint event's painter (or into an image).
 
-#include "platform/colour.h"
+#include "platform/qt_colour.h"
 
 #include <QFont>
 #include <QImage>
@@ -36,10 +36,10 @@ public:
 
     QPainter& painter() { return painter_; }
 
-    void FillRect(const QRect& rect, ColorRef colour);
+    void FillRect(const QRect& rect, Colour colour);
     // A one-pixel outline just inside rect.
-    void FrameRect(const QRect& rect, ColorRef colour);
-    void SetPixel(int x, int y, ColorRef colour);
+    void FrameRect(const QRect& rect, Colour colour);
+    void SetPixel(int x, int y, Colour colour);
 
     // Draws the source pixels of image into dest, scaled. A null image or an empty source
     // draws nothing: a missing skin must never stop a paint.
@@ -51,7 +51,7 @@ public:
     // Transparent text in rect. Vertical centring and bottom alignment apply to single lines
     // only; word break wraps at spaces; either ellipsis flag shortens a single line that does
     // not fit.
-    void DrawText(const QString& text, const QRect& rect, unsigned format, ColorRef colour,
+    void DrawText(const QString& text, const QRect& rect, unsigned format, Colour colour,
                   const QFont& font);
 
 private:

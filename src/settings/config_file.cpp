@@ -1,10 +1,10 @@
 #include "settings/config_file.h"
 
-#include "settings/app_globals.h"
-#include "settings/damaged_file.h"
+#include "base/app_globals.h"
+#include "base/damaged_file.h"
+#include "base/text_lines.h"
 #include "settings/dpi_table.h"
 #include "settings/profile_file.h"
-#include "settings/text_lines.h"
 
 namespace ferrox {
 
@@ -39,6 +39,8 @@ ParseConfigLines(const std::vector<std::wstring>& lines) {
     if (lines.empty() || lines.front() != SectionLine || lines.size() > ConfigPairCount + 1)
         return std::nullopt;
     std::array<KeyValuePair, ConfigPairCount> table;
+    for (int pair = static_cast<int>(lines.size()) - 1; pair < ConfigPairCount; ++pair)
+        table[pair] = DefaultConfigPair(pair);
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::wstring& line = lines[i];
         std::size_t equals = line.find(L'=');
@@ -78,6 +80,7 @@ bool LoadConfig() {
         FillConfigDefaults();
         WriteConfigFile();
     }
+    SettleProfilePaths();
     // Before the profiles: a profile reset while reading must get this sensor's DPI levels.
     SensorId = ConfiguredSensor();
     for (int slot = 0; slot < ProfileCount; ++slot)

@@ -13,8 +13,8 @@ namespace ferrox {
 std::filesystem::path ConfigFilePath();
 
 // The table the lines describe, or nothing when they break a rule: first line exactly
-// "[Setting]", then at most 17 lines whose first "=" is neither first nor last. Pairs not
-// present stay empty.
+// "[Setting]", then at most 17 lines whose first "=" is neither first nor last. Pairs that a
+// shorter file does not have take their defaults, so that a save writes all seventeen keys.
 std::optional<std::array<KeyValuePair, ConfigPairCount>>
 ParseConfigLines(const std::vector<std::wstring>& lines);
 std::vector<std::wstring> FormatConfigLines(const std::array<KeyValuePair, ConfigPairCount>& table);

@@ -1,6 +1,7 @@
 #include "settings/config_table.h"
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
+#include "base/path_text.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -34,17 +35,17 @@ bool IsSlot(long slot) {
 
 std::array<KeyValuePair, ConfigPairCount> ConfigTable;
 
+KeyValuePair DefaultConfigPair(int pair) {
+    if (!IsPair(pair))
+        return {};
+    if (pair < ConfigKey::ProfileSlot0URL)
+        return {ConfigKeys[pair], ConfigDefaults[pair]};
+    return {ConfigKeys[pair], PathText(DefaultProfilePath(pair - ConfigKey::ProfileSlot0URL))};
+}
+
 void FillConfigDefaults() {
-    for (int pair = 0; pair < ConfigPairCount; ++pair) {
-        ConfigTable[pair].key = ConfigKeys[pair];
-        if (pair < ConfigKey::ProfileSlot0URL) {
-            ConfigTable[pair].value = ConfigDefaults[pair];
-        } else {
-            int slot = pair - ConfigKey::ProfileSlot0URL;
-            auto path = ConfigFolder() / ("default" + std::to_string(slot) + ".psf");
-            ConfigTable[pair].value = path.wstring();
-        }
-    }
+    for (int pair = 0; pair < ConfigPairCount; ++pair)
+        ConfigTable[pair] = DefaultConfigPair(pair);
 }
 
 const std::wstring& ConfigValue(int pair) {
@@ -103,8 +104,24 @@ void WriteProfileBar(const ProfileBarList& bar) {
         SetConfigNumber(ConfigKey::ProfileShowList0 + pos, bar.slots[pos]);
 }
 
-std::wstring ProfileSlotPath(int slot) {
-    return IsSlot(slot) ? ConfigValue(ConfigKey::ProfileSlot0URL + slot) : EmptyText;
+std::filesystem::path ProfileSlotPath(int slot) {
+    return IsSlot(slot) ? TextPath(ConfigValue(ConfigKey::ProfileSlot0URL + slot))
+                        : std::filesystem::path();
+}
+
+std::filesystem::path DefaultProfilePath(int slot) {
+    return ConfigFolder() / ("default" + std::to_string(slot) + ".psf");
+}
+
+bool SettleProfilePaths() {
+    bool replaced = false;
+    for (int slot = 0; slot < ProfileCount; ++slot) {
+        if (!ProfileSlotPath(slot).is_absolute()) {
+            SetConfigValue(ConfigKey::ProfileSlot0URL + slot, PathText(DefaultProfilePath(slot)));
+            replaced = true;
+        }
+    }
+    return replaced;
 }
 
 std::wstring FormatSensorHex(SensorIdValue value) {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace ferrox {
@@ -31,7 +32,9 @@ enum : int {
 // Empty until the file is read or the defaults are filled in.
 extern std::array<KeyValuePair, ConfigPairCount> ConfigTable;
 
-// Fills every pair with its default (profile paths under DataFolder).
+// Pair 0..16 with its default key and value (profile paths under DataFolder).
+KeyValuePair DefaultConfigPair(int pair);
+// Fills every pair with its default.
 void FillConfigDefaults();
 const std::wstring& ConfigValue(int pair);
 void SetConfigValue(int pair, const std::wstring& value);
@@ -55,7 +58,13 @@ ProfileBarList ReadProfileBar();
 void WriteProfileBar(const ProfileBarList& bar);
 
 // Path of a slot's profile file ("ProfileSlot<n>URL").
-std::wstring ProfileSlotPath(int slot);
+std::filesystem::path ProfileSlotPath(int slot);
+// Where a slot's profile file is unless the configuration names another one.
+std::filesystem::path DefaultProfilePath(int slot);
+// Profile paths that mean nothing on this system (another system's "C:\Users\...", a
+// relative name that would land in whatever the current folder is) point to the slot's default
+// file instead; true when any was replaced.
+bool SettleProfilePaths();
 
 // "0x%4X": four places, padded with spaces.
 std::wstring FormatSensorHex(SensorIdValue value);

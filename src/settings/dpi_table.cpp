@@ -134,4 +134,15 @@ std::optional<std::array<std::uint16_t, DpiLevelCount>> DefaultDpiSteps(SensorId
     return source->defaultSteps;
 }
 
+std::optional<std::uint16_t> DpiStepTable::StepForDpi(unsigned long dpi) const {
+    if (count == 0) {
+        return std::nullopt;
+    }
+    std::size_t i = 0;
+    while (i + 1 < count && entries[i].Dpi() < dpi) {
+        ++i;
+    }
+    return static_cast<std::uint16_t>(i);
+}
+
 } // namespace ferrox

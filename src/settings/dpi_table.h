@@ -28,7 +28,14 @@ struct DpiStepTable {
     std::optional<DpiStep> At(std::size_t index) const {
         return index < count ? std::optional<DpiStep>(entries[index]) : std::nullopt;
     }
+    // The step a typed DPI value selects, as the DPI value dialog does: the first entry at or
+    // above the value, the last entry for anything above the table. Nothing for an empty table
+    // (a sensor the program does not know).
+    std::optional<std::uint16_t> StepForDpi(unsigned long dpi) const;
 };
+
+// The highest DPI any sensor's table reaches; typed values above it are out of range.
+inline constexpr unsigned MaxTableDpi = 26000;
 
 // The sensor the DPI tables follow; taken from the configuration's "Sensor".
 extern SensorIdValue SensorId;

@@ -1,8 +1,8 @@
 #include "settings/profile_file.h"
 
+#include "base/damaged_file.h"
+#include "base/text_lines.h"
 #include "settings/config_table.h"
-#include "settings/damaged_file.h"
-#include "settings/text_lines.h"
 
 namespace ferrox {
 

@@ -1,6 +1,6 @@
 #include "settings/profile_file.h"
 
-#include "settings/text_lines.h"
+#include "base/text_lines.h"
 
 #include <cwchar>
 

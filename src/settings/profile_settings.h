@@ -2,8 +2,8 @@
 // The five profile slots: everything the user sets for the mouse, held in memory for the whole
 // run. Slots never move; other code keeps plain references into them.
 
+#include "base/colour.h"
 #include "buttons/key_slot.h"
-#include "settings/colour.h"
 
 #include <array>
 #include <cstdint>

@@ -36,7 +36,7 @@ void CButtonBase::ReleaseImages() {
         image = QImage();
 }
 
-void CButtonBase::SetTextColours(ColorRef normal, ColorRef over, ColorRef down) {
+void CButtonBase::SetTextColours(Colour normal, Colour over, Colour down) {
     colours_ = {normal, over, down};
 }
 
@@ -91,12 +91,12 @@ void CButtonBase::DrawLook(Canvas& canvas, int look) const {
         canvas.DrawImage(images_[look], GetBounds());
 }
 
-void CButtonBase::DrawText(Canvas& canvas, const std::wstring& text, ColorRef colour) const {
+void CButtonBase::DrawText(Canvas& canvas, const std::wstring& text, Colour colour) const {
     DrawCaption(canvas, text, GetBounds().adjusted(leftInset_, 0, -rightInset_, 0), colour,
                 textFormat_);
 }
 
-ColorRef CButtonBase::LookColour(int look) const {
+Colour CButtonBase::LookColour(int look) const {
     return colours_[std::clamp(look, 0, 2)];
 }
 

@@ -33,13 +33,13 @@ public:
     bool OnLButtonUp(int x, int y) override;
 
     int GetMouseState() const { return mouseState_; }
-    void SetTextColours(ColorRef normal, ColorRef over, ColorRef down);
+    void SetTextColours(Colour normal, Colour over, Colour down);
     void SetTextFormat(unsigned format) { textFormat_ = format; }
     void SetInsets(int left, int right);
 
-    static constexpr ColorRef NormalTextColour = look::Text;
-    static constexpr ColorRef OverTextColour = 0xFFFFFF;
-    static constexpr ColorRef DownTextColour = 0x00FFFF;
+    static constexpr Colour NormalTextColour = look::Text;
+    static constexpr Colour OverTextColour = 0xFFFFFF;
+    static constexpr Colour DownTextColour = 0x00FFFF;
 
 protected:
     // What a click does before the dialog hears of it; x, y is the release point.
@@ -57,8 +57,8 @@ protected:
     bool HasStrip() const { return !strip_.isNull(); }
     // Look 0..2 (or any strip frame): from the strip when there is one, else the slot's image.
     void DrawLook(Canvas& canvas, int look) const;
-    void DrawText(Canvas& canvas, const std::wstring& text, ColorRef colour) const;
-    ColorRef LookColour(int look) const;
+    void DrawText(Canvas& canvas, const std::wstring& text, Colour colour) const;
+    Colour LookColour(int look) const;
 
     QImage strip_;
     std::array<QImage, 3> images_;
@@ -66,7 +66,7 @@ protected:
     unsigned textFormat_;
     int leftInset_ = 0;
     int rightInset_ = 0;
-    std::array<ColorRef, 3> colours_{NormalTextColour, OverTextColour, DownTextColour};
+    std::array<Colour, 3> colours_{NormalTextColour, OverTextColour, DownTextColour};
 };
 
 } // namespace ferrox

@@ -51,7 +51,7 @@ void CCheckButton::Draw(Canvas& canvas) {
     DrawButton(canvas);
 }
 
-void CColorSelectCheckButton::SetColour(ColorRef colour) {
+void CColorSelectCheckButton::SetColour(Colour colour) {
     if (colour == colour_)
         return;
     colour_ = colour;

@@ -37,8 +37,8 @@ class CColorSelectCheckButton : public CCheckButton {
 public:
     using CCheckButton::CCheckButton;
 
-    void SetColour(ColorRef colour);
-    ColorRef GetColour() const { return colour_; }
+    void SetColour(Colour colour);
+    Colour GetColour() const { return colour_; }
     // Swatch rectangle: the control's rectangle shrunk by these pixels.
     void SetSwatchInsets(int left, int top, int right, int bottom);
 
@@ -46,7 +46,7 @@ public:
     void Draw(Canvas& canvas) override;
 
 private:
-    ColorRef colour_ = 0;
+    Colour colour_ = 0;
     QMargins swatchInsets_{3, 3, 3, 3};
 };
 

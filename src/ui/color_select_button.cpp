@@ -2,7 +2,7 @@
 
 namespace ferrox {
 
-void CColorSelectButton::SetColour(ColorRef colour) {
+void CColorSelectButton::SetColour(Colour colour) {
     if (colour == colour_)
         return;
     colour_ = colour;

@@ -9,15 +9,15 @@ class CColorSelectButton : public CButtonBase {
 public:
     using CButtonBase::CButtonBase;
 
-    void SetColour(ColorRef colour);
-    ColorRef GetColour() const { return colour_; }
+    void SetColour(Colour colour);
+    Colour GetColour() const { return colour_; }
     // Swatch rectangle: the control's rectangle shrunk by these pixels.
     void SetSwatchInsets(int left, int top, int right, int bottom);
 
     void Draw(Canvas& canvas) override;
 
 private:
-    ColorRef colour_ = 0;
+    Colour colour_ = 0;
     QMargins swatchInsets_{2, 2, 2, 2};
 };
 

@@ -86,7 +86,7 @@ void CComboButton::Draw(Canvas& canvas) {
         DrawLook(canvas, look);
     else
         DrawLook(canvas, look == LookNormal || look == LookDisabled ? SlotNormal : SlotOver);
-    const ColorRef colour = disabledLook_ ? OverTextColour : LookColour(std::min(look, 2));
+    const Colour colour = disabledLook_ ? OverTextColour : LookColour(std::min(look, 2));
     DrawText(canvas, disable_ ? std::wstring(L"Disable") : text_, colour);
 }
 

@@ -114,7 +114,7 @@ void CControlBase::DrawStripFrame(Canvas& canvas, const QImage& strip, int frame
 }
 
 void CControlBase::DrawCaption(Canvas& canvas, const std::wstring& text, const QRect& rect,
-                               ColorRef colour, unsigned format) const {
+                               Colour colour, unsigned format) const {
     canvas.DrawText(QString::fromStdWString(text), rect,
                     DT_SINGLELINE | DT_VCENTER | DT_WORD_ELLIPSIS | format, colour, font_);
 }

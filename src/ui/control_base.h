@@ -88,7 +88,7 @@ protected:
     // Draws frame `frame` of a strip (frames side by side, each FrameWidth() wide).
     void DrawStripFrame(Canvas& canvas, const QImage& strip, int frame, const QRect& dest) const;
     // One line, vertically centred, shortened with an ellipsis, plus the caller's flags.
-    void DrawCaption(Canvas& canvas, const std::wstring& text, const QRect& rect, ColorRef colour,
+    void DrawCaption(Canvas& canvas, const std::wstring& text, const QRect& rect, Colour colour,
                      unsigned format) const;
 
     int id_;

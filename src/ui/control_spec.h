@@ -11,7 +11,7 @@
 //        .images = {"Slider_Circle"}, .layer = 3, .positions = 11, .start = 5},
 //   };
 
-#include "platform/colour.h"
+#include "base/colour.h"
 #include "ui/look_colours.h"
 
 #include <array>
@@ -83,7 +83,7 @@ struct ControlSpec {
     unsigned format = 0; // text-drawing flags (DT_*)
     int layer = 0;       // 0 always present, 1..6 the dialog's pages or sections
     ControlFlags flags{};
-    ColorRef colour = look::Text; // static texts
+    Colour colour = look::Text; // static texts
     unsigned message = 0;         // combo buttons: the message they report on
     int positions = 0;            // sliders: stops; level bars: levels
     int start = 0;                // sliders: the stop selected first; level bars: the value

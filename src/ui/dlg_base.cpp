@@ -1,6 +1,6 @@
 #include "ui/dlg_base.h"
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 #include "ui/open_dialog_table.h"
 #include "ui/skin_images.h"
 #include "ui/ui_font.h"

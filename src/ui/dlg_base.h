@@ -4,7 +4,7 @@
 // controls, lets the user drag the window by any point that is not a control, and receives
 // the controls' notifications as messages.
 
-#include "platform/colour.h"
+#include "platform/qt_colour.h"
 #include "platform/window_base.h"
 #include "ui/control_base.h"
 #include "ui/edit_field.h"
@@ -24,7 +24,7 @@ class CDlgBase : public WindowBase {
 public:
     static constexpr int ControlLayerCount = 7;
     static constexpr int PopupSlotCount = 11;
-    static constexpr ColorRef DefaultBackground = 0xEFE2BA;
+    static constexpr Colour DefaultBackground = 0xEFE2BA;
 
     explicit CDlgBase(QWidget* parent = nullptr);
     ~CDlgBase() override;
@@ -57,7 +57,7 @@ public:
     // A frame made for this dialog's own design size: loaded once, drawn over the whole
     // client area at every paint, scaled with the window.
     bool LoadDialogFrame(std::string_view relativePath);
-    ColorRef BackgroundColour() const { return backgroundColour_; }
+    Colour BackgroundColour() const { return backgroundColour_; }
     int FrameInset() const { return frameInset_; }
     QSize FrameSize() const { return QSize(frameWidth_, frameHeight_); }
     const QFont& DialogTextFont() const { return font_; }
@@ -120,7 +120,7 @@ private:
     CControlBase* controlAt(int x, int y, int lastLayer) const;
     void repaint(CControlBase* control);
 
-    ColorRef backgroundColour_ = DefaultBackground;
+    Colour backgroundColour_ = DefaultBackground;
     QFont font_;
     int frameWidth_ = 100;
     int frameHeight_ = 100;

@@ -1,6 +1,6 @@
 #include "ui/edit_show_list.h"
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 
 #include <algorithm>
 

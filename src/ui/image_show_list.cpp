@@ -1,7 +1,7 @@
 #include "ui/image_show_list.h"
 
+#include "base/app_globals.h"
 #include "macros/macro_action_text.h"
-#include "settings/app_globals.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "ui/level_bar_controls.h"
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "ui/show_list_base.h"
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 
 namespace ferrox {
 

@@ -10,9 +10,9 @@ namespace ferrox {
 class CShowListBase : public CControlBase {
 public:
     static constexpr int RowDesignHeight = 20;
-    static constexpr ColorRef BackgroundColour = 0x4B4B4B;
-    static constexpr ColorRef SelectionColour = look::Accent;
-    static constexpr ColorRef TextColour = 0xFFFFFF;
+    static constexpr Colour BackgroundColour = 0x4B4B4B;
+    static constexpr Colour SelectionColour = look::Accent;
+    static constexpr Colour TextColour = 0xFFFFFF;
 
     using CControlBase::CControlBase;
 

@@ -1,6 +1,6 @@
 #include "ui/skin_images.h"
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 
 #include <QColorSpace>
 #include <QFile>
@@ -63,7 +63,7 @@ QImage LoadFrameResource(int id) {
     return {};
 }
 
-ColorRef AverageColour(const QImage& image) {
+Colour AverageColour(const QImage& image) {
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         return 0;
     const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
@@ -78,8 +78,8 @@ ColorRef AverageColour(const QImage& image) {
     }
     const unsigned long long count =
         static_cast<unsigned long long>(pixels.width()) * pixels.height();
-    return MakeColorRef(static_cast<int>(red / count), static_cast<int>(green / count),
-                        static_cast<int>(blue / count));
+    return Rgb(static_cast<std::uint8_t>(red / count), static_cast<std::uint8_t>(green / count),
+               static_cast<std::uint8_t>(blue / count));
 }
 
 } // namespace ferrox

@@ -3,7 +3,7 @@
 // ProgramFolder; resources are compiled into the program as ":/res/<id>.png". A file or
 // resource that is missing or cannot be decoded gives a null image, which draws nothing.
 
-#include "platform/colour.h"
+#include "platform/qt_colour.h"
 
 #include <QImage>
 
@@ -18,6 +18,6 @@ QImage LoadPngResource(int id);
 QImage LoadFrameImage(std::string_view relativePath);
 QImage LoadFrameResource(int id);
 // Per-channel integer average of all pixels; 0 for an empty image.
-ColorRef AverageColour(const QImage& image);
+Colour AverageColour(const QImage& image);
 
 } // namespace ferrox

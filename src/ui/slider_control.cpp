@@ -1,6 +1,6 @@
 #include "ui/slider_control.h"
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 
 #include <algorithm>
 

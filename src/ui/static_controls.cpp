@@ -36,12 +36,12 @@ void CStaticImage::Draw(Canvas& canvas) {
 }
 
 CStaticText::CStaticText(WindowBase* owner, int id, int left, int top, int right, int bottom,
-                         std::wstring text, unsigned format, ColorRef colour, int shown,
-                         int visible, int locked)
+                         std::wstring text, unsigned format, Colour colour, int shown, int visible,
+                         int locked)
     : CControlBase(owner, id, left, top, right, bottom, std::move(text), shown, visible, locked),
       format_(format), colour_(colour) {}
 
-void CStaticText::SetColour(ColorRef colour) {
+void CStaticText::SetColour(Colour colour) {
     if (colour == colour_)
         return;
     colour_ = colour;

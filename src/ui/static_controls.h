@@ -26,14 +26,14 @@ private:
 
 class CStaticText : public CControlBase {
 public:
-    static constexpr ColorRef DefaultColour = look::Text;
+    static constexpr Colour DefaultColour = look::Text;
 
     CStaticText(WindowBase* owner, int id, int left, int top, int right, int bottom,
-                std::wstring text, unsigned format = 0, ColorRef colour = DefaultColour,
+                std::wstring text, unsigned format = 0, Colour colour = DefaultColour,
                 int shown = 1, int visible = 1, int locked = 0);
 
-    void SetColour(ColorRef colour);
-    ColorRef GetColour() const { return colour_; }
+    void SetColour(Colour colour);
+    Colour GetColour() const { return colour_; }
     unsigned Format() const { return format_; }
 
     bool OnLButtonDown(int x, int y) override;
@@ -42,7 +42,7 @@ public:
 
 private:
     unsigned format_;
-    ColorRef colour_;
+    Colour colour_;
 };
 
 } // namespace ferrox

@@ -1,7 +1,7 @@
 #pragma once
 // Design coordinates become window pixels by multiplying with UiScale and truncating.
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 
 #include <QRect>
 

@@ -1,6 +1,6 @@
 #include "ui/vscroll_bar.h"
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 
 #include <algorithm>
 #include <cmath>

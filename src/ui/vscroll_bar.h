@@ -18,10 +18,10 @@ class CVScrollBar : public CControlBase {
 public:
     static constexpr int UpArrowResource = 188;
     static constexpr int DownArrowResource = 187;
-    static constexpr ColorRef BarColour = 0x101010;
-    static constexpr ColorRef ThumbColour = 0x1F1F1F;
-    static constexpr ColorRef ThumbHoverColour = look::Accent;
-    static constexpr ColorRef ThumbInnerColour = 0x323232;
+    static constexpr Colour BarColour = 0x101010;
+    static constexpr Colour ThumbColour = 0x1F1F1F;
+    static constexpr Colour ThumbHoverColour = look::Accent;
+    static constexpr Colour ThumbInnerColour = 0x323232;
 
     CVScrollBar(WindowBase* owner, int id, int left, int top, int right, int bottom, int shown = 1,
                 int visible = 1, int locked = 0);

@@ -1,7 +1,7 @@
 #include "app/dialogs/attention_dlg.h"
 #include "app/dialogs/progress_bar_dlg.h"
 #include "lang/language_loader.h"
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 #include "ui/open_dialog_table.h"
 #include "ui/ui_scale.h"
 #include "ui/ui_test_support.h"

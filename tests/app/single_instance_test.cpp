@@ -1,10 +1,10 @@
 // One running instance: the lock, the wake-up channel, and two real ferrox processes.
 
 #include "app/app_messages.h"
-#include "app/instance_lock.h"
 #include "app/instance_server.h"
+#include "base/instance_lock.h"
 
-#include "scratch_folder.h"
+#include "app/ferrox_process.h"
 
 #include <gtest/gtest.h>
 
@@ -24,38 +24,10 @@ namespace ferrox {
 namespace {
 namespace fs = std::filesystem;
 
-using test::Scratch;
-
-const QString kFerrox = QStringLiteral(FERROX_OUTPUT_DIR "/ferrox");
-
-// A runtime folder of the test's own, so nothing collides with another run.
-fs::path FreshRuntime(const char* name) {
-    const fs::path folder = Scratch() / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    fs::permissions(folder, fs::perms::owner_all);
-    return folder;
-}
-
-template <typename Done> bool WaitFor(Done done, int milliseconds = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > milliseconds)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
-QProcessEnvironment ProcessEnv(const fs::path& runtime) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.string()));
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("FERROX_DATA_DIR", QString::fromStdString((runtime / "data").string()));
-    return env;
-}
+using test::FreshRuntime;
+using test::ProcessEnv;
+using test::WaitFor;
+using test::kFerrox;
 
 TEST(InstanceLock, HeldOnceAndFreedWithItsHolder) {
     const fs::path lock = FreshRuntime("lock") / "test.lock";
@@ -156,6 +128,33 @@ TEST(SingleInstance, TerminationSignalsEndTheProgramNormally) {
         ASSERT_TRUE(ferrox.waitForFinished(5000)) << name;
         EXPECT_EQ(ferrox.exitStatus(), QProcess::NormalExit) << name;
         EXPECT_EQ(ferrox.exitCode(), 0) << name;
+    }
+}
+
+// A home folder such as /home/jörg, in the C locale as in a UTF-8 one; and ferroxctl learns
+// which folder the window works on.
+TEST(SingleInstance, StartsOnADataFolderInAnyScriptAndPublishesIt) {
+    for (const char* locale : {"C", "C.UTF-8"}) {
+        const fs::path runtime = FreshRuntime(locale);
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        const fs::path data = runtime / "J\xC3\xB6rg \xD0\xB0\xD0\xBD\xD1\x8F \xE7\x94\xA8\xE6\x88\xB7";
+        QProcessEnvironment env = ProcessEnv(runtime);
+        env.insert("LC_ALL", locale);
+        QProcess ferrox;
+        ferrox.setProcessEnvironment(env);
+        ferrox.start(kFerrox, {"--simulate", "--data-dir", QString::fromStdString(data.string())});
+        ASSERT_TRUE(ferrox.waitForStarted());
+        ASSERT_TRUE(WaitFor([&] { return fs::exists(data / "config" / "default4.psf"); }))
+            << locale << ": " << ferrox.readAllStandardError().toStdString();
+        const std::optional<InstanceInfo> info = ReadInstanceInfo(InstanceInfoPath());
+        ASSERT_TRUE(info) << locale;
+        EXPECT_EQ(info->holder, InstanceInfo::Holder::Window);
+        EXPECT_EQ(info->dataFolder, data);
+        EXPECT_FALSE(info->realDevices);
+        ::kill(pid_t(ferrox.processId()), SIGTERM);
+        ASSERT_TRUE(ferrox.waitForFinished(5000)) << locale;
+        EXPECT_EQ(ferrox.exitCode(), 0) << locale;
+        EXPECT_FALSE(fs::exists(InstanceInfoPath())) << "gone with the lock";
     }
 }
 

@@ -3,7 +3,7 @@
 // next one's start-up state. startShown writes NeedPassword 0 (the window may show itself at
 // once); otherwise the first-run default (1) stands.
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 #include "settings/config_file.h"
 #include "settings/config_table.h"
 

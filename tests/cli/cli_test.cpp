@@ -4,6 +4,7 @@
 #include "cli/command_table.h"
 #include "device/virtual_hid_backend.h"
 
+#include "cli/ferroxctl_program.h"
 #include "scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,8 @@ namespace ferrox {
 namespace {
 namespace fs = std::filesystem;
 
+using test::Ferroxctl;
+using test::ProgramRun;
 using test::Scratch;
 
 struct Parsed {
@@ -134,26 +137,6 @@ TEST(DevicesCommand, NothingUsableFailsWithOneClearLine) {
     EXPECT_NE(wrong.out.find("wired: not found"), std::string::npos);
 }
 
-// The program itself, as a user runs it.
-struct ProgramRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ProgramRun Ferroxctl(const std::string& arguments, const std::string& environment = "") {
-    const fs::path dir = Scratch() / "ferroxctl-run";
-    fs::create_directories(dir);
-    const std::string command = environment + " " FERROX_OUTPUT_DIR "/ferroxctl " + arguments +
-                                " >" + (dir / "out").string() + " 2>" + (dir / "err").string();
-    const int raw = std::system(command.c_str());
-    auto slurp = [](const fs::path& p) {
-        std::ifstream in(p);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir / "out"), slurp(dir / "err")};
-}
-
 TEST(FerroxctlProgram, ExitStatusesAndMessages) {
     const ProgramRun simulated = Ferroxctl("--simulate devices");
     EXPECT_EQ(simulated.status, 0);
@@ -186,7 +169,8 @@ TEST(FerroxctlProgram, ExitStatusesAndMessages) {
 TEST(FerroxctlProgram, DataDirOptionWinsOverTheEnvironment) {
     const fs::path tmp = Scratch() / "ferroxctl-data";
     fs::remove_all(tmp);
-    Ferroxctl("--simulate devices --data-dir " + (tmp / "option").string(),
+    // A command that reads the data folder (one that does not, such as devices, creates none).
+    Ferroxctl("config --data-dir " + (tmp / "option").string(),
               "FERROX_DATA_DIR=" + (tmp / "env").string());
     EXPECT_TRUE(fs::is_directory(tmp / "option" / "config"));
     EXPECT_FALSE(fs::exists(tmp / "env"));

@@ -131,7 +131,8 @@ struct Bench {
         commands = std::make_unique<CommandSet>(*worker, [this] { return handle; });
         sync = std::make_unique<SyncController>(
             *commands, host, setup.library,
-            SyncStorage{[] { return true; }, [] { return true; }, [](int) { return true; }});
+            SyncStorage{[] { return true; }, [] { return true; }, [](int) { return true; },
+                        [] { return 0u; }, [](unsigned) { return true; }});
         sync->windowShown = true;
         SetCurrentSlot(0);
         sync->SyncShadows();

@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <thread>
 
+#include "base/app_globals.h"
 #include "device/command_set.h"
 #include "device/profile_test_support.h"
 #include "device/protocol_test_support.h"
 #include "device/sync_session.h"
 #include "device/virtual_hid_backend.h"
 #include "device/virtual_mouse_firmware.h"
-#include "settings/app_globals.h"
 #include "settings/config_file.h"
 #include "settings/config_table.h"
 
@@ -48,9 +48,11 @@ struct Saves {
     int config = 0;
     int profiles = 0;
     std::vector<int> slots;
+    unsigned unsent = 0;
     SyncStorage storage() {
         return {[this] { return ++config, true; }, [this] { return ++profiles, true; },
-                [this](int slot) { return slots.push_back(slot), true; }};
+                [this](int slot) { return slots.push_back(slot), true; },
+                [this] { return unsent; }, [this](unsigned groups) { return unsent = groups, true; }};
     }
 };
 
@@ -114,6 +116,32 @@ TEST_F(SyncFixture, NothingIsSentWhileTheWindowMayNotBeShown) {
     sync.windowShown = true;
     sync.ApplyAll();
     EXPECT_EQ(sentCommands(), (std::vector<uint8_t>{cmd::ReportRate}));
+}
+
+TEST_F(SyncFixture, WhatWasSavedWithoutTheMouseIsRecordedAndSentWhenItIsBack) {
+    auto mouse = handle;
+    handle = nullptr;
+    CurrentProfile().reportRate.rate = 0;
+    sync.RequestApply(ChangeGroup::Settings | ChangeGroup::Pointer);
+    sync.ApplyAll();
+    EXPECT_EQ(saves.unsent, ChangeGroup::Settings) << "the pointer settings stay on the desktop";
+
+    // A later run: the images say the mouse holds the profile, the record says otherwise.
+    handle = mouse;
+    CommandSet later{worker, [this] { return handle; }};
+    SyncController next{later, host, library, saves.storage()};
+    next.windowShown = true;
+    next.SyncShadows();
+    next.ResumeUndelivered();
+    next.ApplyAll();
+    const std::vector<uint8_t> sent = sentCommands();
+    EXPECT_EQ(sent.size(), 6u) << "the whole settings group";
+    EXPECT_EQ(fw->state().rateCode, 0x08);
+    EXPECT_EQ(saves.unsent, 0u);
+
+    // A write the mouse refused goes back on the record.
+    next.Handle(WriteFailedMessage{{ImageGroup::Wakeup}});
+    EXPECT_EQ(saves.unsent, ChangeGroup::Wakeup);
 }
 
 TEST_F(SyncFixture, ConnectApplyShowsNoProgressAndSendsOnlyDifferences) {

@@ -76,20 +76,45 @@ TEST(VirtualMouseFirmware, ReassemblesMacrosFromRunsOfChunks) {
     EXPECT_TRUE(fw.state().macros[3].empty());
 }
 
+TEST(VirtualMouseFirmware, ChunkOneStartsAfreshAndChunksOutOfOrderAreIgnored) {
+    VirtualMouseFirmware fw;
+    // A full upload straight followed by an empty one for the same slot: the mouse is wiped.
+    write(fw, cmd::MacroChunk, {0x01, 0x30, 0x00, 0x04});
+    write(fw, cmd::MacroChunk, {0x01});
+    EXPECT_TRUE(fw.state().macros[1].empty());
+
+    // Two chunks announced; a stray chunk 3 and a chunk 2 before chunk 1 change nothing.
+    write(fw, cmd::MacroChunk, {0x02, 0xAA}, 0x12);
+    EXPECT_TRUE(fw.state().macros[2].empty());
+    write(fw, cmd::MacroChunk, {0x02, 0x01, 0x02}, 0x02);
+    write(fw, cmd::MacroChunk, {0x02, 0x09}, 0x22);
+    write(fw, cmd::MacroChunk, {0x02, 0x03}, 0x12);
+    EXPECT_EQ(fw.state().macros[2], (std::vector<uint8_t>{0x01, 0x02, 0x03}));
+
+    // Sixteen chunks end an upload whose index wrapped to 0; the next chunk 1 starts anew.
+    for (int i = 0; i < 16; ++i) {
+        write(fw, cmd::MacroChunk, {0x04, static_cast<uint8_t>(i)},
+              static_cast<uint8_t>((i << 4) | 0x00));
+    }
+    EXPECT_EQ(fw.state().macros[4].size(), 16u);
+    write(fw, cmd::MacroChunk, {0x04, 0xEE});
+    EXPECT_EQ(fw.state().macros[4], (std::vector<uint8_t>{0xEE}));
+}
+
 TEST(VirtualMouseFirmware, DpiButtonCyclesEnabledLevelsAndSendsTheNotice) {
     VirtualMouseFirmware fw;
     std::vector<std::vector<uint8_t>> sent;
     fw.setInputSink([&](std::vector<uint8_t> r) { sent.push_back(std::move(r)); });
     std::vector<uint8_t> dpi(18, 0);
-    dpi[0] = 0x33; // three levels, current level 3 (1-based)
+    dpi[0] = 0x33; // three levels, the third of them (level 7) active, counted from 1
     dpi[1] = 0x85; // levels 0, 2, 7
     write(fw, cmd::DpiLevels, dpi);
     fw.pressDpiButton();
     fw.pressDpiButton();
     fw.changeReportRate(0x08);
     ASSERT_EQ(sent.size(), 3u);
-    EXPECT_EQ(sent[0][4], 8);
-    EXPECT_EQ(sent[1][4], 1);
+    EXPECT_EQ(sent[0][4], 1); // level 0, the first enabled one
+    EXPECT_EQ(sent[1][4], 2); // level 2
     EXPECT_EQ(sent[2][3], 0x08);
     EXPECT_EQ(sent[0][0], 0x05);
     EXPECT_EQ(sent[0][1], 0x06);

@@ -2,9 +2,9 @@
 // Helpers shared by the language tests: lines in memory and UTF-16LE files on disk (the
 // folder and byte helpers are the settings tests').
 
+#include "base/text_file.h"
 #include "lang/language_parser.h"
 #include "settings/test_support.h"
-#include "settings/text_file.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,9 +1,9 @@
 // ferroxctl language: showing the choice and writing it, against the shipped language files.
 
+#include "base/app_globals.h"
 #include "cli/cli_context.h"
 #include "lang/language_setting.h"
 #include "lang_test_support.h"
-#include "settings/app_globals.h"
 
 #include <gtest/gtest.h>
 

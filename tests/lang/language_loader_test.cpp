@@ -1,10 +1,10 @@
 // Start-up loading from the data folder and the shipped copies, and the language choice file.
 
+#include "base/app_globals.h"
 #include "lang/language_loader.h"
 #include "lang/language_setting.h"
 #include "lang/text_indices.h"
 #include "lang_test_support.h"
-#include "settings/app_globals.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,12 @@
+#include "base/app_globals.h"
 #include "cli/command_table.h"
 #include "macros/macro_library_file.h"
 #include "macros/macro_user_library.h"
-#include "settings/app_globals.h"
 #include "settings/test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <sstream>
 
 namespace ferrox {
@@ -105,6 +106,16 @@ TEST_F(MacroCommand, FailuresPrintOneLineAndChangeNothing) {
     }
     EXPECT_TRUE(Library() == before);
     EXPECT_FALSE(fs::exists(dir / "x.mkf"));
+}
+
+TEST_F(MacroCommand, AnImportWithNoMacroNumberLeftSaysSo) {
+    ASSERT_EQ(Run({"export", "Edit/Copy", File("copy.mkf")}), kExitOk) << err.str();
+    MacroLibrary& library = UserMacroLibrary();
+    ASSERT_TRUE(LoadUserMacroLibrary(library));
+    library.SetNextKeyIndex(std::numeric_limits<std::int32_t>::max());
+    ASSERT_TRUE(SaveUserMacroLibrary(library));
+    EXPECT_EQ(Run({"import", File("copy.mkf")}), kExitFailure);
+    EXPECT_NE(err.str().find("every macro number"), std::string::npos) << err.str();
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "macros/macro_exchange.h"
 
+#include "base/app_globals.h"
 #include "macros/macro_library_file.h"
 #include "macros/macro_user_library.h"
-#include "settings/app_globals.h"
 #include "settings/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "macros/macro_library_file.h"
 
+#include "base/text_file.h"
 #include "settings/test_support.h"
-#include "settings/text_file.h"
 
 #include <gtest/gtest.h>
 

@@ -202,5 +202,22 @@ TEST(MacroLibrary, SubtreeHoldsMacroAndFindMacro) {
     EXPECT_EQ(lib.FindMacro(999), nullptr);
 }
 
+TEST(MacroLibrary, FindMacroLooksPastAGapThatAFileLeft) {
+    MacroLibrary lib;
+    auto macro = [](std::int32_t index) {
+        auto key = std::make_unique<MacroKey>(L"m");
+        key->MacroKeyIndex = index;
+        return key;
+    };
+    ASSERT_TRUE(lib.PlaceMacro(L"A", Top(0), macro(1)));
+    ASSERT_TRUE(lib.PlaceMacro(L"C", Top(2), macro(3)));
+    ASSERT_TRUE(lib.PlaceMacro(L"D", Mid(4, 7), macro(4)));
+    MacroLocation where;
+    ASSERT_NE(lib.FindMacro(3, &where), nullptr);
+    EXPECT_EQ(where, Top(2));
+    ASSERT_NE(lib.FindMacro(4, &where), nullptr);
+    EXPECT_EQ(where, Mid(4, 7));
+}
+
 } // namespace
 } // namespace ferrox

@@ -81,10 +81,10 @@ TEST(Canvas, TextStaysInsideItsRectangle) {
     EXPECT_TRUE(inside);
 }
 
-TEST(Canvas, ColorRefKeepsRedInTheLowByte) {
+TEST(Canvas, ColourKeepsRedInTheLowByte) {
     EXPECT_EQ(ToQColor(0xDEA035), QColor(0x35, 0xA0, 0xDE));
-    EXPECT_EQ(MakeColorRef(0x35, 0xA0, 0xDE), 0xDEA035u);
-    EXPECT_EQ(FromQColor(QColor(1, 2, 3)), MakeColorRef(1, 2, 3));
+    EXPECT_EQ(Rgb(0x35, 0xA0, 0xDE), 0xDEA035u);
+    EXPECT_EQ(FromQColor(QColor(1, 2, 3)), Rgb(1, 2, 3));
 }
 
 } // namespace

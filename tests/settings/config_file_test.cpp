@@ -1,6 +1,13 @@
+#include "base/text_file.h"
 #include "settings/config_file.h"
 #include "settings/profile_file.h"
 #include "settings/settings_fixture.h"
+
+#include "base/damaged_file.h"
+#include "base/path_text.h"
+#include "run_as_nobody.h"
+
+#include <clocale>
 
 namespace ferrox {
 namespace {
@@ -72,6 +79,7 @@ TEST_F(ConfigFileTest, MalformedFilesFallBackToDefaults) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ResetStores();
+        fs::remove_all(ConfigFolder()); // each case's copy is the first one
         fs::create_directories(ConfigFolder());
         WriteBytes(Config("config.ini"), c.bytes);
         EXPECT_FALSE(LoadConfig());
@@ -82,16 +90,21 @@ TEST_F(ConfigFileTest, MalformedFilesFallBackToDefaults) {
 }
 
 TEST_F(ConfigFileTest, ValidFilesAreTakenByPosition) {
-    // Fewer lines: the pairs not read stay empty and are written back that way.
+    // Fewer lines: the pairs the file does not have take their defaults, so a save writes all
+    // seventeen keys and the next start still finds a valid file.
     WriteConfigText("[Setting]\nNeedPassword=0\nSensor=0x3325\nPreST=0xCCDA\n");
     EXPECT_TRUE(LoadConfig());
     EXPECT_EQ(ConfigValue(ConfigKey::NeedPassword), L"0");
-    EXPECT_EQ(ConfigTable[ConfigKey::CurrentProfile].key, L"");
+    EXPECT_EQ(ConfigTable[ConfigKey::CurrentProfile].key, L"CurrentProfile");
     ASSERT_TRUE(SaveConfig());
-    EXPECT_TRUE(test::SameBytes(
-        ReadBytes(Config("config.ini")),
-        Unicode("[Setting]\nNeedPassword=0\nSensor=0x3325\nPreST=0xCCDA\n=\n=\n=0\n=\n=\n=\n"
-                "=\n=\n=\n=\n=\n=\n=\n=\n")));
+    const std::array<KeyValuePair, ConfigPairCount> saved = ConfigTable;
+    std::string expected = "[Setting]\nNeedPassword=0\n";
+    for (int pair = ConfigKey::Sensor; pair < ConfigPairCount; ++pair)
+        expected += ToUtf8(DefaultConfigPair(pair).key + L"=" + DefaultConfigPair(pair).value) + "\n";
+    EXPECT_TRUE(test::SameBytes(ReadBytes(Config("config.ini")), Unicode(expected)));
+    ResetStores();
+    EXPECT_TRUE(LoadConfig()) << "the saved file is valid";
+    EXPECT_EQ(ConfigTable, saved);
 
     // Another order keeps it: keys travel with their line.
     ResetStores();
@@ -166,6 +179,83 @@ TEST_F(ConfigFileTest, DamagedProfileGetsTheConfiguredSensorsLevels) {
     EXPECT_TRUE(LoadConfig());
     EXPECT_EQ(Profiles[3].dpiStep,
               (std::array<std::uint16_t, 8>{7, 15, 31, 63, 99, 119, 119, 119}));
+}
+
+// A configuration brought over from another system names files there; this system's data
+// folder must be used instead of a file literally called "C:\Users\...".
+TEST_F(ConfigFileTest, ForeignProfilePathsPointToTheDataFolder) {
+    std::string text = ValidConfigText();
+    const std::string slot1 = "ProfileSlot1URL=" + Config("p1.psf").string();
+    const std::string slot3 = "ProfileSlot3URL=" + Config("p3.psf").string();
+    text.replace(text.find(slot1), slot1.size(),
+                 "ProfileSlot1URL=C:\\Users\\Jo\\AppData\\Roaming\\GamingMouseData20220725A\\"
+                 "config\\default1.psf");
+    text.replace(text.find(slot3), slot3.size(), "ProfileSlot3URL=mine.psf");
+    WriteConfigText(text);
+    EXPECT_TRUE(LoadConfig());
+    EXPECT_EQ(ProfileSlotPath(0), Config("p0.psf"));
+    EXPECT_EQ(ProfileSlotPath(1), Config("default1.psf"));
+    EXPECT_EQ(ProfileSlotPath(3), Config("default3.psf"));
+    EXPECT_TRUE(fs::exists(Config("default1.psf")));
+    EXPECT_TRUE(fs::exists(Config("default3.psf")));
+    ASSERT_TRUE(SaveConfig());
+    const std::string written = ReadBytes(Config("config.ini"));
+    EXPECT_EQ(written.find(Utf16le("C:\\Users")), std::string::npos);
+    EXPECT_NE(written.find(Utf16le("ProfileSlot1URL=" + Config("default1.psf").string())),
+              std::string::npos);
+}
+
+// A home folder such as /home/jörg: the data folder and the profile paths in it travel
+// through the configuration's wide strings in any locale, and come back byte for byte.
+TEST_F(ConfigFileTest, DataFoldersWithAnyCharactersInAnyLocale) {
+    const fs::path base = DataFolder;
+    const char* names[] = {"J\xC3\xB6rg", "\xD0\xB0\xD0\xBD\xD0\xB4\xD1\x80\xD0\xB5\xD0\xB9",
+                           "\xE7\x94\xA8\xE6\x88\xB7", "bytes\xFF"};
+    for (const char* locale : {"C", "C.UTF-8"}) {
+        if (!std::setlocale(LC_ALL, locale))
+            continue;
+        for (const char* name : names) {
+            SCOPED_TRACE(std::string(locale) + " " + name);
+            DataFolder = base / locale / name;
+            ResetStores();
+            EXPECT_FALSE(LoadConfig()); // first run: defaults written
+            EXPECT_TRUE(fs::exists(Config("default4.psf")));
+            ResetStores();
+            EXPECT_TRUE(LoadConfig());
+            EXPECT_EQ(ProfileSlotPath(4), Config("default4.psf"));
+            EXPECT_EQ(ConfigValue(ConfigKey::ProfileSlot0URL + 4), PathText(Config("default4.psf")));
+            EXPECT_FALSE(fs::exists(Config("default4.psf.damaged")));
+        }
+    }
+    std::setlocale(LC_ALL, "C");
+}
+
+// A profile file of another user that this one may not read: no copy can be kept, so the
+// file is left as it is and the slot uses defaults in memory.
+TEST_F(ConfigFileTest, UnreadableProfileWithoutACopyIsLeftAlone) {
+    if (!test::CanRunAsNobody())
+        GTEST_SKIP() << "needs root to make a file of another user";
+    WriteConfigText(ValidConfigText());
+    ASSERT_TRUE(LoadConfig());
+    test::MakeForeignFile(Config("p2.psf"), "root's profile");
+    const int status = test::RunAsNobody([&] {
+        ReleaseHeldFiles();
+        ResetStores();
+        Profiles[2].keys[0].name = L"stale";
+        if (!LoadConfig())
+            return 1;
+        if (Profiles[2].keys[0].name == L"stale")
+            return 2; // the slot must hold defaults
+        if (HeldFiles() != std::vector<fs::path>{Config("p2.psf")})
+            return 3;
+        if (SaveAllProfiles())
+            return 4; // slot 2 is not saved
+        return 0;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(ReadBytes(Config("p2.psf")) == "root's profile") << "the file was replaced";
+    EXPECT_FALSE(fs::exists(Config("p2.psf.damaged")));
+    EXPECT_TRUE(test::SameBytes(ReadBytes(Config("p3.psf")), DefaultProfileBytes()));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // Every test of the stores starts from an empty data folder and empty stores.
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 #include "settings/config_table.h"
 #include "settings/dpi_table.h"
 #include "settings/profile_settings.h"

@@ -2,7 +2,7 @@
 #include "settings/config_file.h"
 #include "settings/profile_file.h"
 #include "settings/settings_fixture.h"
-#include "settings/startup_load.h"
+#include "startup/startup_load.h"
 
 namespace ferrox {
 namespace {

@@ -178,7 +178,7 @@ TEST_F(ButtonsTest, LinkButtonReportsEnterAndLeaveOnce) {
 
 TEST_F(ButtonsTest, ColourButtonsDrawTheirSwatchOverTheSkin) {
     auto* swatch = Add<CColorSelectButton>(3270, 10, 10, 40, 30);
-    swatch->SetColour(MakeColorRef(1, 2, 3));
+    swatch->SetColour(Rgb(1, 2, 3));
     EXPECT_EQ(CentreColour(*swatch), QColor(1, 2, 3));
     EXPECT_EQ(Render(*swatch, QSize(50, 40)).pixelColor(10, 10), Red);
 

@@ -85,7 +85,7 @@ TEST(SkinImages, AverageColourDividesEachChannelByThePixelCount) {
     QImage image(2, 1, QImage::Format_RGB32);
     image.setPixelColor(0, 0, QColor(10, 20, 30));
     image.setPixelColor(1, 0, QColor(21, 41, 61));
-    EXPECT_EQ(AverageColour(image), MakeColorRef(15, 30, 45));
+    EXPECT_EQ(AverageColour(image), Rgb(15, 30, 45));
     EXPECT_EQ(AverageColour(QImage()), 0u);
 }
 
@@ -98,7 +98,7 @@ TEST(SkinImages, FramePreparationSetsInsetAndBackground) {
     ASSERT_TRUE(dialog.LoadFrameImage("skins/Frame_small.png"));
     EXPECT_EQ(dialog.FrameInset(), 82);
     EXPECT_EQ(dialog.FrameSize(), QSize(230, 82));
-    EXPECT_EQ(dialog.BackgroundColour(), MakeColorRef(30, 60, 90));
+    EXPECT_EQ(dialog.BackgroundColour(), Rgb(30, 60, 90));
     ASSERT_TRUE(dialog.LoadFrameImage("skins/Frame_big.png"));
     EXPECT_EQ(dialog.FrameInset(), 0);
     EXPECT_FALSE(dialog.LoadFrameImage("skins/Frame_missing.bmp"));

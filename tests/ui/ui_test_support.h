@@ -86,7 +86,7 @@ public:
 
 } // namespace ferrox::test
 
-#include "settings/app_globals.h"
+#include "base/app_globals.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -158,7 +158,7 @@ void LoadLooks(CButtonBase& button, const std::array<const char*, 3>& looks) {
 }
 
 CButtonBase* MakeToggle(CDlgBase* dialog, const ToggleRow& row, const QRect& r, int state) {
-    constexpr std::array<ColorRef, 3> colours{0x0000FF, 0x00C000, 0xDEA035};
+    constexpr std::array<Colour, 3> colours{0x0000FF, 0x00C000, 0xDEA035};
     switch (row.kind) {
     case ToggleKind::Radio: {
         auto* radio = Make<CRadioButton>(dialog, r, row.id);
@@ -167,7 +167,7 @@ CButtonBase* MakeToggle(CDlgBase* dialog, const ToggleRow& row, const QRect& r, 
     }
     case ToggleKind::ColourSlot: {
         auto* slot = Make<CColorSelectCheckButton>(dialog, r, row.id);
-        slot->SetColour(MakeColorRef(0x35, 0xA0, 0xDE));
+        slot->SetColour(Rgb(0x35, 0xA0, 0xDE));
         slot->SetChecked(state == Checked);
         return slot;
     }
@@ -417,8 +417,8 @@ void GalleryDialog::addDpiSection() {
         auto* cycle = Make<CCheckButton>(this, Box(x + 7, y + 151, 11, 11), 3260 + k);
         cycle->LoadImages("skins/check_button_dpi");
         cycle->SetChecked(k < 6);
-        constexpr std::array<ColorRef, 8> colours{0x0000FF, 0x00A5FF, 0x00FFFF, 0x00FF00,
-                                                  0xFFFF00, 0xFF0000, 0xFF00FF, 0xFFFFFF};
+        constexpr std::array<Colour, 8> colours{0x0000FF, 0x00A5FF, 0x00FFFF, 0x00FF00,
+                                                0xFFFF00, 0xFF0000, 0xFF00FF, 0xFFFFFF};
         auto* colour = Make<CColorSelectButton>(this, Box(x, y + 165, 26, 12), 3270 + k);
         colour->SetColour(colours[k]);
     }

@@ -1,0 +1,74 @@
+#include "base/app_globals.h"
+
+#include <cstdlib>
+
+namespace ferrox {
+
+std::filesystem::path ProgramFolder;
+std::filesystem::path DataFolder;
+float UiScale = 1.0f;
+float DpiRatio = 1.0f;
+
+} // namespace ferrox
+
+namespace ferrox {
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path EnvPath(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value ? fs::path(value) : fs::path();
+}
+
+fs::path Absolute(const fs::path& path) {
+    std::error_code ec;
+    fs::path result = fs::absolute(path, ec);
+    return ec ? path : result;
+}
+
+} // namespace
+
+fs::path ExecutableFolder() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path() : exe.parent_path();
+}
+
+fs::path ChooseProgramFolder(const fs::path& exeFolder, const fs::path& installedShare) {
+    std::error_code ec;
+    if (fs::is_directory(exeFolder / "lang", ec) || fs::is_directory(exeFolder / "skins", ec))
+        return exeFolder;
+    if (fs::is_directory(installedShare, ec))
+        return installedShare;
+    return exeFolder;
+}
+
+fs::path ChooseDataFolder(const fs::path& override) {
+    if (!override.empty())
+        return Absolute(override);
+    if (fs::path env = EnvPath("FERROX_DATA_DIR"); !env.empty())
+        return Absolute(env);
+    fs::path config = EnvPath("XDG_CONFIG_HOME");
+    // XDG says a relative value is to be ignored.
+    if (config.empty() || config.is_relative()) {
+        const fs::path home = EnvPath("HOME");
+        config = (home.empty() ? fs::path("/tmp") : home) / ".config";
+    }
+    return Absolute(config / "GamingMouseData20220725A");
+}
+
+void CreateDataFolder(const fs::path& folder) {
+    std::error_code ec;
+    fs::create_directories(folder / "config", ec);
+}
+
+float ChooseUiScale(int width, int height) {
+    if (width > 2400 && height > 1600)
+        return 2.0f;
+    if (width > 1800 && height > 1200)
+        return 1.5f;
+    return 1.0f;
+}
+
+} // namespace ferrox

@@ -1,0 +1,121 @@
+#pragma once
+// Line-oriented text files: UTF-16LE with a byte-order mark (the format of every file the
+// program writes) or narrow UTF-8 text. Wide strings hold one code point per wchar_t; the
+// class converts to and from UTF-16 (surrogate pairs included).
+//
+// Writing never happens in place: a file opened for writing is written to a temporary file in
+// the same folder and only replaces the old file when Close() succeeds after a complete write.
+// A crash, a full disk or a forgotten Close() therefore leave the old file as it was.
+
+#include <cstdio>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace ferrox {
+
+// The only exception of the project: raised by CStdioFileEx on read and write errors.
+class CFileException : public std::runtime_error {
+public:
+    enum Cause { generic = 1, diskFull = 13 };
+    CFileException(Cause cause, const std::string& what)
+        : std::runtime_error(what), m_cause(cause) {}
+    Cause cause() const { return m_cause; }
+
+private:
+    Cause m_cause;
+};
+
+class CStdioFileEx {
+public:
+    enum OpenFlags : unsigned {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
+        modeCreate = 0x1000,
+        typeText = 0x4000,
+        typeBinary = 0x8000,
+        modeUnicode = 0x100000,
+    };
+    // The two combinations the program uses for its own files.
+    static constexpr unsigned kUnicodeRead = modeUnicode | typeBinary | modeReadWrite; // 0x108002
+    static constexpr unsigned kUnicodeWrite =
+        modeUnicode | typeBinary | modeCreate | modeWrite; // 0x109001
+
+    CStdioFileEx() = default;
+    CStdioFileEx(const CStdioFileEx&) = delete;
+    CStdioFileEx& operator=(const CStdioFileEx&) = delete;
+    // Closes a file opened for reading; a file opened for writing that was not committed with
+    // Close() is abandoned (its temporary file is removed, the old file stays).
+    virtual ~CStdioFileEx();
+
+    // Non-zero on success. With modeWrite (or modeReadWrite together with modeCreate) the file is
+    // opened for writing; otherwise for reading only, even with modeReadWrite, because a file
+    // is never rewritten in place. Without modeUnicode, a file opened with typeText for reading
+    // is probed: it is read as UTF-16LE when it starts with FF FE, as UTF-8 otherwise.
+    [[nodiscard]] virtual bool Open(const std::filesystem::path& path, unsigned flags);
+    // Reads the next line; returns whether it is non-empty. A trailing "\n" is removed from
+    // lines of two or more characters (a "\r" before it stays in unicode mode). Throws
+    // CFileException(generic) on a read error and on a line of more than 1,048,576
+    // characters, which no file of the program holds.
+    virtual bool ReadLine(std::wstring& text);
+    // Writes the text as it is (the caller puts in the "\n"); the first write of a unicode file
+    // starts with the byte-order mark. Throws CFileException(diskFull) on a write error.
+    virtual void WriteText(const std::wstring& text);
+    // Ends the file. For a file opened for writing this flushes it to disk and puts it in place
+    // of the old one; false when any of that failed (the old file is then unchanged).
+    [[nodiscard]] bool Close();
+    // Drops a file being written without touching the old one.
+    void Abort();
+
+    bool IsOpen() const { return m_file != nullptr; }
+    bool IsUnicode() const { return m_unicodeMode; }
+    const std::filesystem::path& GetFilePath() const { return m_path; }
+
+protected:
+    virtual void SetFilePath(const std::filesystem::path& path) { m_path = path; }
+
+private:
+    bool openForReading(const std::filesystem::path& path, unsigned flags);
+    bool openForWriting(const std::filesystem::path& path, unsigned flags);
+    bool refill();
+    bool ensureBytes(std::size_t count);
+    bool takeLine(std::size_t unitSize);
+    bool readUnicodeLine(std::wstring& text);
+    bool readNarrowLine(std::wstring& text);
+    bool drainOutput();
+    void release();
+
+    std::FILE* m_file = nullptr;
+    std::filesystem::path m_path;
+    std::filesystem::path m_target;   // where the written file lands (links followed)
+    std::filesystem::path m_tempPath; // empty unless writing
+    bool m_unicodeMode = false;
+    bool m_writing = false;
+    bool m_writeFailed = false;
+    bool m_atStart = true;
+    // Files are read and written a block at a time: a line is gathered from m_buffer into
+    // m_line, written text waits in m_output until a block is full.
+    std::vector<char> m_buffer;
+    std::size_t m_bufferPos = 0;
+    std::size_t m_bufferEnd = 0;
+    std::string m_line;
+    std::string m_output;
+};
+
+// UTF-16LE units of a wide string (code points above U+FFFF become surrogate pairs) and back.
+std::u16string ToUtf16(const std::wstring& text);
+std::wstring FromUtf16(const std::u16string& units);
+// The same straight from and into little-endian bytes; a lone last byte is ignored.
+void AppendUtf16le(std::string& out, const std::wstring& text);
+void AppendFromUtf16le(std::wstring& out, const char* bytes, std::size_t size);
+// What UTF-8 conversions do with what does not convert. Replace: U+FFFD (text for people).
+// KeepBytes: each stray byte b becomes the lone surrogate U+DC00 + b and back again, so that
+// any byte string, such as a file name, survives the way into a wide string and out.
+enum class Utf8Faults { Replace, KeepBytes };
+// UTF-8 conversions of the narrow mode.
+std::string ToUtf8(const std::wstring& text, Utf8Faults faults = Utf8Faults::Replace);
+std::wstring FromUtf8(const std::string& bytes, Utf8Faults faults = Utf8Faults::Replace);
+
+} // namespace ferrox

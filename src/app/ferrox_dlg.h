@@ -64,8 +64,8 @@ protected:
     bool OnInitDialog() override;
     void CreateControls(int left, int top, int right, int bottom) override;
     void DrawDialog(Canvas& canvas, const QRect& clientRect) override;
-    // The keyboard filter runs before the window sees any key.
-    bool event(QEvent* event) override;
+    // The keyboard filter sees every key first.
+    bool OnKeyDown(int virtualKey, bool autoRepeat) override;
     void OnMouseMove(int x, int y) override;
     void OnLButtonUp(int x, int y) override;
     void OnLButtonDblClk(int x, int y) override;
@@ -95,9 +95,6 @@ private:
     void showSupportNotice();
 
     // --- controls (app/main/) ---
-    template <typename Control> Control* Ctl(int id) const {
-        return dynamic_cast<Control*>(FindControl(id));
-    }
     void bindControlHandlers();
     void bindSectionHandlers();
     void bindDpiHandlers();

@@ -41,7 +41,7 @@ void CFerroxDlg::bindDpiHandlers() {
 
 // The position of the active level follows the level itself; the last level stays on.
 void CFerroxDlg::onDpiCheck(int level) {
-    auto* check = Ctl<CCheckButton>(MainId::DpiCheck + level);
+    auto* check = FindControlAs<CCheckButton>(MainId::DpiCheck + level);
     if (!check)
         return;
     if (!SetDpiLevelEnabled(CurrentProfile(), level, check->GetChecked())) {
@@ -56,7 +56,7 @@ void CFerroxDlg::onDpiCheck(int level) {
 // Dragging a bar sets the level's DPI; a click without a drag opens the DPI dialog.
 void CFerroxDlg::onDpiBar(int level, LParam code, WParam value) {
     ProfileSettings& profile = CurrentProfile();
-    auto* bar = Ctl<CVerticalSliderControl>(MainId::DpiBar + level);
+    auto* bar = FindControlAs<CVerticalSliderControl>(MainId::DpiBar + level);
     if (!bar || DpiSteps.count == 0)
         return;
     const auto step = std::uint16_t(std::min<WParam>(value, DpiSteps.count - 1));
@@ -69,7 +69,7 @@ void CFerroxDlg::onDpiBar(int level, LParam code, WParam value) {
         profile.dpiStep[std::size_t(level)] = step;
         if (auto* radio = FindControl(MainId::DpiRadio + level))
             radio->SetText(DpiText(step));
-        if (auto* shown = Ctl<CDPIValueShowControl>(MainId::DpiValue + level))
+        if (auto* shown = FindControlAs<CDPIValueShowControl>(MainId::DpiValue + level))
             shown->SetValue(step);
         noteDrag(ChangeGroup::Settings);
         break;

@@ -2,7 +2,7 @@
 // apply request, drags that apply on release, the attention notice.
 
 #include "app/ferrox_dlg.h"
-#include "app/plain_notice.h"
+#include "app/dialogs/attention_dlg.h"
 #include "device/sync_controller.h"
 #include "lang/language_table.h"
 
@@ -37,11 +37,10 @@ void CFerroxDlg::noteDrag(unsigned groups) {
 
 void CFerroxDlg::showAttention(int textIndex, const char* english) {
     const std::wstring text = textIndex >= 0 ? LanguageText(textIndex) : std::wstring();
-    const QString message = text.empty() ? QString::fromUtf8(english) : QString::fromStdWString(text);
+    const std::wstring message = text.empty() ? QString::fromUtf8(english).toStdWString() : text;
     const std::wstring title = LanguageText(150);
-    attention_ = PlainNotice::Show(
-        this, title.empty() ? QStringLiteral("Attention") : QString::fromStdWString(title),
-        message, PlainNotice::Mode::Modal);
+    attention_ = CAttentionDlg::Show(this, title.empty() ? L"Attention" : title, message,
+                                     CAttentionDlg::Mode::Modal);
 }
 
 // A drag may end anywhere, even outside the window: its changes go to the mouse once, with the

@@ -98,7 +98,7 @@ void CFerroxDlg::bindSectionHandlers() {
 }
 
 void CFerroxDlg::onHeaderClicked(Section section) {
-    auto* header = Ctl<CCheckButton>(InfoOf(section).headerId);
+    auto* header = FindControlAs<CCheckButton>(InfoOf(section).headerId);
     if (!header)
         return;
     sections_[std::size_t(section)] = header->GetChecked();
@@ -117,7 +117,7 @@ void CFerroxDlg::placeColumn() {
     for (const SectionInfo& info : kSections) {
         const SectionPlace& place = places[std::size_t(info.section)];
         const bool open = sections_[std::size_t(info.section)];
-        if (auto* header = Ctl<CCheckButton>(info.headerId)) {
+        if (auto* header = FindControlAs<CCheckButton>(info.headerId)) {
             header->SetBounds(Scaled(ColumnLeft), Scaled(place.headerTop),
                               Scaled(ColumnLeft + HeaderWidth),
                               Scaled(place.headerTop + HeaderHeight));

@@ -63,7 +63,7 @@ void CFerroxDlg::RefreshView() {
     refreshProfileBar();
     const ProfileSettings& profile = CurrentProfile();
     for (int n = 0; n < 7; ++n)
-        if (auto* combo = Ctl<CComboButton>(MainId::KeyCombo + n))
+        if (auto* combo = FindControlAs<CComboButton>(MainId::KeyCombo + n))
             combo->SetText(profile.keys[std::size_t(n)].name);
     refreshDpi();
     refreshRate();
@@ -99,20 +99,20 @@ void CFerroxDlg::refreshDpi() {
     for (int k = 0; k < DpiLevelCount; ++k) {
         const bool enabled = profile.dpiEnableMask & (1u << k);
         const int step = ClampedStep(profile.dpiStep[std::size_t(k)]);
-        if (auto* check = Ctl<CCheckButton>(MainId::DpiCheck + k)) {
+        if (auto* check = FindControlAs<CCheckButton>(MainId::DpiCheck + k)) {
             check->SetChecked(enabled);
             check->SetLocked(noTable);
         }
-        if (auto* radio = Ctl<CDPIRadioButton>(MainId::DpiRadio + k)) {
+        if (auto* radio = FindControlAs<CDPIRadioButton>(MainId::DpiRadio + k)) {
             radio->SetText(DpiText(step));
             const Colour text = k == active ? kActiveDpiText : look::Text;
             radio->SetTextColours(text, k == active ? text : 0xFFFFFF, text);
             radio->SetLocked(!enabled || noTable);
         }
-        if (auto* colour = Ctl<CColorSelectButton>(MainId::DpiColour + k))
+        if (auto* colour = FindControlAs<CColorSelectButton>(MainId::DpiColour + k))
             colour->SetColour(profile.dpiColour[std::size_t(k)]);
         for (int id : {MainId::DpiBar + k, MainId::DpiValue + k})
-            if (auto* bar = Ctl<CDPIValueShowControl>(id)) {
+            if (auto* bar = FindControlAs<CDPIValueShowControl>(id)) {
                 bar->SetLevelCount(int(DpiSteps.count));
                 bar->SetValue(step);
                 bar->SetLocked(noTable);
@@ -140,7 +140,7 @@ void CFerroxDlg::refreshLighting() {
         menu->SetText(lighting.name);
     const LightingControls shown = LightingControlsOfMode(m);
     for (int i = 0; i < 8; ++i)
-        if (auto* slot = Ctl<CColorSelectCheckButton>(MainId::ColourSlot + i)) {
+        if (auto* slot = FindControlAs<CColorSelectCheckButton>(MainId::ColourSlot + i)) {
             slot->SetColour(lighting.colour[std::size_t(m)][std::size_t(i)]);
             slot->SetChecked(lighting.colourSelected[std::size_t(m)][std::size_t(i)] != 0);
             slot->SetVisible(i < shown.colourSlots);
@@ -148,15 +148,15 @@ void CFerroxDlg::refreshLighting() {
     for (int id : {MainId::ColourLabel})
         if (auto* c = FindControl(id))
             c->SetVisible(shown.colourSlots > 0);
-    if (auto* speed = Ctl<CSliderControl>(MainId::SpeedSlider))
+    if (auto* speed = FindControlAs<CSliderControl>(MainId::SpeedSlider))
         speed->SetIndex(lighting.speed[std::size_t(m)]);
-    if (auto* speed = Ctl<CSliderControl>(MainId::SpeedSlider))
+    if (auto* speed = FindControlAs<CSliderControl>(MainId::SpeedSlider))
         if (auto* text = FindControl(MainId::SpeedValue))
             text->SetText(Number(speed->GetIndex() + 1));
     for (int id : {MainId::SpeedSlider, MainId::SpeedTrack, MainId::SpeedLabel, MainId::SpeedValue})
         if (auto* c = FindControl(id))
             c->SetVisible(shown.speed);
-    auto* brightness = Ctl<CSliderControl>(MainId::BrightnessSlider);
+    auto* brightness = FindControlAs<CSliderControl>(MainId::BrightnessSlider);
     if (brightness) {
         brightness->SetIndex(lighting.brightness[std::size_t(m)]);
         if (auto* text = FindControl(MainId::BrightnessValue))
@@ -176,7 +176,7 @@ void CFerroxDlg::refreshPanels() {
     const ProfileSettings& profile = CurrentProfile();
     const auto number = [&](int pair) { return ProfileNumber(profile, pair); };
     SelectBit(number(ProfileKey::LiftDetectionHeight) == 1 ? kLiftLow : kLiftHigh, kLiftGroup);
-    if (auto* debounce = Ctl<CSliderControl>(MainId::DebounceSlider)) {
+    if (auto* debounce = FindControlAs<CSliderControl>(MainId::DebounceSlider)) {
         debounce->SetIndex(int(number(ProfileKey::KeyDebounce) / 2));
         if (auto* text = FindControl(MainId::DebounceValue))
             text->SetText(Number(debounce->GetIndex() * 2) + L"ms");
@@ -185,14 +185,14 @@ void CFerroxDlg::refreshPanels() {
     SelectBit(1u << (xDpi >= 0 && xDpi <= 5 ? xDpi : 6), kXDpiGroup);
     const bool pages = number(ProfileKey::ScrollWheelPageEnable) == 1;
     SelectBit(pages ? kScrollPages : kScrollLines, kScrollGroup);
-    if (auto* check = Ctl<CCheckButton>(MainId::MoveLightingCheck))
+    if (auto* check = FindControlAs<CCheckButton>(MainId::MoveLightingCheck))
         check->SetChecked(number(ProfileKey::MoveLightingOnOffMode) == 1);
-    if (auto* check = Ctl<CCheckButton>(MainId::MotionWakeupCheck))
+    if (auto* check = FindControlAs<CCheckButton>(MainId::MotionWakeupCheck))
         check->SetChecked(number(ProfileKey::MotionWakeup) == 1);
-    if (auto* check = Ctl<CCheckButton>(MainId::Precision))
+    if (auto* check = FindControlAs<CCheckButton>(MainId::Precision))
         check->SetChecked(number(ProfileKey::AccelerationEnable) == 1);
     const long minutes = number(ProfileKey::PowerDownTime);
-    if (auto* dial = Ctl<CPowerManageButton>(MainId::PowerDial))
+    if (auto* dial = FindControlAs<CPowerManageButton>(MainId::PowerDial))
         dial->SetSegment(int(minutes));
     if (auto* text = FindControl(MainId::PowerText))
         text->SetText(LanguageText(kPowerTextBefore) + Number(minutes) +
@@ -203,7 +203,7 @@ void CFerroxDlg::refreshPanels() {
         {MainId::DoubleClickSlider, ProfileKey::DoubleClickSpeed},
     }};
     for (auto [id, pair] : sliders)
-        if (auto* slider = Ctl<CSliderControl>(id)) {
+        if (auto* slider = FindControlAs<CSliderControl>(id)) {
             slider->SetIndex(int(number(pair)));
             if (auto* text = FindControl(SliderValueText(id)))
                 text->SetText(Number(slider->GetIndex() + 1));
@@ -215,11 +215,11 @@ void CFerroxDlg::refreshPanels() {
 void CFerroxDlg::CollectView() {
     ProfileSettings& profile = CurrentProfile();
     const auto checked = [&](int id) {
-        const auto* check = Ctl<CCheckButton>(id);
+        const auto* check = FindControlAs<CCheckButton>(id);
         return check && check->GetChecked() ? 1L : 0L;
     };
     const auto position = [&](int id, long missing) {
-        const auto* slider = Ctl<CSliderControl>(id);
+        const auto* slider = FindControlAs<CSliderControl>(id);
         return slider ? long(slider->GetIndex()) : missing;
     };
     long xDpi = 6;
@@ -233,7 +233,7 @@ void CFerroxDlg::CollectView() {
                      (RadioGroupFlags & kScrollPages) ? 1 : 0);
     SetProfileNumber(profile, ProfileKey::MoveLightingOnOffMode, checked(MainId::MoveLightingCheck));
     SetProfileNumber(profile, ProfileKey::MotionWakeup, checked(MainId::MotionWakeupCheck));
-    if (const auto* dial = Ctl<CPowerManageButton>(MainId::PowerDial))
+    if (const auto* dial = FindControlAs<CPowerManageButton>(MainId::PowerDial))
         SetProfileNumber(profile, ProfileKey::PowerDownTime, dial->GetSegment());
     const long scroll = position(MainId::ScrollSlider, ProfileNumber(profile, ProfileKey::ScrollWheelSpeed));
     SetProfileNumber(profile, ProfileKey::ScrollWheelSpeed, scroll);
@@ -253,9 +253,9 @@ void CFerroxDlg::CollectView() {
 void CFerroxDlg::collectLighting() {
     LightingSettings& lighting = CurrentProfile().lighting;
     const std::size_t m = std::min<std::size_t>(lighting.mode, LightingModeCount - 1);
-    if (const auto* speed = Ctl<CSliderControl>(MainId::SpeedSlider))
+    if (const auto* speed = FindControlAs<CSliderControl>(MainId::SpeedSlider))
         lighting.speed[m] = std::uint8_t(speed->GetIndex());
-    if (const auto* brightness = Ctl<CSliderControl>(MainId::BrightnessSlider))
+    if (const auto* brightness = FindControlAs<CSliderControl>(MainId::BrightnessSlider))
         lighting.brightness[m] = std::uint8_t(brightness->GetIndex());
     lighting.direction[m] = (RadioGroupFlags & kDirectionUp) ? 1 : 0;
 }

@@ -25,7 +25,7 @@ int CFerroxDlg::ColourClickMilliseconds() {
 }
 
 void CFerroxDlg::bindLightingHandlers() {
-    onMessage(LightingMenuMessage, [](WParam, LParam code) {
+    bindMessage(LightingMenuMessage, [](WParam, LParam code) {
         if (code == NotifyClicked) {
             // Call site: the lighting-mode list below the menu; its choice sets the mode and
             // ends in RefreshView and requestApply(settings).
@@ -47,7 +47,7 @@ void CFerroxDlg::bindLightingHandlers() {
             else if (code == NotifyDoubleClicked)
                 onColourSlotDoubleClicked(i);
         });
-        onTimer(kFirstColourTimer + unsigned(i), [this, i] { onColourSlotTimer(i); });
+        bindTimer(kFirstColourTimer + unsigned(i), [this, i] { onColourSlotTimer(i); });
     }
 }
 

@@ -16,7 +16,7 @@ void CFerroxDlg::bindControlHandlers() {
 }
 
 void CFerroxDlg::onControl(int id, std::function<void(LParam, WParam)> handler) {
-    onMessage(unsigned(id), [handler = std::move(handler)](WParam wParam, LParam code) {
+    bindMessage(unsigned(id), [handler = std::move(handler)](WParam wParam, LParam code) {
         handler(code, wParam);
         return LResult(0);
     });

@@ -81,7 +81,7 @@ void CFerroxDlg::bindSectionHandlers() {
             if (code == NotifyClicked)
                 onHeaderClicked(section);
         });
-    onMessage(KeyComboMessage, [this](WParam id, LParam code) {
+    bindMessage(KeyComboMessage, [this](WParam id, LParam code) {
         const int n = int(id) - MainId::KeyCombo + 1;
         if (n < 1 || n > KeyComboCount)
             return LResult(0);

@@ -41,7 +41,7 @@ void CFerroxDlg::bindSettingsHandlers() {
             requestApply(ChangeGroup::Settings);
             RefreshView();
         });
-    onMessage(RateMenuMessage, [](WParam, LParam) {
+    bindMessage(RateMenuMessage, [](WParam, LParam) {
         // Call site: the report-rate list (the menu itself stays hidden).
         return LResult(0);
     });

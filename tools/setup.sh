@@ -9,6 +9,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-noto-core fonts-noto-cjk
   xvfb
+  # Wayland sessions, and a headless compositor to check the window program on one
+  qt6-wayland weston
 )
 
 missing=()

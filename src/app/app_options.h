@@ -1,5 +1,6 @@
 #pragma once
-// The ferrox command line: --simulate[=KIND], --data-dir DIR, --help, --version.
+// The ferrox command line: --simulate[=KIND], --simulate-state FILE, --trace FILE,
+// --data-dir DIR, --help, --version.
 
 #include "device/device_kind.h"
 
@@ -11,6 +12,10 @@ namespace ferrox {
 
 struct AppOptions {
     SimulateKind simulate = SimulateKind::None;
+    // The virtual mouse keeps its settings here between runs; implies --simulate.
+    std::filesystem::path simulateState;
+    // Every report written and read is appended here.
+    std::filesystem::path trace;
     std::filesystem::path dataDir; // empty: FERROX_DATA_DIR or the default folder
     bool help = false;
     bool version = false;

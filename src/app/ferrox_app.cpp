@@ -6,6 +6,7 @@
 #include "app/instance_server.h"
 #include "app/simulated_firmware.h"
 #include "app/termination_signals.h"
+#include "app/trace_file.h"
 #include "base/app_globals.h"
 #include "base/instance_lock.h"
 
@@ -42,12 +43,31 @@ int CFerroxApp::Run(int argc, char** argv) {
     lock->publish(InstanceInfoPath(), {InstanceInfo::Holder::Window, ChooseDataFolder(options.dataDir),
                                        options.simulate == SimulateKind::None});
 
+    WindowSessionOptions session;
+    std::unique_ptr<TraceFile> trace;
+    if (!options.trace.empty()) {
+        trace = TraceFile::Open(options.trace, error);
+        if (!trace) {
+            std::cerr << "ferrox: " << error << "\n";
+            return 1;
+        }
+        session.trace = [log = trace.get()](char direction, std::span<const uint8_t> report) {
+            log->Write(direction, report);
+        };
+    }
+    SimulatedMice mice(options.simulateState);
+    HidSystem hid = MakeHidSystem(options.simulate, mice.Maker());
+    if (!mice.StateReadable()) {
+        std::cerr << "ferrox: " << mice.StateFile().string()
+                  << " is not a virtual mouse state file\n";
+        return 1;
+    }
+
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("ferrox"));
 
-    HidSystem hid = MakeHidSystem(options.simulate, SimulatedFirmwareMaker());
-    auto dlg = std::make_unique<CFerroxDlg>(hid, options.dataDir);
+    auto dlg = std::make_unique<CFerroxDlg>(hid, options.dataDir, std::move(session));
     QPointer<CFerroxDlg> target(dlg.get());
     // In place before the socket appears: whoever can find this instance can also end it.
     TerminationSignals signals([target] {
@@ -62,7 +82,9 @@ int CFerroxApp::Run(int argc, char** argv) {
 
     dlg->RunModal();
     // Call site: anything the platform needs shut down after the window (fonts, images).
-    dlg.reset();
+    dlg.reset(); // the session sends what is still queued before it goes
+    if (!mice.SaveState())
+        std::cerr << "ferrox: could not write " << mice.StateFile().string() << "\n";
     return 0;
 }
 

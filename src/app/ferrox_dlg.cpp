@@ -81,15 +81,19 @@ QString StatusLine(const DeviceLink& link) {
 
 } // namespace
 
-CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride)
+CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
+                       WindowSessionOptions options)
     : hid_(hid), dataDirOverride_(std::move(dataDirOverride)),
       deviceMessages_(
           [this](PostingMessageSink::Task task) {
               QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
           },
           [this](const DeviceMessage& message) { session_.Handle(message); }),
-      session_(*hid.backend, deviceMessages_, *this, UserMacroLibrary()),
+      session_(*hid.backend, deviceMessages_, *this, UserMacroLibrary(), std::move(options.pause),
+               std::move(options.storage)),
       discovery_(session_.discovery()) {
+    session_.SetReportTrace(options.trace);
+    forcedScale_ = options.uiScale;
     setWindowTitle(QStringLiteral("Ferrox"));
     bindMessages();
 }
@@ -185,7 +189,7 @@ void CFerroxDlg::determineScale() {
     const QRect work = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
     screenWidth_ = work.width();
     screenHeight_ = work.height();
-    UiScale = ChooseUiScale(screenWidth_, screenHeight_);
+    UiScale = forcedScale_ > 0 ? forcedScale_ : ChooseUiScale(screenWidth_, screenHeight_);
     DpiRatio = float(logicalDpiX()) / 96.0f;
 }
 

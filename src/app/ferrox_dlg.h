@@ -4,6 +4,7 @@
 // user when no device is there, and ends in the three ways the program can end.
 
 #include "app/key_sequence.h"
+#include "app/window_session_options.h"
 #include "app/window_rules.h"
 #include "device/device_discovery.h"
 #include "device/hid_system.h"
@@ -25,7 +26,8 @@ public:
     static constexpr int DesignHeight = 740;
 
     // dataDirOverride: --data-dir, empty when not given.
-    explicit CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride = {});
+    explicit CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride = {},
+                        WindowSessionOptions options = {});
     ~CFerroxDlg() override;
 
     DeviceDiscovery& Discovery() { return discovery_; }
@@ -82,6 +84,7 @@ private:
     DeviceNoticeBridge* notices_ = nullptr;
     KeySequenceFilter keys_;
 
+    float forcedScale_ = 0;
     int startHidden_ = 0;
     int screenWidth_ = 0;
     int screenHeight_ = 0;

@@ -5,8 +5,26 @@
 
 namespace ferrox {
 
-FirmwareMaker SimulatedFirmwareMaker() {
-    return [](DeviceKind) { return std::make_shared<VirtualMouseFirmware>(); };
+SimulatedMice::SimulatedMice(std::filesystem::path stateFile) : stateFile_(std::move(stateFile)) {}
+
+FirmwareMaker SimulatedMice::Maker() {
+    return [this](DeviceKind kind) {
+        auto firmware = std::make_shared<VirtualMouseFirmware>();
+        std::error_code error;
+        if (!stateFile_.empty() && std::filesystem::exists(stateFile_, error) &&
+            !firmware->loadState(stateFile_))
+            readable_ = false;
+        firmware_.emplace_back(kind, firmware);
+        return firmware;
+    };
+}
+
+bool SimulatedMice::SaveState() const {
+    std::shared_ptr<VirtualMouseFirmware> target;
+    for (const auto& [kind, firmware] : firmware_)
+        if (!target || kind == DeviceKind::Wired)
+            target = firmware;
+    return stateFile_.empty() || !target || target->saveState(stateFile_);
 }
 
 } // namespace ferrox

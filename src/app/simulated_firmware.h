@@ -1,10 +1,35 @@
 #pragma once
-// The firmware the virtual mouse runs for --simulate.
+// The virtual mouse of --simulate, and the --simulate-state file it keeps its settings in.
 
 #include "device/hid_system.h"
 
+#include <filesystem>
+#include <memory>
+#include <utility>
+#include <vector>
+
 namespace ferrox {
 
-FirmwareMaker SimulatedFirmwareMaker();
+class VirtualMouseFirmware;
+
+class SimulatedMice {
+public:
+    // stateFile empty: the virtual mouse starts from its factory state and keeps nothing.
+    explicit SimulatedMice(std::filesystem::path stateFile = {});
+
+    // Makes the firmware of each kind plugged in, from the state file when it exists.
+    FirmwareMaker Maker();
+    // False once a state file that exists could not be read as one.
+    bool StateReadable() const { return readable_; }
+    const std::filesystem::path& StateFile() const { return stateFile_; }
+    // Writes the state the commands went to (the wired mouse's when both are plugged in).
+    // True when there is nothing to write.
+    bool SaveState() const;
+
+private:
+    std::filesystem::path stateFile_;
+    bool readable_ = true;
+    std::vector<std::pair<DeviceKind, std::shared_ptr<VirtualMouseFirmware>>> firmware_;
+};
 
 } // namespace ferrox

@@ -10,7 +10,6 @@
 #include "settings/config_file.h"
 #include "startup/startup_load.h"
 
-#include <cstdio>
 #include <ostream>
 
 namespace ferrox {
@@ -55,13 +54,7 @@ std::shared_ptr<VirtualFirmware> DeviceCommandRun::makeFirmware(DeviceKind kind)
 }
 
 void DeviceCommandRun::printFrame(char direction, const Frame& frame) {
-    std::string line(1, direction);
-    char hex[4];
-    for (uint8_t b : frame) {
-        std::snprintf(hex, sizeof hex, " %02X", b);
-        line += hex;
-    }
-    line += '\n';
+    const std::string line = TraceLine(direction, frame);
     std::lock_guard lock(traceMutex_);
     context_.out << line << std::flush;
 }

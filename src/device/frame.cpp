@@ -1,6 +1,7 @@
 #include "device/frame.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace ferrox {
 
@@ -23,6 +24,17 @@ Frame PreparedAnswerBuffer() {
     f.fill(0xFF);
     f[0] = kCommandReportId;
     return f;
+}
+
+std::string TraceLine(char direction, std::span<const uint8_t> report) {
+    std::string line(1, direction);
+    char hex[4];
+    for (uint8_t b : report) {
+        std::snprintf(hex, sizeof hex, " %02X", b);
+        line += hex;
+    }
+    line += '\n';
+    return line;
 }
 
 } // namespace ferrox

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace ferrox {
 
@@ -40,5 +41,9 @@ Frame PreparedAnswerBuffer();
 inline uint8_t FramePayloadLength(const Frame& f) {
     return f[6];
 }
+
+// One line of a --trace log: the direction ('>' written, '<' read), then every byte as two
+// upper-case hex digits after a space, then a newline.
+std::string TraceLine(char direction, std::span<const uint8_t> report);
 
 } // namespace ferrox

@@ -77,6 +77,9 @@ void ReaderThreads::run(Slot& slot, DeviceKind kind, std::shared_ptr<HidHandle> 
         if (handle->readInput(buffer) != HidReadResult::Report) {
             break;
         }
+        if (trace_) {
+            trace_(buffer);
+        }
         // 05 06: the mouse's notice of a new DPI level or report rate.
         if (buffer[0] == 0x05 && buffer[1] == 0x06) {
             sink_.post(DeviceEventMessage{kind, buffer[3], buffer[4]});

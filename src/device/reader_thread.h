@@ -6,8 +6,10 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <span>
 #include <string>
 #include <thread>
 
@@ -24,6 +26,10 @@ public:
     ~ReaderThreads();
     ReaderThreads(const ReaderThreads&) = delete;
     ReaderThreads& operator=(const ReaderThreads&) = delete;
+
+    // Sees every input report read, on the reader's thread. Set before the first start.
+    using Trace = std::function<void(std::span<const uint8_t> report)>;
+    void setTrace(Trace trace) { trace_ = std::move(trace); }
 
     // Opens the event interface at path and starts the kind's reader on it. Refused (false)
     // while a reader of that kind runs, when the interface cannot be opened, or when it is not
@@ -51,6 +57,7 @@ private:
     const Slot& slotOf(DeviceKind kind) const { return slots_[static_cast<std::size_t>(kind)]; }
 
     DeviceMessageSink& sink_;
+    Trace trace_;
     std::array<Slot, 2> slots_;
 };
 

@@ -1,13 +1,13 @@
 #include "device/sync_controller.h"
 
 #include "device/command_set.h"
+#include "device/unsent_changes.h"
 
 #include <algorithm>
 
 #include "settings/config_file.h"
 #include "settings/config_table.h"
 #include "settings/profile_file.h"
-#include "device/unsent_changes.h"
 
 namespace ferrox {
 

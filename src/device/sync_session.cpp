@@ -82,6 +82,14 @@ bool SyncSession::RunReaderWatchdog() {
     return rescanned;
 }
 
+void SyncSession::SetReportTrace(const ReportTrace& trace) {
+    if (!trace) {
+        return;
+    }
+    worker_.setTrace([trace](char direction, const Frame& frame) { trace(direction, frame); });
+    readers_.setTrace([trace](std::span<const uint8_t> report) { trace('<', report); });
+}
+
 void SyncSession::startReader(DeviceKind kind) {
     DeviceLinkKind& k = discovery_.link().of(kind);
     readers_.start(kind, backend_, k.eventPath.get());

@@ -11,7 +11,9 @@
 #include "device/sync_controller.h"
 #include "device/transport_messages.h"
 
+#include <functional>
 #include <memory>
+#include <span>
 
 namespace ferrox {
 
@@ -34,6 +36,10 @@ public:
     void Handle(const DeviceMessage& message);
     // Rescans when a present kind has no reader; true when it did.
     bool RunReaderWatchdog();
+    // Shows every report written ('>') and read ('<'), the input reports included; called on
+    // the worker's and the readers' threads. Set before Start.
+    using ReportTrace = std::function<void(char direction, std::span<const uint8_t> report)>;
+    void SetReportTrace(const ReportTrace& trace);
     // Stops the readers; the window calls this when it closes.
     void StopReaders() { readers_.stopAll(); }
 

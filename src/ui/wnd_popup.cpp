@@ -2,75 +2,54 @@
 
 #include "base/app_globals.h"
 #include "platform/canvas.h"
-#include "ui/popup_watcher.h"
 #include "ui/ui_font.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
-#include <array>
 #include <utility>
 
 namespace ferrox {
 
 namespace {
 
-constexpr std::array<std::pair<int, unsigned>, 12> DeactivationMessages{{
-    {0, 0x405},
-    {2, 0x412},
-    {3, 0x415},
-    {7, 0x466},
-    {8, 0x470},
-    {9, 0x47A},
-    {10, 0x484},
-    {11, 0x487},
-    {12, 0x48A},
-    {13, 0x48D},
-    {14, 0x490},
-    {15, 0x492},
-}};
-
-// Top-most, no frame, no taskbar entry, never focused. Bypassing the window manager makes it
-// an override-redirect menu window on X11: placed exactly where asked and never activated.
-constexpr Qt::WindowFlags PopupFlags = Qt::Tool | Qt::FramelessWindowHint |
-                                       Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus |
-                                       Qt::BypassWindowManagerHint;
+// A Qt popup takes the pointer and the keyboard while it is open and is dismissed by the
+// desktop's own rules; no frame, no shadow, no taskbar entry.
+constexpr Qt::WindowFlags PopupFlags =
+    Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint;
 
 } // namespace
 
-unsigned DeactivationMessage(int kind) {
-    for (const auto& [k, message] : DeactivationMessages)
-        if (k == kind)
-            return message;
-    return 0;
-}
+CWndPopup::CWndPopup(PopupKind kind)
+    : WindowBase(nullptr, PopupFlags), font_(ControlFont()), kind_(kind) {}
 
-CWndPopup::CWndPopup(int kind)
-    : WindowBase(nullptr, PopupFlags), font_(ControlFont()), kind_(kind) {
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    setFocusPolicy(Qt::NoFocus);
-}
-
-CWndPopup::~CWndPopup() {
-    PopupWatcher::Remove(this);
-}
+CWndPopup::~CWndPopup() = default;
 
 bool CWndPopup::Create(WindowBase* parent, const QRect& screenRect, unsigned resultMessage,
-                       int ownerId) {
+                       int ownerId, CWndPopup* openedFrom) {
     parent_ = parent;
-    if (parent)
-        setParent(parent, PopupFlags);
+    // The transient parent: Wayland places a popup relative to it, and a submenu never
+    // outlives the menu it came from.
+    if (QWidget* owner = openedFrom ? static_cast<QWidget*>(openedFrom) : parent)
+        setParent(owner, PopupFlags);
     x_ = screenRect.left();
     y_ = screenRect.top();
     resultMessage_ = resultMessage;
     ownerId_ = ownerId;
     resize(screenRect.size());
-    PopupWatcher::Add(this);
     BuildItems();
     Render();
     move(x_, y_);
     show();
     return true;
+}
+
+CWndPopup* CWndPopup::OpenedFrom() const {
+    return dynamic_cast<CWndPopup*>(parentWidget());
 }
 
 void CWndPopup::Render() {
@@ -104,28 +83,28 @@ bool CWndPopup::SendToParent(unsigned message, WParam wParam, LParam lParam) {
     return true;
 }
 
-void CWndPopup::AddItem(const std::wstring& text, int id, int flag) {
-    items.push_back({id, text, QRect(), flag});
+void CWndPopup::AddItem(const std::wstring& text, int id, int flag,
+                        std::array<std::uint8_t, 3> code) {
+    items.push_back({id, text, QRect(), flag, code});
     LayoutItems();
 }
 
 void CWndPopup::LayoutItems() {
-    LayoutRows(1, 161, 22, 162);
+    LayoutRows(KindInfo(kind_).layout);
 }
 
-void CWndPopup::LayoutRows(double itemLeft, double itemRight, double rowHeight,
-                           double windowWidth) {
+void CWndPopup::LayoutRows(const MenuLayout& layout) {
     const double s = UiScale;
     const auto trunc = [](double v) { return static_cast<int>(v); };
-    const int left = trunc(itemLeft * s);
-    const int right = trunc(itemRight * s);
+    const int left = trunc(layout.left * s);
+    const int right = trunc(layout.right * s);
     int y = trunc(s);
     for (MenuItem& item : items) {
-        const int bottom = trunc(y + rowHeight * s);
+        const int bottom = trunc(y + layout.rowHeight * s);
         item.rect = QRect(left, y, right - left, bottom - y);
         y = bottom;
     }
-    resize(trunc(windowWidth * s), trunc(y + s));
+    resize(trunc(layout.width * s), trunc(y + s));
 }
 
 bool CWndPopup::OnItemHover(int x, int y) {
@@ -140,6 +119,23 @@ bool CWndPopup::OnItemHover(int x, int y) {
             return true;
         }
     return changed;
+}
+
+bool CWndPopup::OnItemRelease(int x, int y) {
+    if (hoverIndex < 0 || hoverIndex >= static_cast<int>(items.size()))
+        return false;
+    if (!items[hoverIndex].rect.contains(x, y)) {
+        hoverIndex = -1;
+        return true;
+    }
+    OnChoose(items[hoverIndex]);
+    return false;
+}
+
+void CWndPopup::OnChoose(const MenuItem& item) {
+    result.text = item.text;
+    result.code = item.code;
+    SendToParent(resultMessage_, static_cast<WParam>(ownerId_), reinterpret_cast<LParam>(&result));
 }
 
 QPoint CWndPopup::cursorInClient() const {
@@ -171,7 +167,6 @@ void CWndPopup::OnLButtonDown(int x, int y) {
     pressed_ = true;
     SetCapture();
     captured_ = true;
-    deactivated_ = false;
     if (OnItemPress(x, y))
         Render();
 }
@@ -190,18 +185,100 @@ void CWndPopup::OnRButtonUp(int x, int y) {
     OnItemRightRelease(x, y);
 }
 
-void CWndPopup::Deactivate() {
-    if (deactivated_)
+// --- routing while menus are stacked ---
+
+CWndPopup* CWndPopup::popupAt(const QPointF& globalPos) {
+    for (CWndPopup* popup = this; popup; popup = popup->OpenedFrom())
+        if (popup->isVisible() && popup->geometry().contains(globalPos.toPoint()))
+            return popup;
+    return nullptr;
+}
+
+void CWndPopup::passOn(CWndPopup* target, QMouseEvent* event) {
+    const QPointF global = event->globalPosition();
+    QMouseEvent copy(event->type(), target->mapFromGlobal(global), global, event->button(),
+                     event->buttons(), event->modifiers());
+    QApplication::sendEvent(target, &copy);
+}
+
+void CWndPopup::leaveOpener(CWndPopup* now) {
+    if (pointerIn_ && pointerIn_ != now) {
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(pointerIn_, &leave);
+    }
+    pointerIn_ = now != this ? now : nullptr;
+}
+
+void CWndPopup::mousePressEvent(QMouseEvent* event) {
+    CWndPopup* target = popupAt(event->globalPosition());
+    if (!target) {
+        close(); // outside every open menu: dismissed
         return;
-    deactivated_ = true;
+    }
+    if (target == this)
+        return WindowBase::mousePressEvent(event);
+    pressedIn_ = target;
+    passOn(target, event);
+}
+
+void CWndPopup::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A quick second click is just another press to a menu.
+    QMouseEvent press(QEvent::MouseButtonPress, event->position(), event->globalPosition(),
+                      event->button(), event->buttons(), event->modifiers());
+    mousePressEvent(&press);
+}
+
+void CWndPopup::mouseReleaseEvent(QMouseEvent* event) {
+    if (CWndPopup* target = pressedIn_) {
+        pressedIn_ = nullptr;
+        return passOn(target, event);
+    }
+    WindowBase::mouseReleaseEvent(event);
+}
+
+void CWndPopup::mouseMoveEvent(QMouseEvent* event) {
+    CWndPopup* target = pressedIn_ ? pressedIn_.data() : popupAt(event->globalPosition());
+    if (pressed_)
+        target = this; // the pressed popup keeps the pointer until the release
+    leaveOpener(target);
+    if (target && target != this)
+        return passOn(target, event);
+    WindowBase::mouseMoveEvent(event);
+}
+
+void CWndPopup::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        WindowBase::keyPressEvent(event);
+}
+
+// --- closing ---
+
+void CWndPopup::closeEvent(QCloseEvent* event) {
+    event->ignore(); // hidden and deleted here, after the parent has been told
+    dismissed();
+}
+
+void CWndPopup::dismissed() {
+    if (closing_)
+        return;
+    closing_ = true;
+    QPointer<CWndPopup> alive(this);
     if (const unsigned message = DeactivationMessage(kind_))
-        SendToParent(message, static_cast<WParam>(ownerId_), kind_);
+        SendToParent(message, static_cast<WParam>(ownerId_), static_cast<LParam>(kind_));
+    // Whatever the parent made of it, a dismissed popup is gone: the desktop has taken it down.
+    if (alive)
+        closeForGood();
 }
 
 void CWndPopup::OnClose() {
-    // The window is gone for good once closed; the object follows it. Owners hold guarded
-    // pointers, so nothing touches it afterwards.
-    PopupWatcher::Remove(this);
+    closing_ = true;
+    closeForGood();
+}
+
+void CWndPopup::closeForGood() {
+    // The object follows its window; owners hold guarded pointers, so nothing touches it after.
     hide();
     deleteLater();
 }

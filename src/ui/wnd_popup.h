@@ -1,11 +1,13 @@
 #pragma once
-// The base of every drop-down list and menu: a frameless, top-most window that never takes
-// the keyboard focus, highlights the entry under the pointer, reports a choice to its parent
-// with a message, and tells the parent when it loses activation so the parent can close it.
-// A popup deletes itself once its window has been closed; owners only ever hold guarded
-// pointers to it.
+// The base of every drop-down list and menu: a Qt popup window (an xdg popup placed against
+// its parent on Wayland, a grabbing override-redirect window on X11) that highlights the entry
+// under the pointer, chooses on release and reports the choice to its parent with a message.
+// When the desktop dismisses it (a click outside, Escape, the compositor), it tells its parent
+// with its kind's deactivation message and goes. A popup deletes itself once closed; owners
+// only ever hold guarded pointers to it.
 
 #include "platform/window_base.h"
+#include "ui/popup_kind.h"
 
 #include <QFont>
 #include <QImage>
@@ -24,7 +26,8 @@ struct MenuItem {
     int id = 0;
     std::wstring text;
     QRect rect; // client coordinates, set by the layout
-    int flag = 0;
+    int flag = 0; // meaning given by the popup kind; for menus: the row opens a submenu
+    std::array<std::uint8_t, 3> code{}; // what choosing the row reports
 };
 
 // What a popup reports: its address is the lParam of the result message; the receiver copies
@@ -34,36 +37,33 @@ struct PopupResult {
     std::array<std::uint8_t, 3> code{};
 };
 
-// The message a popup of each kind sends to its parent when it loses activation; 0 for kinds
-// that send nothing.
-unsigned DeactivationMessage(int kind);
-
 class CWndPopup : public WindowBase {
 public:
-    explicit CWndPopup(int kind);
+    explicit CWndPopup(PopupKind kind);
     ~CWndPopup() override;
 
-    // Creates the window at the screen rectangle's top-left (a request only on Wayland, where
-    // clients cannot place their windows), builds the entries, draws and shows it.
-    bool Create(WindowBase* parent, const QRect& screenRect, unsigned resultMessage, int ownerId);
+    // Builds the entries, draws and shows the popup at the screen rectangle's top-left (on
+    // Wayland the compositor places it against its parent window at that offset). Messages go
+    // to parent; the popup's window belongs to openedFrom when it is a submenu, else to parent.
+    bool Create(WindowBase* parent, const QRect& screenRect, unsigned resultMessage, int ownerId,
+                CWndPopup* openedFrom = nullptr);
     // Draws every entry into the popup's image and puts it on screen.
     void Render();
     // Sends to the parent window; false (and nothing sent) when there is none any more.
     bool SendToParent(unsigned message, WParam wParam, LParam lParam);
     // Appends an entry and lays all entries out again.
-    void AddItem(const std::wstring& text, int id, int flag = 0);
+    void AddItem(const std::wstring& text, int id, int flag = 0,
+                 std::array<std::uint8_t, 3> code = {});
 
-    int Kind() const { return kind_; }
+    PopupKind Kind() const { return kind_; }
     int OwnerId() const { return ownerId_; }
     unsigned ResultMessage() const { return resultMessage_; }
     bool Tracking() const { return tracking_; }
     bool Pressed() const { return pressed_; }
     const QFont& Font() const { return font_; }
     const QImage& RenderedImage() const { return image_; }
-
-    // Called by the application-wide watcher: a press outside every popup, or the
-    // application losing activation. Sends the kind's deactivation message once per loss.
-    void Deactivate();
+    // The menu this popup was opened from, if it is a submenu.
+    CWndPopup* OpenedFrom() const;
 
     std::vector<MenuItem> items;
     int hoverIndex = -1;
@@ -72,14 +72,17 @@ public:
 protected:
     virtual void DrawItems(Canvas& canvas, const QRect& clientRect);
     virtual void BuildItems() {}
-    // Entries (s = UiScale) of rowHeight·s from y = s down, from x = s to itemRight·s; the
+    // Entries (s = UiScale) of rowHeight·s from y = s down, from itemLeft·s to itemRight·s; the
     // window windowWidth·s wide and one s below the last entry. Every step is truncated.
     virtual void LayoutItems();
-    void LayoutRows(double itemLeft, double itemRight, double rowHeight, double windowWidth);
+    void LayoutRows(const MenuLayout& layout);
     virtual bool OnItemHover(int x, int y);
     virtual bool OnItemPress(int, int) { return false; }
-    virtual bool OnItemRelease(int, int) { return false; }
+    // The usual release: on the highlighted entry it is chosen; off it, the highlight goes.
+    virtual bool OnItemRelease(int x, int y);
     virtual void OnItemRightRelease(int, int) {}
+    // The entry was chosen: by default its text and code go to the parent as the result.
+    virtual void OnChoose(const MenuItem& item);
 
     void OnMouseMove(int x, int y) override;
     void OnMouseHover(int x, int y) override;
@@ -90,20 +93,37 @@ protected:
     void OnClose() override;
     void OnPaint(Canvas& canvas, const QRect& updateRect) override;
 
+    // While a submenu is open it holds the pointer: what happens over the menus it was opened
+    // from is passed on to them, and a press outside all of them dismisses it.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Every close that did not come from the owner is a dismissal.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QPoint cursorInClient() const;
+    CWndPopup* popupAt(const QPointF& globalPos);
+    void passOn(CWndPopup* target, QMouseEvent* event);
+    void leaveOpener(CWndPopup* now);
+    void dismissed();
+    void closeForGood();
 
     bool tracking_ = false;
     bool pressed_ = false;
     bool captured_ = false;
-    bool deactivated_ = false;
+    bool closing_ = false;
     QFont font_;
     int x_ = 0;
     int y_ = 0;
     unsigned resultMessage_ = 0;
     int ownerId_ = 0;
-    int kind_;
+    PopupKind kind_;
     QPointer<WindowBase> parent_;
+    QPointer<CWndPopup> pressedIn_;  // the opener that took the last press
+    QPointer<CWndPopup> pointerIn_;  // the opener the pointer is over
     QImage image_;
 };
 

@@ -3,9 +3,8 @@
 
 #include "app/app_messages.h"
 #include "app/ferrox_dlg.h"
-#include "app/window_data_folder.h"
 #include "base/app_globals.h"
-#include "device/virtual_hid_backend.h"
+#include "window_fixture.h"
 #include "ui/control_notify.h"
 #include "ui/open_dialog_table.h"
 
@@ -18,35 +17,24 @@
 namespace ferrox {
 namespace {
 
-class TestDlg : public CFerroxDlg {
-public:
-    using CFerroxDlg::CFerroxDlg;
-    using CFerroxDlg::OnTimer;
-};
-
-class FerroxDlgTest : public ::testing::Test {
+class FerroxDlgTest : public test::WindowTest {
 protected:
-    // A fresh main window on a virtual mouse with these devices plugged in.
+    // A fresh main window on devices that never answer, laid out for the offscreen screen.
     void start(const std::vector<DeviceKind>& kinds, bool startShown = true) {
-        dlg.reset();
         ClearOpenDialogTable();
-        hid = {};
-        auto mouse = std::make_unique<VirtualHidBackend>();
-        hid.virtualMouse = mouse.get();
-        hid.backend = std::move(mouse);
-        for (DeviceKind kind : kinds)
-            hid.virtualMouse->plug(kind);
-        dlg = std::make_unique<TestDlg>(hid, test::FreshWindowDataFolder(startShown));
-        ASSERT_TRUE(dlg->Create());
+        StartWindow({.plugged = kinds, .shown = startShown, .uiScale = 0, .answering = false});
+        dlg = &Window();
+        hid = &Hid();
     }
-    void settle() { QApplication::processEvents(); }
+    void settle() { Settle(); }
+    // Sent straight to the window, so the test sees whether it was swallowed.
     bool key(int qtKey) {
         QKeyEvent event(QEvent::KeyPress, qtKey, Qt::NoModifier);
-        return QApplication::sendEvent(dlg.get(), &event) && event.isAccepted();
+        return QApplication::sendEvent(dlg, &event) && event.isAccepted();
     }
 
-    HidSystem hid;
-    std::unique_ptr<TestDlg> dlg;
+    test::TestWindow* dlg = nullptr;
+    HidSystem* hid = nullptr;
 };
 
 TEST_F(FerroxDlgTest, StartsShownAtItsScaledSizeWithTheDeviceFound) {
@@ -148,7 +136,7 @@ TEST_F(FerroxDlgTest, NoDeviceNoticeAfterTwoSeconds) {
 
 TEST_F(FerroxDlgTest, UnpluggingTheWiredMouseKeepsRunningOnTheReceiver) {
     start({DeviceKind::Wired, DeviceKind::Receiver});
-    hid.virtualMouse->unplug(DeviceKind::Wired);
+    hid->virtualMouse->unplug(DeviceKind::Wired);
     settle();
     EXPECT_FALSE(dlg->IsEnded());
     EXPECT_TRUE(dlg->isVisible());
@@ -156,7 +144,7 @@ TEST_F(FerroxDlgTest, UnpluggingTheWiredMouseKeepsRunningOnTheReceiver) {
     EXPECT_EQ(link.wired.commandHandle, nullptr);
     EXPECT_EQ(link.activeCommandHandle(), link.receiver.commandHandle.get());
 
-    hid.virtualMouse->plug(DeviceKind::Wired); // comes back with the arrival notice
+    hid->virtualMouse->plug(DeviceKind::Wired); // comes back with the arrival notice
     settle();
     EXPECT_NE(link.wired.commandHandle, nullptr);
 }
@@ -171,7 +159,7 @@ TEST_F(FerroxDlgTest, UnpluggingTheOnlyDeviceHidesClosesTheDialogsAndEnds) {
     QPointer<WindowBase> support = dlg->SupportNoticeWindow();
     ASSERT_TRUE(support);
 
-    hid.virtualMouse->unplug(DeviceKind::Receiver);
+    hid->virtualMouse->unplug(DeviceKind::Receiver);
     settle(); // the notice, then the quit it posts
     settle();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -190,7 +178,7 @@ TEST_F(FerroxDlgTest, UnpluggingTheOnlyDeviceHidesClosesTheDialogsAndEnds) {
 TEST_F(FerroxDlgTest, UnrelatedArrivalWhileBothArePresentChangesNothing) {
     start({DeviceKind::Wired, DeviceKind::Receiver});
     const HidHandle* wired = dlg->Discovery().link().wired.commandHandle.get();
-    hid.virtualMouse->plugUnrelated();
+    hid->virtualMouse->plugUnrelated();
     settle();
     EXPECT_EQ(dlg->Discovery().link().wired.commandHandle.get(), wired);
     // Messages with other device-change codes are ignored.

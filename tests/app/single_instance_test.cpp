@@ -4,7 +4,7 @@
 #include "app/instance_server.h"
 #include "base/instance_lock.h"
 
-#include "scratch_folder.h"
+#include "app/ferrox_process.h"
 
 #include <gtest/gtest.h>
 
@@ -24,38 +24,10 @@ namespace ferrox {
 namespace {
 namespace fs = std::filesystem;
 
-using test::Scratch;
-
-const QString kFerrox = QStringLiteral(FERROX_OUTPUT_DIR "/ferrox");
-
-// A runtime folder of the test's own, so nothing collides with another run.
-fs::path FreshRuntime(const char* name) {
-    const fs::path folder = Scratch() / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    fs::permissions(folder, fs::perms::owner_all);
-    return folder;
-}
-
-template <typename Done> bool WaitFor(Done done, int milliseconds = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > milliseconds)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
-QProcessEnvironment ProcessEnv(const fs::path& runtime) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.string()));
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("FERROX_DATA_DIR", QString::fromStdString((runtime / "data").string()));
-    return env;
-}
+using test::FreshRuntime;
+using test::ProcessEnv;
+using test::WaitFor;
+using test::kFerrox;
 
 TEST(InstanceLock, HeldOnceAndFreedWithItsHolder) {
     const fs::path lock = FreshRuntime("lock") / "test.lock";

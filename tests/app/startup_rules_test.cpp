@@ -163,9 +163,18 @@ TEST(AppOptions, ParsedOrRefusedWithOneLine) {
         bool ok;
         SimulateKind simulate;
         std::string dataDir;
+        std::string trace = "";
+        std::string state = "";
     };
     const Case cases[] = {
         {{}, true, SimulateKind::None, ""},
+        {{"--trace", "/t", "--simulate"}, true, SimulateKind::Both, "", "/t"},
+        {{"--trace=/t"}, true, SimulateKind::None, "", "/t"},
+        // The state file only means something to the virtual mouse.
+        {{"--simulate-state", "/s"}, true, SimulateKind::Both, "", "", "/s"},
+        {{"--simulate=wired", "--simulate-state=/s"}, true, SimulateKind::Wired, "", "", "/s"},
+        {{"--trace"}, false, SimulateKind::None, ""},
+        {{"--simulate-state="}, false, SimulateKind::None, ""},
         {{"--simulate"}, true, SimulateKind::Both, ""},
         {{"--simulate=receiver", "--data-dir", "/d"}, true, SimulateKind::Receiver, "/d"},
         {{"--data-dir=/e", "--simulate=wired"}, true, SimulateKind::Wired, "/e"},
@@ -186,6 +195,8 @@ TEST(AppOptions, ParsedOrRefusedWithOneLine) {
         }
         EXPECT_EQ(options.simulate, c.simulate);
         EXPECT_EQ(options.dataDir, fs::path(c.dataDir));
+        EXPECT_EQ(options.trace, fs::path(c.trace));
+        EXPECT_EQ(options.simulateState, fs::path(c.state));
     }
 }
 

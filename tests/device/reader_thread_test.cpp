@@ -28,6 +28,8 @@ std::vector<DeviceMessage> waitFor(QueuedMessageSink& sink, std::size_t n) {
 TEST(ReaderThreads, HandsOverOnlyTheNoticeAndEndsWhenTheReadFails) {
     QueuedMessageSink sink;
     ReaderThreads readers(sink);
+    std::vector<std::vector<uint8_t>> traced; // every report read, recognised or not
+    readers.setTrace([&](std::span<const uint8_t> r) { traced.emplace_back(r.begin(), r.end()); });
     auto owned = std::make_unique<ScriptedEventHandle>();
     ScriptedEventHandle* events = owned.get();
     ASSERT_TRUE(readers.start(DeviceKind::Wired, std::move(owned)));
@@ -47,6 +49,9 @@ TEST(ReaderThreads, HandsOverOnlyTheNoticeAndEndsWhenTheReadFails) {
     EXPECT_EQ(event.level, 0x03);
     EXPECT_EQ(std::get<ReaderEndedMessage>(got[1]).kind, DeviceKind::Wired);
     EXPECT_FALSE(readers.isActive(DeviceKind::Wired));
+    ASSERT_EQ(traced.size(), 3u);
+    EXPECT_EQ(traced[1][0], 0x06);
+    EXPECT_EQ(traced[2][4], 0x03);
 
     // The kind may be started again after its reader ended.
     EXPECT_TRUE(readers.start(DeviceKind::Wired, std::make_unique<ScriptedEventHandle>()));

@@ -20,9 +20,10 @@ using namespace ferrox;
 
 // Opens the menu at a point of the dialog, rests the pointer on one row and returns its look.
 QImage ShowMenu(gallery::GalleryDialog& dialog, int slot, gallery::GalleryMenu* menu,
-                const QPoint& origin, int hoverRow) {
+                const QPoint& origin, int hoverRow, CWndPopup* openedFrom = nullptr) {
     dialog.SetPopup(slot, menu);
-    menu->Create(&dialog, QRect(dialog.mapToGlobal(origin), QSize(1, 1)), 0x403, 2013);
+    menu->Create(&dialog, QRect(dialog.mapToGlobal(origin), QSize(1, 1)), 0x403, 2013,
+                 openedFrom);
     const QPoint onRow = menu->items.at(hoverRow).rect.center();
     QMouseEvent move(QEvent::MouseMove, QPointF(onRow), QPointF(menu->mapToGlobal(onRow)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
@@ -46,7 +47,7 @@ bool RenderAt(float scale, const QDir& out) {
     const QPoint origin = dialog.MenuOrigin();
     const QImage popup = ShowMenu(dialog, 0, menu, origin, gallery::GalleryMenu::DpiSwitchRow);
     auto* submenu = new gallery::GalleryMenu(gallery::GalleryMenu::Rows::DpiSubmenu);
-    const QImage subPopup = ShowMenu(dialog, 1, submenu, origin, 0);
+    const QImage subPopup = ShowMenu(dialog, 1, submenu, origin, 0, menu);
     // Its first row lines up with the row that opened it (the popup's own rows start at s).
     const QRect row = menu->items.at(gallery::GalleryMenu::DpiSwitchRow).rect;
     const QPoint subOrigin =

@@ -1,0 +1,21 @@
+#pragma once
+// What the main window's device session is made with. The program uses the defaults (real
+// pauses between frames, the user's files); tests hand in pauses that do not sleep and storage
+// they can watch, and --trace hands in its log.
+
+#include "device/device_worker.h"
+#include "device/sync_session.h"
+#include "device/sync_controller.h"
+
+namespace ferrox {
+
+struct WindowSessionOptions {
+    DeviceWorker::Pause pause = DeviceWorker::RealPause;
+    SyncStorage storage = SyncStorage::Files();
+    // Sees every report written and read, on the device threads; empty for none.
+    SyncSession::ReportTrace trace;
+    // UiScale to use instead of the one the screen's work area gives; 0 to choose as usual.
+    float uiScale = 0;
+};
+
+} // namespace ferrox

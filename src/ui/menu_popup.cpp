@@ -1,0 +1,65 @@
+#include "ui/menu_popup.h"
+
+#include "platform/canvas.h"
+#include "ui/skin_images.h"
+
+namespace ferrox {
+
+namespace {
+
+constexpr Colour TextNormal = Rgb(180, 180, 180);
+constexpr Colour TextHighlighted = Rgb(255, 255, 255);
+constexpr Colour FilledHighlight = Rgb(83, 75, 0);
+constexpr unsigned RowFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_WORD_ELLIPSIS;
+
+} // namespace
+
+CMenuPopup::CMenuPopup(PopupKind kind, std::vector<MenuRow> rows)
+    : CWndPopup(kind), rows_(std::move(rows)) {
+    if (KindInfo(kind).look == MenuLook::Skins) {
+        normal_ = LoadSkinFile("skins/menu_nr.png");
+        over_ = LoadSkinFile("skins/menu_ov.png");
+        subNormal_ = LoadSkinFile("skins/menusub_nr.png");
+        subOver_ = LoadSkinFile("skins/menusub_ov.png");
+    }
+}
+
+void CMenuPopup::BuildItems() {
+    for (const MenuRow& row : rows_)
+        AddItem(row.text, row.id, row.submenu ? 1 : 0, row.code);
+}
+
+bool CMenuPopup::OnItemPress(int x, int y) {
+    if (!KindInfo(Kind()).pressClearsHighlight || hoverIndex < 0 ||
+        hoverIndex >= static_cast<int>(items.size()) || items[hoverIndex].rect.contains(x, y))
+        return false;
+    hoverIndex = -1;
+    return true;
+}
+
+void CMenuPopup::DrawItems(Canvas& canvas, const QRect&) {
+    const bool skinned = KindInfo(Kind()).look == MenuLook::Skins;
+    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+        if (skinned)
+            drawSkinned(canvas, items[i], i == hoverIndex);
+        else
+            drawFilled(canvas, items[i], i == hoverIndex);
+    }
+}
+
+void CMenuPopup::drawSkinned(Canvas& canvas, const MenuItem& item, bool highlighted) const {
+    const QImage& skin =
+        item.flag ? (highlighted ? subOver_ : subNormal_) : (highlighted ? over_ : normal_);
+    canvas.DrawImage(skin, item.rect);
+    canvas.DrawText(QString::fromStdWString(item.text), item.rect.adjusted(2, 0, -2, 0), RowFormat,
+                    highlighted ? TextHighlighted : TextNormal, Font());
+}
+
+void CMenuPopup::drawFilled(Canvas& canvas, const MenuItem& item, bool highlighted) const {
+    if (highlighted)
+        canvas.FillRect(item.rect, FilledHighlight);
+    canvas.DrawText(QString::fromStdWString(item.text), item.rect.adjusted(2, 0, -2, 0), RowFormat,
+                    highlighted ? TextHighlighted : TextNormal, Font());
+}
+
+} // namespace ferrox

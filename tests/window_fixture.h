@@ -1,0 +1,200 @@
+#pragma once
+// The fixture every main-window test is written on: the real main window, offscreen, on the
+// virtual mouse, driven by real mouse and key events through the window system. The device
+// worker's pauses are recorded instead of slept through, saves go to a fresh data folder and
+// are counted, and timers are fired by hand: nothing in a window test waits on a clock.
+//
+//   class ColourSlots : public test::WindowTest {};
+//   TEST_F(ColourSlots, ...) {
+//       StartWindow();                       // wired mouse plugged in, window shown
+//       ClickAt(712, 418);                   // design coordinates; × UiScale for you
+//       FireTimer(30);                       // the apply timer
+//       EXPECT_EQ(Frames().back()[2], 0x08); // what the mouse received
+//       EXPECT_EQ(Profile().lighting.mode, 3);
+//   }
+
+#include "app/ferrox_dlg.h"
+#include "app/window_data_folder.h"
+#include "desktop_events.h"
+#include "device/virtual_hid_backend.h"
+#include "device/virtual_mouse_firmware.h"
+#include "settings/config_table.h"
+#include "settings/profile_settings.h"
+#include "ui/wnd_popup.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace ferrox::test {
+
+// The main window with its timer handlers in reach.
+class TestWindow : public CFerroxDlg {
+public:
+    using CFerroxDlg::CFerroxDlg;
+    using CFerroxDlg::OnTimer;
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    struct Start {
+        std::vector<DeviceKind> plugged{DeviceKind::Wired};
+        bool shown = true; // NeedPassword 0: the window shows itself at once
+        float uiScale = 1; // 0: chosen from the offscreen screen, as the program does
+        bool answering = true; // false: the devices take frames but never answer
+    };
+
+    void TearDown() override { CloseWindow(); }
+
+    // A fresh main window on a fresh data folder, with these devices plugged in, each running
+    // the virtual mouse's firmware. A window already open is closed first.
+    void StartWindow(const Start& start) {
+        CloseWindow();
+        const auto folder = FreshWindowDataFolder(start.shown);
+        hid_ = {};
+        auto mouse = std::make_unique<VirtualHidBackend>();
+        hid_.virtualMouse = mouse.get();
+        hid_.backend = std::move(mouse);
+        firmware_.clear();
+        for (DeviceKind kind : start.plugged) {
+            if (!start.answering) {
+                hid_.virtualMouse->plug(kind);
+                continue;
+            }
+            firmware_.push_back({kind, std::make_shared<VirtualMouseFirmware>()});
+            hid_.virtualMouse->plug(kind, firmware_.back().second);
+        }
+        window_ = std::make_unique<TestWindow>(hid_, folder, sessionOptions(start.uiScale));
+        ASSERT_TRUE(window_->Create());
+        // The start-up status query and its answer.
+        window_->Session().worker().waitIdle();
+        Settle();
+    }
+    void StartWindow() { StartWindow(Start{}); }
+    // Ends the window as the program does: a pending save is written, queued frames go out.
+    void CloseWindow() {
+        while (QWidget* popup = QApplication::activePopupWidget())
+            popup->hide();
+        window_.reset();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    TestWindow& Window() { return *window_; }
+    HidSystem& Hid() { return hid_; }
+    VirtualMouseFirmware& Mouse(DeviceKind kind = DeviceKind::Wired) {
+        for (auto& [k, firmware] : firmware_)
+            if (k == kind)
+                return *firmware;
+        static VirtualMouseFirmware unplugged;
+        ADD_FAILURE() << "no answering device of that kind is plugged in";
+        return unplugged;
+    }
+
+    // --- input, at design coordinates (× UiScale, truncated, like every control rectangle) ---
+    static QPoint Design(int x, int y) {
+        return QPoint(int(x * UiScale), int(y * UiScale));
+    }
+    void MoveTo(int x, int y) { DesktopMove(window_.get(), Design(x, y)); }
+    void ClickAt(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+        DesktopClick(window_.get(), Design(x, y), button);
+        Settle();
+    }
+    void PressAt(int x, int y) { DesktopPress(window_.get(), Design(x, y)); }
+    void ReleaseAt(int x, int y) { DesktopRelease(window_.get(), Design(x, y)); }
+    void DoubleClickAt(int x, int y) {
+        QTest::mouseDClick(WindowOf(window_.get()), Qt::LeftButton, {}, Design(x, y));
+        Settle();
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        DesktopKey(window_.get(), key, modifiers);
+        Settle();
+    }
+
+    // --- popups ---
+    // The popup that holds the pointer and the keyboard now, if any.
+    static CWndPopup* ActivePopup() {
+        return dynamic_cast<CWndPopup*>(QApplication::activePopupWidget());
+    }
+    // Moves onto the popup's row (0 = first) and clicks it, as a user chooses an entry.
+    void ChooseRow(CWndPopup* popup, int row) {
+        ASSERT_NE(popup, nullptr);
+        ASSERT_LT(row, int(popup->items.size()));
+        DesktopClick(popup, popup->items[std::size_t(row)].rect.center());
+        Settle();
+    }
+
+    // --- time ---
+    // Runs the timer's handler now, as if its period had passed.
+    void FireTimer(unsigned id) {
+        window_->OnTimer(id);
+        Settle();
+    }
+    // Delivers what other threads and earlier handlers posted to the window.
+    static void Settle() { QApplication::processEvents(); }
+
+    // --- what came out ---
+    // Every frame the device received so far, once the worker has sent what is queued.
+    std::vector<Frame> Frames(DeviceKind kind = DeviceKind::Wired) {
+        window_->Session().worker().waitIdle();
+        Settle();
+        return Mouse(kind).frames();
+    }
+    void ClearFrames(DeviceKind kind = DeviceKind::Wired) {
+        window_->Session().worker().waitIdle();
+        Mouse(kind).clearFrames();
+    }
+    // The pauses the worker took between frames, in order.
+    std::vector<std::chrono::milliseconds> Pauses() {
+        window_->Session().worker().waitIdle();
+        std::lock_guard lock(record_->mutex);
+        return record_->pauses;
+    }
+    int ProfileSaves() const { return record_->profileSaves; }
+    int ConfigSaves() const { return record_->configSaves; }
+    ProfileSettings& Profile() { return CurrentProfile(); }
+
+private:
+    struct Record {
+        std::mutex mutex; // pauses come from the worker thread
+        std::vector<std::chrono::milliseconds> pauses;
+        int configSaves = 0;
+        int profileSaves = 0;
+    };
+
+    // Real files, counted; pauses recorded, never slept.
+    WindowSessionOptions sessionOptions(float uiScale) {
+        record_ = std::make_shared<Record>();
+        WindowSessionOptions options;
+        options.uiScale = uiScale;
+        options.pause = [record = record_](std::chrono::milliseconds pause) {
+            std::lock_guard lock(record->mutex);
+            record->pauses.push_back(pause);
+        };
+        const SyncStorage files = SyncStorage::Files();
+        options.storage.saveConfig = [record = record_, files] {
+            ++record->configSaves;
+            return files.saveConfig();
+        };
+        options.storage.saveProfiles = [record = record_, files] {
+            ++record->profileSaves;
+            return files.saveProfiles();
+        };
+        options.storage.saveProfile = [record = record_, files](int slot) {
+            ++record->profileSaves;
+            return files.saveProfile(slot);
+        };
+        return options;
+    }
+
+    HidSystem hid_;
+    std::vector<std::pair<DeviceKind, std::shared_ptr<VirtualMouseFirmware>>> firmware_;
+    std::shared_ptr<Record> record_ = std::make_shared<Record>();
+    std::unique_ptr<TestWindow> window_;
+};
+
+} // namespace ferrox::test

@@ -25,8 +25,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -47,6 +50,10 @@ protected:
         bool shown = true; // NeedPassword 0: the window shows itself at once
         float uiScale = 1; // 0: chosen from the offscreen screen, as the program does
         bool answering = true; // false: the devices take frames but never answer
+        bool startHidden = false; // the --start-hidden option
+        // Runs on each answering device's firmware before it is plugged in (its battery, its
+        // sensor, a fault to inject).
+        std::function<void(VirtualMouseFirmware&)> prepare = {};
     };
 
     void TearDown() override { CloseWindow(); }
@@ -67,9 +74,12 @@ protected:
                 continue;
             }
             firmware_.push_back({kind, std::make_shared<VirtualMouseFirmware>()});
+            if (start.prepare)
+                start.prepare(*firmware_.back().second);
             hid_.virtualMouse->plug(kind, firmware_.back().second);
         }
         window_ = std::make_unique<TestWindow>(hid_, folder, sessionOptions(start.uiScale));
+        window_->StartHidden(start.startHidden);
         ASSERT_TRUE(window_->Create());
         // The start-up status query and its answer.
         window_->Session().worker().waitIdle();
@@ -136,6 +146,21 @@ protected:
     }
     // Delivers what other threads and earlier handlers posted to the window.
     static void Settle() { QApplication::processEvents(); }
+    // For what only the mouse's own threads bring (an input report read by a reader): runs
+    // the event loop until done() holds, waking on each event rather than on a clock. False
+    // after the time limit.
+    static bool WaitFor(const std::function<bool()>& done, int milliseconds = 2000) {
+        QElapsedTimer clock;
+        clock.start();
+        QTimer wake; // so a wait with nothing arriving still ends
+        wake.start(10);
+        while (!done()) {
+            if (clock.elapsed() > milliseconds)
+                return false;
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        return true;
+    }
 
     // --- what came out ---
     // Every frame the device received so far, once the worker has sent what is queued.

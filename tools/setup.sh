@@ -6,6 +6,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
   libudev-dev
+  qt6-svg-dev                                          # the icon's SVG, drawn at build time
+  desktop-file-utils appstream man-db dpkg-dev file    # checking the installed files, the package
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-noto-core fonts-noto-cjk
   xvfb

@@ -12,6 +12,7 @@ const char* const kAppUsage =
     "                         (implies --simulate)\n"
     "  --trace FILE           append every report written (>) and read (<) to FILE, as hex\n"
     "  --data-dir DIR         keep configuration and profiles in DIR\n"
+    "  --start-hidden         start in the tray (minimised where there is no tray)\n"
     "  --help                 show this help and exit\n"
     "  --version              show the version and exit\n";
 
@@ -71,6 +72,8 @@ bool ParseAppOptions(std::span<const std::string> args, AppOptions& options, std
                 return false;
             }
             options.simulate = *kind;
+        } else if (arg == "--start-hidden") {
+            options.startHidden = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--version") {

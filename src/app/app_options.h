@@ -1,6 +1,6 @@
 #pragma once
 // The ferrox command line: --simulate[=KIND], --simulate-state FILE, --trace FILE,
-// --data-dir DIR, --help, --version.
+// --data-dir DIR, --start-hidden, --help, --version.
 
 #include "device/device_kind.h"
 
@@ -17,6 +17,7 @@ struct AppOptions {
     // Every report written and read is appended here.
     std::filesystem::path trace;
     std::filesystem::path dataDir; // empty: FERROX_DATA_DIR or the default folder
+    bool startHidden = false;      // started at login: to the tray, or minimised without one
     bool help = false;
     bool version = false;
 };

@@ -18,6 +18,9 @@
 #ifndef FERROX_VERSION
 #define FERROX_VERSION "0"
 #endif
+#ifndef FERROX_APP_ID
+#define FERROX_APP_ID "ferrox"
+#endif
 
 namespace ferrox {
 int CFerroxApp::Run(int argc, char** argv) {
@@ -40,8 +43,9 @@ int CFerroxApp::Run(int argc, char** argv) {
         return 0;
     }
     // ferroxctl reads this to keep away from the data folder (and the mouse) this window uses.
-    lock->publish(InstanceInfoPath(), {InstanceInfo::Holder::Window, ChooseDataFolder(options.dataDir),
-                                       options.simulate == SimulateKind::None});
+    lock->publish(InstanceInfoPath(),
+                  {InstanceInfo::Holder::Window, ChooseDataFolder(options.dataDir),
+                   options.simulate == SimulateKind::None});
 
     WindowSessionOptions session;
     std::unique_ptr<TraceFile> trace;
@@ -66,8 +70,11 @@ int CFerroxApp::Run(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("ferrox"));
+    // Ties the window to the desktop entry: its icon and name on Wayland docks and taskbars.
+    QGuiApplication::setDesktopFileName(QStringLiteral(FERROX_APP_ID));
 
     auto dlg = std::make_unique<CFerroxDlg>(hid, options.dataDir, std::move(session));
+    dlg->StartHidden(options.startHidden);
     QPointer<CFerroxDlg> target(dlg.get());
     // In place before the socket appears: whoever can find this instance can also end it.
     TerminationSignals signals([target] {

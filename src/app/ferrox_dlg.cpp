@@ -221,6 +221,8 @@ bool CFerroxDlg::OnInitDialog() {
     if (startHidden_ == 1)
         showMinimized();
     sync().windowShown = sync().deviceShow = startHidden_ == 0;
+    if (startHiddenOption_ && startHidden_ != 1)
+        minimise();
     // Call site: RefreshView.
 
     notices_ = new DeviceNoticeBridge(hid_, *this);

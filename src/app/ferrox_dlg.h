@@ -30,6 +30,10 @@ public:
                         WindowSessionOptions options = {});
     ~CFerroxDlg() override;
 
+    // --start-hidden: out of the way at start, yet still allowed to show (a second start, the
+    // tray). Set before Create().
+    void StartHidden(bool hidden) { startHiddenOption_ = hidden; }
+
     DeviceDiscovery& Discovery() { return discovery_; }
     SyncSession& Session() { return session_; }
     int WindowShownFlag() const { return session_.sync().windowShown; }
@@ -86,6 +90,7 @@ private:
 
     float forcedScale_ = 0;
     int startHidden_ = 0;
+    bool startHiddenOption_ = false;
     int screenWidth_ = 0;
     int screenHeight_ = 0;
     int batteryShown_ = StartBatteryLevel;

@@ -35,13 +35,37 @@ fs::path ExecutableFolder() {
     return ec ? fs::path() : exe.parent_path();
 }
 
-fs::path ChooseProgramFolder(const fs::path& exeFolder, const fs::path& installedShare) {
+namespace {
+
+bool HoldsShippedData(const fs::path& folder) {
     std::error_code ec;
-    if (fs::is_directory(exeFolder / "lang", ec) || fs::is_directory(exeFolder / "skins", ec))
+    return fs::is_directory(folder / "lang", ec) || fs::is_directory(folder / "skins", ec);
+}
+
+} // namespace
+
+fs::path ChooseProgramFolder(const fs::path& exeFolder, const fs::path& installedShare) {
+    if (HoldsShippedData(exeFolder))
         return exeFolder;
+    // An installed tree unpacked elsewhere (a staged install, a copied prefix) keeps bin/ and
+    // share/ferrox/ side by side: that copy belongs to this program, the prefix's may not.
+    if (const fs::path beside = exeFolder.parent_path() / "share" / "ferrox";
+        !exeFolder.empty() && HoldsShippedData(beside))
+        return beside;
+    std::error_code ec;
     if (fs::is_directory(installedShare, ec))
         return installedShare;
     return exeFolder;
+}
+
+fs::path XdgConfigHome() {
+    fs::path config = EnvPath("XDG_CONFIG_HOME");
+    // XDG says a relative value is to be ignored.
+    if (config.empty() || config.is_relative()) {
+        const fs::path home = EnvPath("HOME");
+        config = (home.empty() ? fs::path("/tmp") : home) / ".config";
+    }
+    return Absolute(config);
 }
 
 fs::path ChooseDataFolder(const fs::path& override) {
@@ -49,13 +73,7 @@ fs::path ChooseDataFolder(const fs::path& override) {
         return Absolute(override);
     if (fs::path env = EnvPath("FERROX_DATA_DIR"); !env.empty())
         return Absolute(env);
-    fs::path config = EnvPath("XDG_CONFIG_HOME");
-    // XDG says a relative value is to be ignored.
-    if (config.empty() || config.is_relative()) {
-        const fs::path home = EnvPath("HOME");
-        config = (home.empty() ? fs::path("/tmp") : home) / ".config";
-    }
-    return Absolute(config / "GamingMouseData20220725A");
+    return XdgConfigHome() / "GamingMouseData20220725A";
 }
 
 void CreateDataFolder(const fs::path& folder) {

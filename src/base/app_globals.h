@@ -24,9 +24,12 @@ inline std::filesystem::path ConfigFolder() { return DataFolder / "config"; }
 
 // The folder the running executable lives in (empty when it cannot be told).
 std::filesystem::path ExecutableFolder();
-// exeFolder when it holds the shipped data (a build tree), else the installed share folder.
+// exeFolder when it holds the shipped data (a build tree), else exeFolder/../share/ferrox when
+// that holds it (an installed tree, wherever it was unpacked), else the installed share folder.
 std::filesystem::path ChooseProgramFolder(const std::filesystem::path& exeFolder,
                                           const std::filesystem::path& installedShare);
+// $XDG_CONFIG_HOME when it is an absolute path, else ~/.config (made absolute).
+std::filesystem::path XdgConfigHome();
 // override (--data-dir) when given, else FERROX_DATA_DIR, else $XDG_CONFIG_HOME (default
 // ~/.config) + "/GamingMouseData20220725A"; made absolute, links left as they are.
 std::filesystem::path ChooseDataFolder(const std::filesystem::path& override = {});

@@ -4,8 +4,10 @@
 #include "cli/command_table.h"
 #include "cli/json_text.h"
 #include "settings/config_table.h"
+#include "settings/profile_settings.h"
 #include "startup/startup_load.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace ferrox {
@@ -29,10 +31,20 @@ void PrintJson(std::ostream& out) {
             << ", \"value\": " << JsonString(ToUtf8(ConfigTable[i].value)) << "}";
     ProfileBarList bar = ReadProfileBar();
     out << "\n  ],\n  \"currentSlot\": " << CurrentSlot() << ",\n  \"sensor\": " << SensorId
+        << ",\n  \"startHidden\": "
+        << (ConfigNumber(ConfigKey::NeedPassword) == 1 ? "true" : "false")
         << ",\n  \"profileBar\": {\"count\": " << bar.count << ", \"slots\": [";
     for (int pos = 0; pos < ProfileCount; ++pos)
         out << (pos ? ", " : "") << bar.slots[pos];
-    out << "]}\n}\n";
+    out << "]},\n  \"profiles\": [";
+    for (int slot = 0; slot < ProfileCount; ++slot) {
+        const auto shown = std::find(bar.slots.begin(), bar.slots.begin() + bar.count, slot);
+        out << (slot ? ",\n" : "\n") << "    {\"slot\": " << slot << ", \"name\": "
+            << JsonString(ToUtf8(ProfileValue(Profiles[slot], ProfileKey::ProfileName)))
+            << ", \"onBar\": " << (shown != bar.slots.begin() + bar.count ? "true" : "false")
+            << ", \"file\": " << JsonString(ProfileSlotPath(slot).string()) << "}";
+    }
+    out << "\n  ]\n}\n";
 }
 
 } // namespace

@@ -60,6 +60,11 @@ unsigned DpiOf(std::uint16_t step) {
     return entry ? entry->Dpi() : 0;
 }
 
+// 0 for a rate index past the menu's four.
+unsigned ReportRateHz(const ProfileSettings& p) {
+    return p.reportRate.rate < ReportRatesHz.size() ? ReportRatesHz[p.reportRate.rate] : 0;
+}
+
 int BarPosition(int slot) {
     ProfileBarList bar = ReadProfileBar();
     for (int pos = 0; pos < bar.count; ++pos)
@@ -129,8 +134,7 @@ void PrintText(std::ostream& out, int slot) {
     for (int pair = 1; pair < ProfileKeyCount; ++pair)
         out << "  " << Utf8(ProfileKeyName(p, pair)) << " = " << Utf8(ProfileValue(p, pair))
             << "\n";
-    unsigned hz = p.reportRate.rate < ReportRatesHz.size() ? ReportRatesHz[p.reportRate.rate] : 0;
-    out << "report rate: " << hz << " Hz (" << Utf8(p.reportRate.name) << ")\n";
+    out << "report rate: " << ReportRateHz(p) << " Hz (" << Utf8(p.reportRate.name) << ")\n";
     PrintDpi(out, p);
     out << "angle snap: " << int(p.angleSnap) << ", lift detection: " << int(p.liftDetection)
         << "\n";
@@ -207,7 +211,9 @@ void PrintJson(std::ostream& out, int slot) {
         out << (pair ? ",\n    " : "\n    ")
             << "{\"key\": " << JsonString(Utf8(ProfileKeyName(p, pair)))
             << ", \"value\": " << JsonString(Utf8(ProfileValue(p, pair))) << "}";
-    out << "\n  ],\n  \"reportRate\": {\"rate\": " << int(p.reportRate.rate)
+    const unsigned hz = ReportRateHz(p);
+    out << "\n  ],\n  \"reportRate\": {\"hz\": " << (hz ? std::to_string(hz) : "null")
+        << ", \"rate\": " << int(p.reportRate.rate)
         << ", \"name\": " << JsonString(Utf8(p.reportRate.name)) << "},\n";
     PrintJsonDpi(out, p);
     out << "  \"angleSnap\": " << int(p.angleSnap)

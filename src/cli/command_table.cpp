@@ -14,6 +14,7 @@ int CmdConfig(CliContext& context);
 int CmdProfile(CliContext& context);
 int CmdLanguage(CliContext& context);
 int CmdMacro(CliContext& context);
+int CmdAutostart(CliContext& context);
 
 namespace {
 
@@ -28,6 +29,7 @@ constexpr CliCommand kCommands[] = {
     {"profile", CmdProfile, "export, import, add, rename, delete or use a profile slot"},
     {"language", CmdLanguage, "show the interface language, or choose EN, RU or UA"},
     {"macro", CmdMacro, "list the macro library; export or import macros and sets"},
+    {"autostart", CmdAutostart, "start the window program hidden at login: on, off, or show"},
 };
 
 } // namespace

@@ -19,10 +19,13 @@ namespace {
 
 class FerroxDlgTest : public test::WindowTest {
 protected:
-    // A fresh main window on devices that never answer, laid out for the offscreen screen.
-    void start(const std::vector<DeviceKind>& kinds, bool startShown = true) {
+    // A fresh main window on devices that never answer, laid out for the offscreen screen;
+    // startHidden is the --start-hidden option.
+    void start(const std::vector<DeviceKind>& kinds, bool startShown = true,
+               bool startHidden = false) {
         ClearOpenDialogTable();
-        StartWindow({.plugged = kinds, .shown = startShown, .uiScale = 0, .answering = false});
+        StartWindow({.plugged = kinds, .shown = startShown, .uiScale = 0, .answering = false,
+                     .startHidden = startHidden});
         dlg = &Window();
         hid = &Hid();
     }
@@ -100,6 +103,16 @@ TEST_F(FerroxDlgTest, MinimiseStaysAllowedToShowAndASecondStartBringsItBack) {
     EXPECT_TRUE(dlg->isMinimized());
     EXPECT_EQ(dlg->WindowShownFlag(), 1);
     EXPECT_FALSE(dlg->IsEnded());
+    dlg->SendMessage(kWakeInstanceMessage);
+    EXPECT_FALSE(dlg->isMinimized());
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(FerroxDlgTest, StartedHiddenAtLoginStaysReachable) {
+    start({DeviceKind::Wired}, true, true);
+    // No tray icon here: minimised to the taskbar, not hidden out of reach.
+    EXPECT_TRUE(dlg->isMinimized());
+    EXPECT_EQ(dlg->WindowShownFlag(), 1);
     dlg->SendMessage(kWakeInstanceMessage);
     EXPECT_FALSE(dlg->isMinimized());
     EXPECT_TRUE(dlg->isVisible());

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -98,6 +100,22 @@ TEST(ProgramFolder, BuildTreeOrInstalledShare) {
     EXPECT_EQ(ChooseProgramFolder(tmp / "none", tmp / "missing"), tmp / "none");
 }
 
+TEST(ProgramFolder, UnpackedInstallTreeWinsOverThePrefix) {
+    const fs::path tmp = Scratch() / "unpacked";
+    fs::remove_all(tmp);
+    const fs::path prefixShare = tmp / "prefix" / "share" / "ferrox";
+    fs::create_directories(prefixShare / "lang");
+    fs::create_directories(tmp / "opt" / "bin");
+    // Nothing beside the program yet: the compiled-in prefix.
+    EXPECT_EQ(ChooseProgramFolder(tmp / "opt" / "bin", prefixShare), prefixShare);
+    // An empty share/ferrox is no installed tree.
+    fs::create_directories(tmp / "opt" / "share" / "ferrox");
+    EXPECT_EQ(ChooseProgramFolder(tmp / "opt" / "bin", prefixShare), prefixShare);
+    fs::create_directories(tmp / "opt" / "share" / "ferrox" / "skins");
+    EXPECT_EQ(ChooseProgramFolder(tmp / "opt" / "bin", prefixShare),
+              tmp / "opt" / "share" / "ferrox");
+}
+
 TEST(WindowPlacement, CentredOrAtTheEdgeWhereTooLarge) {
     struct Case {
         QRect work;
@@ -178,6 +196,7 @@ TEST(AppOptions, ParsedOrRefusedWithOneLine) {
         {{"--simulate"}, true, SimulateKind::Both, ""},
         {{"--simulate=receiver", "--data-dir", "/d"}, true, SimulateKind::Receiver, "/d"},
         {{"--data-dir=/e", "--simulate=wired"}, true, SimulateKind::Wired, "/e"},
+        {{"--start-hidden", "--simulate"}, true, SimulateKind::Both, ""},
         {{"--simulate=mouse"}, false, SimulateKind::None, ""},
         {{"--data-dir"}, false, SimulateKind::None, ""},
         {{"--data-dir="}, false, SimulateKind::None, ""},
@@ -197,6 +216,8 @@ TEST(AppOptions, ParsedOrRefusedWithOneLine) {
         EXPECT_EQ(options.dataDir, fs::path(c.dataDir));
         EXPECT_EQ(options.trace, fs::path(c.trace));
         EXPECT_EQ(options.simulateState, fs::path(c.state));
+        EXPECT_EQ(options.startHidden,
+                  std::find(c.args.begin(), c.args.end(), "--start-hidden") != c.args.end());
     }
 }
 

@@ -1,111 +1,78 @@
 // The main window keeps the virtual mouse in step: start-up query, the apply timer, the
 // mouse's own notices. Timers are fired by hand; the worker and readers run for real.
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
-
-#include <chrono>
-#include <functional>
-#include <thread>
-
 #include "app/app_messages.h"
-#include "app/ferrox_dlg.h"
-#include "app/window_data_folder.h"
 #include "device/profile_test_support.h"
-#include "device/virtual_hid_backend.h"
-#include "device/virtual_mouse_firmware.h"
+#include "window_fixture.h"
 
 namespace ferrox {
 namespace {
 
-class TestDlg : public CFerroxDlg {
-public:
-    using CFerroxDlg::CFerroxDlg;
-    using CFerroxDlg::OnTimer;
-};
-
-// Runs the event loop until done() holds (at most two seconds).
-bool SettleUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 2000 && !done(); ++i) {
-        QApplication::processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return done();
-}
-
-class WindowSync : public ::testing::Test {
+class WindowSync : public test::WindowTest {
 protected:
-    void SetUp() override { open(true); }
-    void open(bool startShown) {
-        const auto folder = test::FreshWindowDataFolder(startShown);
-        test::ResetTestSettings();
-        auto mouse = std::make_unique<VirtualHidBackend>();
-        hid.virtualMouse = mouse.get();
-        hid.backend = std::move(mouse);
-        firmware->setBattery(42, 1);
-        hid.virtualMouse->plug(DeviceKind::Receiver, firmware);
-        dlg = std::make_unique<TestDlg>(hid, folder);
-        ASSERT_TRUE(dlg->Create());
+    void SetUp() override { open(true, 1); }
+    void open(bool startShown, uint8_t accessFlag) {
+        StartWindow({.plugged = {DeviceKind::Receiver},
+                     .shown = startShown,
+                     .prepare = [accessFlag](VirtualMouseFirmware& mouse) {
+                         mouse.setBattery(42, 1);
+                         mouse.setAccessFlag(accessFlag);
+                     }});
     }
-    void TearDown() override { dlg.reset(); }
-
-    std::shared_ptr<VirtualMouseFirmware> firmware = std::make_shared<VirtualMouseFirmware>();
-    HidSystem hid;
-    std::unique_ptr<TestDlg> dlg;
+    SyncController& sync() { return Window().Session().sync(); }
 };
 
 TEST_F(WindowSync, StartUpQueriesTheStatusAndStartsPolling) {
-    EXPECT_TRUE(dlg->IsTimerActive(kStatusTimer));
-    EXPECT_TRUE(dlg->IsTimerActive(kApplyTimer)) << "the scan's apply";
-    ASSERT_TRUE(SettleUntil([&] { return dlg->Session().sync().batteryLevel() == 42; }));
-    EXPECT_EQ(dlg->Session().sync().chargeState(), ChargeState::Charging);
-    if (dlg->IsTimerActive(kApplyTimer)) {
-        dlg->OnTimer(kApplyTimer);
-    }
-    dlg->Session().worker().waitIdle();
-    ASSERT_EQ(firmware->frames().size(), 1u) << "the mouse already holds the profile";
-    EXPECT_EQ(firmware->frames()[0][2], 0x20);
+    EXPECT_TRUE(Window().IsTimerActive(kStatusTimer));
+    EXPECT_EQ(sync().batteryLevel(), 42);
+    EXPECT_EQ(sync().chargeState(), ChargeState::Charging);
+    if (Window().IsTimerActive(kApplyTimer))
+        FireTimer(kApplyTimer); // the scan's apply
+    const std::vector<Frame> frames = Frames(DeviceKind::Receiver);
+    ASSERT_EQ(frames.size(), 1u) << "the mouse already holds the profile";
+    EXPECT_EQ(frames[0][2], 0x20);
 }
 
 TEST_F(WindowSync, AChangeReachesTheMouseWhenTheApplyTimerFires) {
     test::SetCurrentReportRate(0);
-    dlg->Session().sync().RequestApply(ChangeGroup::Settings);
-    EXPECT_TRUE(dlg->IsTimerActive(kApplyTimer));
-    dlg->OnTimer(kApplyTimer);
-    EXPECT_FALSE(dlg->IsTimerActive(kApplyTimer));
-    EXPECT_TRUE(dlg->IsTimerActive(kSaveTimer));
-    dlg->Session().worker().waitIdle();
-    EXPECT_EQ(firmware->state().rateCode, 0x08);
+    sync().RequestApply(ChangeGroup::Settings);
+    EXPECT_TRUE(Window().IsTimerActive(kApplyTimer));
+    FireTimer(kApplyTimer);
+    EXPECT_FALSE(Window().IsTimerActive(kApplyTimer));
+    EXPECT_TRUE(Window().IsTimerActive(kSaveTimer));
+    Frames(DeviceKind::Receiver);
+    EXPECT_EQ(Mouse(DeviceKind::Receiver).state().rateCode, 0x08);
 }
 
 TEST_F(WindowSync, TheMouseDpiButtonUpdatesTheCurrentProfile) {
     ASSERT_EQ(test::CurrentDpiLevel(), 1);
-    ASSERT_TRUE(
-        SettleUntil([&] { return dlg->Session().readers().isActive(DeviceKind::Receiver); }));
-    firmware->pressDpiButton();
-    ASSERT_TRUE(SettleUntil([] { return test::CurrentDpiLevel() == 2; }));
+    ASSERT_TRUE(WaitFor([&] { return Window().Session().readers().isActive(DeviceKind::Receiver); }));
+    Mouse(DeviceKind::Receiver).pressDpiButton();
+    ASSERT_TRUE(WaitFor([] { return test::CurrentDpiLevel() == 2; }));
     // The shadows follow: applying now sends nothing for the level.
-    dlg->Session().sync().RequestApply(ChangeGroup::Settings);
-    dlg->OnTimer(kApplyTimer);
-    dlg->Session().worker().waitIdle();
-    for (const Frame& f : firmware->frames()) {
+    sync().RequestApply(ChangeGroup::Settings);
+    FireTimer(kApplyTimer);
+    for (const Frame& f : Frames(DeviceKind::Receiver)) {
         EXPECT_NE(f[2], 0x05);
     }
 }
 
 // NeedPassword at its default (1): hidden at start, shown once the mouse's status answer asks
-// for it (the virtual mouse's access flag is set).
+// for it (the virtual mouse's access flag).
 class WindowStartsHidden : public WindowSync {
 protected:
-    void SetUp() override { open(false); }
+    void SetUp() override { open(false, 0); }
 };
 
 TEST_F(WindowStartsHidden, ShowsOnlyWhenTheMouseAsksForIt) {
-    EXPECT_FALSE(dlg->isVisible() && !dlg->isMinimized());
-    ASSERT_TRUE(SettleUntil([&] { return dlg->WindowShownFlag() == 1; }));
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_FALSE(dlg->isMinimized());
+    EXPECT_EQ(Window().WindowShownFlag(), 0);
+    EXPECT_FALSE(Window().isVisible() && !Window().isMinimized());
+    Mouse(DeviceKind::Receiver).setAccessFlag(1);
+    sync().QueryStatus();
+    Frames(DeviceKind::Receiver); // the query and its answer
+    EXPECT_EQ(Window().WindowShownFlag(), 1);
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_FALSE(Window().isMinimized());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The show, config and profile commands of ferroxctl, run in-process on a fresh data folder.
 
+#include "base/text_file.h"
 #include "cli/command_table.h"
 #include "settings/settings_fixture.h"
 
@@ -43,10 +44,21 @@ TEST_F(SettingsCommandsTest, FirstUseWritesDefaultsAndShowsThem) {
     EXPECT_EQ(json.status, kExitOk);
     EXPECT_NE(json.out.find("\"slot\": 4"), std::string::npos);
     EXPECT_NE(json.out.find("\"function\": \"400300\""), std::string::npos);
+    EXPECT_NE(json.out.find("\"reportRate\": {\"hz\": 500, \"rate\": 2"), std::string::npos)
+        << json.out;
 
     Outcome config = Run("config", {}, true);
     EXPECT_NE(config.out.find("\"profileBar\": {\"count\": 3, \"slots\": [0, 1, 2, 3, 4]}"),
               std::string::npos);
+    EXPECT_NE(config.out.find("\"startHidden\": true"), std::string::npos) << config.out;
+    EXPECT_NE(config.out.find("{\"slot\": 2, \"name\": \"" +
+                              ToUtf8(ProfileValue(Profiles[2], ProfileKey::ProfileName)) +
+                              "\", \"onBar\": true, \"file\": \"" +
+                              (DataFolder / "config" / "default2.psf").string() + "\"}"),
+              std::string::npos)
+        << config.out;
+    EXPECT_NE(config.out.find("{\"slot\": 3, "), std::string::npos);
+    EXPECT_NE(config.out.find("\"onBar\": false"), std::string::npos);
 }
 
 TEST_F(SettingsCommandsTest, ProfileOperationsPersist) {

@@ -1,10 +1,12 @@
 // skingen: draws the program's skins and compiled-in images.
 //
 //   skingen --skins <dir> --resources <dir> [--manifest <file>] [--contact-sheet <file>]
+//   skingen --icons <hicolor dir> --icon-name <name>    the icon for the desktop's icon theme
 //
 // Runs at build time on machines without a display: the offscreen platform is forced
 // before the application object exists.
 
+#include "app_icon.h"
 #include "contact_sheet.h"
 #include "families.h"
 #include "skin_sink.h"
@@ -58,8 +60,21 @@ int main(int argc, char** argv) {
     const QCommandLineOption sheet(QStringLiteral("contact-sheet"),
                                    QStringLiteral("Review sheet of every image."),
                                    QStringLiteral("file"));
-    parser.addOptions({skins, resources, manifest, sheet});
+    const QCommandLineOption icons(QStringLiteral("icons"),
+                                   QStringLiteral("hicolor folder for the application icon."),
+                                   QStringLiteral("dir"));
+    const QCommandLineOption iconName(QStringLiteral("icon-name"),
+                                      QStringLiteral("File name of the application icon."),
+                                      QStringLiteral("name"));
+    parser.addOptions({skins, resources, manifest, sheet, icons, iconName});
     parser.process(app);
+    if (parser.isSet(icons)) {
+        if (!parser.isSet(iconName)) {
+            std::fputs("skingen: --icons needs --icon-name\n", stderr);
+            return 2;
+        }
+        return skingen::writeThemeIcons(parser.value(icons), parser.value(iconName)) ? 0 : 1;
+    }
     if (!parser.isSet(skins) || !parser.isSet(resources)) {
         std::fputs("skingen: --skins and --resources are required\n", stderr);
         return 2;

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Refreshes the README's picture of the main window (docs/main-window.png) from the screenshot
+# the window tests take on the virtual mouse.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/build.sh
+ctest --test-dir build -R '^test_app$' >/dev/null
+cp build/screenshots/main_window.png docs/main-window.png
+echo "docs/main-window.png updated"

@@ -2,19 +2,41 @@
 # Sets up the machine (when needed) and builds everything.
 #   tools/build.sh              into build/
 #   tools/build.sh --sanitize   into build-sanitize/, with the address and undefined-behaviour sanitizers
+#   tools/build.sh --tsan       into build-tsan/, with the thread sanitizer: the tests of tools/tsan-tests
+#   tools/build.sh --fuzz       into build-fuzz/ with clang: the fuzz targets only (build-fuzz/fuzz/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=build
 options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
-if [ "${1:-}" = "--sanitize" ]; then
-  dir=build-sanitize
-  options+=(-DFERROX_SANITIZE=ON)
-  shift
-fi
-tools/setup.sh
+target=all
+setup=()
+case "${1:-}" in
+  --sanitize)
+    dir=build-sanitize
+    options+=(-DFERROX_SANITIZE=ON)
+    shift
+    ;;
+  --tsan)
+    dir=build-tsan
+    options+=(-DFERROX_TSAN=ON)
+    # Only what the thread checks run, and the programs those tests start.
+    target="$(grep -v '^#' tools/tsan-tests | tr '\n' ' ') ferrox ferroxctl"
+    shift
+    ;;
+  --fuzz)
+    dir=build-fuzz
+    options+=(-DFERROX_FUZZ=ON -DFERROX_BUILD_TESTS=OFF
+              -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
+    target=fuzz
+    setup=(--fuzz)
+    shift
+    ;;
+esac
+tools/setup.sh "${setup[@]}"
 if command -v ccache >/dev/null; then
   # Several checkouts of this tree share one compiler cache.
   options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B "$dir" -G Ninja "${options[@]}" "$@" >/dev/null
-cmake --build "$dir" -j"$(nproc)"
+# shellcheck disable=SC2086 # the target list is meant to split
+cmake --build "$dir" -j"$(nproc)" --target $target

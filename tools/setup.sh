@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12; does nothing when all is there.
+#   tools/setup.sh --fuzz   also clang and its fuzzer runtime, for the fuzz build
 set -euo pipefail
 
 packages=(
@@ -11,9 +12,13 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-noto-core fonts-noto-cjk
   xvfb
+  python3
   # Wayland sessions, and a headless compositor to check the window program on one
   qt6-wayland weston
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

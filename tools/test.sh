@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test; --sanitize does the same in the sanitizer build.
+# Sets up, builds and runs every test.
+#   tools/test.sh              in build/
+#   tools/test.sh --sanitize   in build-sanitize/ (address and undefined-behaviour sanitizers)
+#   tools/test.sh --tsan       in build-tsan/: the device and window tests (tools/tsan-tests)
+#                              under the thread sanitizer
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=build
-if [ "${1:-}" = "--sanitize" ]; then
-  dir=build-sanitize
-fi
+select=()
+case "${1:-}" in
+  --sanitize) dir=build-sanitize ;;
+  --tsan)
+    dir=build-tsan
+    select=(-R "^($(grep -v '^#' tools/tsan-tests | paste -sd '|'))\$")
+    ;;
+esac
 tools/build.sh "$@"
-ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
+ctest --test-dir "$dir" --output-on-failure -j"$(nproc)" "${select[@]}"

@@ -3,7 +3,7 @@
 #include "app/app_messages.h"
 #include "app/caption_button.h"
 #include "app/device_notice_bridge.h"
-#include "app/plain_notice.h"
+#include "app/dialogs/attention_dlg.h"
 #include "base/app_globals.h"
 #include "lang/language_table.h"
 #include "macros/macro_user_library.h"
@@ -15,7 +15,6 @@
 #include "ui/ui_scale.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QScreen>
 
 #ifndef FERROX_SHARE_DIR
@@ -32,42 +31,27 @@ constexpr int kNoDeviceText = 155;
 constexpr int kReceiverOnlyText = 156;
 
 // The language file's text; a file without it falls back to the English wording.
-QString Text(int index, const char* english) {
+std::wstring Text(int index, const wchar_t* english) {
     const std::wstring text = LanguageText(index);
-    return text.empty() ? QString::fromUtf8(english) : QString::fromStdWString(text);
+    return text.empty() ? std::wstring(english) : text;
 }
 
 // No language file has this text: it names files, and only this program can tell of them.
-QString HeldFilesText(const std::vector<std::filesystem::path>& files) {
-    QString text = QStringLiteral(
-        "These files could not be read and no copy of them could be kept, so they are left as "
-        "they are and defaults are used in their place:");
+std::wstring HeldFilesText(const std::vector<std::filesystem::path>& files) {
+    std::wstring text =
+        L"These files could not be read and no copy of them could be kept, so they are left as "
+        L"they are and defaults are used in their place:";
     for (const std::filesystem::path& file : files)
-        text += QStringLiteral("\n") + QString::fromStdString(file.string());
+        text += L"\n" + file.wstring();
     return text;
 }
 
-QString AttentionTitle() {
-    return Text(kAttentionTitleText, "Attention");
+std::wstring AttentionTitle() {
+    return Text(kAttentionTitleText, L"Attention");
 }
-const QString kSupportText =
-    QStringLiteral("Technical support: if the mouse or the receiver stops responding, unplug it, "
-                   "plug it in again and restart this program. If that does not help, contact "
-                   "the seller of your mouse.");
-
-int VirtualKeyOf(const QKeyEvent& key) {
-    switch (key.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return VK_RETURN;
-    case Qt::Key_Escape:
-        return VK_ESCAPE;
-    default:
-        break;
-    }
-    // Letters carry their upper-case code point, as virtual-key codes do.
-    return key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z ? key.key() : 0;
-}
+constexpr const wchar_t* kSupportText =
+    L"Technical support: if the mouse or the receiver stops responding, unplug it, plug it in "
+    L"again and restart this program. If that does not help, contact the seller of your mouse.";
 
 QString StatusLine(const DeviceLink& link) {
     if (link.wired.commandHandle && link.receiver.commandHandle)
@@ -85,9 +69,7 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
                        WindowSessionOptions options)
     : hid_(hid), dataDirOverride_(std::move(dataDirOverride)),
       deviceMessages_(
-          [this](PostingMessageSink::Task task) {
-              QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
-          },
+          [this](PostingMessageSink::Task task) { PostTask(std::move(task)); },
           [this](const DeviceMessage& message) { session_.Handle(message); }),
       session_(*hid.backend, deviceMessages_, *this, UserMacroLibrary(), std::move(options.pause),
                std::move(options.storage)),
@@ -95,6 +77,8 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
     session_.SetReportTrace(options.trace);
     forcedScale_ = options.uiScale;
     setWindowTitle(QStringLiteral("Ferrox"));
+    // Neither key confirms nor closes the main window; both reach the key filter.
+    SetDefaultKeys(DefaultKey::Capture, DefaultKey::Capture);
     bindMessages();
 }
 
@@ -112,35 +96,35 @@ CFerroxDlg::~CFerroxDlg() {
 }
 
 void CFerroxDlg::bindMessages() {
-    onMessage(kWakeInstanceMessage, [this](WParam, LParam) { return onWakeInstance(); });
-    onMessage(WM_DEVICECHANGE, [this](WParam w, LParam) { return onDeviceChange(w); });
-    onMessage(WM_QUIT, [this](WParam, LParam) {
+    bindMessage(kWakeInstanceMessage, [this](WParam, LParam) { return onWakeInstance(); });
+    bindMessage(WM_DEVICECHANGE, [this](WParam w, LParam) { return onDeviceChange(w); });
+    bindMessage(WM_QUIT, [this](WParam, LParam) {
         EndDialog(IDCANCEL);
         return 0;
     });
-    onMessage(kExitButtonId, [this](WParam, LParam code) {
+    bindMessage(kExitButtonId, [this](WParam, LParam code) {
         if (code == NotifyClicked)
             endProgram(IDOK);
         return 0;
     });
-    onMessage(kMinimiseButtonId, [this](WParam, LParam code) {
+    bindMessage(kMinimiseButtonId, [this](WParam, LParam code) {
         if (code == NotifyClicked)
             minimise();
         return 0;
     });
     // Closed by the desktop (a window-list close, Alt+F4): end as the exit button does.
-    onMessage(WM_CLOSE, [this](WParam, LParam) {
+    bindMessage(WM_CLOSE, [this](WParam, LParam) {
         endProgram(IDCANCEL);
         return 0;
     });
-    onTimer(kVisibilityTimer, [this] { onVisibilityTimer(); });
-    onTimer(kNoDeviceTimer, [this] { onNoDeviceTimer(); });
-    onTimer(kApplyTimer, [this] {
+    bindTimer(kVisibilityTimer, [this] { onVisibilityTimer(); });
+    bindTimer(kNoDeviceTimer, [this] { onNoDeviceTimer(); });
+    bindTimer(kApplyTimer, [this] {
         KillTimer(kApplyTimer);
         sync().ApplyAll();
     });
-    onTimer(kSaveTimer, [this] { sync().DeferredSave(); });
-    onTimer(kStatusTimer, [this] { sync().PollStatus(); });
+    bindTimer(kSaveTimer, [this] { sync().DeferredSave(); });
+    bindTimer(kStatusTimer, [this] { sync().PollStatus(); });
 }
 
 void CFerroxDlg::startApplyTimer() {
@@ -201,8 +185,8 @@ bool CFerroxDlg::OnInitDialog() {
     SetDesignSize(DesignWidth, DesignHeight);
     CDlgBase::OnInitDialog(); // builds the controls and shows the window
     if (!load.heldFiles.empty())
-        heldFilesNotice_ = PlainNotice::Show(this, AttentionTitle(), HeldFilesText(load.heldFiles),
-                                             PlainNotice::Mode::Modeless);
+        heldFilesNotice_ = CAttentionDlg::Show(this, AttentionTitle(), HeldFilesText(load.heldFiles),
+                                               CAttentionDlg::Mode::ModelessTopMost);
     if (const QScreen* s = screen())
         PlaceOnWorkArea(s->availableGeometry());
 
@@ -270,24 +254,22 @@ void CFerroxDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
     DrawControls(canvas, clientRect);
 }
 
-bool CFerroxDlg::event(QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        switch (keys_.keyDown(VirtualKeyOf(*static_cast<QKeyEvent*>(event)))) {
-        case KeyVerdict::Swallow:
-            return true;
-        case KeyVerdict::ShowSupport:
-            showSupportNotice();
-            break;
-        case KeyVerdict::PassOn:
-            break;
-        }
+bool CFerroxDlg::OnKeyDown(int virtualKey, bool) {
+    switch (keys_.keyDown(virtualKey)) {
+    case KeyVerdict::Swallow:
+        return true;
+    case KeyVerdict::ShowSupport:
+        showSupportNotice();
+        return false;
+    case KeyVerdict::PassOn:
+        break;
     }
-    return CDlgBase::event(event);
+    return false;
 }
 
 void CFerroxDlg::showSupportNotice() {
     supportNotice_ =
-        PlainNotice::Show(this, AttentionTitle(), kSupportText, PlainNotice::Mode::Modal);
+        CAttentionDlg::Show(this, AttentionTitle(), kSupportText, CAttentionDlg::Mode::Modal);
 }
 
 LResult CFerroxDlg::onWakeInstance() {
@@ -332,15 +314,15 @@ void CFerroxDlg::onNoDeviceTimer() {
     case NoDeviceNotice::None:
         return;
     case NoDeviceNotice::ReceiverOnly:
-        noDeviceNotice_ = PlainNotice::Show(
+        noDeviceNotice_ = CAttentionDlg::Show(
             this, AttentionTitle(),
-            Text(kReceiverOnlyText, "The receiver is connected, but the mouse does not answer."),
-            PlainNotice::Mode::Modeless);
+            Text(kReceiverOnlyText, L"The receiver is connected, but the mouse does not answer."),
+            CAttentionDlg::Mode::ModelessTopMost);
         return;
     case NoDeviceNotice::NoDevice:
-        noDeviceNotice_ = PlainNotice::Show(this, AttentionTitle(),
-                                            Text(kNoDeviceText, "No mouse or receiver was found."),
-                                            PlainNotice::Mode::Modeless);
+        noDeviceNotice_ = CAttentionDlg::Show(this, AttentionTitle(),
+                                              Text(kNoDeviceText, L"No mouse or receiver was found."),
+                                              CAttentionDlg::Mode::ModelessTopMost);
         return;
     }
 }

@@ -52,8 +52,8 @@ protected:
     bool OnInitDialog() override;
     void CreateControls(int left, int top, int right, int bottom) override;
     void DrawDialog(Canvas& canvas, const QRect& clientRect) override;
-    // The keyboard filter runs before the window sees any key.
-    bool event(QEvent* event) override;
+    // The keyboard filter sees every key first.
+    bool OnKeyDown(int virtualKey, bool autoRepeat) override;
 
 private:
     void determineFolders();

@@ -1,9 +1,11 @@
 #include "app/key_sequence.h"
 
+#include "platform/virtual_keys.h"
+
 namespace ferrox {
 
 KeyVerdict KeySequenceFilter::keyDown(int virtualKey) {
-    if (virtualKey == VK_RETURN || virtualKey == VK_ESCAPE) {
+    if (virtualKey == vk::Return || virtualKey == vk::Escape) {
         counter_ = 0;
         return KeyVerdict::Swallow;
     }

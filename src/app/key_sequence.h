@@ -7,10 +7,6 @@
 
 namespace ferrox {
 
-// Virtual-key codes as the keyboard reports them; letters are their upper-case ASCII codes.
-inline constexpr int VK_RETURN = 0x0D;
-inline constexpr int VK_ESCAPE = 0x1B;
-
 inline constexpr std::array<char, 10> kSupportSequence = {'F', 'E', 'R', 'R', 'O',
                                                           'X', 'H', 'E', 'L', 'P'};
 

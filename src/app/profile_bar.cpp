@@ -75,14 +75,14 @@ void ProfileBar::Bind(WindowBase& window) {
         return control ? control->GetBounds() : QRect();
     };
     for (int s = 0; s < ProfileCount; ++s)
-        window.onMessage(unsigned(ProfileBarId::FirstTab + s), [this, s, rectOf](WParam, LParam code) {
+        window.bindMessage(unsigned(ProfileBarId::FirstTab + s), [this, s, rectOf](WParam, LParam code) {
             if (code == NotifyClicked)
                 TabClicked(s);
             else if (code == NotifyRightClicked)
                 TabRightClicked(s, rectOf(ProfileBarId::FirstTab + s));
             return LResult(0);
         });
-    window.onMessage(ProfileBarId::Chooser, [this, rectOf](WParam, LParam code) {
+    window.bindMessage(ProfileBarId::Chooser, [this, rectOf](WParam, LParam code) {
         if (code == NotifyHoverTip)
             ChooserHovered();
         else if (code == NotifyClicked)
@@ -96,30 +96,30 @@ void ProfileBar::Bind(WindowBase& window) {
         {ProfileBarId::Import, &ProfileBar::ImportClicked},
     };
     for (auto [id, action] : buttons)
-        window.onMessage(unsigned(id), [this, action](WParam, LParam code) {
+        window.bindMessage(unsigned(id), [this, action](WParam, LParam code) {
             if (code == NotifyClicked)
                 (this->*action)();
             return LResult(0);
         });
-    window.onMessage(ProfileBarMessage::ListResult, [this, rectOf](WParam how, LParam entry) {
+    window.bindMessage(ProfileBarMessage::ListResult, [this, rectOf](WParam how, LParam entry) {
         ListResult(how, entry, rectOf(ProfileBarId::Chooser));
         return LResult(0);
     });
-    window.onMessage(ProfileBarMessage::ListDismissed, [this](WParam, LParam) {
+    window.bindMessage(ProfileBarMessage::ListDismissed, [this](WParam, LParam) {
         ListDismissed();
         return LResult(0);
     });
-    window.onMessage(ProfileBarMessage::MenuResult, [this](WParam owner, LParam result) {
+    window.bindMessage(ProfileBarMessage::MenuResult, [this](WParam owner, LParam result) {
         // The result's code byte 0 is the entry id - 1: the action code.
         if (const auto* chosen = reinterpret_cast<const PopupResult*>(result))
             MenuResult(int(owner) - ProfileBarId::FirstTab, chosen->code[0]);
         return LResult(0);
     });
-    window.onMessage(ProfileBarMessage::MenuDismissed, [this](WParam, LParam) {
+    window.bindMessage(ProfileBarMessage::MenuDismissed, [this](WParam, LParam) {
         MenuDismissed();
         return LResult(0);
     });
-    window.onTimer(kProfileActionTimer, [this] { RunPendingAction(); });
+    window.bindTimer(kProfileActionTimer, [this] { RunPendingAction(); });
 }
 
 void ProfileBar::use(int slot) {

@@ -101,10 +101,11 @@ uint8_t ReportRateCode(uint8_t rate) {
     return rate < kRateCodes.size() ? kRateCodes[rate] : kRateCodes.back();
 }
 
-uint8_t ReportRateOfCode(uint8_t code) {
+std::optional<uint8_t> ReportRateOfCode(uint8_t code) {
     const auto it = std::find(kRateCodes.begin(), kRateCodes.end(), code);
-    return static_cast<uint8_t>(it == kRateCodes.end() ? kRateCodes.size() - 1
-                                                       : it - kRateCodes.begin());
+    if (it == kRateCodes.end())
+        return std::nullopt;
+    return static_cast<uint8_t>(it - kRateCodes.begin());
 }
 
 LightingImage BuildLightingImage(const LightingSettings& l) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "settings/dpi_table.h"
 #include "settings/profile_settings.h"
@@ -44,8 +45,9 @@ DpiImage BuildDpiImage(const ProfileSettings& profile, const DpiStepTable& steps
 DpiColourImage BuildDpiColourImage(const ProfileSettings& profile);
 // 0x08 125 Hz, 0x04 250 Hz, 0x02 500 Hz, 0x01 for anything else (1000 Hz).
 uint8_t ReportRateCode(uint8_t rate);
-// The inverse, as the mouse's notice reports it: anything unknown is 1000 Hz (rate 3).
-uint8_t ReportRateOfCode(uint8_t code);
+// The inverse, as the mouse's notice reports it; nothing for a code the mouse never sends (a
+// damaged report says nothing about the rate, as a level out of range says nothing about DPI).
+std::optional<uint8_t> ReportRateOfCode(uint8_t code);
 LightingImage BuildLightingImage(const LightingSettings& lighting);
 PowerImage BuildPowerImage(const ProfileSettings& profile);
 uint8_t MotionWakeupByte(const ProfileSettings& profile);

@@ -83,7 +83,9 @@ void SyncController::RequestApply(unsigned groups) {
 }
 
 void SyncController::ScheduleConnectApply() {
-    changes_ |= ChangeGroup::Keys | ChangeGroup::Settings | ChangeGroup::Power;
+    // The wake-up too: a full send cut off by an unplug may have lost it, and nothing else would
+    // ever send it again. Like the others it goes out only when the mouse does not hold it.
+    changes_ |= ChangeGroup::Keys | ChangeGroup::Settings | ChangeGroup::Power | ChangeGroup::Wakeup;
     noProgressOnce_ = true;
     host_.startApplyTimer();
 }
@@ -238,9 +240,11 @@ void SyncController::HandleDeviceEvent(uint8_t rateCode, uint8_t level) {
     if (level >= 1 && level <= MaxDpiLevelReported) {
         profile.currentDpiLevel = static_cast<uint8_t>(level - 1);
     }
-    profile.reportRate.rate = ReportRateOfCode(rateCode);
-    profile.reportRate.spare = {0, 0};
-    profile.reportRate.name = RateNameFromDevice(profile.reportRate.rate);
+    if (const std::optional<uint8_t> rate = ReportRateOfCode(rateCode)) {
+        profile.reportRate.rate = *rate;
+        profile.reportRate.spare = {0, 0};
+        profile.reportRate.name = RateNameFromDevice(*rate);
+    }
     host_.showDeviceNotice();
     host_.refreshView();
     SyncShadows();

@@ -47,7 +47,8 @@ public:
     std::function<bool()> readerWatchdog;
 
     void RequestApply(unsigned groups);
-    // A scan found the device: keys, main and power settings, no progress notice.
+    // A scan found the device: keys, main and power settings and the wake-up, each as far as the
+    // mouse does not hold it; no progress notice.
     void ScheduleConnectApply();
     void ApplyAll();
     // After the macro manager closed (the library reloaded): the key slots take the library's

@@ -1,8 +1,11 @@
 #include "platform/window_base.h"
 
 #include "platform/canvas.h"
+#include "platform/virtual_keys.h"
 
+#include <QChildEvent>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QMouseEvent>
@@ -18,19 +21,17 @@ namespace ferrox {
 
 namespace {
 
-QEvent::Type MessageEventType() {
+QEvent::Type TaskEventType() {
     static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
     return type;
 }
 
-class MessageEvent : public QEvent {
+class TaskEvent : public QEvent {
 public:
-    MessageEvent(unsigned message, WParam wParam, LParam lParam)
-        : QEvent(MessageEventType()), message(message), wParam(wParam), lParam(lParam) {}
+    explicit TaskEvent(std::function<void()> task)
+        : QEvent(TaskEventType()), task(std::move(task)) {}
 
-    unsigned message;
-    WParam wParam;
-    LParam lParam;
+    std::function<void()> task;
 };
 
 } // namespace
@@ -50,23 +51,28 @@ WindowBase::~WindowBase() {
         loop_->exit(IDCANCEL);
 }
 
-void WindowBase::onMessage(unsigned message, MessageHandler handler) {
-    messageMap_[message] = std::move(handler);
+bool WindowBase::bindMessage(unsigned message, MessageHandler handler) {
+    return messageMap_.try_emplace(message, std::move(handler)).second;
 }
 
 LResult WindowBase::SendMessage(unsigned message, WParam wParam, LParam lParam) {
     return WindowProc(message, wParam, lParam);
 }
 
+void WindowBase::PostTask(std::function<void()> task) {
+    if (task)
+        QCoreApplication::postEvent(this, new TaskEvent(std::move(task)));
+}
+
 bool WindowBase::PostMessage(unsigned message, WParam wParam, LParam lParam) {
-    QCoreApplication::postEvent(this, new MessageEvent(message, wParam, lParam));
+    PostTask([this, message, wParam, lParam] { SendMessage(message, wParam, lParam); });
     return true;
 }
 
 LResult WindowBase::WindowProc(unsigned message, WParam wParam, LParam lParam) {
     const auto found = messageMap_.find(message);
     if (found != messageMap_.end()) {
-        // Copy: the handler may replace its own map entry while it runs.
+        // Copy: the map may change while the handler runs.
         const MessageHandler handler = found->second;
         return handler(wParam, lParam);
     }
@@ -98,8 +104,8 @@ bool WindowBase::IsTimerActive(unsigned id) const {
     return found != timers_.end() && found->second->isActive();
 }
 
-void WindowBase::onTimer(unsigned id, std::function<void()> handler) {
-    timerMap_[id] = std::move(handler);
+bool WindowBase::bindTimer(unsigned id, std::function<void()> handler) {
+    return timerMap_.try_emplace(id, std::move(handler)).second;
 }
 
 void WindowBase::OnTimer(unsigned id) {
@@ -149,10 +155,62 @@ void WindowBase::EndDialog(int result) {
     hide();
     if (loop_)
         loop_->exit(result);
+    if (deleteWhenEnded_)
+        deleteLater();
 }
 
 void WindowBase::OnClose() {
     EndDialog(IDCANCEL);
+}
+
+void WindowBase::OnOK() {
+    EndDialog(IDOK);
+}
+
+void WindowBase::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+void WindowBase::SetDefaultKeys(DefaultKey enter, DefaultKey escape) {
+    enterKey_ = enter;
+    escapeKey_ = escape;
+}
+
+bool WindowBase::routeKey(const QKeyEvent& event) {
+    const int key = vk::Of(event);
+    const bool down = event.type() == QEvent::KeyPress;
+    const DefaultKey* action =
+        key == vk::Return ? &enterKey_ : (key == vk::Escape ? &escapeKey_ : nullptr);
+    if (action && *action != DefaultKey::Capture) {
+        if (down && !event.isAutoRepeat()) {
+            if (*action == DefaultKey::EndOk)
+                OnOK();
+            else if (*action == DefaultKey::EndCancel)
+                OnCancel();
+        }
+        return true;
+    }
+    return down ? OnKeyDown(key, event.isAutoRepeat()) : OnKeyUp(key);
+}
+
+void WindowBase::keyPressEvent(QKeyEvent* event) {
+    if (!routeKey(*event))
+        QWidget::keyPressEvent(event);
+}
+
+void WindowBase::keyReleaseEvent(QKeyEvent* event) {
+    if (!routeKey(*event))
+        QWidget::keyReleaseEvent(event);
+}
+
+bool WindowBase::eventFilter(QObject* watched, QEvent* event) {
+    // Child widgets (edit fields) see a key only after the window has passed it on.
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    // A popup or dialog parented to this window is a window of its own with its own keys.
+    if (key && watched != this && watched->isWidgetType() &&
+        !static_cast<QWidget*>(watched)->isWindow())
+        return routeKey(*static_cast<QKeyEvent*>(event));
+    return QWidget::eventFilter(watched, event);
 }
 
 void WindowBase::InvalidateRect(const QRect& rect) {
@@ -194,10 +252,14 @@ void WindowBase::rememberPointer(const QPoint& pos) {
 }
 
 bool WindowBase::event(QEvent* event) {
-    if (event->type() == MessageEventType()) {
-        const auto* message = static_cast<MessageEvent*>(event);
-        SendMessage(message->message, message->wParam, message->lParam);
+    if (event->type() == TaskEventType()) {
+        static_cast<TaskEvent*>(event)->task();
         return true;
+    }
+    if (event->type() == QEvent::ChildAdded) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if (child->isWidgetType())
+            child->installEventFilter(this);
     }
     return QWidget::event(event);
 }

@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -21,6 +22,14 @@ class Canvas;
 
 enum class TimerMode { Repeating, SingleShot };
 
+// What Enter and Escape do in a window. They never reach its controls unless captured.
+enum class DefaultKey {
+    EndOk,     // OnOK: ends a dialog with IDOK unless the dialog says otherwise
+    EndCancel, // OnCancel: ends with IDCANCEL
+    Swallow,   // nothing happens
+    Capture,   // delivered to OnKeyDown / OnKeyUp like any other key
+};
+
 class WindowBase : public QWidget {
 public:
     explicit WindowBase(QWidget* parent = nullptr,
@@ -31,12 +40,15 @@ public:
     WindowBase& operator=(const WindowBase&) = delete;
 
     // --- messages ---
-    // Binds a message number to a handler; a later registration for the same number replaces
-    // the earlier one.
-    void onMessage(unsigned message, MessageHandler handler);
+    // Binds a message number to its handler. A number has one handler: binding it again is a
+    // mistake, refused with false (the first handler stays).
+    bool bindMessage(unsigned message, MessageHandler handler);
     // Runs the handler now, on the calling (user-interface) thread; 0 when nothing handles it.
     LResult SendMessage(unsigned message, WParam wParam = 0, LParam lParam = 0);
-    // Queues the message; safe from any thread. Pending messages die with the window.
+    // The one way in from other threads: the task runs later on the window's thread, from its
+    // event loop, in posting order. Safe from any thread; pending tasks die with the window.
+    void PostTask(std::function<void()> task);
+    // A message sent from the event loop later (PostTask of SendMessage); safe from any thread.
     bool PostMessage(unsigned message, WParam wParam = 0, LParam lParam = 0);
 
     // --- timers ---
@@ -44,8 +56,13 @@ public:
     void SetTimer(unsigned id, int milliseconds, TimerMode mode = TimerMode::Repeating);
     bool KillTimer(unsigned id);
     bool IsTimerActive(unsigned id) const;
-    // Handler run by the default OnTimer for this ID.
-    void onTimer(unsigned id, std::function<void()> handler);
+    // Binds the handler the default OnTimer runs for this ID; like messages, once per ID.
+    bool bindTimer(unsigned id, std::function<void()> handler);
+    // Runs the timer's handling now, as its expiry would (tests drive time this way).
+    void FireTimer(unsigned id) { OnTimer(id); }
+
+    // --- keys ---
+    void SetDefaultKeys(DefaultKey enter, DefaultKey escape);
 
     // --- dialog life ---
     // Initialises the window once (OnInitDialog) without entering a loop. Tests and modeless
@@ -54,6 +71,8 @@ public:
     // Initialises if needed and runs a nested event loop until EndDialog; returns its result.
     int RunModal();
     void EndDialog(int result);
+    // A window shown without a modal run of its caller's (a notice) deletes itself once ended.
+    void SetDeleteWhenEnded(bool on) { deleteWhenEnded_ = on; }
     bool IsEnded() const { return ended_; }
     int Result() const { return result_; }
     bool InModalLoop() const { return loop_ != nullptr; }
@@ -87,6 +106,14 @@ protected:
     virtual bool OnInitDialog();
     virtual void OnTimer(unsigned id);
     virtual void OnClose();
+    // Enter and Escape, when SetDefaultKeys chose EndOk and EndCancel: they end the dialog.
+    virtual void OnOK();
+    virtual void OnCancel();
+    // Every key pressed or released in the window or any of its child widgets (edit fields)
+    // comes here first, as a virtual-key code (platform/virtual_keys.h). True swallows it: the
+    // child never sees it.
+    virtual bool OnKeyDown(int, bool /*autoRepeat*/) { return false; }
+    virtual bool OnKeyUp(int) { return false; }
     virtual void OnPaint(Canvas& canvas, const QRect& updateRect);
 
     virtual void OnMouseMove(int, int) {}
@@ -109,10 +136,15 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void rememberPointer(const QPoint& pos);
     void hoverElapsed();
+    // True when the key was taken (default key or the window's own handler).
+    bool routeKey(const QKeyEvent& event);
 
     std::map<unsigned, MessageHandler> messageMap_;
     std::map<unsigned, std::function<void()>> timerMap_;
@@ -120,6 +152,7 @@ private:
     QEventLoop* loop_ = nullptr;
     bool initialised_ = false;
     bool ended_ = false;
+    bool deleteWhenEnded_ = false;
     int result_ = 0;
 
     QTimer* hoverTimer_ = nullptr;
@@ -128,6 +161,10 @@ private:
     bool dragging_ = false;
     QPoint dragOffset_;
     QPoint lastPointer_{-1, -1};
+    // A plain window leaves both keys to its handlers (and Qt: Escape closes a popup);
+    // dialogs choose their defaults.
+    DefaultKey enterKey_ = DefaultKey::Capture;
+    DefaultKey escapeKey_ = DefaultKey::Capture;
 };
 
 } // namespace ferrox

@@ -2,6 +2,7 @@
 
 #include "base/app_globals.h"
 #include "base/damaged_file.h"
+#include "base/stale_temp_files.h"
 #include "buttons/macro_link.h"
 #include "lang/language_loader.h"
 #include "macros/macro_user_library.h"
@@ -16,6 +17,8 @@ UserDataLoad LoadUserData() {
     // Created only now: a command refused before it loads anything leaves no trace.
     CreateDataFolder(DataFolder);
     ReleaseHeldFiles();
+    // Saves that a killed process left half-way; the files they were meant for are intact.
+    RemoveStaleTempFiles(ConfigFolder());
     // Language first: default profile and key names written below are its texts.
     load.language = LoadLanguage();
     load.languageRead = load.language.result == LanguageFileResult::Complete ||

@@ -26,16 +26,19 @@ const QRect NoPressRect(QPoint(-1, -1), QPoint(-2, -2));
 
 } // namespace
 
-CDlgBase::CDlgBase(QWidget* parent) : WindowBase(parent), pressRect_(NoPressRect) {}
+CDlgBase::CDlgBase(QWidget* parent) : WindowBase(parent), pressRect_(NoPressRect) {
+    SetDefaultKeys(DefaultKey::EndOk, DefaultKey::EndCancel);
+}
 
 CDlgBase::~CDlgBase() {
     UnregisterOpenDialog(this);
 }
 
-void CDlgBase::addControl(int layer, std::unique_ptr<CControlBase> control) {
+bool CDlgBase::addControl(int layer, std::unique_ptr<CControlBase> control) {
     if (layer < 0 || layer >= ControlLayerCount || !control)
-        return;
+        return false;
     layers_[layer].push_back(std::move(control));
+    return true;
 }
 
 const std::vector<std::unique_ptr<CControlBase>>& CDlgBase::Layer(int layer) const {
@@ -47,6 +50,21 @@ CControlBase* CDlgBase::FindControl(int id) const {
         for (const auto& control : layer)
             if (control->Id() == id)
                 return control.get();
+    return nullptr;
+}
+
+CEditField* CDlgBase::AddEditField(int id, const DesignRect& rect) {
+    auto* field = new CEditField(*this, id, rect);
+    if (!editFields_.empty() && editFields_.back())
+        setTabOrder(editFields_.back(), field);
+    editFields_.emplace_back(field);
+    return field;
+}
+
+CEditField* CDlgBase::FindEditField(int id) const {
+    for (const auto& field : editFields_)
+        if (field && field->Id() == id)
+            return field;
     return nullptr;
 }
 
@@ -87,6 +105,14 @@ bool CDlgBase::LoadFrameImage(std::string_view relativePath) {
     if (frame.isNull())
         return false;
     prepareFrame(frame);
+    return true;
+}
+
+bool CDlgBase::LoadDialogFrame(std::string_view relativePath) {
+    dialogFrame_ = ferrox::LoadFrameImage(relativePath);
+    if (dialogFrame_.isNull())
+        return false;
+    backgroundColour_ = AverageColour(dialogFrame_);
     return true;
 }
 
@@ -154,7 +180,27 @@ bool CDlgBase::OnInitDialog() {
         move(around.center() - QPoint(windowWidth_ / 2, windowHeight_ / 2));
     show();
     CreateControls(0, 0, windowWidth_, windowHeight_);
+    if (!editFields_.empty() && editFields_.front())
+        editFields_.front()->setFocus(Qt::OtherFocusReason);
     return true;
+}
+
+void CDlgBase::OnOK() {
+    EndSkinnedDialog(IDOK);
+}
+
+void CDlgBase::OnCancel() {
+    EndSkinnedDialog(IDCANCEL);
+}
+
+void CDlgBase::OnClose() {
+    EndSkinnedDialog(IDCANCEL);
+}
+
+void CDlgBase::EndSkinnedDialog(int result) {
+    ReleaseControlImages();
+    UnregisterOpenDialog(this);
+    EndDialog(result);
 }
 
 void CDlgBase::OnPaint(Canvas& canvas, const QRect& updateRect) {
@@ -172,6 +218,10 @@ void CDlgBase::PaintWindow(Canvas& canvas, const QRect& updateRect, bool minimis
 
 void CDlgBase::DrawBackground(Canvas& canvas, const QRect& clientRect) {
     canvas.FillRect(clientRect, backgroundColour_);
+    if (!dialogFrame_.isNull()) {
+        canvas.DrawImage(dialogFrame_, clientRect, Interpolation::Smooth);
+        return;
+    }
     if (frameSurface_.isNull())
         return;
     const QRect copy(0, 0, std::min(frameSurface_.width(), clientRect.width()),
@@ -279,9 +329,15 @@ void CDlgBase::OnLButtonDown(int x, int y) {
 void CDlgBase::OnLButtonUp(int x, int y) {
     if (HasCapture())
         ReleaseCapture();
+    const bool endsPress = buttonHeld_;
     buttonHeld_ = false;
     if (CControlBase* released = hotControl_) {
-        if (released->OnLButtonUp(x, y)) {
+        // Only the release that ends a press on the control is a click. A double-click arrives
+        // as down, up, double-click, up: its second release, like a release after a press
+        // that began elsewhere, only moves the pointer.
+        const bool changed =
+            endsPress ? released->OnLButtonUp(x, y) : released->OnMouseMove(x, y);
+        if (changed) {
             // The notification's handler may have taken the control away (a page switch).
             if (!hotControl_) {
                 doubleClick_ = false;

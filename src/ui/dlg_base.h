@@ -7,6 +7,7 @@
 #include "platform/qt_colour.h"
 #include "platform/window_base.h"
 #include "ui/control_base.h"
+#include "ui/edit_field.h"
 
 #include <QFont>
 #include <QImage>
@@ -30,19 +31,32 @@ public:
 
     // The control with this ID, searching layer 0 first, each layer in insertion order.
     CControlBase* FindControl(int id) const;
-    // Appends to the layer (0..6); the dialog owns the control from now on.
+    // The control with this ID as the given kind, or null when there is none of that kind.
+    template <typename Control> Control* FindControlAs(int id) const {
+        return dynamic_cast<Control*>(FindControl(id));
+    }
+    // Appends to the layer (0..6); the dialog owns the control from now on. A layer outside
+    // 0..6 takes nothing: the control is destroyed and null returned.
     template <typename Control> Control* AddControl(int layer, std::unique_ptr<Control> control) {
         Control* raw = control.get();
-        addControl(layer, std::unique_ptr<CControlBase>(std::move(control)));
-        return raw;
+        return addControl(layer, std::unique_ptr<CControlBase>(std::move(control))) ? raw
+                                                                                     : nullptr;
     }
     const std::vector<std::unique_ptr<CControlBase>>& Layer(int layer) const;
+
+    // An edit field (a platform child window, not a drawn control). Fields take the keyboard
+    // focus in the order they were added; the first has it when the dialog opens.
+    CEditField* AddEditField(int id, const DesignRect& rect);
+    CEditField* FindEditField(int id) const;
     // Sets `shown` on every control of a layer (page switches).
     void SetLayerShown(int layer, int shown);
     void ReleaseControlImages();
 
     bool LoadFrameBitmap(int resourceId);
     bool LoadFrameImage(std::string_view relativePath);
+    // A frame made for this dialog's own design size: loaded once, drawn over the whole
+    // client area at every paint, scaled with the window.
+    bool LoadDialogFrame(std::string_view relativePath);
     Colour BackgroundColour() const { return backgroundColour_; }
     int FrameInset() const { return frameInset_; }
     QSize FrameSize() const { return QSize(frameWidth_, frameHeight_); }
@@ -78,10 +92,16 @@ protected:
     virtual void DrawDialog(Canvas& canvas, const QRect& clientRect);
     virtual void DrawControls(Canvas& canvas, const QRect& updateRect);
     virtual void CreateControls(int left, int top, int right, int bottom);
-    // Fills with the background colour and copies the prepared frame surface.
+    // Fills with the background colour and draws the dialog frame, or copies the prepared
+    // frame surface.
     void DrawBackground(Canvas& canvas, const QRect& clientRect);
 
     bool OnInitDialog() override;
+    // Ending a skinned dialog releases its control images and its OpenDialogTable entry.
+    void OnOK() override;
+    void OnCancel() override;
+    void OnClose() override;
+    void EndSkinnedDialog(int result);
     void OnPaint(Canvas& canvas, const QRect& updateRect) override;
     void OnMouseMove(int x, int y) override;
     void OnMouseLeave() override;
@@ -95,7 +115,7 @@ protected:
     int windowHeight_ = 1480;
 
 private:
-    void addControl(int layer, std::unique_ptr<CControlBase> control);
+    bool addControl(int layer, std::unique_ptr<CControlBase> control);
     void prepareFrame(const QImage& frame);
     CControlBase* controlAt(int x, int y, int lastLayer) const;
     void repaint(CControlBase* control);
@@ -105,6 +125,7 @@ private:
     int frameWidth_ = 100;
     int frameHeight_ = 100;
     QImage frameSurface_;
+    QImage dialogFrame_;
     int frameInset_ = 0;
     bool trackingOn_ = false;
     bool buttonHeld_ = false;
@@ -117,6 +138,7 @@ private:
     CControlBase* hotControl_ = nullptr;
     CControlBase* activeControl_ = nullptr;
     std::array<QPointer<WindowBase>, PopupSlotCount> popups_;
+    std::vector<QPointer<CEditField>> editFields_; // owned by Qt as children
 };
 
 } // namespace ferrox

@@ -5,7 +5,7 @@ namespace ferrox {
 bool CImageButton::OnMouseMove(int x, int y) {
     const int before = mouseState_;
     const bool changed = CButtonBase::OnMouseMove(x, y);
-    if (changed && id_ == TipButtonId && before == MouseNormal && mouseState_ == MouseOver)
+    if (changed && hoverTip_ && before == MouseNormal && mouseState_ == MouseOver)
         Notify(NotifyHoverTip);
     return changed;
 }

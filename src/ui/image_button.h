@@ -8,16 +8,19 @@ namespace ferrox {
 
 class CImageButton : public CButtonBase {
 public:
-    // Entering this button asks the dialog for its tip.
-    static constexpr int TipButtonId = 3502;
-
     using CButtonBase::CButtonBase;
+
+    // With a tip, the pointer entering the button asks the dialog for it (NotifyHoverTip).
+    void SetHoverTip(bool on) { hoverTip_ = on; }
 
     bool OnMouseMove(int x, int y) override;
     void Draw(Canvas& canvas) override;
 
 protected:
     WParam ClickWParam() const override { return static_cast<WParam>(id_); }
+
+private:
+    bool hoverTip_ = false;
 };
 
 class CLinkButton : public CButtonBase {

@@ -8,20 +8,14 @@
 
 namespace ferrox {
 
-struct RadioGroupEntry {
-    int id;
-    std::uint32_t bit;
-    std::uint32_t group;
-};
-
-// The bit of each radio button in RadioGroupFlags and the bits of its group.
-// Null when the ID belongs to no group.
-const RadioGroupEntry* FindRadioGroupEntry(int id);
-
 class CRadioButton : public CButtonBase {
 public:
     using CButtonBase::CButtonBase;
 
+    // The button's bit in RadioGroupFlags and the bits of its group, as the dialog that owns
+    // the group assigns them. A button without a bit only notifies.
+    void SetGroup(std::uint32_t bit, std::uint32_t group);
+    std::uint32_t Bit() const { return bit_; }
     bool IsSelected() const;
 
     void Draw(Canvas& canvas) override;
@@ -30,23 +24,31 @@ protected:
     void OnClick(int, int) override { Select(); }
     // Applies the button's choice to the shared state word.
     virtual void Select();
+
+private:
+    std::uint32_t bit_ = 0;
+    std::uint32_t group_ = 0;
 };
 
-// DPI level button k (IDs 3290..3297): selecting it selects levels 0..k.
+// A DPI level button: selecting level k selects levels 0..k.
 class CDPIRadioButton : public CRadioButton {
 public:
-    static constexpr int FirstId = 3290;
     static constexpr int LevelCount = 8;
 
     using CRadioButton::CRadioButton;
 
+    // The level 0..7 this button stands for; any other value selects nothing.
+    void SetLevel(int level) { level_ = level; }
+    int Level() const { return level_; }
     void Draw(Canvas& canvas) override;
 
 protected:
     void Select() override;
 
 private:
-    int level() const { return id_ - FirstId; }
+    bool hasLevel() const { return level_ >= 0 && level_ < LevelCount; }
+
+    int level_ = -1;
 };
 
 } // namespace ferrox

@@ -1,42 +1,6 @@
 #include "ui/tab_control.h"
 
-#include "ui/ui_state.h"
-
-#include <array>
-
 namespace ferrox {
-
-namespace {
-
-struct TabEntry {
-    int id;
-    int* page;
-    int index;
-};
-
-const std::array<TabEntry, 12> Tabs{{
-    {2049, &MainPageIndex, 0},
-    {2050, &MainPageIndex, 1},
-    {2051, &MainPageIndex, 2},
-    {2052, &MainPageIndex, 3},
-    {2053, &MainPageIndex, 4},
-    {3001, &SubPageIndex, 0},
-    {3002, &SubPageIndex, 1},
-    {3003, &SubPageIndex, 2},
-    {3004, &SubPageIndex, 3},
-    {3007, &SubPageIndex, 7},
-    {3008, &SubPageIndex, 8},
-    {3009, &SubPageIndex, 9},
-}};
-
-const TabEntry* FindTab(int id) {
-    for (const auto& tab : Tabs)
-        if (tab.id == id)
-            return &tab;
-    return nullptr;
-}
-
-} // namespace
 
 bool CTabControl::LoadTabImages(std::string_view normal, std::string_view over,
                                 std::string_view selected, std::string_view selectedOver) {
@@ -47,14 +11,13 @@ bool CTabControl::LoadTabImages(std::string_view normal, std::string_view over,
     return ok;
 }
 
-int CTabControl::PageIndex() const {
-    const TabEntry* tab = FindTab(id_);
-    return tab ? tab->index : -1;
+void CTabControl::SetPage(int* page, int index) {
+    page_ = page;
+    index_ = index;
 }
 
 bool CTabControl::IsSelected() const {
-    const TabEntry* tab = FindTab(id_);
-    return tab && *tab->page == tab->index;
+    return page_ && *page_ == index_;
 }
 
 bool CTabControl::OnLButtonDown(int x, int y) {
@@ -63,8 +26,8 @@ bool CTabControl::OnLButtonDown(int x, int y) {
 }
 
 void CTabControl::OnClick(int, int) {
-    if (const TabEntry* tab = FindTab(id_))
-        *tab->page = tab->index;
+    if (page_)
+        *page_ = index_;
 }
 
 bool CTabControl::OnRButtonUp(int x, int y) {

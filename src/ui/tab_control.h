@@ -1,6 +1,7 @@
 #pragma once
-// A page tab. The selected page lives in MainPageIndex or SubPageIndex, so every tab of a set
-// knows whether it is the selected one.
+// A page tab. The selected page lives in a shared word (MainPageIndex, SubPageIndex) that the
+// owning dialog hands to each tab with the page it stands for, so every tab of a set knows
+// whether it is the selected one.
 
 #include "ui/button_base.h"
 
@@ -16,9 +17,11 @@ public:
     // normal, over, selected, selected-over images.
     bool LoadTabImages(std::string_view normal, std::string_view over, std::string_view selected,
                        std::string_view selectedOver);
+    // A click stores index in *page. Without a page the tab only notifies.
+    void SetPage(int* page, int index);
     bool IsSelected() const;
-    // The page index this tab stands for, or -1 when its ID belongs to no tab set.
-    int PageIndex() const;
+    // The page index this tab stands for, or -1 when it belongs to no tab set.
+    int PageIndex() const { return page_ ? index_ : -1; }
 
     bool OnLButtonDown(int x, int y) override;
     bool OnRButtonUp(int x, int y) override;
@@ -30,6 +33,8 @@ protected:
 
 private:
     QImage selectedOver_;
+    int* page_ = nullptr;
+    int index_ = -1;
 };
 
 } // namespace ferrox

@@ -180,7 +180,6 @@ TEST_F(MainDialogsTest, ProfileNamesAreCleanedAndEmptyNamesRefused) {
     ASSERT_TRUE(add.Create());
     CEditField* edit = add.FindEditField(CProfileNameDlg::EditId);
     ASSERT_NE(edit, nullptr);
-    EXPECT_TRUE(edit->hasFocus() || QApplication::focusWidget() == edit);
     for (const char* blank : {"", "   "}) {
         Type(edit, QString::fromLatin1(blank));
         Key(edit, Qt::Key_Return);

@@ -32,12 +32,12 @@ public:
     ParentDialog() {
         SetDesignSize(400, 300);
         for (unsigned m : {0x46Fu, 0x479u, 0x48Cu})
-            onMessage(m, [this, m](WParam w, LParam l) {
+            bindMessage(m, [this, m](WParam w, LParam l) {
                 const auto* result = reinterpret_cast<const PopupResult*>(l);
                 reports.push_back({m, w, l, result->text, result->code[0]});
                 return 0;
             });
-        onMessage(ProfileBarMessage::ListResult, [this](WParam w, LParam l) {
+        bindMessage(ProfileBarMessage::ListResult, [this](WParam w, LParam l) {
             reports.push_back({ProfileBarMessage::ListResult, w, l, {}});
             return 0;
         });

@@ -3,6 +3,7 @@
 
 #include "app/app_options.h"
 #include "app/key_sequence.h"
+#include "platform/virtual_keys.h"
 #include "app/window_rules.h"
 #include "base/app_globals.h"
 
@@ -158,7 +159,7 @@ TEST(KeySequence, TenLettersShowTheSupportNotice) {
         {Keys("FERROFERROXHELP"), true, 0}, // broken by its own first letter
         {Keys("FERRXOXHELP"), false, 0},    // broken by another letter: the rest is no start
         {Keys("FERROXHEL"), false, 9},
-        {{'F', 'E', VK_ESCAPE, 'R'}, false, 0},
+        {{'F', 'E', vk::Escape, 'R'}, false, 0},
         {{'F', 'E', 0x10 /* shift */, 'R'}, false, 0},
     };
     for (const Case& c : cases) {
@@ -170,8 +171,8 @@ TEST(KeySequence, TenLettersShowTheSupportNotice) {
         EXPECT_EQ(filter.progress(), c.progressAfter) << std::string(c.keys.begin(), c.keys.end());
     }
     KeySequenceFilter filter;
-    EXPECT_EQ(filter.keyDown(VK_RETURN), KeyVerdict::Swallow);
-    EXPECT_EQ(filter.keyDown(VK_ESCAPE), KeyVerdict::Swallow);
+    EXPECT_EQ(filter.keyDown(vk::Return), KeyVerdict::Swallow);
+    EXPECT_EQ(filter.keyDown(vk::Escape), KeyVerdict::Swallow);
     EXPECT_EQ(filter.keyDown('A'), KeyVerdict::PassOn);
 }
 

@@ -47,7 +47,7 @@ TEST_F(WindowFixture, APopupOfTheWindowIsChosenFromOrDismissedByClicks) {
     StartWindow();
     std::vector<std::pair<unsigned, LParam>> sent;
     for (unsigned message : {0x46Fu, 0x470u})
-        Window().onMessage(message, [&sent, message](WParam, LParam l) {
+        Window().bindMessage(message, [&sent, message](WParam, LParam l) {
             sent.emplace_back(message, l);
             return 0;
         });

@@ -45,7 +45,7 @@ TEST_F(OnTheDesktop, TheWindowAndAMenuAreShown) {
 
 TEST_F(OnTheDesktop, EscapeDismissesTheMenuWithItsDeactivationMessage) {
     int deactivations = 0;
-    Window().onMessage(DeactivationMessage(PopupKind::LightingList), [&](WParam w, LParam l) {
+    Window().bindMessage(DeactivationMessage(PopupKind::LightingList), [&](WParam w, LParam l) {
         EXPECT_EQ(w, 3120u);
         EXPECT_EQ(l, 9);
         ++deactivations;

@@ -234,6 +234,17 @@ TEST_F(SyncFixture, DeviceEventTakesLevelAndRateAndResyncs) {
     EXPECT_EQ(CurrentProfile().reportRate.name, L"1000Hz");
 }
 
+TEST_F(SyncFixture, DeviceEventWithUnknownValuesChangesNeitherLevelNorRate) {
+    sync.HandleDeviceEvent(0x02, 4);
+    for (const auto& [rateCode, level] :
+         std::vector<std::pair<uint8_t, uint8_t>>{{0x03, 9}, {0x00, 0}, {0xFF, 0xFF}, {0x10, 200}}) {
+        sync.HandleDeviceEvent(rateCode, level);
+        EXPECT_EQ(CurrentProfile().currentDpiLevel, 3) << int(rateCode);
+        EXPECT_EQ(CurrentProfile().reportRate.rate, 2) << int(rateCode);
+        EXPECT_EQ(CurrentProfile().reportRate.name, L"500Hz") << int(rateCode);
+    }
+}
+
 TEST_F(SyncFixture, StatusIsQueriedEveryTwentyOneTicks) {
     int watchdogRuns = 0;
     sync.readerWatchdog = [&] { return ++watchdogRuns, false; };
@@ -407,6 +418,37 @@ TEST_F(SessionFixture, UnplugMidApplyKeepsTheChangeForTheNextConnection) {
     auto state = fw->state();
     EXPECT_EQ(state.rateCode, 0x08);
     EXPECT_EQ(state.keys[6], (std::array<uint8_t, 3>{0, 0, 0}));
+}
+
+// A full send (as "send everything again") cut off at its first frame: every group that did
+// not get through goes out after the reconnection, the motion wake-up included.
+TEST_F(SessionFixture, UnplugMidFullSendSendsEveryGroupAfterReconnection) {
+    ASSERT_TRUE(session->Start());
+    drain();
+    ProfileSettings& profile = CurrentProfile();
+    profile.reportRate.rate = 0;
+    profile.keys[6].function = DisabledFunction;
+    SetProfileNumber(profile, ProfileKey::PowerDownTime, 9);
+    SetProfileNumber(profile, ProfileKey::MotionWakeup, 7);
+    fw->unplugAfter(0);
+    session->sync().RequestApply(ChangeGroup::Keys | ChangeGroup::Settings | ChangeGroup::Power |
+                                 ChangeGroup::Wakeup);
+    session->sync().ApplyAll();
+    drain();
+    backend.unplug(DeviceKind::Receiver);
+    session->OnDeviceChange(HidChange::Removal);
+
+    fw->replug();
+    backend.plug(DeviceKind::Receiver, fw);
+    session->sync().windowShown = true;
+    session->OnDeviceChange(HidChange::Arrival);
+    session->sync().ApplyAll(); // the scan's apply
+    drain();
+    const auto state = fw->state();
+    EXPECT_EQ(state.rateCode, 0x08);
+    EXPECT_EQ(state.keys[6], (std::array<uint8_t, 3>{0, 0, 0}));
+    EXPECT_EQ(state.power[0], 9);
+    EXPECT_EQ(state.motionWakeup, 7);
 }
 
 TEST_F(SessionFixture, ReadersEndWithTheSessionAndTheWatchdogRestartsThem) {

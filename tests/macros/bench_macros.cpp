@@ -5,9 +5,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -94,6 +97,48 @@ void BM_ReadLibraryOf1000Macros(benchmark::State& state) {
     fs::remove_all(file.parent_path());
 }
 BENCHMARK(BM_ReadLibraryOf1000Macros)->Unit(benchmark::kMillisecond);
+
+// Baselines of the same run: the library file's bytes read and written with no parsing or
+// formatting, so the figures above can be judged as ratios on any machine.
+void BM_ReadFileBytesBaseline(benchmark::State& state) {
+    MacroLibrary lib;
+    Fill(lib);
+    const fs::path file = BenchFolder() / "baseline-read.mlf";
+    if (!WriteMacroLibrary(file, lib, MacroLocation{}))
+        state.SkipWithError("write failed");
+    for (auto _ : state) {
+        std::ifstream in(file, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    fs::remove_all(file.parent_path());
+}
+BENCHMARK(BM_ReadFileBytesBaseline)->Unit(benchmark::kMillisecond);
+
+// Written as a save writes: a new file, flushed to disk, renamed over the old one.
+void BM_WriteFileBytesBaseline(benchmark::State& state) {
+    MacroLibrary lib;
+    Fill(lib);
+    const fs::path file = BenchFolder() / "baseline-write.mlf";
+    if (!WriteMacroLibrary(file, lib, MacroLocation{}))
+        state.SkipWithError("write failed");
+    std::string bytes;
+    {
+        std::ifstream in(file, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    const fs::path temp = file.parent_path() / "baseline.tmp";
+    for (auto _ : state) {
+        std::FILE* out = std::fopen(temp.c_str(), "wb");
+        std::fwrite(bytes.data(), 1, bytes.size(), out);
+        std::fflush(out);
+        ::fsync(::fileno(out));
+        std::fclose(out);
+        fs::rename(temp, file);
+    }
+    fs::remove_all(file.parent_path());
+}
+BENCHMARK(BM_WriteFileBytesBaseline)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

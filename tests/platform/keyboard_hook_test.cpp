@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <memory>
 #include <vector>
 
@@ -29,13 +31,17 @@ struct Stroke {
 // A window that keeps every keystroke posted to it.
 struct KeyWindow {
     KeyWindow() {
-        window.onMessage(WM_KEYHOOK, [this](WParam w, LParam l) {
+        window.bindMessage(WM_KEYHOOK, [this](WParam w, LParam l) {
             strokes.push_back({w, std::uint32_t(l)});
+            if (onStroke)
+                onStroke(w, l);
             return 0;
         });
     }
     WindowBase window;
     std::vector<Stroke> strokes;
+    // A number is bound once: a test that wants the strokes as they come listens here.
+    std::function<void(WParam, LParam)> onStroke;
 };
 
 void SendKey(QObject* target, QEvent::Type type, int qtKey, bool autoRepeat = false,
@@ -223,10 +229,9 @@ TEST_F(KeyboardHookTest, RecordingFromCapturedKeys) {
     MacroKey macro(L"m");
     MacroRecorder recorder;
     ASSERT_TRUE(recorder.start(&macro));
-    owner.window.onMessage(WM_KEYHOOK, [&](WParam w, LParam l) {
+    owner.onStroke = [&](WParam w, LParam l) {
         recorder.onKeyEvent(unsigned(w), std::uint32_t(l), true);
-        return 0;
-    });
+    };
     ASSERT_EQ(hook.StartHook(&owner.window), 1);
 
     SendKey(&owner.window, QEvent::KeyPress, Qt::Key_Enter, false, Qt::KeypadModifier);

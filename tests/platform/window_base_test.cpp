@@ -28,7 +28,7 @@ template <typename Pred> bool ProcessUntil(Pred pred) {
 TEST(WindowBaseMessages, SendRunsTheHandlerAtOncePostRunsItFromTheLoop) {
     WindowBase window;
     std::vector<std::pair<WParam, LParam>> seen;
-    window.onMessage(0x0BB7, [&](WParam w, LParam l) {
+    window.bindMessage(0x0BB7, [&](WParam w, LParam l) {
         seen.emplace_back(w, l);
         return 7;
     });
@@ -46,7 +46,7 @@ TEST(WindowBaseMessages, SendRunsTheHandlerAtOncePostRunsItFromTheLoop) {
 TEST(WindowBaseMessages, PostFromAnotherThreadArrivesOnTheWindowThread) {
     WindowBase window;
     std::thread::id handledOn;
-    window.onMessage(WM_USER + 1, [&](WParam, LParam) {
+    window.bindMessage(WM_USER + 1, [&](WParam, LParam) {
         handledOn = std::this_thread::get_id();
         return 0;
     });
@@ -55,11 +55,44 @@ TEST(WindowBaseMessages, PostFromAnotherThreadArrivesOnTheWindowThread) {
     EXPECT_EQ(handledOn, std::this_thread::get_id());
 }
 
+TEST(WindowBaseMessages, ANumberIsBoundOnceTheFirstHandlerStays) {
+    WindowBase window;
+    EXPECT_TRUE(window.bindMessage(WM_USER + 2, [](WParam, LParam) { return 1; }));
+    EXPECT_FALSE(window.bindMessage(WM_USER + 2, [](WParam, LParam) { return 2; }));
+    EXPECT_EQ(window.SendMessage(WM_USER + 2), 1);
+    int fired = 0;
+    EXPECT_TRUE(window.bindTimer(7, [&] { ++fired; }));
+    EXPECT_FALSE(window.bindTimer(7, [&] { fired += 10; }));
+    window.FireTimer(7);
+    EXPECT_EQ(fired, 1);
+}
+
+TEST(WindowBaseMessages, TasksAndMessagesFromOtherThreadsRunInPostingOrderOnTheWindowThread) {
+    WindowBase window;
+    std::vector<std::string> order;
+    std::thread::id ranOn;
+    window.bindMessage(WM_USER + 3, [&](WParam w, LParam) {
+        order.push_back("message " + std::to_string(w));
+        return 0;
+    });
+    std::thread([&] {
+        window.PostTask([&] {
+            ranOn = std::this_thread::get_id();
+            order.push_back("task");
+        });
+        window.PostMessage(WM_USER + 3, 9);
+    }).join();
+    EXPECT_TRUE(order.empty());
+    ASSERT_TRUE(ProcessUntil([&] { return order.size() == 2; }));
+    EXPECT_EQ(order, (std::vector<std::string>{"task", "message 9"}));
+    EXPECT_EQ(ranOn, std::this_thread::get_id());
+}
+
 TEST(WindowBaseTimers, SingleShotStopsAfterFiringRepeatingKeepsGoingUntilKilled) {
     WindowBase window;
     int once = 0, repeated = 0;
-    window.onTimer(30, [&] { ++once; });
-    window.onTimer(40, [&] { ++repeated; });
+    window.bindTimer(30, [&] { ++once; });
+    window.bindTimer(40, [&] { ++repeated; });
     window.SetTimer(30, 0, TimerMode::SingleShot);
     window.SetTimer(40, 0);
     EXPECT_TRUE(window.IsTimerActive(30));
@@ -78,7 +111,7 @@ TEST(WindowBaseTimers, SingleShotStopsAfterFiringRepeatingKeepsGoingUntilKilled)
 TEST(WindowBaseTimers, HandlerMayKillOrRestartItsOwnTimer) {
     WindowBase window;
     int fired = 0;
-    window.onTimer(1, [&] {
+    window.bindTimer(1, [&] {
         if (++fired < 3)
             window.SetTimer(1, 0, TimerMode::SingleShot);
         else
@@ -91,7 +124,7 @@ TEST(WindowBaseTimers, HandlerMayKillOrRestartItsOwnTimer) {
 
 TEST(WindowBaseDialog, RunModalReturnsTheEndDialogResult) {
     WindowBase window;
-    window.onMessage(WM_USER + 5, [&](WParam w, LParam) {
+    window.bindMessage(WM_USER + 5, [&](WParam w, LParam) {
         window.EndDialog(static_cast<int>(w));
         return 0;
     });
@@ -111,7 +144,7 @@ TEST(WindowBaseDialog, CloseRequestEndsWithCancelUnlessHandled) {
     EXPECT_EQ(plain.Result(), IDCANCEL);
 
     WindowBase stubborn;
-    stubborn.onMessage(WM_CLOSE, [](WParam, LParam) { return 0; });
+    stubborn.bindMessage(WM_CLOSE, [](WParam, LParam) { return 0; });
     stubborn.Create();
     stubborn.close();
     EXPECT_FALSE(stubborn.IsEnded());

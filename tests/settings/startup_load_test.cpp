@@ -2,6 +2,7 @@
 #include "settings/config_file.h"
 #include "settings/profile_file.h"
 #include "settings/settings_fixture.h"
+#include "dead_process.h"
 #include "startup/startup_load.h"
 
 namespace ferrox {
@@ -36,6 +37,16 @@ TEST_F(StartupLoadTest, FreshDataFolderGetsDefaultsNamedInTheLanguage) {
     EXPECT_TRUE(LoadUserData().configRead);
     EXPECT_EQ(ProfileValue(Profiles[0], ProfileKey::ProfileName), L"Game");
     LanguageTable = {};
+}
+
+TEST_F(StartupLoadTest, StartUpRemovesTheSavesOfKilledProcesses) {
+    const pid_t dead = test::DeadPid();
+    fs::create_directories(ConfigFolder());
+    const fs::path stale = Config(".config.ini.tmp" + std::to_string(dead) + "-0");
+    test::WriteBytes(stale, "half a save");
+    LoadUserData();
+    EXPECT_FALSE(fs::exists(stale));
+    LanguageTable = {}; // whatever language it found is not the next test's
 }
 
 } // namespace

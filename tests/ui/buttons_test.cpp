@@ -99,8 +99,9 @@ TEST_F(ButtonsTest, MissingOverLookDrawsNothingWhileHoveredOthersStillWork) {
 }
 
 TEST_F(ButtonsTest, RadioClickSetsItsBitAndClearsOnlyItsGroup) {
-    Add<CRadioButton>(2031, 10, 10, 25, 25);
+    Add<CRadioButton>(2031, 10, 10, 25, 25)->SetGroup(0x2000, 0xE000);
     auto* middle = Add<CRadioButton>(2032, 30, 10, 45, 25);
+    middle->SetGroup(0x4000, 0xE000);
     RadioGroupFlags = 0x2000 | 0x8000 | 0x80 | 0x100000;
     Click(&dialog, {32, 12});
     EXPECT_EQ(RadioGroupFlags, 0x4000u | 0x80 | 0x100000);
@@ -110,7 +111,7 @@ TEST_F(ButtonsTest, RadioClickSetsItsBitAndClearsOnlyItsGroup) {
     EXPECT_EQ(CentreColour(*middle), Blue) << "selected radio looks down";
 }
 
-TEST_F(ButtonsTest, RadioOutsideTheGroupTableOnlyNotifies) {
+TEST_F(ButtonsTest, RadioWithoutAGroupOnlyNotifies) {
     Add<CRadioButton>(4000, 10, 10, 25, 25);
     RadioGroupFlags = 0x5;
     Click(&dialog, {12, 12});
@@ -120,8 +121,10 @@ TEST_F(ButtonsTest, RadioOutsideTheGroupTableOnlyNotifies) {
 
 TEST_F(ButtonsTest, DpiLevelButtonSelectsEveryLevelUpToItself) {
     std::vector<CDPIRadioButton*> levels;
-    for (int k = 0; k < 8; ++k)
+    for (int k = 0; k < 8; ++k) {
         levels.push_back(Add<CDPIRadioButton>(3290 + k, 10 + 30 * k, 10, 35 + 30 * k, 25));
+        levels.back()->SetLevel(k);
+    }
     DpiLevelMask = 0xA500;
     Click(&dialog, {72, 12}); // button 3292
     Move(&dialog, {5, 200});
@@ -145,14 +148,19 @@ TEST_F(ButtonsTest, ImageButtonShowsOverImageWhilePressedAndReportsItsId) {
 }
 
 TEST_F(ButtonsTest, TipButtonAsksForItsTipOncePerEntry) {
-    Add<CImageButton>(CImageButton::TipButtonId, 10, 10, 80, 30);
+    Add<CImageButton>(3502, 10, 10, 80, 30)->SetHoverTip(true);
+    Add<CImageButton>(3503, 100, 10, 180, 30); // no tip: entering it asks nothing
     Move(&dialog, {20, 20});
     Move(&dialog, {21, 20});
+    Move(&dialog, {120, 20});
     Move(&dialog, {200, 200});
     Move(&dialog, {20, 20});
     EXPECT_EQ(
         std::count(dialog.notes.begin(), dialog.notes.end(), Notification{3502, 0, NotifyHoverTip}),
         2);
+    EXPECT_EQ(std::count(dialog.notes.begin(), dialog.notes.end(),
+                         Notification{3503, 0, NotifyHoverTip}),
+              0);
 }
 
 TEST_F(ButtonsTest, LinkButtonReportsEnterAndLeaveOnce) {
@@ -181,6 +189,38 @@ TEST_F(ButtonsTest, ColourButtonsDrawTheirSwatchOverTheSkin) {
     DoubleClick(&dialog, {60, 20});
     EXPECT_EQ(dialog.notes.back(), (Notification{3180, 0, NotifyDoubleClicked}));
     EXPECT_EQ(slot->GetMouseState(), MouseOver);
+}
+
+// The window system delivers a double-click as down, up, double-click, up: one click, one
+// double-click, never a second click from the last release.
+TEST_F(ButtonsTest, DoubleClickNotifiesOnceAndTogglesOnce) {
+    auto* slot = Add<CColorSelectCheckButton>(3180, 10, 10, 40, 30);
+    auto* check = Add<CCheckButton>(3501, 60, 10, 75, 25);
+    for (auto [button, at] : {std::pair<CCheckButton*, QPoint>{slot, {20, 20}},
+                              std::pair<CCheckButton*, QPoint>{check, {65, 15}}}) {
+        dialog.ClearRecords();
+        Move(&dialog, at);
+        Press(&dialog, at);
+        Release(&dialog, at);
+        DoubleClick(&dialog, at);
+        Release(&dialog, at);
+        const int id = button->Id();
+        std::vector<Notification> expected{{unsigned(id), 0, NotifyPressed},
+                                           {unsigned(id), 0, NotifyClicked}};
+        if (button == slot)
+            expected.push_back({unsigned(id), 0, NotifyDoubleClicked});
+        EXPECT_EQ(dialog.notes, expected) << id;
+        EXPECT_TRUE(button->GetChecked()) << id << " toggled once, not twice";
+        EXPECT_EQ(button->GetMouseState(), MouseOver) << id;
+    }
+}
+
+TEST_F(ButtonsTest, AReleaseWithoutAPressOnTheButtonIsNoClick) {
+    auto* check = Add<CCheckButton>(3501, 10, 10, 25, 25);
+    Move(&dialog, {12, 12});
+    Release(&dialog, {12, 12});
+    EXPECT_FALSE(check->GetChecked());
+    EXPECT_TRUE(dialog.notes.empty());
 }
 
 class ComboTest : public ButtonsTest {
@@ -286,6 +326,7 @@ TEST_F(ButtonsTest, TabLooksFollowTheSelectedPageAndThePointer) {
     auto* tab = dialog.AddControl(0, std::make_unique<CTabControl>(&dialog, 2050, 10, 10, 60, 30));
     tab->LoadTabImages("skins/btn_nr.png", "skins/btn_ov.png", "skins/btn_dn.png",
                        "skins/tab_sel_ov.png");
+    tab->SetPage(&MainPageIndex, 1);
     MainPageIndex = 0;
     EXPECT_EQ(CentreColour(*tab), Red);
     Move(&dialog, {20, 20});

@@ -130,7 +130,7 @@ TEST_F(DlgBaseTest, PageControlsRepaintTheWholeWindowOnRelease) {
 
 TEST_F(DlgBaseTest, HandlerThatDropsTheHotControlEndsTheReleaseQuietly) {
     Add(0, 100, QRect(10, 10, 50, 20));
-    dialog.onMessage(100, [this](WParam, LParam code) {
+    dialog.bindMessage(100, [this](WParam, LParam code) {
         if (code == NotifyClicked)
             dialog.ClearHotControl();
         return 0;
@@ -263,7 +263,7 @@ TEST(OpenDialogTable, CloseAllSendsCloseToEveryEntryEvenWhenTheyLeave) {
         d->RegisterAsOpenDialog();
     }
     // The first one destroys itself (and leaves the table) when asked to close.
-    dialogs[0]->onMessage(WM_CLOSE, [&](WParam, LParam) {
+    dialogs[0]->bindMessage(WM_CLOSE, [&](WParam, LParam) {
         dialogs[0].reset();
         return 0;
     });

@@ -123,11 +123,12 @@ TEST_F(PopupTest, ReleaseOnARowSendsItsTextAndCodeToTheParent) {
     TestMenu* menu = Open();
     PopupResult chosen;
     WParam owner = 0;
-    dialog.onMessage(kResult, [&](WParam w, LParam l) {
-        owner = w;
-        chosen = *reinterpret_cast<const PopupResult*>(l);
-        return 0;
-    });
+    dialog.onNote = [&](const Notification& n) {
+        if (n.message != kResult)
+            return;
+        owner = n.wParam;
+        chosen = *reinterpret_cast<const PopupResult*>(n.lParam);
+    };
     DesktopClick(menu, {50, 10});
     EXPECT_EQ(owner, 2013u);
     EXPECT_EQ(chosen.text, L"One");

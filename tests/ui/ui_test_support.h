@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -56,8 +57,10 @@ public:
         SetDesignSize(400, 300);
     }
     void Listen(unsigned message) {
-        onMessage(message, [this, message](WParam w, LParam l) {
+        bindMessage(message, [this, message](WParam w, LParam l) {
             notes.push_back({message, w, l});
+            if (onNote)
+                onNote(notes.back());
             return 0;
         });
     }
@@ -75,6 +78,8 @@ public:
         wholeRepaints = 0;
     }
     std::vector<Notification> notes;
+    // Runs while the notification is delivered, for results that live only that long.
+    std::function<void(const Notification&)> onNote;
     std::vector<QRect> repainted;
     int wholeRepaints = 0;
 };

@@ -145,6 +145,8 @@ TEST(Tabs, ClickSelectsThePageInItsSetAndRightClickReportsTheId) {
         dialog.AddControl(0, std::make_unique<CTabControl>(&dialog, 2051, 0, 0, 50, 20));
     auto* section =
         dialog.AddControl(0, std::make_unique<CTabControl>(&dialog, 3008, 0, 30, 50, 50));
+    profile->SetPage(&MainPageIndex, 2);
+    section->SetPage(&SubPageIndex, 8);
     dialog.Listen(2051);
     dialog.Listen(3008);
     MainPageIndex = 0;

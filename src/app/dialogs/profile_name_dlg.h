@@ -3,6 +3,7 @@
 // hold no control characters and at most 32 characters; an empty (or blank) name is refused
 // with a notice and the dialog stays open. The caller stores the name it returns.
 
+#include "app/dialogs/attention_dlg.h"
 #include "ui/dlg_base.h"
 
 #include <QPointer>
@@ -11,7 +12,6 @@
 
 namespace ferrox {
 
-class CAttentionDlg;
 
 class CProfileNameDlg : public CDlgBase {
 public:

@@ -4,6 +4,7 @@
 #include "ui/check_button.h"
 #include "ui/color_select_button.h"
 #include "ui/combo_button.h"
+#include "ui/control_factory.h"
 #include "ui/edit_show_list.h"
 #include "ui/image_button.h"
 #include "ui/image_show_list.h"
@@ -46,6 +47,18 @@ void Drive(CControlBase& control, State state) {
         control.OnLButtonDown(centre.x(), centre.y());
     if (state == Locked)
         control.SetLocked(1);
+}
+
+// The few radio bits and pages the sheet shows selected.
+constexpr RadioGroupEntry GalleryRadios[] = {
+    {2009, 0x80, 0x180},       {2010, 0x100, 0x180},      {3240, 0x800, 0x1800},
+    {3250, 0x1000, 0x1800},    {3030, 0x10000, 0xF0000},  {3031, 0x20000, 0xF0000},
+    {3032, 0x40000, 0xF0000},  {3033, 0x80000, 0xF0000},
+};
+
+void BindRadio(CRadioButton& radio) {
+    if (const RadioGroupEntry* entry = FindRadioGroup(GalleryRadios, radio.Id()))
+        radio.SetGroup(entry->bit, entry->group);
 }
 
 template <typename Control, typename... Args>
@@ -147,8 +160,11 @@ void LoadLooks(CButtonBase& button, const std::array<const char*, 3>& looks) {
 CButtonBase* MakeToggle(CDlgBase* dialog, const ToggleRow& row, const QRect& r, int state) {
     constexpr std::array<Colour, 3> colours{0x0000FF, 0x00C000, 0xDEA035};
     switch (row.kind) {
-    case ToggleKind::Radio:
-        return Make<CRadioButton>(dialog, r, row.id);
+    case ToggleKind::Radio: {
+        auto* radio = Make<CRadioButton>(dialog, r, row.id);
+        BindRadio(*radio);
+        return radio;
+    }
     case ToggleKind::ColourSlot: {
         auto* slot = Make<CColorSelectCheckButton>(dialog, r, row.id);
         slot->SetColour(Rgb(0x35, 0xA0, 0xDE));
@@ -190,9 +206,11 @@ void GalleryDialog::addToggles() {
     }
     // A selected radio and direction button, to show the chosen look.
     auto* pages = Make<CRadioButton>(this, Box(Cell1 + 3 * 99, 48, 15, 15), 2010);
+    BindRadio(*pages);
     LoadLooks(*pages, ToggleRows[1].looks);
     label(Cell1 + 3 * 99 + 21, 48, 70, L"selected");
     auto* up = Make<CRadioButton>(this, Box(Cell1 + 3 * 113, 100, 29, 18), 3240);
+    BindRadio(*up);
     LoadLooks(*up, {"skins/down_nr.png", "skins/down_ov.png", "skins/down_check.png"});
     label(Cell1 + 3 * 113 + 35, 100, 70, L"selected");
 }
@@ -293,6 +311,7 @@ void GalleryDialog::addCombosAndTabs() {
         const int row = y + (i / 2) * 26;
         auto* tab = Make<CTabControl>(this, Box(x, row, 162, 21), i < 2 ? 2049 + i : 2051, tabs[i],
                                       1, 1, 0, DT_CENTER);
+        tab->SetPage(&MainPageIndex, i < 2 ? i : 2);
         tab->LoadTabImages("skins/profile_slot_nr.png", "skins/profile_slot_ov.png",
                            "skins/profile_slot_nr2.png", "skins/profile_slot_ov2.png");
         Drive(*tab, (i % 2) ? Over : Normal);
@@ -390,6 +409,7 @@ void GalleryDialog::addDpiSection() {
         bar->SetValue(k * 2 + 1);
         auto* level = Make<CDPIRadioButton>(this, Box(x, y + 137, 26, 11), 3290 + k, dpi[k], 1, 1,
                                             0, DT_CENTER);
+        level->SetLevel(k);
         level->LoadStripImage("skins/dpi_value.png");
         level->SetFont(Scaled(11), L"Tahoma");
         if (k == 5)
@@ -415,6 +435,7 @@ void GalleryDialog::addReportRate() {
                                      {3032, 71, 71, 72, 72, "500hz"}}};
     for (const Tile& t : tiles) {
         auto* tile = Make<CRadioButton>(this, Box(Col2 + 310 + t.x, 22 + t.y, t.w, t.h), t.id);
+        BindRadio(*tile);
         const std::string stem = std::string("skins/") + t.stem;
         tile->LoadImage(CButtonBase::SlotNormal, stem + "_nr.png");
         tile->LoadImage(CButtonBase::SlotOver, stem + "_dn.png");

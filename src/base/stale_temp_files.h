@@ -1,0 +1,14 @@
+#pragma once
+// A save writes ".<name>.tmp<pid>-<n>" beside its file and renames it into place; a process
+// killed in between leaves that file behind for ever. Start-up sweeps away the ones whose
+// process is gone.
+
+#include <filesystem>
+
+namespace ferrox {
+
+// Removes from folder (not its subfolders) every temporary save file of a process that no
+// longer runs; files of running processes and every other file stay. Returns how many went.
+int RemoveStaleTempFiles(const std::filesystem::path& folder);
+
+} // namespace ferrox

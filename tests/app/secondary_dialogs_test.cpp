@@ -1,0 +1,176 @@
+#include "app/dialogs/attention_dlg.h"
+#include "app/dialogs/progress_bar_dlg.h"
+#include "lang/language_loader.h"
+#include "base/app_globals.h"
+#include "ui/open_dialog_table.h"
+#include "ui/ui_scale.h"
+#include "ui/ui_test_support.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+
+#include <gtest/gtest.h>
+
+namespace ferrox {
+namespace {
+
+using namespace ferrox::test;
+
+// The shipped skins and the English texts, as the program has them at run time.
+class SecondaryDialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        savedProgram_ = ProgramFolder;
+        ProgramFolder = FERROX_OUTPUT_DIR;
+        DataFolder = ChooseDataFolder();
+        LoadLanguage();
+        ClearOpenDialogTable();
+    }
+    void TearDown() override {
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ProgramFolder = savedProgram_;
+    }
+    static void Key(QWidget* w, int qtKey) {
+        QKeyEvent down(QEvent::KeyPress, qtKey, Qt::NoModifier);
+        QApplication::sendEvent(w, &down);
+        QKeyEvent up(QEvent::KeyRelease, qtKey, Qt::NoModifier);
+        QApplication::sendEvent(w, &up);
+    }
+    static void DeleteLater() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void Shoot(QWidget* w, const char* name) {
+        const QString dir = QStringLiteral(FERROX_OUTPUT_DIR "/../screenshots");
+        QDir().mkpath(dir);
+        EXPECT_TRUE(w->grab().save(dir + "/" + name + ".png"));
+    }
+
+    std::filesystem::path savedProgram_;
+};
+
+TEST_F(SecondaryDialogsTest, AttentionNoticeShowsItsMessageAndEndsByOkCloseEnterOrEscape) {
+    struct Case {
+        const char* how;
+        int expected;
+    };
+    for (const Case& c : {Case{"ok", IDOK}, Case{"close", IDCANCEL}, Case{"enter", IDOK},
+                          Case{"escape", IDCANCEL}}) {
+        CAttentionDlg dlg(L"Attention", L"Please plug in the mouse.", nullptr);
+        ASSERT_TRUE(dlg.Create());
+        EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Attention"));
+        EXPECT_EQ(dlg.size(), QSize(Scaled(319), Scaled(102)));
+        EXPECT_EQ(dlg.windowModality(), Qt::ApplicationModal);
+        EXPECT_EQ(dlg.FindControl(CAttentionDlg::MessageId)->GetText(),
+                  L"Please plug in the mouse.");
+        EXPECT_EQ(OpenDialogTable[0], &dlg);
+        const std::string how = c.how;
+        if (how == "ok" || how == "close") {
+            const int id = how == "ok" ? CAttentionDlg::OkId : CAttentionDlg::CloseId;
+            Click(&dlg, dlg.FindControl(id)->GetBounds().center());
+        } else {
+            Key(&dlg, how == "enter" ? Qt::Key_Return : Qt::Key_Escape);
+        }
+        EXPECT_TRUE(dlg.IsEnded()) << c.how;
+        EXPECT_EQ(dlg.Result(), c.expected) << c.how;
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_EQ(OpenDialogTable[0], nullptr) << "an ended notice leaves the table";
+    }
+}
+
+TEST_F(SecondaryDialogsTest, StartUpNoticeIsModelessOnTopAndGoesWhenClosed) {
+    QPointer<CAttentionDlg> notice = CAttentionDlg::Show(
+        nullptr, L"Attention", L"No mouse or receiver was found.",
+        CAttentionDlg::Mode::ModelessTopMost);
+    ASSERT_TRUE(notice);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(notice->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(notice->windowModality(), Qt::NonModal);
+    Shoot(notice, "attention_notice");
+
+    CloseOpenDialogs(); // as the main window does when the last device goes
+    DeleteLater();
+    EXPECT_FALSE(notice);
+}
+
+TEST_F(SecondaryDialogsTest, AttentionNoticeAtDoubleScale) {
+    ScopedUiScale scale(2.0f);
+    CAttentionDlg dlg(L"Attention",
+                      L"The receiver is connected, but the mouse does not answer.", nullptr);
+    ASSERT_TRUE(dlg.Create());
+    EXPECT_EQ(dlg.FindControl(CAttentionDlg::OkId)->GetBounds(),
+              QRect(QPoint(480, 140), QPoint(617, 179)));
+    Shoot(&dlg, "attention_notice_x2");
+}
+
+// A clock the test moves by hand; the dialog reads it at every tick.
+struct ManualClock {
+    std::shared_ptr<std::int64_t> now = std::make_shared<std::int64_t>(0);
+    CProgressBarDlg::Clock clock() const {
+        return [now = now] { return *now; };
+    }
+};
+
+TEST_F(SecondaryDialogsTest, ProgressFillsInHalfASecondAndEndsByItself) {
+    ManualClock time;
+    QPointer<CProgressBarDlg> current;
+    CProgressBarDlg* dlg = ShowProgress(current, nullptr, L"Resetting", time.clock());
+    ASSERT_TRUE(dlg);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(dlg->IsTimerActive(CProgressBarDlg::TickTimer));
+    EXPECT_EQ(dlg->FindControl(CProgressBarDlg::TextId)->GetText(), L"Resetting");
+
+    struct Step {
+        std::int64_t at;
+        int progress;
+    };
+    for (const Step& s : {Step{0, 0}, Step{10, 2}, Step{250, 50}, Step{499, 98}, Step{500, 100},
+                          Step{519, 100}}) {
+        *time.now = s.at;
+        dlg->FireTimer(CProgressBarDlg::TickTimer);
+        EXPECT_EQ(dlg->Progress(), s.progress) << s.at << " ms";
+    }
+    *time.now = 250;
+    dlg->FireTimer(CProgressBarDlg::TickTimer);
+    EXPECT_FALSE(dlg->IsEnded()) << "a clock that stands still changes nothing";
+
+    *time.now = 260;
+    dlg->FireTimer(CProgressBarDlg::TickTimer);
+    Shoot(dlg, "progress_half");
+    *time.now = 520;
+    dlg->FireTimer(CProgressBarDlg::TickTimer);
+    EXPECT_TRUE(dlg->IsEnded());
+    EXPECT_EQ(dlg->Result(), IDOK);
+    EXPECT_FALSE(dlg->IsTimerActive(CProgressBarDlg::TickTimer));
+    DeleteLater();
+    EXPECT_FALSE(current) << "the ended animation deletes itself";
+}
+
+TEST_F(SecondaryDialogsTest, ASecondRequestRestartsTheRunningAnimationAndALateTickEndsIt) {
+    ManualClock time;
+    QPointer<CProgressBarDlg> current;
+    CProgressBarDlg* first = ShowProgress(current, nullptr, L"One", time.clock());
+    *time.now = 400;
+    first->FireTimer(CProgressBarDlg::TickTimer);
+    EXPECT_EQ(first->Progress(), 80);
+
+    CProgressBarDlg* second = ShowProgress(current, nullptr, L"Two", time.clock());
+    EXPECT_EQ(second, first) << "one animation at a time";
+    EXPECT_EQ(first->Progress(), 0);
+    EXPECT_EQ(first->FindControl(CProgressBarDlg::TextId)->GetText(), L"Two");
+    *time.now = 900;
+    first->FireTimer(CProgressBarDlg::TickTimer);
+    EXPECT_FALSE(first->IsEnded()) << "restarted at 400 ms, so 500 ms in";
+
+    // The event loop was held up for seconds: the first tick after ends it at once.
+    *time.now = 5000;
+    first->FireTimer(CProgressBarDlg::TickTimer);
+    EXPECT_TRUE(first->IsEnded());
+    DeleteLater();
+    EXPECT_FALSE(current);
+
+    CProgressBarDlg* third = ShowProgress(current, nullptr, L"Three", time.clock());
+    EXPECT_TRUE(third && third->isVisible()) << "after the end a new one opens";
+    third->EndDialog(IDOK);
+}
+
+} // namespace
+} // namespace ferrox

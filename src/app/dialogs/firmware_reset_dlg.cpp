@@ -2,6 +2,7 @@
 
 #include "device/device_link.h"
 #include "device/sync_controller.h"
+#include "platform/canvas.h"
 #include "settings/language_text.h"
 #include "ui/control_factory.h"
 
@@ -19,9 +20,9 @@ constexpr ControlSpec kControls[] = {
     {D::OkId, K::Image, {260, 110, 329, 130}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
     {D::CancelId, K::Image, {350, 110, 419, 130}, {"button2_nr", "button2_ov"}, 5, {}, {},
      kCentred},
-    // Centred and wrapped: the question may take two lines.
-    {D::MessageId, K::StaticText, {20, 40, 409, 100}, {}, 140, {}, {},
-     DT_CENTER | DT_VCENTER | DT_WORDBREAK},
+    // Holds the question; the dialog draws it wrapped (a static text keeps to one line).
+    {.id = D::MessageId, .kind = K::StaticText, .rect = {20, 40, 409, 100}, .textIndex = 140,
+     .flags = {.visible = false}},
 };
 
 } // namespace
@@ -47,6 +48,13 @@ bool CFirmwareResetDlg::OnInitDialog() {
 
 void CFirmwareResetDlg::CreateControls(int, int, int, int) {
     AddControls(*this, kControls);
+}
+
+void CFirmwareResetDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
+    CDlgBase::DrawDialog(canvas, clientRect);
+    if (const CControlBase* message = FindControl(MessageId))
+        canvas.DrawText(QString::fromStdWString(message->GetText()), message->GetBounds(),
+                        DT_CENTER | DT_WORDBREAK, look::Text, DialogTextFont());
 }
 
 FirmwareResetOutcome ResetFirmware(const DeviceLink& link, SyncController& sync,

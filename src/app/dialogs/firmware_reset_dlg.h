@@ -26,6 +26,7 @@ public:
 protected:
     bool OnInitDialog() override;
     void CreateControls(int left, int top, int right, int bottom) override;
+    void DrawDialog(Canvas& canvas, const QRect& clientRect) override;
 };
 
 enum class FirmwareResetOutcome { NoDevice, Cancelled, Reset, ResetNotSaved };

@@ -108,7 +108,7 @@ BENCHMARK(BM_MainWindowResidentMemory)->Iterations(1);
 void BM_MainWindowFullRepaint(benchmark::State& state) {
     Window window;
     for (auto _ : state)
-        window.dlg->repaint();
+        window.dlg->QWidget::repaint();
     state.counters["ui_scale"] = UiScale;
 }
 BENCHMARK(BM_MainWindowFullRepaint)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,74 @@
+#include "app/dialogs/firmware_reset_dlg.h"
+
+#include "device/device_link.h"
+#include "device/sync_controller.h"
+#include "platform/canvas.h"
+#include "settings/language_text.h"
+#include "ui/control_factory.h"
+
+namespace ferrox {
+
+namespace {
+
+using K = ControlKind;
+using D = CFirmwareResetDlg;
+constexpr unsigned kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+constexpr int kTitleText = 7; // the button's own text names the dialog
+
+constexpr ControlSpec kControls[] = {
+    {D::CloseId, K::Image, {405, 4, 420, 19}, {"exit_nr", "exit_ov"}},
+    {D::OkId, K::Image, {260, 110, 329, 130}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
+    {D::CancelId, K::Image, {350, 110, 419, 130}, {"button2_nr", "button2_ov"}, 5, {}, {},
+     kCentred},
+    // Holds the question; the dialog draws it wrapped (a static text keeps to one line).
+    {.id = D::MessageId, .kind = K::StaticText, .rect = {20, 40, 409, 100}, .textIndex = 140,
+     .flags = {.visible = false}},
+};
+
+} // namespace
+
+CFirmwareResetDlg::CFirmwareResetDlg(QWidget* parent) : CDlgBase(parent) {
+    SetDesignSize(DesignWidth, DesignHeight);
+    setWindowModality(Qt::ApplicationModal);
+    for (int id : {CloseId, OkId, CancelId})
+        bindMessage(id, [this, id](WParam, LParam code) {
+            if (code == NotifyClicked)
+                id == OkId ? OnOK() : OnCancel();
+            return 0;
+        });
+}
+
+bool CFirmwareResetDlg::OnInitDialog() {
+    CDlgBase::OnInitDialog();
+    setWindowTitle(QString::fromStdWString(LanguageText(kTitleText)));
+    RegisterAsOpenDialog();
+    LoadDialogFrame("skins/Frame_common.bmp");
+    return true;
+}
+
+void CFirmwareResetDlg::CreateControls(int, int, int, int) {
+    AddControls(*this, kControls);
+}
+
+void CFirmwareResetDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
+    CDlgBase::DrawDialog(canvas, clientRect);
+    if (const CControlBase* message = FindControl(MessageId))
+        canvas.DrawText(QString::fromStdWString(message->GetText()), message->GetBounds(),
+                        DT_CENTER | DT_WORDBREAK, look::Text, DialogTextFont());
+}
+
+FirmwareResetOutcome ResetFirmware(const DeviceLink& link, SyncController& sync,
+                                   const std::function<int()>& confirm,
+                                   const std::function<void()>& noDevice) {
+    if (!link.wired.commandHandle && !link.receiver.commandHandle) {
+        if (noDevice)
+            noDevice();
+        return FirmwareResetOutcome::NoDevice;
+    }
+    if (!confirm || confirm() != IDOK)
+        return FirmwareResetOutcome::Cancelled;
+    return sync.FirmwareReset() ? FirmwareResetOutcome::Reset
+                                : FirmwareResetOutcome::ResetNotSaved;
+}
+
+} // namespace ferrox

@@ -1,0 +1,134 @@
+#include "app/profile_bar_window.h"
+
+#include "app/dialogs/profile_name_dlg.h"
+#include "app/menus/list_popups.h"
+#include "app/menus/profile_popup.h"
+#include "settings/language_text.h"
+#include "ui/dlg_base.h"
+
+#include <QFileDialog>
+#include <QScreen>
+
+namespace ferrox {
+
+namespace {
+
+const QString kFilter = QStringLiteral("psf file (*.psf)");
+
+QString Text(int index, const char* english) {
+    const std::wstring text = LanguageText(index);
+    return text.empty() ? QString::fromUtf8(english) : QString::fromStdWString(text);
+}
+
+QString PathText(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+std::optional<std::filesystem::path> Chosen(const QString& file) {
+    if (file.isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(file.toStdString());
+}
+
+} // namespace
+
+WindowProfileBarHost::WindowProfileBarHost(CDlgBase& window, ProfileBarCalls calls)
+    : window_(window), calls_(std::move(calls)) {}
+
+void WindowProfileBarHost::refreshView() {
+    if (calls_.refreshView)
+        calls_.refreshView();
+}
+
+void WindowProfileBarHost::requestApply(unsigned groups) {
+    if (calls_.requestApply)
+        calls_.requestApply(groups);
+}
+
+void WindowProfileBarHost::showNotice(int textIndex, const char* english) {
+    if (calls_.showNotice)
+        calls_.showNotice(textIndex, english);
+}
+
+void WindowProfileBarHost::startActionTimer() {
+    window_.SetTimer(kProfileActionTimer, 100, TimerMode::SingleShot);
+}
+
+std::optional<std::wstring> WindowProfileBarHost::askNewProfileName() {
+    CAddProfileDlg dialog(&window_);
+    if (dialog.RunModal() != IDOK)
+        return std::nullopt;
+    return dialog.Name();
+}
+
+std::optional<std::wstring> WindowProfileBarHost::askProfileName(const std::wstring& current) {
+    CEditProfileDlg dialog(current, &window_);
+    if (dialog.RunModal() != IDOK)
+        return std::nullopt;
+    return dialog.Name();
+}
+
+std::optional<std::filesystem::path> WindowProfileBarHost::askImportPath(
+    const std::filesystem::path& folder) {
+    return Chosen(QFileDialog::getOpenFileName(&window_, Text(142, "Import Profile"),
+                                               PathText(folder), kFilter));
+}
+
+std::optional<std::filesystem::path> WindowProfileBarHost::askExportPath(
+    const std::filesystem::path& proposal) {
+    return Chosen(QFileDialog::getSaveFileName(&window_, Text(143, "Export Profile"),
+                                               PathText(proposal), kFilter));
+}
+
+void WindowProfileBarHost::openProfileList(const ProfileListRows& rows, const QRect& rect) {
+    window_.ClosePopup(kListPopupSlot);
+    auto* list = new CComboProfilePopup(rows, "skins/header2_nr.png");
+    window_.SetPopup(kListPopupSlot, list);
+    list->Create(&window_, QRect(window_.mapToGlobal(rect.topLeft()), rect.size()),
+                 ProfileBarMessage::ListResult, ProfileBarId::Chooser);
+}
+
+void WindowProfileBarHost::openProfileMenu(int slot, const QRect& rect, bool fromList) {
+    window_.ClosePopup(kProfileMenuPopupSlot);
+    auto* menu = new CProfileRKeyPopup;
+    window_.SetPopup(kProfileMenuPopupSlot, menu);
+    auto* list = fromList ? dynamic_cast<CWndPopup*>(window_.Popup(kListPopupSlot)) : nullptr;
+    menu->Create(&window_, QRect(window_.mapToGlobal(rect.topLeft()), rect.size()),
+                 ProfileBarMessage::MenuResult, ProfileBarId::FirstTab + slot, list);
+}
+
+bool WindowProfileBarHost::profileListOpen() const {
+    return dynamic_cast<CComboProfilePopup*>(window_.Popup(kListPopupSlot)) != nullptr;
+}
+
+bool WindowProfileBarHost::profileMenuOpen() const {
+    return window_.Popup(kProfileMenuPopupSlot) != nullptr;
+}
+
+void WindowProfileBarHost::closeProfileList() {
+    if (profileListOpen())
+        window_.ClosePopup(kListPopupSlot);
+}
+
+void WindowProfileBarHost::closeProfileMenu() {
+    window_.ClosePopup(kProfileMenuPopupSlot);
+}
+
+int WindowProfileBarHost::windowTop() const {
+    return window_.mapToGlobal(QPoint(0, 0)).y();
+}
+
+int WindowProfileBarHost::screenHeight() const {
+    const int measured = calls_.screenHeight ? calls_.screenHeight() : 0;
+    if (measured > 0)
+        return measured;
+    const QScreen* screen = window_.screen();
+    return screen ? screen->geometry().height() : 0;
+}
+
+MainProfileBar::MainProfileBar(CDlgBase& window, ProfileBarCalls calls)
+    : host_(window, std::move(calls)), bar_(host_) {
+    bar_.Bind(window);
+}
+
+} // namespace ferrox

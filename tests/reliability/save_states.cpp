@@ -15,7 +15,9 @@ constexpr int MacrosPerSet[] = {35, 60}; // the top level holds 60
 constexpr std::uint32_t ActionsPerMacro = 120;
 
 void FillLibrary(int which, MacroLibrary& library) {
+    // Key numbers start over, so each set reads the same whichever round of saves wrote it.
     library.Clear();
+    library.SetNextKeyIndex(1);
     for (int m = 0; m < MacrosPerSet[which]; ++m) {
         MacroLocation at;
         library.AddMacro((which ? L"new " : L"old ") + std::to_wstring(m), at);

@@ -25,9 +25,9 @@ std::string SkinPath(std::string_view name) {
     return "skins/" + std::string(name) + ".png";
 }
 
-std::wstring Caption(const ControlSpec& spec) {
-    std::wstring caption = spec.textIndex >= 0 ? LanguageText(spec.textIndex) : std::wstring();
-    caption += spec.text;
+std::wstring Caption(const ControlSpec& row) {
+    std::wstring caption = row.textIndex >= 0 ? LanguageText(row.textIndex) : std::wstring();
+    caption += row.text;
     return caption;
 }
 
@@ -40,18 +40,18 @@ struct Placed {
     unsigned format;
 };
 
-Placed Place(CDlgBase& dialog, const ControlSpec& spec) {
+Placed Place(CDlgBase& dialog, const ControlSpec& row) {
     return {&dialog,
-            spec.id,
-            Scaled(spec.rect.left),
-            Scaled(spec.rect.top),
-            Scaled(spec.rect.right),
-            Scaled(spec.rect.bottom),
-            Caption(spec),
-            spec.flags.shown ? 1 : 0,
-            spec.flags.visible ? 1 : 0,
-            spec.flags.locked ? 1 : 0,
-            spec.format};
+            row.id,
+            Scaled(row.rect.left),
+            Scaled(row.rect.top),
+            Scaled(row.rect.right),
+            Scaled(row.rect.bottom),
+            Caption(row),
+            row.flags.shown ? 1 : 0,
+            row.flags.visible ? 1 : 0,
+            row.flags.locked ? 1 : 0,
+            row.format};
 }
 
 template <typename Button> std::unique_ptr<Button> MakeButton(const Placed& p) {
@@ -59,130 +59,130 @@ template <typename Button> std::unique_ptr<Button> MakeButton(const Placed& p) {
                                     p.shown, p.visible, p.locked, p.format);
 }
 
-void LoadButtonLooks(CButtonBase& button, const ControlSpec& spec) {
-    if (spec.stripFrames > 0) {
-        if (!spec.images[0].empty())
-            button.LoadStripImage(SkinPath(spec.images[0]), spec.stripFrames);
+void LoadButtonLooks(CButtonBase& button, const ControlSpec& row) {
+    if (row.stripFrames > 0) {
+        if (!row.images[0].empty())
+            button.LoadStripImage(SkinPath(row.images[0]), row.stripFrames);
         return;
     }
     for (int slot = CButtonBase::SlotNormal; slot <= CButtonBase::SlotDown; ++slot)
-        if (!spec.images[slot].empty())
-            button.LoadImage(static_cast<CButtonBase::ImageSlot>(slot), SkinPath(spec.images[slot]));
+        if (!row.images[slot].empty())
+            button.LoadImage(static_cast<CButtonBase::ImageSlot>(slot), SkinPath(row.images[slot]));
 }
 
-std::unique_ptr<CControlBase> MakeRadio(const Placed& p, const ControlSpec& spec,
+std::unique_ptr<CControlBase> MakeRadio(const Placed& p, const ControlSpec& row,
                                         const ControlBindings& bindings) {
     std::unique_ptr<CRadioButton> radio;
-    if (spec.kind == ControlKind::DpiRadio) {
+    if (row.kind == ControlKind::DpiRadio) {
         auto dpi = MakeButton<CDPIRadioButton>(p);
-        dpi->SetLevel(spec.level);
+        dpi->SetLevel(row.level);
         radio = std::move(dpi);
     } else {
         radio = MakeButton<CRadioButton>(p);
     }
-    if (const RadioGroupEntry* entry = FindRadioGroup(bindings.radioGroups, spec.id))
+    if (const RadioGroupEntry* entry = FindRadioGroup(bindings.radioGroups, row.id))
         radio->SetGroup(entry->bit, entry->group);
-    LoadButtonLooks(*radio, spec);
+    LoadButtonLooks(*radio, row);
     return radio;
 }
 
-std::unique_ptr<CControlBase> MakeTab(const Placed& p, const ControlSpec& spec,
+std::unique_ptr<CControlBase> MakeTab(const Placed& p, const ControlSpec& row,
                                       const ControlBindings& bindings) {
     auto tab = MakeButton<CTabControl>(p);
-    if (const TabPageEntry* entry = FindTabPage(bindings.tabPages, spec.id))
+    if (const TabPageEntry* entry = FindTabPage(bindings.tabPages, row.id))
         tab->SetPage(entry->page, entry->index);
-    if (spec.stripFrames > 0)
-        LoadButtonLooks(*tab, spec);
+    if (row.stripFrames > 0)
+        LoadButtonLooks(*tab, row);
     else
-        tab->LoadTabImages(SkinPath(spec.images[0]), SkinPath(spec.images[1]),
-                           SkinPath(spec.images[2]), SkinPath(spec.images[3]));
+        tab->LoadTabImages(SkinPath(row.images[0]), SkinPath(row.images[1]),
+                           SkinPath(row.images[2]), SkinPath(row.images[3]));
     return tab;
 }
 
-std::unique_ptr<CControlBase> MakeCheck(const Placed& p, const ControlSpec& spec) {
-    std::unique_ptr<CCheckButton> check = spec.kind == ControlKind::ColourSelectCheck
+std::unique_ptr<CControlBase> MakeCheck(const Placed& p, const ControlSpec& row) {
+    std::unique_ptr<CCheckButton> check = row.kind == ControlKind::ColourSelectCheck
                                               ? MakeButton<CColorSelectCheckButton>(p)
                                               : MakeButton<CCheckButton>(p);
-    LoadButtonLooks(*check, spec);
-    check->SetChecked(spec.flags.checked);
+    LoadButtonLooks(*check, row);
+    check->SetChecked(row.flags.checked);
     return check;
 }
 
-std::unique_ptr<CControlBase> MakeImageButton(const Placed& p, const ControlSpec& spec) {
+std::unique_ptr<CControlBase> MakeImageButton(const Placed& p, const ControlSpec& row) {
     auto button = MakeButton<CImageButton>(p);
-    button->SetHoverTip(spec.flags.hoverTip);
-    LoadButtonLooks(*button, spec);
+    button->SetHoverTip(row.flags.hoverTip);
+    LoadButtonLooks(*button, row);
     return button;
 }
 
-std::unique_ptr<CControlBase> MakePlainButton(const Placed& p, const ControlSpec& spec) {
+std::unique_ptr<CControlBase> MakePlainButton(const Placed& p, const ControlSpec& row) {
     std::unique_ptr<CButtonBase> button;
-    if (spec.kind == ControlKind::Link)
+    if (row.kind == ControlKind::Link)
         button = std::make_unique<CLinkButton>(p.owner, p.left, p.top, p.right, p.bottom, p.text,
                                                p.shown, p.visible, p.locked, p.format);
-    else if (spec.kind == ControlKind::ColourSelect)
+    else if (row.kind == ControlKind::ColourSelect)
         button = MakeButton<CColorSelectButton>(p);
     else
         button = std::make_unique<CComboButton>(p.owner, p.id, p.left, p.top, p.right, p.bottom,
-                                                spec.message, p.text, p.shown, p.visible,
+                                                row.message, p.text, p.shown, p.visible,
                                                 p.locked, p.format);
-    LoadButtonLooks(*button, spec);
+    LoadButtonLooks(*button, row);
     return button;
 }
 
-std::unique_ptr<CControlBase> MakePowerDial(const Placed& p, const ControlSpec& spec) {
+std::unique_ptr<CControlBase> MakePowerDial(const Placed& p, const ControlSpec& row) {
     auto dial = std::make_unique<CPowerManageButton>(p.owner, p.id, p.left, p.top, p.right,
                                                      p.bottom, p.shown, p.visible, p.locked);
     for (int i = 0; i < MaxSpecImages; ++i)
-        if (!spec.images[i].empty())
+        if (!row.images[i].empty())
             dial->LoadSegmentImage(CPowerManageButton::FirstRegionSegment + i,
-                                   SkinPath(spec.images[i]));
+                                   SkinPath(row.images[i]));
     return dial;
 }
 
-std::unique_ptr<CControlBase> MakeStatic(const Placed& p, const ControlSpec& spec) {
-    if (spec.kind == ControlKind::StaticText)
+std::unique_ptr<CControlBase> MakeStatic(const Placed& p, const ControlSpec& row) {
+    if (row.kind == ControlKind::StaticText)
         return std::make_unique<CStaticText>(p.owner, p.id, p.left, p.top, p.right, p.bottom,
-                                             p.text, p.format, spec.colour, p.shown, p.visible,
+                                             p.text, p.format, row.colour, p.shown, p.visible,
                                              p.locked);
     auto image = std::make_unique<CStaticImage>(p.owner, p.id, p.left, p.top, p.right, p.bottom,
                                                 p.text, p.shown, p.visible, p.locked);
-    if (!spec.images[0].empty())
-        image->LoadImage(SkinPath(spec.images[0]));
+    if (!row.images[0].empty())
+        image->LoadImage(SkinPath(row.images[0]));
     return image;
 }
 
-std::unique_ptr<CControlBase> MakeSlider(const Placed& p, const ControlSpec& spec) {
+std::unique_ptr<CControlBase> MakeSlider(const Placed& p, const ControlSpec& row) {
     auto slider = std::make_unique<CSliderControl>(
-        p.owner, p.id, p.left, p.top, p.right, p.bottom, spec.positions,
-        Scaled(spec.margins.left), Scaled(spec.margins.right), p.shown, p.visible, p.locked);
-    if (!spec.images[0].empty())
-        slider->LoadKnob(SkinPath(spec.images[0]));
-    slider->SetIndex(spec.start);
+        p.owner, p.id, p.left, p.top, p.right, p.bottom, row.positions,
+        Scaled(row.margins.left), Scaled(row.margins.right), p.shown, p.visible, p.locked);
+    if (!row.images[0].empty())
+        slider->LoadKnob(SkinPath(row.images[0]));
+    slider->SetIndex(row.start);
     return slider;
 }
 
-std::unique_ptr<CControlBase> MakeLevelBar(const Placed& p, const ControlSpec& spec) {
+std::unique_ptr<CControlBase> MakeLevelBar(const Placed& p, const ControlSpec& row) {
     std::unique_ptr<CDPIValueShowControl> bar;
-    if (spec.kind == ControlKind::VerticalSlider)
+    if (row.kind == ControlKind::VerticalSlider)
         bar = std::make_unique<CVerticalSliderControl>(p.owner, p.id, p.left, p.top, p.right,
-                                                       p.bottom, spec.positions, p.shown,
+                                                       p.bottom, row.positions, p.shown,
                                                        p.visible, p.locked);
     else
         bar = std::make_unique<CDPIValueShowControl>(p.owner, p.id, p.left, p.top, p.right,
-                                                     p.bottom, spec.positions, p.shown, p.visible,
+                                                     p.bottom, row.positions, p.shown, p.visible,
                                                      p.locked);
-    bar->LoadBars(SkinPath(spec.images[0]), SkinPath(spec.images[1]));
-    bar->SetValue(spec.start);
+    bar->LoadBars(SkinPath(row.images[0]), SkinPath(row.images[1]));
+    bar->SetValue(row.start);
     return bar;
 }
 
-std::unique_ptr<CControlBase> MakeBattery(const Placed& p, const ControlSpec& spec) {
+std::unique_ptr<CControlBase> MakeBattery(const Placed& p, const ControlSpec& row) {
     auto battery = std::make_unique<CBattery>(p.owner, p.left, p.top, p.right, p.bottom, p.shown,
                                               p.visible);
     for (int slot = CBattery::SlotFill; slot < CBattery::SlotCount; ++slot)
-        if (!spec.images[slot - 1].empty())
-            battery->LoadSlot(static_cast<CBattery::Slot>(slot), SkinPath(spec.images[slot - 1]));
+        if (!row.images[slot - 1].empty())
+            battery->LoadSlot(static_cast<CBattery::Slot>(slot), SkinPath(row.images[slot - 1]));
     return battery;
 }
 
@@ -193,35 +193,35 @@ std::unique_ptr<CControlBase> MakeScrollBar(const Placed& p) {
     return bar;
 }
 
-std::unique_ptr<CControlBase> MakeOfKind(const Placed& p, const ControlSpec& spec,
+std::unique_ptr<CControlBase> MakeOfKind(const Placed& p, const ControlSpec& row,
                                          const ControlBindings& bindings) {
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Check:
     case ControlKind::ColourSelectCheck:
-        return MakeCheck(p, spec);
+        return MakeCheck(p, row);
     case ControlKind::Radio:
     case ControlKind::DpiRadio:
-        return MakeRadio(p, spec, bindings);
+        return MakeRadio(p, row, bindings);
     case ControlKind::Image:
-        return MakeImageButton(p, spec);
+        return MakeImageButton(p, row);
     case ControlKind::Link:
     case ControlKind::ColourSelect:
     case ControlKind::Combo:
-        return MakePlainButton(p, spec);
+        return MakePlainButton(p, row);
     case ControlKind::PowerDial:
-        return MakePowerDial(p, spec);
+        return MakePowerDial(p, row);
     case ControlKind::Tab:
-        return MakeTab(p, spec, bindings);
+        return MakeTab(p, row, bindings);
     case ControlKind::StaticImage:
     case ControlKind::StaticText:
-        return MakeStatic(p, spec);
+        return MakeStatic(p, row);
     case ControlKind::Slider:
-        return MakeSlider(p, spec);
+        return MakeSlider(p, row);
     case ControlKind::VerticalSlider:
     case ControlKind::LevelDisplay:
-        return MakeLevelBar(p, spec);
+        return MakeLevelBar(p, row);
     case ControlKind::Battery:
-        return MakeBattery(p, spec);
+        return MakeBattery(p, row);
     case ControlKind::ScrollBar:
         return MakeScrollBar(p);
     }
@@ -244,25 +244,25 @@ const TabPageEntry* FindTabPage(std::span<const TabPageEntry> table, int id) {
     return nullptr;
 }
 
-std::unique_ptr<CControlBase> MakeControl(CDlgBase& dialog, const ControlSpec& spec,
+std::unique_ptr<CControlBase> MakeControl(CDlgBase& dialog, const ControlSpec& row,
                                           const ControlBindings& bindings) {
-    std::unique_ptr<CControlBase> control = MakeOfKind(Place(dialog, spec), spec, bindings);
+    std::unique_ptr<CControlBase> control = MakeOfKind(Place(dialog, row), row, bindings);
     if (!control)
         return nullptr;
-    if (spec.font.height > 0)
-        control->SetFont(Scaled(spec.font.height),
-                         spec.font.face.empty() ? LanguageFontFace : std::wstring(spec.font.face));
-    control->SetRepaintsWindowOnRelease(spec.flags.repaintsWindow);
+    if (row.font.height > 0)
+        control->SetFont(Scaled(row.font.height),
+                         row.font.face.empty() ? LanguageFontFace : std::wstring(row.font.face));
+    control->SetRepaintsWindowOnRelease(row.flags.repaintsWindow);
     return control;
 }
 
-std::vector<CControlBase*> AddControls(CDlgBase& dialog, std::span<const ControlSpec> specs,
+std::vector<CControlBase*> AddControls(CDlgBase& dialog, std::span<const ControlSpec> rows,
                                        const ControlBindings& bindings) {
     std::vector<CControlBase*> built;
-    built.reserve(specs.size());
-    for (const ControlSpec& spec : specs)
-        if (auto control = MakeControl(dialog, spec, bindings))
-            if (CControlBase* added = dialog.AddControl(spec.layer, std::move(control)))
+    built.reserve(rows.size());
+    for (const ControlSpec& row : rows)
+        if (auto control = MakeControl(dialog, row, bindings))
+            if (CControlBase* added = dialog.AddControl(row.layer, std::move(control)))
                 built.push_back(added);
     return built;
 }

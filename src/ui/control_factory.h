@@ -27,12 +27,12 @@ const RadioGroupEntry* FindRadioGroup(std::span<const RadioGroupEntry> table, in
 const TabPageEntry* FindTabPage(std::span<const TabPageEntry> table, int id);
 
 // One control, not yet owned by any dialog.
-std::unique_ptr<CControlBase> MakeControl(CDlgBase& dialog, const ControlSpec& spec,
+std::unique_ptr<CControlBase> MakeControl(CDlgBase& dialog, const ControlSpec& row,
                                           const ControlBindings& bindings = {});
 
 // Builds every control of the table into its layer, in table order; returns them in the same
 // order.
-std::vector<CControlBase*> AddControls(CDlgBase& dialog, std::span<const ControlSpec> specs,
+std::vector<CControlBase*> AddControls(CDlgBase& dialog, std::span<const ControlSpec> rows,
                                        const ControlBindings& bindings = {});
 
 } // namespace ferrox

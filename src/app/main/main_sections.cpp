@@ -113,7 +113,7 @@ void CFerroxDlg::onHeaderClicked(Section section) {
 void CFerroxDlg::placeColumn() {
     sections_ = WithoutMissingLiftOff(sections_, hasLiftOff());
     const ColumnPlaces places = PlaceColumn(sections_, hasLiftOff());
-    const std::span<const ControlSpec> specs = MainWindowSections();
+    const std::span<const ControlSpec> rows = MainWindowSections();
     for (const SectionInfo& info : kSections) {
         const SectionPlace& place = places[std::size_t(info.section)];
         const bool open = sections_[std::size_t(info.section)];
@@ -129,13 +129,13 @@ void CFerroxDlg::placeColumn() {
             continue; // the DPI contents keep their places
         const auto& controls = Layer(info.layer);
         std::size_t c = 0;
-        for (const ControlSpec& spec : specs) {
-            if (spec.layer != info.layer)
+        for (const ControlSpec& row : rows) {
+            if (row.layer != info.layer)
                 continue;
             CControlBase* control = c < controls.size() ? controls[c++].get() : nullptr;
-            if (!control || spec.id == MainId::RateMenu)
+            if (!control || row.id == MainId::RateMenu)
                 continue; // the rate list stays where it was made
-            const DesignRect& r = spec.rect;
+            const DesignRect& r = row.rect;
             control->SetBounds(Scaled(ColumnLeft + r.left), Scaled(place.contentTop + r.top),
                                Scaled(ColumnLeft + r.right), Scaled(place.contentTop + r.bottom));
         }

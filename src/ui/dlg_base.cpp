@@ -379,4 +379,18 @@ void CDlgBase::OnLButtonDblClk(int x, int y) {
     doubleClick_ = true;
 }
 
+void CDlgBase::BindEndButtons(int okId, std::initializer_list<int> cancelIds) {
+    bindMessage(okId, [this](WParam, LParam code) {
+        if (code == NotifyClicked)
+            OnOK();
+        return 0;
+    });
+    for (int id : cancelIds)
+        bindMessage(id, [this](WParam, LParam code) {
+            if (code == NotifyClicked)
+                OnCancel();
+            return 0;
+        });
+}
+
 } // namespace ferrox

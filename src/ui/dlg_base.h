@@ -14,6 +14,7 @@
 #include <QPointer>
 
 #include <array>
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -102,6 +103,8 @@ protected:
     void OnCancel() override;
     void OnClose() override;
     void EndSkinnedDialog(int result);
+    // A click on okId ends the dialog with OK, a click on any of cancelIds with Cancel.
+    void BindEndButtons(int okId, std::initializer_list<int> cancelIds);
     void OnPaint(Canvas& canvas, const QRect& updateRect) override;
     void OnMouseMove(int x, int y) override;
     void OnMouseLeave() override;

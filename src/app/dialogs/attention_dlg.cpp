@@ -23,12 +23,7 @@ CAttentionDlg::CAttentionDlg(std::wstring title, std::wstring message, QWidget* 
         setWindowFlag(Qt::WindowStaysOnTopHint);
     else
         setWindowModality(Qt::ApplicationModal);
-    for (int id : {CloseId, OkId})
-        bindMessage(id, [this, id](WParam, LParam code) {
-            if (code == NotifyClicked)
-                id == OkId ? OnOK() : OnCancel();
-            return 0;
-        });
+    BindEndButtons(OkId, {CloseId});
 }
 
 CAttentionDlg* CAttentionDlg::Show(QWidget* parent, std::wstring title, std::wstring message,

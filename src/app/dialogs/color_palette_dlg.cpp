@@ -36,16 +36,7 @@ CColorPaletteDlg::CColorPaletteDlg(Colour& target, QWidget* parent)
     SetDesignSize(DesignWidth, DesignHeight);
     setWindowModality(Qt::ApplicationModal);
     SetDefaultKeys(DefaultKey::EndOk, DefaultKey::Swallow);
-    bindMessage(CloseId, [this](WParam, LParam code) {
-        if (code == NotifyClicked)
-            OnCancel();
-        return 0;
-    });
-    bindMessage(OkId, [this](WParam, LParam code) {
-        if (code == NotifyClicked)
-            OnOK();
-        return 0;
-    });
+    BindEndButtons(OkId, {CloseId});
 }
 
 bool CColorPaletteDlg::OnInitDialog() {

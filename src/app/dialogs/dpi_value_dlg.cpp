@@ -58,21 +58,7 @@ CDPIValueSettingDlg::CDPIValueSettingDlg(int startStep, const DpiStepTable& tabl
     setWindowModality(Qt::ApplicationModal);
     // Enter applies the typed value without ending; Escape does nothing.
     SetDefaultKeys(DefaultKey::Capture, DefaultKey::Swallow);
-    bindMessage(CloseId, [this](WParam, LParam code) {
-        if (code == NotifyClicked)
-            OnCancel();
-        return 0;
-    });
-    bindMessage(CancelId, [this](WParam, LParam code) {
-        if (code == NotifyClicked)
-            OnCancel();
-        return 0;
-    });
-    bindMessage(OkId, [this](WParam, LParam code) {
-        if (code == NotifyClicked)
-            OnOK();
-        return 0;
-    });
+    BindEndButtons(OkId, {CloseId, CancelId});
     bindMessage(SliderId, [this](WParam value, LParam code) {
         if (code == NotifyValueChanged)
             showStep(int(value));

@@ -30,12 +30,7 @@ constexpr ControlSpec kControls[] = {
 CFirmwareResetDlg::CFirmwareResetDlg(QWidget* parent) : CDlgBase(parent) {
     SetDesignSize(DesignWidth, DesignHeight);
     setWindowModality(Qt::ApplicationModal);
-    for (int id : {CloseId, OkId, CancelId})
-        bindMessage(id, [this, id](WParam, LParam code) {
-            if (code == NotifyClicked)
-                id == OkId ? OnOK() : OnCancel();
-            return 0;
-        });
+    BindEndButtons(OkId, {CloseId, CancelId});
 }
 
 bool CFirmwareResetDlg::OnInitDialog() {

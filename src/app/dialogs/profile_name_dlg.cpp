@@ -40,12 +40,7 @@ CProfileNameDlg::CProfileNameDlg(const Layout& layout, std::wstring initial, QWi
     SetDesignSize(DesignWidth, DesignHeight);
     setWindowModality(Qt::ApplicationModal);
     SetDefaultKeys(DefaultKey::EndOk, DefaultKey::Swallow);
-    for (int id : {CloseId, OkId, CancelId})
-        bindMessage(id, [this, id](WParam, LParam code) {
-            if (code == NotifyClicked)
-                id == OkId ? OnOK() : OnCancel();
-            return 0;
-        });
+    BindEndButtons(OkId, {CloseId, CancelId});
 }
 
 bool CProfileNameDlg::OnInitDialog() {

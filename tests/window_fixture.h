@@ -78,6 +78,8 @@ protected:
                 start.prepare(*firmware_.back().second);
             hid_.virtualMouse->plug(kind, firmware_.back().second);
         }
+        folder_ = folder;
+        uiScale_ = start.uiScale;
         window_ = std::make_unique<TestWindow>(hid_, folder, sessionOptions(start.uiScale));
         window_->StartHidden(start.startHidden);
         ASSERT_TRUE(window_->Create());
@@ -86,6 +88,15 @@ protected:
         Settle();
     }
     void StartWindow() { StartWindow(Start{}); }
+    // Ends the window as the program ends and starts it again on the same data folder, the
+    // same devices still plugged in: what survives a restart.
+    void RestartWindow() {
+        CloseWindow();
+        window_ = std::make_unique<TestWindow>(hid_, folder_, sessionOptions(uiScale_));
+        ASSERT_TRUE(window_->Create());
+        window_->Session().worker().waitIdle();
+        Settle();
+    }
     // Ends the window as the program does: a pending save is written, queued frames go out.
     void CloseWindow() {
         while (QWidget* popup = QApplication::activePopupWidget())
@@ -221,6 +232,8 @@ private:
     }
 
     HidSystem hid_;
+    std::filesystem::path folder_;
+    float uiScale_ = 1;
     std::vector<std::pair<DeviceKind, std::shared_ptr<VirtualMouseFirmware>>> firmware_;
     std::shared_ptr<Record> record_ = std::make_shared<Record>();
     std::unique_ptr<TestWindow> window_;

@@ -49,7 +49,10 @@ protected:
     }
     void TearDown() override {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        UiScale = 1;
+        if (UiScale != 1) {
+            UiScale = 1;
+            LoadLanguage();
+        }
     }
     // A right click in the corner first, so two clicks of a row on the same spot (OK of one
     // dialog, OK of the next) never make a double-click.
@@ -276,6 +279,7 @@ TEST_F(FireKey, CancelAndCloseSendNothing) {
 TEST_F(KeyDialogs, Screenshots) {
     for (float scale : {1.0f, 2.0f}) {
         UiScale = scale;
+        LoadLanguage(); // the interface font follows the scale
         const QString suffix = scale == 1 ? QStringLiteral("_1x") : QStringLiteral("_2x");
         CShortcutDlg shortcut(&window);
         ASSERT_TRUE(shortcut.Create());

@@ -14,6 +14,7 @@
 #include "buttons/function_presets.h"
 #include "device/command_images.h"
 #include "device/frame.h"
+#include "lang/language_loader.h"
 #include "modal_driver.h"
 #include "settings/language_text.h"
 #include "ui/combo_button.h"
@@ -371,6 +372,7 @@ TEST_F(KeyMenus, Screenshots) {
     DeleteClosed();
 
     UiScale = 2;
+    LoadLanguage(); // the interface font follows the scale
     auto* big = new CComboPopup;
     big->Create(nullptr, QRect(0, 0, 10, 10), M::Result, 2013);
     big->hoverIndex = 5;
@@ -379,7 +381,8 @@ TEST_F(KeyMenus, Screenshots) {
     lock->Create(nullptr, QRect(400, 0, 10, 10), 0x483, 2013, big);
     lock->hoverIndex = 6;
     lock->Render();
-    QImage pair(big->width() + lock->width(), big->height(), QImage::Format_RGB32);
+    QImage pair(big->width() + lock->width(), std::max(big->height(), 2 * 122 + lock->height()),
+                QImage::Format_RGB32);
     pair.fill(Qt::black);
     {
         QPainter painter(&pair);
@@ -390,6 +393,7 @@ TEST_F(KeyMenus, Screenshots) {
     big->close();
     DeleteClosed();
     UiScale = 1;
+    LoadLanguage();
 }
 
 } // namespace

@@ -2,8 +2,10 @@
 
 #include "app/dialogs/attention_dlg.h"
 #include "app/dialogs/dpi_value_dlg.h"
+#include "platform/canvas.h"
 #include "settings/language_text.h"
 #include "ui/control_factory.h"
+#include "ui/ui_font.h"
 
 #include <algorithm>
 
@@ -35,7 +37,9 @@ constexpr ControlSpec kControls[] = {
     {D::OkId, K::Image, {350, 110, 419, 130}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
     {D::TextId, K::StaticText, {70, 30, 240, 48}, {}, 171, {}, {}, kLine},
     {D::TextId, K::StaticText, {250, 30, 420, 48}, {}, 172, {}, {}, kLine},
-    {D::TextId, K::StaticText, {70, 75, 420, 108}, {}, 173, {}, {}, DT_LEFT | DT_WORDBREAK},
+    // Holds the explanation; the dialog draws it wrapped (a static text keeps to one line).
+    {.id = D::ExplanationId, .kind = K::StaticText, .rect = {70, 75, 420, 108}, .textIndex = 173,
+     .flags = {.visible = false}},
 };
 
 std::size_t NonDigits(std::wstring_view text) {
@@ -80,6 +84,13 @@ bool CFireKeyDlg::OnInitDialog() {
     LoadDialogFrame("skins/Frame_common.bmp");
     SetTimer(RangeTimer, 100, TimerMode::Repeating);
     return true;
+}
+
+void CFireKeyDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
+    CDlgBase::DrawDialog(canvas, clientRect);
+    if (const CControlBase* text = FindControl(ExplanationId))
+        canvas.DrawText(QString::fromStdWString(text->GetText()), text->GetBounds(),
+                        DT_LEFT | DT_WORDBREAK, look::Text, ControlFont());
 }
 
 void CFireKeyDlg::CreateControls(int, int, int, int) {

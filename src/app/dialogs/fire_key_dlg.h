@@ -20,6 +20,7 @@ public:
     static constexpr int OkId = 2010;
     static constexpr int CancelId = 2011;
     static constexpr int TextId = 2012;
+    static constexpr int ExplanationId = 2013;
     static constexpr int FirstEditId = 2017;
     static constexpr int SecondEditId = 2018;
     static constexpr unsigned RangeTimer = 1; // 100 ms, repeating
@@ -37,6 +38,7 @@ public:
 protected:
     bool OnInitDialog() override;
     void CreateControls(int left, int top, int right, int bottom) override;
+    void DrawDialog(Canvas& canvas, const QRect& clientRect) override;
     void OnOK() override;
 
 private:

@@ -168,9 +168,10 @@ void CWndPopup::OnMouseMove(int x, int y) {
         Render();
 }
 
-void CWndPopup::OnMouseHover(int, int) {
-    const QPoint cursor = cursorInClient();
-    OnItemHover(cursor.x(), cursor.y());
+// Where the pointer came to rest, as this window last saw it: the desktop's own cursor
+// position is not known everywhere (Wayland, the offscreen platform).
+void CWndPopup::OnMouseHover(int x, int y) {
+    OnItemHover(x, y);
 }
 
 void CWndPopup::OnMouseLeave() {

@@ -247,6 +247,26 @@ TEST_F(KeyMenus, SubmenusFollowThePointerAndAClickElsewhereClosesBoth) {
     EXPECT_FALSE(Combo(2)->PopupOpen());
 }
 
+TEST_F(KeyMenus, EscapeClosesOneLevelAndTheCompositorTheWholeChain) {
+    StartQuiet();
+    CComboPopup* menu = OpenMenu(4);
+    Hover(menu, 12); // windows
+    ASSERT_NE(Submenu(4), nullptr);
+    Hover(menu, 12); // the pointer back on the menu, Escape there
+    Key(Qt::Key_Escape);
+    DeleteClosed();
+    EXPECT_EQ(Submenu(4), nullptr);
+    EXPECT_EQ(Window().Popup(0), menu);
+    EXPECT_TRUE(Combo(4)->PopupOpen());
+
+    Hover(menu, 11); // office
+    ASSERT_NE(Submenu(3), nullptr);
+    menu->windowHandle()->close(); // as a Wayland compositor ends a popup chain
+    DeleteClosed();
+    EXPECT_FALSE(AnyPopupOpen());
+    EXPECT_FALSE(Combo(4)->PopupOpen());
+}
+
 TEST_F(KeyMenus, DialogEntriesOpenTheirDialogAfterTheMenuHasGone) {
     StartQuiet();
     test::ModalDriver driver;
@@ -339,6 +359,10 @@ TEST(MenuPlacement, BesideTheButtonAndInsideTheScreen) {
          {1920, 1080, 1280, 1024}, 1, {2161, 1750, 162, 354}, true, {2323, 1860, 162, 244}},
         {"at the right edge the submenu opens on the left", {1700, 100, 162, 21},
          {0, 0, 1920, 1080}, 1, {1758, 101, 162, 354}, false, {1596, 417, 162, 244}},
+        {"scale 1.5", {150, 150, 243, 31}, {0, 0, 2560, 1440}, 1.5, {391, 151, 162, 354}, false,
+         {553, 625, 162, 244}},
+        {"no area known (Wayland): where the design puts them", {100, 800, 162, 21}, {}, 1,
+         {261, 801, 162, 354}, false, {423, 1117, 162, 244}},
     };
     const SubmenuInfo& lock = *SubmenuOfKind(PopupKind::DpiLockMenu);
     for (const PlaceCase& c : cases) {

@@ -109,7 +109,11 @@ QRect KeyFunctionMenus::onScreen(const QRect& client) const {
     return QRect(window_.mapToGlobal(client.topLeft()), client.size());
 }
 
+// Wayland tells no window where it is: the compositor keeps popups on the screen itself,
+// against the parent they are placed next to.
 QRect KeyFunctionMenus::availableArea(const QRect& buttonOnScreen) const {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return {};
     const QScreen* screen = QGuiApplication::screenAt(buttonOnScreen.center());
     if (!screen)
         screen = window_.screen();
@@ -166,24 +170,22 @@ void KeyFunctionMenus::closeMenus() {
     window_.ClosePopup(kMenuSlot);
 }
 
-// The desktop took the menu down (a click elsewhere, Escape). While a submenu is open the
-// menu only lost the pointer to it.
+// The desktop took the menu down (a click elsewhere, Escape, a compositor ending the whole
+// chain). Opening a submenu never does that here, so a submenu goes with its menu.
 void KeyFunctionMenus::menuDismissed(int buttonId) {
-    if (anySubmenuOpen())
-        return;
     if (CComboButton* combo = button(buttonId)) {
         combo->SetPopupOpen(false);
         window_.InvalidateRect(combo->GetBounds());
     }
-    window_.ClosePopup(kMenuSlot);
+    closeMenus();
 }
 
 void KeyFunctionMenus::submenuDismissed(const SubmenuInfo& submenu, int buttonId, LParam kind) {
     if (kind != LParam(submenu.kind) || !window_.Popup(SlotOf(submenu)))
         return;
     const auto* menu = dynamic_cast<const CWndPopup*>(window_.Popup(kMenuSlot));
-    if (menu && menu->Tracking())
-        return; // the pointer went back to the menu: only the submenu goes
+    if (menu && menu->isVisible() && menu->Tracking())
+        return; // the pointer is back on the menu (Escape there): only the submenu goes
     CComboButton* combo = button(buttonId);
     if (combo)
         window_.InvalidateRect(combo->GetBounds());

@@ -16,7 +16,8 @@ struct MenuPlace {
 };
 
 // button: the key button's rectangle on the screen; size: the menu's laid-out size;
-// available: the screen's available area; scale: UiScale.
+// available: the screen's available area, empty where the desktop keeps popups on the screen
+// itself; scale: UiScale.
 MenuPlace PlaceFunctionMenu(const QRect& button, const QSize& size, const QRect& available,
                             double scale);
 

@@ -187,6 +187,7 @@ TEST_F(FireKey, DefaultsGiveFiftyAndZero) {
 }
 
 TEST_F(FireKey, OutOfRangeValuesAreCorrectedWithOneNoticeAtATime) {
+    dialog->KillTimer(CFireKeyDlg::RangeTimer); // its ticks are given by hand here
     Type(dialog->FirstEdit(), QStringLiteral("300"));
     Type(dialog->SecondEdit(), QStringLiteral("999"));
     EXPECT_EQ(notice(), nullptr) << "digits raise no notice";

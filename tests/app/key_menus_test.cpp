@@ -23,6 +23,8 @@
 #include <QDir>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace ferrox {
 namespace {
 
@@ -194,9 +196,10 @@ TEST_F(KeyMenus, TakingTheLastLeftClickIsUndoneWithANoticeAndNothingSent) {
     EXPECT_EQ(Profile().keys[0].name, LanguageText(20));
     EXPECT_EQ(Combo(0)->GetText(), LanguageText(20));
     EXPECT_FALSE(Window().IsTimerActive(kApplyTimer));
-    ASSERT_TRUE(Window().IsTimerActive(kLeftClickNoticeTimer));
-    EXPECT_EQ(Window().AttentionWindow(), nullptr) << "the notice waits for its timer";
-    FireTimer(kLeftClickNoticeTimer);
+    if (Window().IsTimerActive(kLeftClickNoticeTimer)) { // unless its 100 ms went by already
+        EXPECT_EQ(Window().AttentionWindow(), nullptr) << "the notice waits for its timer";
+        FireTimer(kLeftClickNoticeTimer);
+    }
     auto* notice = dynamic_cast<CAttentionDlg*>(Window().AttentionWindow());
     ASSERT_NE(notice, nullptr);
     EXPECT_EQ(notice->Message(), LanguageText(151));
@@ -208,7 +211,11 @@ TEST_F(KeyMenus, TakingTheLastLeftClickIsUndoneWithANoticeAndNothingSent) {
     Profile().keys[3].function = {0x10, 0x01, 0x07};
     ChooseRow(OpenMenu(0), 1);
     EXPECT_EQ(Profile().keys[0].function, MakeFunction(FunctionCategory::MouseButton, 2));
-    EXPECT_TRUE(Window().IsTimerActive(kApplyTimer));
+    FireTimer(kApplyTimer);
+    const std::vector<Frame> frames = KeyFrames(Frames());
+    EXPECT_NE(std::find(frames.begin(), frames.end(),
+                        KeyFrame(0, MakeFunction(FunctionCategory::MouseButton, 2))),
+              frames.end());
 }
 
 TEST_F(KeyMenus, SubmenusFollowThePointerAndAClickElsewhereClosesBoth) {
@@ -299,7 +306,9 @@ TEST_F(KeyMenus, DialogEntriesOpenTheirDialogAfterTheMenuHasGone) {
     EXPECT_EQ(Profile().keys[3].name, L"Ctrl+A") << "the earlier button is left alone";
 
     FireTimer(kApplyTimer);
-    EXPECT_EQ(KeyFrames(Frames()),
+    std::vector<Frame> frames = KeyFrames(Frames());
+    std::sort(frames.begin(), frames.end()); // one apply or two, as the clock went
+    EXPECT_EQ(frames,
               (std::vector<Frame>{KeyFrame(4, MakeFunction(FunctionCategory::FireKey, 50, 7)),
                                   KeyFrame(3, MakeFunction(FunctionCategory::KeyCombo, 1, 4))}))
         << "the mouse numbers the side buttons the other way round";

@@ -40,6 +40,16 @@ KeyFunctionMenus::KeyFunctionMenus(CDlgBase& window, KeyMenuCalls calls)
     : window_(window), calls_(std::move(calls)) {}
 
 void KeyFunctionMenus::Bind() {
+    bindMenus();
+    bindDialogs();
+    window_.bindTimer(kLeftClickNoticeTimer, [this] {
+        window_.KillTimer(kLeftClickNoticeTimer);
+        if (calls_.showNotice)
+            calls_.showNotice(kLeftClickNoticeText);
+    });
+}
+
+void KeyFunctionMenus::bindMenus() {
     namespace M = FunctionMenuMessage;
     window_.bindMessage(M::Result, [this](WParam w, LParam l) { return applyResult(w, l); });
     window_.bindMessage(M::Dismissed, [this](WParam w, LParam) {
@@ -64,6 +74,12 @@ void KeyFunctionMenus::Bind() {
             return 0;
         });
     }
+}
+
+// The macro selection's open message is left to the macro selection, which applies its
+// choice through ApplyDialogChoice.
+void KeyFunctionMenus::bindDialogs() {
+    namespace M = FunctionMenuMessage;
     const std::pair<unsigned, unsigned> dialogEntries[] = {
         {M::FireKeyChosen, KeyMenuMessage::OpenFireKey},
         {M::MacroChosen, KeyMenuMessage::OpenMacroSelection},
@@ -84,11 +100,6 @@ void KeyFunctionMenus::Bind() {
     });
     for (unsigned message : {KeyChoiceMessage::FireKey, KeyChoiceMessage::Shortcut})
         window_.bindMessage(message, [this](WParam, LParam l) { return applyDialogResult(l); });
-    window_.bindTimer(kLeftClickNoticeTimer, [this] {
-        window_.KillTimer(kLeftClickNoticeTimer);
-        if (calls_.showNotice)
-            calls_.showNotice(kLeftClickNoticeText);
-    });
 }
 
 void KeyFunctionMenus::ComboNotified(int buttonId, LParam code) {

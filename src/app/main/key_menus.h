@@ -51,6 +51,8 @@ public:
     int DialogButton() const { return dialogButton_; }
 
 private:
+    void bindMenus();
+    void bindDialogs();
     void openMenu(int buttonId);
     void openSubmenu(const SubmenuInfo& submenu, int buttonId);
     void closeSubmenus();

@@ -399,7 +399,7 @@ TEST_F(MacroManagerTest, Screenshots) {
             Key(QEvent::KeyRelease, keys[i], 1100 + 300 * std::uint32_t(i));
         }
         ClickId(Id::Record);
-        SelectActionRow(3);
+        SelectActionRow(dlg->ActionList()->GetFirstVisibleRow() + 3);
         Shoot(dlg.get(), "macro_manager_tree" + suffix);
         dlg.reset();
     }

@@ -27,7 +27,7 @@ constexpr ControlSpec kControls[] = {
     {Id::ModifyAction, K::Image, {189, 333, 258, 353}, kSmallButton, 201, {}, {}, kCentred},
     {Id::DeleteAction, K::Image, {265, 333, 334, 353}, kSmallButton, 202, {}, {}, kCentred},
     // The right-hand column: record, delays, loop mode, insert.
-    {Id::Record, K::Check, {372, 53, 492, 77}, {"macro_record_nr", "macro_record_nr", "macro_record_dn"}, 199,
+    {Id::Record, K::Check, {362, 53, 502, 77}, {"macro_record_nr", "macro_record_nr", "macro_record_dn"}, 199,
      {}, {}, kCentred},
     {Id::RecordDelays, K::Check, {356, 92, 371, 107}, kCheck},
     {Id::DelaysLabel, K::StaticText, {377, 90, 512, 109}, {}, 193, {}, {}, kLabel},
@@ -36,7 +36,7 @@ constexpr ControlSpec kControls[] = {
     {Id::LoopToggle, K::Radio, {356, 145, 371, 160}, kRadio},
     {Id::LoopToggleLabel, K::StaticText, {377, 143, 512, 162}, {}, 195, {}, {}, kLabel},
     {Id::LoopCounted, K::Radio, {356, 166, 371, 181}, kRadio},
-    {Id::LoopCountLabel, K::StaticText, {377, 164, 458, 183}, {}, 196, {}, {}, kLabel},
+    {Id::LoopCountLabel, K::StaticText, {377, 164, 468, 183}, {}, 196, {}, {}, kLabel},
     {Id::InsertLabel, K::StaticText, {356, 203, 512, 222}, {}, 197, {}, {}, kLabel},
     {.id = Id::InsertMenu, .kind = K::Combo, .rect = {356, 224, 512, 249},
      .images = {"combo3_nr", "combo3_ov"}, .message = 0x48E},

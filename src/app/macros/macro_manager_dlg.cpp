@@ -5,6 +5,7 @@
 #include "macros/macro_user_library.h"
 #include "platform/canvas.h"
 #include "settings/language_text.h"
+#include "ui/button_base.h"
 #include "ui/check_button.h"
 #include "ui/combo_button.h"
 #include "ui/edit_show_list.h"
@@ -21,6 +22,7 @@ namespace Id = MacroManagerId;
 namespace L = MacroManagerLayout;
 constexpr Colour kAreaBorder = 0x949494;
 constexpr int kRecordText = 199, kStopText = 198;
+constexpr int kRecordMarkWidth = 22;
 constexpr int kDigitsOnly = 175;
 constexpr std::size_t kLoopDigits = 3;
 
@@ -80,8 +82,11 @@ void CMacroManagerDlg::CreateControls(int, int, int, int) {
     record_ = FindControlAs<CCheckButton>(Id::Record);
     delays_ = FindControlAs<CCheckButton>(Id::RecordDelays);
     insert_ = FindControlAs<CComboButton>(Id::InsertMenu);
-    if (record_)
+    if (record_) {
         record_->SetTexts(LanguageText(kRecordText), LanguageText(kStopText));
+        // The caption is centred beside the record mark, not over it.
+        record_->SetInsets(Scaled(kRecordMarkWidth), 0);
+    }
 
     const auto addList = [this](const DesignRect& area, auto make) {
         const int right = area.right - 1 - L::ScrollBarWidth;

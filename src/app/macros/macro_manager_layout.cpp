@@ -36,7 +36,7 @@ constexpr ControlSpec kControls[] = {
     {Id::LoopToggle, K::Radio, {356, 145, 371, 160}, kRadio},
     {Id::LoopToggleLabel, K::StaticText, {377, 143, 512, 162}, {}, 195, {}, {}, kLabel},
     {Id::LoopCounted, K::Radio, {356, 166, 371, 181}, kRadio},
-    {Id::LoopCountLabel, K::StaticText, {377, 164, 468, 183}, {}, 196, {}, {}, kLabel},
+    {Id::LoopCountLabel, K::StaticText, {377, 164, 478, 183}, {}, 196, {}, {}, kLabel},
     {Id::InsertLabel, K::StaticText, {356, 203, 512, 222}, {}, 197, {}, {}, kLabel},
     {.id = Id::InsertMenu, .kind = K::Combo, .rect = {356, 224, 512, 249},
      .images = {"combo3_nr", "combo3_ov"}, .message = 0x48E},

@@ -47,7 +47,7 @@ inline constexpr int DesignHeight = 365;
 inline constexpr DesignRect TreeArea{24, 53, 169, 324};
 inline constexpr DesignRect ActionArea{189, 53, 334, 324};
 inline constexpr int ScrollBarWidth = 15;
-inline constexpr DesignRect LoopCountRect{472, 164, 512, 183};
+inline constexpr DesignRect LoopCountRect{480, 164, 512, 183};
 // RadioGroupFlags bits of loop types 1, 4 and 2 (the program's radio groups).
 inline constexpr std::uint32_t LoopGroup = 0xE000;
 inline constexpr std::uint32_t LoopHeldBit = 0x2000;

@@ -60,12 +60,12 @@ void CMacroSmallDlg::CreateControls(int, int, int, int) {
 }
 
 void CMacroSmallDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
-    CDlgBase::DrawDialog(canvas, clientRect);
-    if (!HasValueBox())
-        return;
-    canvas.FillRect(QRect(QPoint(Scaled(ValueRect.left), Scaled(ValueRect.top)),
-                          QPoint(Scaled(ValueRect.right) - 1, Scaled(ValueRect.bottom) - 1)),
-                    0xFFFFFF);
+    DrawBackground(canvas, clientRect);
+    if (HasValueBox())
+        canvas.FillRect(QRect(QPoint(Scaled(ValueRect.left), Scaled(ValueRect.top)),
+                              QPoint(Scaled(ValueRect.right) - 1, Scaled(ValueRect.bottom) - 1)),
+                        0xFFFFFF);
+    DrawControls(canvas, clientRect);
 }
 
 void CMacroSmallDlg::OnOK() {

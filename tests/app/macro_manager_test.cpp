@@ -317,6 +317,70 @@ TEST_F(MacroManagerTest, LoopTypeAndCountFollowTheControls) {
     }
 }
 
+TEST_F(MacroManagerTest, ContextMenuOffersWhatFitsTheSelectionAndRunsAfterItHasGone) {
+    Open();
+    struct Case {
+        int row; // -1: below the rows
+        std::size_t entries;
+    };
+    for (const Case& c : {Case{-1, 5}, Case{0, 8}, Case{1, 7}}) {
+        const QPoint at = c.row < 0 ? dlg->Tree()->RowRect(5).center()
+                                    : dlg->Tree()->RowRect(c.row).center();
+        Move(dlg.get(), at);
+        Press(dlg.get(), at, Qt::RightButton);
+        Release(dlg.get(), at, Qt::RightButton);
+        Settle();
+        auto* menu = dynamic_cast<CWndPopup*>(dlg->Popup(CMacroManagerDlg::ListPopupSlot));
+        ASSERT_NE(menu, nullptr) << c.row;
+        EXPECT_EQ(menu->items.size(), c.entries) << c.row;
+        dlg->SendMessage(MacroMenuMessage::ListClosed, 0, 15);
+        EXPECT_EQ(dlg->Popup(CMacroManagerDlg::ListPopupSlot), nullptr);
+    }
+    // The folder is selected: "New Macro" goes into it once the menu has gone.
+    PopupResult chosen{L"New Macro", {0, 0, 0}};
+    prompts->names = {std::wstring(L"Inner")};
+    dlg->SendMessage(MacroMenuMessage::ListResult, 2015, LParam(&chosen));
+    EXPECT_TRUE(prompts->names.size() == 1) << "nothing runs inside the menu's handling";
+    Settle();
+    EXPECT_EQ(selection, (MacroLocation{1, 1, 0, 0}));
+}
+
+TEST_F(MacroManagerTest, ScrollBarStepsByLineAndPageAndFollowsTheThumb) {
+    Open();
+    SelectTreeRow(0);
+    for (std::uint32_t i = 0; i < 40; ++i)
+        ASSERT_TRUE(Jump().InsertAction(i, MacroAction::MakeKey(kA, i % 2 == 1)));
+    auto* list = dlg->ActionList();
+    const int page = list->VisibleRows();
+    const int last = 40 - page;
+    struct Case {
+        WParam part;
+        int from, to;
+    };
+    for (const Case& c : {Case{ScrollLineDown, 0, 1}, Case{ScrollLineUp, 0, 0},
+                          Case{ScrollPageDown, 0, page - 1}, Case{ScrollPageDown, last - 1, last},
+                          Case{ScrollLineDown, last, last}, Case{ScrollPageUp, 3, 0}}) {
+        list->SetFirstVisibleRow(c.from);
+        dlg->SendMessage(Id::ActionBar, c.part, NotifyPressed);
+        EXPECT_EQ(list->GetFirstVisibleRow(), c.to) << c.part << " from " << c.from;
+    }
+}
+
+TEST_F(MacroManagerTest, LoopCountWarnsOnlyAboutWhatIsNotADigit) {
+    Open();
+    SelectTreeRow(0);
+    auto* count = dlg->FindEditField(Id::LoopCount);
+    count->clear();
+    QTest::keyClicks(count, "1234");
+    Settle();
+    EXPECT_TRUE(prompts->notices.empty());
+    EXPECT_EQ(count->text(), QStringLiteral("123"));
+    QTest::keyClicks(count, "x");
+    Settle();
+    EXPECT_EQ(prompts->notices, std::vector<int>{175});
+    EXPECT_EQ(Jump().MacroKeyLoopNum, 123);
+}
+
 TEST_F(MacroManagerTest, WheelStepsAddUpToWholeNotches) {
     for (int i = 0; i < 30; ++i) {
         MacroLocation at{};

@@ -14,6 +14,8 @@
 #include "ui/ui_state.h"
 #include "ui/vscroll_bar.h"
 
+#include <algorithm>
+
 namespace ferrox {
 
 namespace {
@@ -118,8 +120,10 @@ void CMacroManagerDlg::CreateControls(int, int, int, int) {
         "QLineEdit { color: #B4B4B4; background: #141414; border: 1px solid #3A3A3A; }"));
     QPointer<CMacroManagerDlg> self(this);
     loopCount_->SetFilter([self](std::wstring_view typed) {
+        const bool nonDigit = std::any_of(typed.begin(), typed.end(),
+                                          [](wchar_t c) { return c < L'0' || c > L'9'; });
         std::wstring digits = DigitsOnly(kLoopDigits)(typed);
-        if (self && digits.size() < typed.size() && typed.size() <= kLoopDigits + 1)
+        if (self && nonDigit)
             self->PostTask([self] {
                 if (self)
                     self->prompts_->Notice(kDigitsOnly);

@@ -1,7 +1,9 @@
 #include "app/macros/macro_list_scroll.h"
 
 #include "ui/control_notify.h"
+#include "ui/dlg_base.h"
 #include "ui/show_list_base.h"
+#include "ui/ui_scale.h"
 #include "ui/vscroll_bar.h"
 
 #include <algorithm>
@@ -31,6 +33,22 @@ int SteppedPosition(const ScrollPosition& s, WParam part) {
 }
 
 } // namespace
+
+ListPlacement PlaceListInArea(const DesignRect& area) {
+    const int top = Scaled(area.top + 1);
+    const int bottom = Scaled(area.bottom - 1);
+    const int barLeft = Scaled(area.right - 1 - ListScrollBarWidth);
+    return {{Scaled(area.left + 1), top, barLeft, bottom},
+            {barLeft, top, Scaled(area.right - 1), bottom}};
+}
+
+CVScrollBar* AddScrollBar(CDlgBase& dialog, int id, const ListPlacement& placement) {
+    const ListPlacement::Box& b = placement.bar;
+    auto* bar = dialog.AddControl(
+        0, std::make_unique<CVScrollBar>(&dialog, id, b.left, b.top, b.right, b.bottom));
+    bar->LoadArrows();
+    return bar;
+}
 
 void SyncScrollBar(CVScrollBar& bar, const CShowListBase& list) {
     bar.SetPosition(list.GetFirstVisibleRow(), list.VisibleRows(), list.TotalRows());

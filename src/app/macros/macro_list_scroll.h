@@ -4,11 +4,27 @@
 // steps of a touchpad scroll too.
 
 #include "platform/messages.h"
+#include "ui/control_spec.h"
 
 namespace ferrox {
 
+class CDlgBase;
 class CShowListBase;
 class CVScrollBar;
+
+// A list and its scroll bar one design unit inside a grey-bordered area, the bar on the right;
+// window pixels (right and bottom exclusive).
+struct ListPlacement {
+    struct Box {
+        int left, top, right, bottom;
+    };
+    Box list;
+    Box bar;
+};
+inline constexpr int ListScrollBarWidth = 15;
+ListPlacement PlaceListInArea(const DesignRect& area);
+// The placement's scroll bar with its arrows, added to layer 0.
+CVScrollBar* AddScrollBar(CDlgBase& dialog, int id, const ListPlacement& placement);
 
 // The bar shows the list's first visible row, visible rows and total.
 void SyncScrollBar(CVScrollBar& bar, const CShowListBase& list);

@@ -90,27 +90,15 @@ void CMacroManagerDlg::CreateControls(int, int, int, int) {
         record_->SetInsets(Scaled(kRecordMarkWidth), 0);
     }
 
-    const auto addList = [this](const DesignRect& area, auto make) {
-        const int right = area.right - 1 - L::ScrollBarWidth;
-        return make(Scaled(area.left + 1), Scaled(area.top + 1), Scaled(right),
-                    Scaled(area.bottom - 1));
-    };
-    tree_ = addList(L::TreeArea, [this](int l, int t, int r, int b) {
-        return AddControl(0, std::make_unique<CEditShowList>(this, l, t, r, b));
-    });
-    actions_ = addList(L::ActionArea, [this](int l, int t, int r, int b) {
-        return AddControl(0, std::make_unique<CImageShowList>(this, l, t, r, b));
-    });
-    const auto addBar = [this](int id, const DesignRect& area) {
-        auto* bar = AddControl(0, std::make_unique<CVScrollBar>(
-                                      this, id, Scaled(area.right - 1 - L::ScrollBarWidth),
-                                      Scaled(area.top + 1), Scaled(area.right - 1),
-                                      Scaled(area.bottom - 1)));
-        bar->LoadArrows();
-        return bar;
-    };
-    treeBar_ = addBar(Id::TreeBar, L::TreeArea);
-    actionBar_ = addBar(Id::ActionBar, L::ActionArea);
+    const ListPlacement treeAt = PlaceListInArea(L::TreeArea);
+    const ListPlacement actionsAt = PlaceListInArea(L::ActionArea);
+    tree_ = AddControl(0, std::make_unique<CEditShowList>(this, treeAt.list.left, treeAt.list.top,
+                                                          treeAt.list.right, treeAt.list.bottom));
+    actions_ = AddControl(0, std::make_unique<CImageShowList>(this, actionsAt.list.left,
+                                                              actionsAt.list.top, actionsAt.list.right,
+                                                              actionsAt.list.bottom));
+    treeBar_ = AddScrollBar(*this, Id::TreeBar, treeAt);
+    actionBar_ = AddScrollBar(*this, Id::ActionBar, actionsAt);
     tree_->SetLibrary(&library_, &selection_);
     tree_->LoadIcons();
     actions_->LoadIcons();

@@ -46,7 +46,6 @@ inline constexpr int DesignHeight = 365;
 // The grey-bordered areas; the lists and their bars lie one unit inside.
 inline constexpr DesignRect TreeArea{24, 53, 169, 324};
 inline constexpr DesignRect ActionArea{189, 53, 334, 324};
-inline constexpr int ScrollBarWidth = 15;
 inline constexpr DesignRect LoopCountRect{480, 164, 512, 183};
 // RadioGroupFlags bits of loop types 1, 4 and 2 (the program's radio groups).
 inline constexpr std::uint32_t LoopGroup = 0xE000;

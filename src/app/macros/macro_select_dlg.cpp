@@ -73,14 +73,10 @@ bool CMacroSelectDlg::OnInitDialog() {
 
 void CMacroSelectDlg::CreateControls(int, int, int, int) {
     AddControls(*this, kControls);
-    const int barLeft = kTreeArea.right - 1 - L::ScrollBarWidth;
-    tree_ = AddControl(0, std::make_unique<CEditShowList>(
-                              this, Scaled(kTreeArea.left + 1), Scaled(kTreeArea.top + 1),
-                              Scaled(barLeft), Scaled(kTreeArea.bottom - 1)));
-    bar_ = AddControl(0, std::make_unique<CVScrollBar>(
-                             this, TreeBarId, Scaled(barLeft), Scaled(kTreeArea.top + 1),
-                             Scaled(kTreeArea.right - 1), Scaled(kTreeArea.bottom - 1)));
-    bar_->LoadArrows();
+    const ListPlacement at = PlaceListInArea(kTreeArea);
+    tree_ = AddControl(0, std::make_unique<CEditShowList>(this, at.list.left, at.list.top,
+                                                          at.list.right, at.list.bottom));
+    bar_ = AddScrollBar(*this, TreeBarId, at);
     tree_->SetLibrary(&library_, &selection_);
     tree_->LoadIcons();
     // Folders start closed, so an old selection may name a row that is not shown.

@@ -1,0 +1,33 @@
+#pragma once
+// Desktop notifications (org.freedesktop.Notifications on the session bus). Each key keeps one
+// notification: a new one under the same key replaces the last instead of stacking. Calls never
+// wait for the bus; without a notification server nothing is shown and nothing fails.
+
+#include <QObject>
+#include <QString>
+
+#include <map>
+
+namespace ferrox {
+
+class DesktopNotifier : public QObject {
+public:
+    explicit DesktopNotifier(QObject* parent = nullptr);
+
+    // timeoutMs -1: the server's default.
+    void Show(const QString& key, const QString& summary, const QString& body, int timeoutMs);
+
+private:
+    struct Slot {
+        unsigned id = 0;      // the server's number of the last one shown
+        bool pending = false; // asked for, number not known yet
+        bool replaceWhenKnown = false;
+        QString summary, body;
+        int timeoutMs = -1;
+    };
+    void send(const QString& key, Slot& slot);
+
+    std::map<QString, Slot> slots_;
+};
+
+} // namespace ferrox

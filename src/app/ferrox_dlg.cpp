@@ -53,9 +53,7 @@ std::wstring HeldFilesText(const std::vector<std::filesystem::path>& files) {
 std::wstring AttentionTitle() {
     return Text(kAttentionTitleText, L"Attention");
 }
-constexpr const wchar_t* kSupportText =
-    L"Technical support: if the mouse or the receiver stops responding, unplug it, plug it in "
-    L"again and restart this program. If that does not help, contact the seller of your mouse.";
+constexpr int kSupportText = 158;
 
 } // namespace
 
@@ -291,7 +289,9 @@ bool CFerroxDlg::OnKeyDown(int virtualKey, bool) {
 
 void CFerroxDlg::showSupportNotice() {
     supportNotice_ =
-        CAttentionDlg::Show(this, AttentionTitle(), kSupportText, CAttentionDlg::Mode::Modal);
+        CAttentionDlg::Show(this, AttentionTitle(),
+                            Text(kSupportText, L"For help, contact the seller of your mouse."),
+                            CAttentionDlg::Mode::Modal);
 }
 
 // The tray icon's activation and its first menu item: shown when allowed, otherwise the

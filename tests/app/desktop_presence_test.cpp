@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
@@ -50,6 +52,11 @@ TEST_F(DesktopPresenceTest, TwoDpiPressesKeepOneDisplayThatClosesBySixTicksAfter
     EXPECT_TRUE(Window().IsTimerActive(OsdPresenter::TimerId));
     const OsdTexts shown = first->Texts();
     EXPECT_EQ(shown, MakeOsdTexts(Profile(), DpiSteps));
+
+    // Looked at by a person.
+    const QString shot = QStringLiteral(FERROX_OUTPUT_DIR "/../screenshots/osd_display.png");
+    QDir().mkpath(QFileInfo(shot).path());
+    EXPECT_TRUE(first->grab().save(shot));
 
     FireOsdTicks(3); // about a second
     PressDpiButton();

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
@@ -170,6 +171,9 @@ protected:
 
 TEST_F(VirtualMousePanelTest, UnpluggingTheCableSwitchesToTheReceiverAndBack) {
     start();
+    const QString shot = QStringLiteral(FERROX_OUTPUT_DIR "/../screenshots/virtual_mouse_panel.png");
+    QDir().mkpath(QFileInfo(shot).path());
+    EXPECT_TRUE(panel->grab().save(shot));
     const DeviceLink& link = Window().Discovery().link();
     EXPECT_TRUE(panel->CableBox()->isChecked());
     panel->CableBox()->click();

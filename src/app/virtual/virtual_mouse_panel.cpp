@@ -70,8 +70,8 @@ VirtualMousePanel::~VirtualMousePanel() {
 
 void VirtualMousePanel::build() {
     auto* form = new QFormLayout(this);
-    dpiButton_ = new QPushButton(QStringLiteral("Press the DPI button"), this);
-    form->addRow(QStringLiteral("DPI"), dpiButton_);
+    dpiButton_ = new QPushButton(QStringLiteral("Press"), this);
+    form->addRow(QStringLiteral("DPI button"), dpiButton_);
     rate_ = new QComboBox(this);
     for (int rate : kRates)
         rate_->addItem(QStringLiteral("%1 Hz").arg(rate), rate);

@@ -14,7 +14,8 @@ const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 
 } // namespace
 
-DesktopNotifier::DesktopNotifier(QObject* parent) : QObject(parent) {}
+DesktopNotifier::DesktopNotifier(QDBusConnection bus, QObject* parent)
+    : QObject(parent), bus_(std::move(bus)) {}
 
 void DesktopNotifier::Show(const QString& key, const QString& summary, const QString& body,
                            int timeoutMs) {
@@ -32,8 +33,7 @@ void DesktopNotifier::Show(const QString& key, const QString& summary, const QSt
 }
 
 void DesktopNotifier::send(const QString& key, Slot& slot) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    if (!bus_.isConnected())
         return;
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService,
                                                        QStringLiteral("Notify"));
@@ -44,7 +44,7 @@ void DesktopNotifier::send(const QString& key, Slot& slot) {
          << slot.summary << slot.body << QStringList() << hints << slot.timeoutMs;
     slot.pending = true;
     slot.replaceWhenKnown = false;
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, key](QDBusPendingCallWatcher* w) {
         w->deleteLater();
         Slot& done = slots_[key];

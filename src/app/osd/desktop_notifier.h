@@ -3,6 +3,7 @@
 // notification: a new one under the same key replaces the last instead of stacking. Calls never
 // wait for the bus; without a notification server nothing is shown and nothing fails.
 
+#include <QDBusConnection>
 #include <QObject>
 #include <QString>
 
@@ -12,7 +13,8 @@ namespace ferrox {
 
 class DesktopNotifier : public QObject {
 public:
-    explicit DesktopNotifier(QObject* parent = nullptr);
+    explicit DesktopNotifier(QDBusConnection bus = QDBusConnection::sessionBus(),
+                             QObject* parent = nullptr);
 
     // timeoutMs -1: the server's default.
     void Show(const QString& key, const QString& summary, const QString& body, int timeoutMs);
@@ -27,6 +29,7 @@ private:
     };
     void send(const QString& key, Slot& slot);
 
+    QDBusConnection bus_;
     std::map<QString, Slot> slots_;
 };
 

@@ -97,10 +97,20 @@ int CFerroxApp::Run(int argc, char** argv) {
     if (hid.virtualMouse) {
         driver = std::make_unique<VirtualMouseDriver>(
             *hid.virtualMouse, [&mice](DeviceKind kind) { return mice.FirmwareFor(kind); });
-        panel = std::make_unique<VirtualMousePanel>(*driver);
-        server.setRequestHandler([&driver](unsigned message, uint32_t wParam, uint32_t lParam) {
+        auto play = [&driver, target](const VirtualAction& action) {
+            const bool done = driver->Run(action);
+            // The window would read the new battery only at its next status query, up to 21 s
+            // later; a demo shows it at once.
+            const bool battery = action.kind == VirtualActionKind::Battery ||
+                                 action.kind == VirtualActionKind::Charging;
+            if (done && battery && target)
+                target->Session().sync().QueryStatus();
+            return done;
+        };
+        panel = std::make_unique<VirtualMousePanel>(*driver, play);
+        server.setRequestHandler([play](unsigned message, uint32_t wParam, uint32_t lParam) {
             const std::optional<VirtualAction> action = VirtualActionOfMessage(wParam, lParam);
-            return message == kVirtualMouseMessage && action && driver->Run(*action);
+            return message == kVirtualMouseMessage && action && play(*action);
         });
         // Once the main window has its place.
         QTimer::singleShot(0, panel.get(), [&panel, target] {

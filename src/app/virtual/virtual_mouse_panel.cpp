@@ -55,8 +55,10 @@ QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& work) {
     return best;
 }
 
-VirtualMousePanel::VirtualMousePanel(VirtualMouseDriver& driver, QWidget* parent)
-    : QWidget(parent, Qt::Window), driver_(driver) {
+VirtualMousePanel::VirtualMousePanel(VirtualMouseDriver& driver, Runner run, QWidget* parent)
+    : QWidget(parent, Qt::Window), driver_(driver), run_(std::move(run)) {
+    if (!run_)
+        run_ = [this](const VirtualAction& action) { return driver_.Run(action); };
     setWindowTitle(QStringLiteral("Virtual mouse"));
     build();
     connectControls();
@@ -94,7 +96,7 @@ void VirtualMousePanel::build() {
 void VirtualMousePanel::connectControls() {
     auto run = [this](VirtualActionKind kind, uint32_t value = 0) {
         if (!refreshing_)
-            driver_.Run({kind, value});
+            run_({kind, value});
     };
     connect(dpiButton_, &QPushButton::clicked, this, [run] { run(VirtualActionKind::DpiButton); });
     connect(rate_, &QComboBox::activated, this, [this, run](int index) {

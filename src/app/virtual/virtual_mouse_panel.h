@@ -3,7 +3,11 @@
 // switch, its cable and receiver, its battery and charge state, so the on-screen display, the
 // battery gauge, the notifications and unplugging can be seen without the hardware.
 
+#include "device/virtual_mouse_action.h"
+
 #include <QWidget>
+
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -21,7 +25,11 @@ QPoint PlaceBeside(const QRect& mainWindow, const QSize& size, const QRect& work
 
 class VirtualMousePanel : public QWidget {
 public:
-    explicit VirtualMousePanel(VirtualMouseDriver& driver, QWidget* parent = nullptr);
+    // How an action is carried out; the driver's Run when empty.
+    using Runner = std::function<bool(const VirtualAction&)>;
+
+    explicit VirtualMousePanel(VirtualMouseDriver& driver, Runner run = {},
+                               QWidget* parent = nullptr);
     ~VirtualMousePanel() override;
 
     // Shows the panel beside the main window's frame.
@@ -41,6 +49,7 @@ private:
     void connectControls();
 
     VirtualMouseDriver& driver_;
+    Runner run_;
     QPushButton* dpiButton_ = nullptr;
     QComboBox* rate_ = nullptr;
     QCheckBox* cable_ = nullptr;

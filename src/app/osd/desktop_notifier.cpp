@@ -14,7 +14,7 @@ const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 
 } // namespace
 
-DesktopNotifier::DesktopNotifier(QDBusConnection bus, QObject* parent)
+DesktopNotifier::DesktopNotifier(std::optional<QDBusConnection> bus, QObject* parent)
     : QObject(parent), bus_(std::move(bus)) {}
 
 void DesktopNotifier::Show(const QString& key, const QString& summary, const QString& body,
@@ -33,7 +33,9 @@ void DesktopNotifier::Show(const QString& key, const QString& summary, const QSt
 }
 
 void DesktopNotifier::send(const QString& key, Slot& slot) {
-    if (!bus_.isConnected())
+    if (!bus_)
+        bus_ = QDBusConnection::sessionBus();
+    if (!bus_->isConnected())
         return;
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService,
                                                        QStringLiteral("Notify"));
@@ -44,7 +46,7 @@ void DesktopNotifier::send(const QString& key, Slot& slot) {
          << slot.summary << slot.body << QStringList() << hints << slot.timeoutMs;
     slot.pending = true;
     slot.replaceWhenKnown = false;
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+    auto* watcher = new QDBusPendingCallWatcher(bus_->asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, key](QDBusPendingCallWatcher* w) {
         w->deleteLater();
         Slot& done = slots_[key];

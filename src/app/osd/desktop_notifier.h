@@ -8,12 +8,14 @@
 #include <QString>
 
 #include <map>
+#include <optional>
 
 namespace ferrox {
 
 class DesktopNotifier : public QObject {
 public:
-    explicit DesktopNotifier(QDBusConnection bus = QDBusConnection::sessionBus(),
+    // The session bus, reached on the first notification, unless bus is given.
+    explicit DesktopNotifier(std::optional<QDBusConnection> bus = std::nullopt,
                              QObject* parent = nullptr);
 
     // timeoutMs -1: the server's default.
@@ -29,7 +31,7 @@ private:
     };
     void send(const QString& key, Slot& slot);
 
-    QDBusConnection bus_;
+    std::optional<QDBusConnection> bus_;
     std::map<QString, Slot> slots_;
 };
 

@@ -221,6 +221,10 @@ void SyncController::HandleStatusAnswer(const Frame& frame) {
     }
     batteryLevel_ = answer->batteryLevel;
     charge_ = answer->charge;
+    const BatteryWarning warning = batteryWatch_.Observe(batteryLevel_, charge_);
+    if (warning != BatteryWarning::None) {
+        host_.batteryWarning(warning, batteryLevel_);
+    }
 }
 
 void SyncController::changeSensor(uint16_t sensor) {

@@ -54,6 +54,8 @@ protected:
         // Runs on each answering device's firmware before it is plugged in (its battery, its
         // sensor, a fault to inject).
         std::function<void(VirtualMouseFirmware&)> prepare = {};
+        // Whether the desktop shows tray icons (asked again while the window retries).
+        std::function<bool()> trayAvailable = [] { return false; };
     };
 
     void TearDown() override { CloseWindow(); }
@@ -80,7 +82,10 @@ protected:
         }
         folder_ = folder;
         uiScale_ = start.uiScale;
-        window_ = std::make_unique<TestWindow>(hid_, folder, sessionOptions(start.uiScale));
+        trayAvailable_ = start.trayAvailable;
+        WindowSessionOptions options = sessionOptions(start.uiScale);
+        options.trayAvailable = start.trayAvailable;
+        window_ = std::make_unique<TestWindow>(hid_, folder, std::move(options));
         window_->StartHidden(start.startHidden);
         ASSERT_TRUE(window_->Create());
         // The start-up status query and its answer.
@@ -92,7 +97,9 @@ protected:
     // same devices still plugged in: what survives a restart.
     void RestartWindow() {
         CloseWindow();
-        window_ = std::make_unique<TestWindow>(hid_, folder_, sessionOptions(uiScale_));
+        WindowSessionOptions options = sessionOptions(uiScale_);
+        options.trayAvailable = trayAvailable_;
+        window_ = std::make_unique<TestWindow>(hid_, folder_, std::move(options));
         ASSERT_TRUE(window_->Create());
         window_->Session().worker().waitIdle();
         Settle();
@@ -234,6 +241,7 @@ private:
     HidSystem hid_;
     std::filesystem::path folder_;
     float uiScale_ = 1;
+    std::function<bool()> trayAvailable_;
     std::vector<std::pair<DeviceKind, std::shared_ptr<VirtualMouseFirmware>>> firmware_;
     std::shared_ptr<Record> record_ = std::make_shared<Record>();
     std::unique_ptr<TestWindow> window_;

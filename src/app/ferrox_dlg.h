@@ -17,9 +17,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 namespace ferrox {
 
+class DesktopPresence;
 class DeviceNoticeBridge;
 
 class CFerroxDlg : public CDlgBase, private SyncHost {
@@ -48,6 +50,8 @@ public:
     WindowBase* AttentionWindow() const { return attention_; }
     // The start-up notice about files that were left alone (base/damaged_file.h).
     WindowBase* HeldFilesNoticeWindow() const { return heldFilesNotice_; }
+    // Tray icon, on-screen display and notifications; null before Create().
+    DesktopPresence* Presence() const { return presence_.get(); }
 
     // Places the window on a work area: centred, or at the edge where it does not fit.
     void PlaceOnWorkArea(const QRect& workArea);
@@ -88,8 +92,13 @@ private:
     void showWindowFromDevice() override;
     void minimiseWindow() override;
     void updateBatteryDisplay(uint8_t level, ChargeState charge, int animationStep) override;
+    void showDeviceNotice() override;
+    void batteryWarning(BatteryWarning warning, uint8_t level) override;
 
     LResult onWakeInstance();
+    void onTrayShow();
+    bool trayShown() const;
+    void allowWindow();
     LResult onDeviceChange(WParam change);
     void onVisibilityTimer();
     void onNoDeviceTimer();
@@ -141,6 +150,11 @@ private:
     void openProjectPage();
     void openMouseSettings();
 
+    // --- macros (app/main/macro_handlers.cpp) ---
+    void bindMacroHandlers();
+    void openMacroManager();
+    void afterMacroManager(bool librarySaved);
+
     HidSystem& hid_;
     std::filesystem::path dataDirOverride_;
     // Answers, failed writes and device events come back to this thread as posted tasks.
@@ -158,7 +172,8 @@ private:
     int screenHeight_ = 0;
     int batteryShown_ = StartBatteryLevel;
     bool hasBackground_ = false;
-    bool trayIconShown_ = false; // set where the tray icon is added
+    std::function<bool()> trayAvailable_;
+    std::unique_ptr<DesktopPresence> presence_;
 
     OpenSections sections_ = StartSections();
     int markedButton_ = 0;

@@ -8,6 +8,7 @@
 #include "device/sync_controller.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace ferrox {
 
@@ -21,6 +22,8 @@ struct WindowSessionOptions {
     // The folder of the shipped skins and language files instead of the one beside the
     // program; empty to choose as usual.
     std::filesystem::path programFolder;
+    // Whether the desktop shows tray icons; empty to ask the desktop.
+    std::function<bool()> trayAvailable;
 };
 
 } // namespace ferrox

@@ -14,6 +14,7 @@ void CFerroxDlg::bindControlHandlers() {
     bindLightingHandlers();
     bindSettingsHandlers();
     keyMenus_.Bind();
+    bindMacroHandlers();
 }
 
 void CFerroxDlg::onControl(int id, std::function<void(LParam, WParam)> handler) {

@@ -7,6 +7,7 @@
 #include "app/dialogs/attention_dlg.h"
 #include "app/dialogs/fire_key_dlg.h"
 #include "app/dialogs/shortcut_dlg.h"
+#include "app/macros/macro_select_dlg.h"
 #include "app/main/key_menus.h"
 #include "app/main/main_layout.h"
 #include "app/menus/function_menus.h"
@@ -316,8 +317,16 @@ TEST_F(KeyMenus, DialogEntriesOpenTheirDialogAfterTheMenuHasGone) {
 
 TEST_F(KeyMenus, TheMacroEntryRemembersItsButtonForTheSelection) {
     StartQuiet();
+    test::ModalDriver driver;
+    bool menuGone = false;
+    driver.When<CMacroSelectDlg>([&](CMacroSelectDlg& dialog) {
+        menuGone = QApplication::activePopupWidget() == nullptr && !Window().Popup(0);
+        dialog.EndDialog(IDCANCEL);
+    });
     ChooseRow(OpenMenu(5), FunctionMenuEntry::Macro - 1);
     Settle();
+    ASSERT_TRUE(driver.Ran());
+    EXPECT_TRUE(menuGone);
     EXPECT_FALSE(AnyPopupOpen());
     EXPECT_EQ(Window().KeyMenus().DialogButton(), MainId::KeyCombo + 5);
 

@@ -55,6 +55,8 @@ protected:
         // Runs on each answering device's firmware before it is plugged in (its battery, its
         // sensor, a fault to inject).
         std::function<void(VirtualMouseFirmware&)> prepare = {};
+        // Whether the desktop shows tray icons (asked again while the window retries).
+        std::function<bool()> trayAvailable = [] { return false; };
     };
 
     void TearDown() override {
@@ -83,7 +85,9 @@ protected:
                 start.prepare(*firmware_.back().second);
             hid_.virtualMouse->plug(kind, firmware_.back().second);
         }
-        window_ = std::make_unique<TestWindow>(hid_, folder, sessionOptions(start.uiScale));
+        WindowSessionOptions options = sessionOptions(start.uiScale);
+        options.trayAvailable = start.trayAvailable;
+        window_ = std::make_unique<TestWindow>(hid_, folder, std::move(options));
         progressShows_.clear();
         window_->StartHidden(start.startHidden);
         ASSERT_TRUE(window_->Create());

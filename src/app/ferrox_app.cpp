@@ -7,11 +7,14 @@
 #include "app/simulated_firmware.h"
 #include "app/termination_signals.h"
 #include "app/trace_file.h"
+#include "app/virtual/virtual_mouse_driver.h"
+#include "app/virtual/virtual_mouse_panel.h"
 #include "base/app_globals.h"
 #include "base/instance_lock.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 
 #include <iostream>
 
@@ -87,7 +90,37 @@ int CFerroxApp::Run(int argc, char** argv) {
     });
     server.listen(InstanceSocketPath());
 
+    // The virtual mouse can be played with from its panel and from ferroxctl virtual; a window
+    // on the real mouse takes no such requests.
+    std::unique_ptr<VirtualMouseDriver> driver;
+    std::unique_ptr<VirtualMousePanel> panel;
+    if (hid.virtualMouse) {
+        driver = std::make_unique<VirtualMouseDriver>(
+            *hid.virtualMouse, [&mice](DeviceKind kind) { return mice.FirmwareFor(kind); });
+        auto play = [&driver, target](const VirtualAction& action) {
+            const bool done = driver->Run(action);
+            // The window would read the new battery only at its next status query, up to 21 s
+            // later; a demo shows it at once.
+            const bool battery = action.kind == VirtualActionKind::Battery ||
+                                 action.kind == VirtualActionKind::Charging;
+            if (done && battery && target)
+                target->Session().sync().QueryStatus();
+            return done;
+        };
+        panel = std::make_unique<VirtualMousePanel>(*driver, play);
+        server.setRequestHandler([play](unsigned message, uint32_t wParam, uint32_t lParam) {
+            const std::optional<VirtualAction> action = VirtualActionOfMessage(wParam, lParam);
+            return message == kVirtualMouseMessage && action && play(*action);
+        });
+        // Once the main window has its place.
+        QTimer::singleShot(0, panel.get(), [&panel, target] {
+            if (target)
+                panel->ShowBeside(*target);
+        });
+    }
+
     dlg->RunModal();
+    panel.reset();
     // Call site: anything the platform needs shut down after the window (fonts, images).
     dlg.reset(); // the session sends what is still queued before it goes
     if (!mice.SaveState())

@@ -5,6 +5,8 @@
 #include "app/device_notice_bridge.h"
 #include "app/dialogs/attention_dlg.h"
 #include "app/profile_bar_window.h"
+#include "app/osd/osd_texts.h"
+#include "app/tray/desktop_presence.h"
 #include "base/app_globals.h"
 #include "lang/language_table.h"
 #include "macros/macro_user_library.h"
@@ -53,9 +55,7 @@ std::wstring HeldFilesText(const std::vector<std::filesystem::path>& files) {
 std::wstring AttentionTitle() {
     return Text(kAttentionTitleText, L"Attention");
 }
-constexpr const wchar_t* kSupportText =
-    L"Technical support: if the mouse or the receiver stops responding, unplug it, plug it in "
-    L"again and restart this program. If that does not help, contact the seller of your mouse.";
+constexpr int kSupportText = 158;
 
 } // namespace
 
@@ -72,6 +72,7 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
     forcedScale_ = options.uiScale;
     progressClock_ = std::move(options.progressClock);
     forcedProgramFolder_ = std::move(options.programFolder);
+    trayAvailable_ = std::move(options.trayAvailable);
     setWindowTitle(QStringLiteral("Ferrox"));
     // Neither key confirms nor closes the main window; both reach the key filter.
     SetDefaultKeys(DefaultKey::Capture, DefaultKey::Capture);
@@ -89,11 +90,19 @@ CFerroxDlg::~CFerroxDlg() {
     session_.StopReaders();
     discovery_.closeCommandHandles();
     // Frames still queued are sent when the session goes, after the window has hidden.
-    // Call site: remove the tray icon.
+    presence_.reset(); // the tray icon and the on-screen display go
 }
 
 void CFerroxDlg::bindMessages() {
     bindMessage(kWakeInstanceMessage, [this](WParam, LParam) { return onWakeInstance(); });
+    bindMessage(MainTrayIcon::ShowCommand, [this](WParam, LParam) {
+        onTrayShow();
+        return 0;
+    });
+    bindMessage(MainTrayIcon::ExitCommand, [this](WParam, LParam) {
+        endProgram(IDOK);
+        return 0;
+    });
     bindMessage(WM_DEVICECHANGE, [this](WParam w, LParam) { return onDeviceChange(w); });
     bindMessage(WM_QUIT, [this](WParam, LParam) {
         EndDialog(IDCANCEL);
@@ -178,6 +187,16 @@ void CFerroxDlg::updateBatteryDisplay(uint8_t level, ChargeState charge, int) {
     }
 }
 
+void CFerroxDlg::showDeviceNotice() {
+    if (presence_)
+        presence_->Osd().Show(MakeOsdTexts(CurrentProfile(), DpiSteps));
+}
+
+void CFerroxDlg::batteryWarning(BatteryWarning warning, uint8_t level) {
+    if (presence_)
+        presence_->ShowBatteryWarning(warning, level);
+}
+
 void CFerroxDlg::determineFolders() {
     ProgramFolder = forcedProgramFolder_.empty()
                         ? ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR)
@@ -222,10 +241,11 @@ bool CFerroxDlg::OnInitDialog() {
         discovery_.link().of(kind).commandPath.clear();
         discovery_.link().of(kind).eventPath.clear();
     }
-    // Call site: the tray icon.
+    setWindowIcon(AppIcon());
+    presence_ = std::make_unique<DesktopPresence>(*this, trayAvailable_);
 
     // With NeedPassword at 1 only the mouse's own show request (a status answer) reveals the
-    // window.
+    // window. Minimised first: without a tray icon it stays on the taskbar, never out of reach.
     startHidden_ = int(ConfigNumber(ConfigKey::NeedPassword));
     if (startHidden_ == 1)
         showMinimized();
@@ -283,10 +303,14 @@ bool CFerroxDlg::OnKeyDown(int virtualKey, bool) {
 
 void CFerroxDlg::showSupportNotice() {
     supportNotice_ =
-        CAttentionDlg::Show(this, AttentionTitle(), kSupportText, CAttentionDlg::Mode::Modal);
+        CAttentionDlg::Show(this, AttentionTitle(),
+                            Text(kSupportText, L"For help, contact the seller of your mouse."),
+                            CAttentionDlg::Mode::Modal);
 }
 
-LResult CFerroxDlg::onWakeInstance() {
+// The tray icon's activation and its first menu item: shown when allowed, otherwise the
+// mouse is asked whether it may be.
+void CFerroxDlg::onTrayShow() {
     if (sync().windowShown && sync().deviceShow) {
         showNormal();
         raise();
@@ -294,7 +318,32 @@ LResult CFerroxDlg::onWakeInstance() {
     } else {
         sync().QueryStatus(); // its answer may show the window
     }
+}
+
+// A second start of the program is the user asking for the window, tray or not: it always
+// comes up, so a hidden window can always be brought back.
+LResult CFerroxDlg::onWakeInstance() {
+    const bool askDevice = !sync().deviceShow;
+    allowWindow();
+    showNormal();
+    raise();
+    activateWindow();
+    if (askDevice)
+        sync().QueryStatus();
     return 0;
+}
+
+// The user brought the window up: it may be shown, and changes held back meanwhile go out.
+void CFerroxDlg::allowWindow() {
+    if (sync().windowShown)
+        return;
+    sync().windowShown = true;
+    if (sync().pendingChanges())
+        sync().RequestApply(0);
+}
+
+bool CFerroxDlg::trayShown() const {
+    return presence_ && presence_->TrayShown();
 }
 
 LResult CFerroxDlg::onDeviceChange(WParam change) {
@@ -315,9 +364,15 @@ LResult CFerroxDlg::onDeviceChange(WParam change) {
     return 0;
 }
 
+// Without a tray icon a hidden window could not be brought back: it stays minimised on the
+// taskbar instead, and once the user restores it from there it counts as allowed.
 void CFerroxDlg::onVisibilityTimer() {
-    if (!sync().windowShown && isVisible())
+    if (sync().windowShown || !isVisible())
+        return;
+    if (trayShown() || IsEnded())
         hide();
+    else if (!isMinimized())
+        allowWindow();
 }
 
 void CFerroxDlg::onNoDeviceTimer() {
@@ -344,7 +399,7 @@ void CFerroxDlg::onNoDeviceTimer() {
 // The window-shown flag stays 1, so the tray icon (or a second start) brings the window back.
 // Without a tray icon to do that, the window goes to the taskbar instead of out of sight.
 void CFerroxDlg::minimise() {
-    if (trayIconShown_)
+    if (trayShown())
         hide();
     else
         showMinimized();

@@ -22,6 +22,7 @@
 namespace ferrox {
 
 class CMenuPopup;
+class DesktopPresence;
 class DeviceNoticeBridge;
 class MainProfileBar;
 
@@ -53,6 +54,8 @@ public:
     CProgressBarDlg* ProgressWindow() const { return progress_; }
     // The start-up notice about files that were left alone (base/damaged_file.h).
     WindowBase* HeldFilesNoticeWindow() const { return heldFilesNotice_; }
+    // Tray icon, on-screen display and notifications; null before Create().
+    DesktopPresence* Presence() const { return presence_.get(); }
 
     // Places the window on a work area: centred, or at the edge where it does not fit.
     void PlaceOnWorkArea(const QRect& workArea);
@@ -92,8 +95,13 @@ private:
     void minimiseWindow() override;
     void updateBatteryDisplay(uint8_t level, ChargeState charge, int animationStep) override;
     void showProgressNotice() override;
+    void showDeviceNotice() override;
+    void batteryWarning(BatteryWarning warning, uint8_t level) override;
 
     LResult onWakeInstance();
+    void onTrayShow();
+    bool trayShown() const;
+    void allowWindow();
     LResult onDeviceChange(WParam change);
     void onVisibilityTimer();
     void onNoDeviceTimer();
@@ -150,6 +158,11 @@ private:
     void openProjectPage();
     void openMouseSettings();
 
+    // --- macros (app/main/macro_handlers.cpp) ---
+    void bindMacroHandlers();
+    void openMacroManager();
+    void afterMacroManager(bool librarySaved);
+
     HidSystem& hid_;
     std::filesystem::path dataDirOverride_;
     // Answers, failed writes and device events come back to this thread as posted tasks.
@@ -168,7 +181,8 @@ private:
     int screenHeight_ = 0;
     int batteryShown_ = StartBatteryLevel;
     bool hasBackground_ = false;
-    bool trayIconShown_ = false; // set where the tray icon is added
+    std::function<bool()> trayAvailable_;
+    std::unique_ptr<DesktopPresence> presence_;
 
     OpenSections sections_ = StartSections();
     int markedButton_ = 0;

@@ -32,11 +32,20 @@ void InstanceServer::read(QLocalSocket* socket) {
     if (socket->bytesAvailable() < kInstanceMessageBytes)
         return;
     const QByteArray wire = socket->read(kInstanceMessageBytes);
-    unsigned message = 0;
-    for (int i = 3; i >= 0; --i)
-        message = (message << 8) | uint8_t(wire[i]);
+    auto word = [&wire](int at) {
+        uint32_t value = 0;
+        for (int i = 3; i >= 0; --i)
+            value = (value << 8) | uint8_t(wire[at + i]);
+        return value;
+    };
+    const unsigned message = word(0);
+    if (message != kWakeInstanceMessage && requests_) {
+        const bool done = requests_(message, word(4), word(8));
+        socket->write(QByteArray(1, char(done ? kReplyDone : kReplyFailed)));
+        socket->flush();
+    }
     socket->disconnectFromServer();
-    // Only the wake-up is taken from outside; anything else on the socket is dropped.
+    // The wake-up is taken from anyone; other requests only by a handler that was set.
     if (message == kWakeInstanceMessage)
         handler_(message);
 }

@@ -19,6 +19,14 @@ FirmwareMaker SimulatedMice::Maker() {
     };
 }
 
+std::shared_ptr<VirtualMouseFirmware> SimulatedMice::FirmwareFor(DeviceKind kind) {
+    for (const auto& [made, firmware] : firmware_)
+        if (made == kind)
+            return firmware;
+    Maker()(kind);
+    return firmware_.back().second;
+}
+
 bool SimulatedMice::SaveState() const {
     std::shared_ptr<VirtualMouseFirmware> target;
     for (const auto& [kind, firmware] : firmware_)

@@ -19,6 +19,8 @@ public:
 
     // Makes the firmware of each kind plugged in, from the state file when it exists.
     FirmwareMaker Maker();
+    // The firmware made for kind, made now when it has none yet (an end plugged in later).
+    std::shared_ptr<VirtualMouseFirmware> FirmwareFor(DeviceKind kind);
     // False once a state file that exists could not be read as one.
     bool StateReadable() const { return readable_; }
     const std::filesystem::path& StateFile() const { return stateFile_; }

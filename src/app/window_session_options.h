@@ -9,6 +9,7 @@
 #include "device/sync_controller.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace ferrox {
 
@@ -25,6 +26,8 @@ struct WindowSessionOptions {
     // The clock the progress animation measures its half second on; empty for the steady
     // clock.
     CProgressBarDlg::Clock progressClock;
+    // Whether the desktop shows tray icons; empty to ask the desktop.
+    std::function<bool()> trayAvailable;
 };
 
 } // namespace ferrox

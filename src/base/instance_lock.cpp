@@ -1,6 +1,7 @@
 #include "base/instance_lock.h"
 
 #include <array>
+#include <optional>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -140,28 +141,65 @@ bool InstanceLock::publish(const fs::path& file, const InstanceInfo& info) {
     return true;
 }
 
-bool SendToRunningInstance(const fs::path& socketPath, unsigned message) {
+namespace {
+
+// Connects and sends the three words; the open socket, or -1 when nobody listens.
+int SendWords(const fs::path& socketPath, unsigned message, uint32_t wParam, uint32_t lParam) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     const std::string path = socketPath.string();
     if (path.size() >= sizeof address.sun_path)
-        return false;
+        return -1;
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
-        return false;
+        return -1;
     std::array<uint8_t, kInstanceMessageBytes> wire{};
     PutWord(wire.data(), message);
-    bool sent = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-                ::send(fd, wire.data(), wire.size(), MSG_NOSIGNAL) == ssize_t(wire.size());
-    if (sent) {
-        // Wait for the first instance to take it (it closes the connection) so that a
-        // caller that ends at once does not race the delivery.
-        pollfd pfd{fd, POLLIN, 0};
-        ::poll(&pfd, 1, 1000);
+    PutWord(wire.data() + 4, wParam);
+    PutWord(wire.data() + 8, lParam);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::send(fd, wire.data(), wire.size(), MSG_NOSIGNAL) != ssize_t(wire.size())) {
+        ::close(fd);
+        return -1;
     }
+    return fd;
+}
+
+// The reply byte, or nothing when the instance closed without one (or took too long).
+std::optional<uint8_t> ReadReply(int fd) {
+    pollfd pfd{fd, POLLIN, 0};
+    if (::poll(&pfd, 1, 1000) <= 0)
+        return std::nullopt;
+    uint8_t reply = 0;
+    if (::recv(fd, &reply, 1, 0) != 1)
+        return std::nullopt;
+    return reply;
+}
+
+} // namespace
+
+bool SendToRunningInstance(const fs::path& socketPath, unsigned message) {
+    const int fd = SendWords(socketPath, message, 0, 0);
+    if (fd < 0)
+        return false;
+    // Wait for the first instance to take it (it closes the connection) so that a caller that
+    // ends at once does not race the delivery.
+    ReadReply(fd);
     ::close(fd);
-    return sent;
+    return true;
+}
+
+InstanceReply AskRunningInstance(const fs::path& socketPath, unsigned message, uint32_t wParam,
+                                 uint32_t lParam) {
+    const int fd = SendWords(socketPath, message, wParam, lParam);
+    if (fd < 0)
+        return InstanceReply::NoInstance;
+    const std::optional<uint8_t> reply = ReadReply(fd);
+    ::close(fd);
+    if (!reply)
+        return InstanceReply::Refused;
+    return *reply == kReplyDone ? InstanceReply::Done : InstanceReply::Failed;
 }
 
 } // namespace ferrox

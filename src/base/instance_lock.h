@@ -5,6 +5,7 @@
 // sends the wake-up message there and ends. Plain POSIX, no Qt: ferroxctl takes the same lock
 // while it changes files or the mouse, and reads what the window published beside it.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 
@@ -52,7 +53,21 @@ private:
 // none answers within a second. Works before any Qt object exists.
 bool SendToRunningInstance(const std::filesystem::path& socketPath, unsigned message);
 
-// The wire form: message, wParam, lParam as three little-endian 32-bit words.
+// The wire form: message, wParam, lParam as three little-endian 32-bit words. A request that
+// the instance takes is answered with one byte before it closes the connection.
 inline constexpr int kInstanceMessageBytes = 12;
+inline constexpr uint8_t kReplyDone = 1;
+inline constexpr uint8_t kReplyFailed = 2;
+
+enum class InstanceReply {
+    NoInstance, // nobody listens at the socket
+    Refused,    // the instance closed the connection without an answer
+    Done,
+    Failed, // taken, but it could not be done
+};
+
+// Sends a request and waits up to a second for the instance's answer.
+InstanceReply AskRunningInstance(const std::filesystem::path& socketPath, unsigned message,
+                                 uint32_t wParam, uint32_t lParam);
 
 } // namespace ferrox

@@ -15,6 +15,7 @@ int CmdProfile(CliContext& context);
 int CmdLanguage(CliContext& context);
 int CmdMacro(CliContext& context);
 int CmdAutostart(CliContext& context);
+int CmdVirtual(CliContext& context);
 
 namespace {
 
@@ -30,6 +31,9 @@ constexpr CliCommand kCommands[] = {
     {"language", CmdLanguage, "show the interface language, or choose EN, RU or UA"},
     {"macro", CmdMacro, "list the macro library; export or import macros and sets"},
     {"autostart", CmdAutostart, "start the window program hidden at login: on, off, or show"},
+    {"virtual", CmdVirtual,
+     "play with the mouse of a running ferrox --simulate: dpi-button, rate, plug, unplug, "
+     "battery, charging"},
 };
 
 } // namespace

@@ -99,11 +99,16 @@ void SyncController::ApplyAll() {
     if (commands_.AllocateMacroSlots(profile, library_)) {
         changes_ |= ChangeGroup::Keys; // a key whose macro left the library is now disabled
     }
+    const bool connected = commands_.connected();
+    if (connected) {
+        // What a refused write left behind goes out with this apply: a mouse that wakes up
+        // again behind its receiver gives no device notice that would send it.
+        changes_ |= undelivered_ & ~ChangeGroup::Macros;
+    }
     unsigned requested = changes_ & ChangeGroup::Device;
     if ((requested & ChangeGroup::Keys) && AnyMacroKey(profile)) {
         requested |= ChangeGroup::Macros;
     }
-    const bool connected = commands_.connected();
     if (changes_ & ChangeGroup::Keys) {
         commands_.SendKeyTable(profile);
     }
@@ -221,6 +226,10 @@ void SyncController::HandleStatusAnswer(const Frame& frame) {
     }
     batteryLevel_ = answer->batteryLevel;
     charge_ = answer->charge;
+    const BatteryWarning warning = batteryWatch_.Observe(batteryLevel_, charge_);
+    if (warning != BatteryWarning::None) {
+        host_.batteryWarning(warning, batteryLevel_);
+    }
 }
 
 void SyncController::changeSensor(uint16_t sensor) {

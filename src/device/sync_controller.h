@@ -101,6 +101,7 @@ private:
     uint8_t batteryLevel_ = StartBatteryLevel;
     ChargeState charge_ = ChargeState::OnBattery;
     int batteryStep_ = 0;
+    LowBatteryWatch batteryWatch_;
 };
 
 } // namespace ferrox

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "device/low_battery_watch.h"
 #include "device/status_answer.h"
 
 namespace ferrox {
@@ -30,6 +31,8 @@ public:
     virtual void sensorChanged() {}
     // The mouse changed its DPI level or report rate: the on-screen display.
     virtual void showDeviceNotice() {}
+    // The battery fell below one of the warning marks (once per discharge).
+    virtual void batteryWarning(BatteryWarning /*warning*/, uint8_t /*level*/) {}
 };
 
 } // namespace ferrox

@@ -48,6 +48,8 @@ constexpr std::array kTextsInUse = {
     LanguageTextUse{151, 157, 319,
                     "notices: left click, current profile, colours, no device, "
                     "import failed"},
+    LanguageTextUse{158, 158, 319, "technical-support notice"},
+    LanguageTextUse{160, 161, 0, "desktop notifications: battery low, almost empty"},
     LanguageTextUse{170, 170, 210, "fire key dialog title"},
     LanguageTextUse{171, 171, 210, "fire key: label of the first value"},
     LanguageTextUse{172, 172, 175, "fire key: label of the second value"},
@@ -89,6 +91,9 @@ constexpr int kPixelsPerCharacter = 7;
 
 constexpr std::array kAddedTexts = {
     AddedLanguageText{157, L"The profile file could not be imported."},
+    AddedLanguageText{158, L"For help, contact the seller of your mouse."},
+    AddedLanguageText{160, L"Mouse battery low. Charge it soon."},
+    AddedLanguageText{161, L"Mouse battery almost empty. Charge it now."},
 };
 
 } // namespace

@@ -31,6 +31,7 @@ struct RecordingHost : SyncHost {
     int minimised = 0;
     int sensorChanges = 0;
     int deviceNotices = 0;
+    std::vector<std::pair<BatteryWarning, int>> warnings;
     std::vector<std::pair<int, ChargeState>> battery;
     void startApplyTimer() override { ++applyTimerStarts; }
     void startSaveTimer() override { ++saveTimerStarts; }
@@ -39,6 +40,9 @@ struct RecordingHost : SyncHost {
     void minimiseWindow() override { ++minimised; }
     void sensorChanged() override { ++sensorChanges; }
     void showDeviceNotice() override { ++deviceNotices; }
+    void batteryWarning(BatteryWarning warning, uint8_t level) override {
+        warnings.emplace_back(warning, level);
+    }
     void updateBatteryDisplay(uint8_t level, ChargeState charge, int) override {
         battery.emplace_back(level, charge);
     }
@@ -200,6 +204,14 @@ TEST_F(SyncFixture, BatteryAndChargeFromTheAnswer) {
     sync.HandleStatusAnswer(wrongCommand);
     sync.HandleStatusAnswer(failed);
     EXPECT_EQ(sync.batteryLevel(), 64);
+}
+
+TEST_F(SyncFixture, LowBatteryIsToldOnceTwoAnswersAgree) {
+    for (uint8_t level : {40, 12, 11, 10, 12})
+        sync.HandleStatusAnswer(StatusFrame(0x25, level, 0, 1));
+    sync.HandleStatusAnswer(StatusFrame(0x25, 3, 1, 1)); // charging: nothing
+    sync.HandleStatusAnswer(StatusFrame(0x25, 3, 1, 1));
+    EXPECT_EQ(host.warnings, (std::vector<std::pair<BatteryWarning, int>>{{BatteryWarning::Low, 11}}));
 }
 
 TEST_F(SyncFixture, DeviceShowsAndWithdrawsTheWindow) {

@@ -1,0 +1,63 @@
+#include "app/osd/desktop_notifier.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QVariantMap>
+
+namespace ferrox {
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.Notifications");
+const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+
+} // namespace
+
+DesktopNotifier::DesktopNotifier(std::optional<QDBusConnection> bus, QObject* parent)
+    : QObject(parent), bus_(std::move(bus)) {}
+
+void DesktopNotifier::Show(const QString& key, const QString& summary, const QString& body,
+                           int timeoutMs) {
+    Slot& slot = slots_[key];
+    slot.summary = summary;
+    slot.body = body;
+    slot.timeoutMs = timeoutMs;
+    // Until the server has told us the number of the last one, a new one would stack beside
+    // it: send the newest texts once the number is known.
+    if (slot.pending) {
+        slot.replaceWhenKnown = true;
+        return;
+    }
+    send(key, slot);
+}
+
+void DesktopNotifier::send(const QString& key, Slot& slot) {
+    if (!bus_)
+        bus_ = QDBusConnection::sessionBus();
+    if (!bus_->isConnected())
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService,
+                                                       QStringLiteral("Notify"));
+    QVariantMap hints;
+    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("ferrox"));
+    hints.insert(QStringLiteral("transient"), true);
+    call << QStringLiteral("Gaming Mouse") << slot.id << QStringLiteral("input-mouse")
+         << slot.summary << slot.body << QStringList() << hints << slot.timeoutMs;
+    slot.pending = true;
+    slot.replaceWhenKnown = false;
+    auto* watcher = new QDBusPendingCallWatcher(bus_->asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, key](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        Slot& done = slots_[key];
+        done.pending = false;
+        const QDBusPendingReply<unsigned> reply = *w;
+        if (reply.isError())
+            return; // no server: nothing to replace later either
+        done.id = reply.value();
+        if (done.replaceWhenKnown)
+            send(key, done);
+    });
+}
+
+} // namespace ferrox

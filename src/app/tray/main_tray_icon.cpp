@@ -1,0 +1,67 @@
+#include "app/tray/main_tray_icon.h"
+
+#include "lang/language_table.h"
+#include "platform/window_base.h"
+
+#include <QIcon>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+#ifndef FERROX_APP_ID
+#define FERROX_APP_ID "ferrox"
+#endif
+
+namespace ferrox {
+namespace {
+
+constexpr int kShowText = 1;
+constexpr int kExitText = 2;
+
+QString MenuText(int index, const char* english) {
+    const std::wstring& text = LanguageTable[index];
+    return text.empty() ? QString::fromLatin1(english) : QString::fromStdWString(text);
+}
+
+} // namespace
+
+QIcon AppIcon() {
+    return QIcon::fromTheme(QStringLiteral(FERROX_APP_ID), QIcon(QStringLiteral(":/res/128.png")));
+}
+
+MainTrayIcon::MainTrayIcon(WindowBase& window, Availability available)
+    : window_(window), available_(std::move(available)) {
+    if (!available_)
+        available_ = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+}
+
+MainTrayIcon::~MainTrayIcon() {
+    if (icon_)
+        icon_->hide();
+    delete icon_;
+    delete menu_;
+}
+
+bool MainTrayIcon::TryAdd() {
+    if (icon_)
+        return true;
+    if (!available_())
+        return false;
+    menu_ = new QMenu;
+    // Posted: the menu closes before the window acts on the choice.
+    menu_->addAction(MenuText(kShowText, "Show"), this,
+                     [this] { window_.PostMessage(ShowCommand); });
+    menu_->addSeparator();
+    menu_->addAction(MenuText(kExitText, "Exit"), this,
+                     [this] { window_.PostMessage(ExitCommand); });
+    icon_ = new QSystemTrayIcon(AppIcon(), this);
+    icon_->setToolTip(QStringLiteral("Gaming Mouse"));
+    icon_->setContextMenu(menu_);
+    connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {
+        if (why == QSystemTrayIcon::Trigger || why == QSystemTrayIcon::DoubleClick)
+            window_.PostMessage(ShowCommand);
+    });
+    icon_->show();
+    return true;
+}
+
+} // namespace ferrox

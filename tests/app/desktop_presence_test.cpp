@@ -1,0 +1,231 @@
+// The tray icon, the window's reachability without one, and the on-screen display, on the
+// real main window and the virtual mouse. Timers are fired by hand.
+
+#include "app/app_messages.h"
+#include "app/osd/osd_texts.h"
+#include "app/tray/desktop_presence.h"
+#include "app/dialogs/attention_dlg.h"
+#include "device/change_groups.h"
+#include "settings/dpi_table.h"
+#include "window_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+namespace ferrox {
+namespace {
+
+class DesktopPresenceTest : public test::WindowTest {
+protected:
+    OsdPresenter& Osd() { return Window().Presence()->Osd(); }
+    COSDDialog* Display() { return Osd().Display(); }
+    // The mouse's own DPI button, and the notice its reader brings to the window.
+    void PressDpiButton() {
+        const std::wstring before = Display() ? Display()->Texts().title : L"";
+        Mouse().pressDpiButton();
+        ASSERT_TRUE(WaitFor([&] { return Display() && Display()->Texts().title != before; }));
+    }
+    // NeedPassword 1 and a mouse that does not ask for the window.
+    static Start HiddenStart(std::function<bool()> tray) {
+        return {.shown = false,
+                .prepare = [](VirtualMouseFirmware& mouse) { mouse.setAccessFlag(0); },
+                .trayAvailable = std::move(tray)};
+    }
+    void FireOsdTicks(int ticks) {
+        for (int i = 0; i < ticks; ++i)
+            FireTimer(OsdPresenter::TimerId);
+    }
+};
+
+TEST_F(DesktopPresenceTest, TwoDpiPressesKeepOneDisplayThatClosesBySixTicksAfterTheSecond) {
+    StartWindow();
+    EXPECT_EQ(Display(), nullptr);
+    PressDpiButton();
+    QPointer<COSDDialog> first = Display();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(Window().IsTimerActive(OsdPresenter::TimerId));
+    const OsdTexts shown = first->Texts();
+    EXPECT_EQ(shown, MakeOsdTexts(Profile(), DpiSteps));
+
+    // Looked at by a person.
+    const QString shot = QStringLiteral(FERROX_OUTPUT_DIR "/../screenshots/osd_display.png");
+    QDir().mkpath(QFileInfo(shot).path());
+    EXPECT_TRUE(first->grab().save(shot));
+
+    FireOsdTicks(3); // about a second
+    PressDpiButton();
+    EXPECT_EQ(Display(), first.data()) << "the second press updates the display shown";
+    EXPECT_NE(first->Texts(), shown);
+    EXPECT_EQ(first->Texts(), MakeOsdTexts(Profile(), DpiSteps));
+
+    FireOsdTicks(5);
+    EXPECT_TRUE(first) << "five ticks count the display down";
+    FireOsdTicks(1);
+    EXPECT_FALSE(first);
+    EXPECT_FALSE(Window().IsTimerActive(OsdPresenter::TimerId));
+}
+
+TEST_F(DesktopPresenceTest, TheDisplayNeverTakesTheFocus) {
+    StartWindow();
+    Window().activateWindow();
+    Settle();
+    QWidget* active = QApplication::activeWindow();
+    PressDpiButton();
+    ASSERT_NE(Display(), nullptr);
+    Settle();
+    EXPECT_EQ(QApplication::activeWindow(), active);
+    EXPECT_FALSE(Display()->isActiveWindow());
+    EXPECT_TRUE(Display()->testAttribute(Qt::WA_ShowWithoutActivating));
+    const Qt::WindowFlags flags = Display()->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowDoesNotAcceptFocus);
+    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(flags & Qt::FramelessWindowHint);
+    EXPECT_NEAR(Display()->windowOpacity(), 0.5, 0.01);
+    // Bottom-right corner of the work area, 180 x 140 at this scale.
+    const QRect work = QApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(Display()->geometry().bottomRight(), work.bottomRight());
+    EXPECT_EQ(Display()->size(), QSize(180, 140));
+}
+
+TEST(OsdTexts, FollowTheActiveLevelAmongTheEnabledOnes) {
+    DpiStepTable table;
+    table.count = 3;
+    table.entries[0] = {16, 0x10}; // 800
+    table.entries[1] = {32, 0x20}; // 1600
+    table.entries[2] = {240, 0x30}; // 12000
+    struct Case {
+        uint8_t mask;
+        uint8_t position;
+        std::array<uint16_t, 8> steps;
+        uint8_t rate;
+        OsdTexts expected;
+    };
+    const Case cases[] = {
+        {0xFF, 0, {0, 1, 2}, 0, {L"DPI-1", L"800", L"125Hz"}},
+        // Levels 1 and 2 off: the second enabled level is level 4.
+        {0b11111100, 1, {0, 0, 0, 2}, 3, {L"DPI-4", L"12000", L"1000Hz"}},
+        {0b00010001, 1, {0, 0, 0, 0, 1}, 2, {L"DPI-5", L"1600", L"500Hz"}},
+        // A step past the table leaves the value blank; a rate beyond 3 reads as 1000 Hz.
+        {0x01, 0, {7}, 9, {L"DPI-1", L"", L"1000Hz"}},
+    };
+    for (const Case& c : cases) {
+        ProfileSettings profile;
+        profile.dpiEnableMask = c.mask;
+        profile.currentDpiLevel = c.position;
+        profile.dpiStep = c.steps;
+        profile.reportRate.rate = c.rate;
+        EXPECT_EQ(MakeOsdTexts(profile, table), c.expected) << int(c.mask) << "/" << int(c.position);
+    }
+    EXPECT_EQ(OsdValueLeft(5, L"Tahoma"), 16);
+    EXPECT_EQ(OsdValueLeft(5, L"宋体"), 34);
+    EXPECT_EQ(OsdValueLeft(4, L"Tahoma"), 34);
+    EXPECT_EQ(OsdValueLeft(3, L"宋体"), 50);
+    EXPECT_EQ(OsdRateLeft(6), 50);
+    EXPECT_EQ(OsdRateLeft(5), 57);
+}
+
+TEST_F(DesktopPresenceTest, WithoutATrayTheWindowStaysReachable) {
+    StartWindow(HiddenStart([] { return false; }));
+    EXPECT_FALSE(Window().Presence()->TrayShown());
+    EXPECT_EQ(Window().WindowShownFlag(), 0);
+    FireTimer(kVisibilityTimer);
+    EXPECT_TRUE(Window().isVisible()) << "on the taskbar, not hidden";
+    EXPECT_TRUE(Window().isMinimized());
+
+    // A second start brings it up, and it stays.
+    Window().SendMessage(kWakeInstanceMessage);
+    FireTimer(kVisibilityTimer);
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_FALSE(Window().isMinimized());
+    EXPECT_EQ(Window().WindowShownFlag(), 1);
+
+    // Minimised again: to the taskbar, as no tray icon could bring it back.
+    Window().SendMessage(kMinimiseButtonId, 0, NotifyClicked);
+    EXPECT_TRUE(Window().isVisible());
+}
+
+TEST_F(DesktopPresenceTest, RestoredFromTheTaskbarTheWindowIsAllowed) {
+    StartWindow(HiddenStart([] { return false; }));
+    Window().showNormal(); // the user clicked it on the taskbar
+    FireTimer(kVisibilityTimer);
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_EQ(Window().WindowShownFlag(), 1);
+}
+
+TEST_F(DesktopPresenceTest, ATrayThatAppearsLateGetsTheIcon) {
+    auto tray = std::make_shared<bool>(false);
+    StartWindow(HiddenStart([tray] { return *tray; }));
+    EXPECT_TRUE(Window().IsTimerActive(DesktopPresence::TrayRetryTimer));
+    FireTimer(DesktopPresence::TrayRetryTimer);
+    EXPECT_FALSE(Window().Presence()->TrayShown());
+    *tray = true;
+    FireTimer(DesktopPresence::TrayRetryTimer);
+    ASSERT_TRUE(Window().Presence()->TrayShown());
+    EXPECT_FALSE(Window().IsTimerActive(DesktopPresence::TrayRetryTimer));
+    QSystemTrayIcon* icon = Window().Presence()->Tray().Icon();
+    EXPECT_EQ(icon->toolTip(), QStringLiteral("Gaming Mouse"));
+    // With the icon there, the window may go out of sight until it is allowed.
+    FireTimer(kVisibilityTimer);
+    EXPECT_FALSE(Window().isVisible());
+}
+
+TEST_F(DesktopPresenceTest, TheRetriesEndAfterAFewSeconds) {
+    StartWindow(HiddenStart([] { return false; }));
+    for (int i = 0; i < DesktopPresence::TrayRetries; ++i)
+        FireTimer(DesktopPresence::TrayRetryTimer);
+    EXPECT_FALSE(Window().IsTimerActive(DesktopPresence::TrayRetryTimer));
+}
+
+TEST_F(DesktopPresenceTest, AClickOnTheTrayIconBringsTheWindowBack) {
+    StartWindow({.trayAvailable = [] { return true; }});
+    ASSERT_TRUE(Window().Presence()->TrayShown());
+    Window().SendMessage(kMinimiseButtonId, 0, NotifyClicked);
+    EXPECT_FALSE(Window().isVisible()) << "to the tray";
+    // A status-notifier tray reports a single click as a trigger.
+    for (auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick}) {
+        Window().hide();
+        Q_EMIT Window().Presence()->Tray().Icon()->activated(reason);
+        Settle();
+        EXPECT_TRUE(Window().isVisible()) << reason;
+    }
+    Window().hide();
+    Q_EMIT Window().Presence()->Tray().Icon()->activated(QSystemTrayIcon::Context);
+    Settle();
+    EXPECT_FALSE(Window().isVisible());
+}
+
+TEST_F(DesktopPresenceTest, TrayExitWithADialogOpenEndsAndWritesThePendingSave) {
+    StartWindow({.trayAvailable = [] { return true; }});
+    QMenu* menu = Window().Presence()->Tray().Menu();
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(actions.size(), 3); // show, separator, exit
+    EXPECT_TRUE(actions[1]->isSeparator());
+
+    Profile().reportRate.rate = 1;
+    Window().Session().sync().RequestApply(ChangeGroup::Settings);
+    FireTimer(kApplyTimer);
+    ASSERT_TRUE(Window().Session().sync().savePending());
+    const int saves = ConfigSaves();
+    QPointer<CAttentionDlg> dialog = CAttentionDlg::Show(&Window(), L"Notice", L"Something",
+                                                         CAttentionDlg::Mode::Modal);
+    ASSERT_TRUE(dialog);
+
+    actions[2]->trigger();
+    Settle();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Window().IsEnded());
+    EXPECT_EQ(Window().Result(), IDOK);
+    EXPECT_FALSE(dialog);
+    CloseWindow();
+    EXPECT_GT(ConfigSaves(), saves);
+}
+
+} // namespace
+} // namespace ferrox

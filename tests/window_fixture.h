@@ -26,6 +26,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 
 #include <chrono>
@@ -58,7 +59,11 @@ protected:
         std::function<bool()> trayAvailable = [] { return false; };
     };
 
-    void TearDown() override { CloseWindow(); }
+    void TearDown() override {
+        EXPECT_EQ(*unanswered_, 0) << "a dialog the test answers never came up";
+        unanswered_ = std::make_shared<int>(0); // answers still waiting give up
+        CloseWindow();
+    }
 
     // A fresh main window on a fresh data folder, with these devices plugged in, each running
     // the virtual mouse's firmware. A window already open is closed first.
@@ -86,6 +91,7 @@ protected:
         WindowSessionOptions options = sessionOptions(start.uiScale);
         options.trayAvailable = start.trayAvailable;
         window_ = std::make_unique<TestWindow>(hid_, folder, std::move(options));
+        progressShows_.clear();
         window_->StartHidden(start.startHidden);
         ASSERT_TRUE(window_->Create());
         // The start-up status query and its answer.
@@ -131,6 +137,7 @@ protected:
     void ClickAt(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
         DesktopClick(window_.get(), Design(x, y), button);
         Settle();
+        FinishProgress();
     }
     void PressAt(int x, int y) { DesktopPress(window_.get(), Design(x, y)); }
     void ReleaseAt(int x, int y) { DesktopRelease(window_.get(), Design(x, y)); }
@@ -156,11 +163,38 @@ protected:
         Settle();
     }
 
+    // --- modal dialogs ---
+    // Answers the next modal dialog the window runs, from inside that dialog's own run, as a
+    // user at the screen would: answer gets the dialog once it is up. A dialog the answer
+    // leaves open is cancelled and the test fails; so does a dialog that never comes up.
+    void AnswerDialog(std::function<void(CDlgBase&)> answer) {
+        ++*unanswered_;
+        AnswerWhenUp(std::move(answer), unanswered_, 500);
+    }
+    // A click in a dialog, through the window system. The pointer arrives first: what the
+    // desktop says about it entering the dialog comes before the click, as for a user.
+    static void ClickDialogAt(CDlgBase& dialog, QPoint at) {
+        DesktopMove(&dialog, at);
+        Settle();
+        DesktopClick(&dialog, at);
+        Settle();
+    }
+    // A click in the middle of a dialog's control.
+    static void ClickDialogControl(CDlgBase& dialog, int id) {
+        CControlBase* control = dialog.FindControl(id);
+        ASSERT_NE(control, nullptr) << id;
+        ClickDialogAt(dialog, control->GetBounds().center());
+    }
+    // How long each progress animation the window showed lasted, in milliseconds on its
+    // clock; the fixture lets each run to its end as time passes in steps of its tick.
+    const std::vector<std::int64_t>& ProgressShows() const { return progressShows_; }
+
     // --- time ---
     // Runs the timer's handler now, as if its period had passed.
     void FireTimer(unsigned id) {
         window_->OnTimer(id);
         Settle();
+        FinishProgress();
     }
     // Delivers what other threads and earlier handlers posted to the window.
     static void Settle() { QApplication::processEvents(); }
@@ -202,6 +236,44 @@ protected:
     ProfileSettings& Profile() { return CurrentProfile(); }
 
 private:
+    static void AnswerWhenUp(std::function<void(CDlgBase&)> answer,
+                             const std::shared_ptr<int>& unanswered, int tries) {
+        std::weak_ptr<int> owner = unanswered;
+        QTimer::singleShot(0, [answer = std::move(answer), owner, tries]() mutable {
+            const std::shared_ptr<int> count = owner.lock();
+            if (!count)
+                return; // its test is over
+            QPointer<CDlgBase> dialog = dynamic_cast<CDlgBase*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->InModalLoop() || dialog->IsEnded()) {
+                if (tries > 0)
+                    AnswerWhenUp(std::move(answer), count, tries - 1);
+                return;
+            }
+            --*count;
+            // The user reads the dialog before answering: no click of theirs joins the one
+            // that opened it into a double click.
+            QTest::lastMouseTimestamp += 1000;
+            answer(*dialog);
+            if (dialog && !dialog->IsEnded()) {
+                ADD_FAILURE() << "the answer left the dialog open";
+                dialog->EndDialog(IDCANCEL);
+            }
+        });
+    }
+    // Lets a running progress animation end as its time passes.
+    void FinishProgress() {
+        CProgressBarDlg* progress = window_ ? window_->ProgressWindow() : nullptr;
+        if (!progress || progress->IsEnded())
+            return;
+        const std::int64_t start = *progressClock_;
+        while (!progress->IsEnded() && *progressClock_ - start < 5000) {
+            *progressClock_ += CProgressBarDlg::TickMilliseconds;
+            progress->FireTimer(CProgressBarDlg::TickTimer);
+        }
+        progressShows_.push_back(*progressClock_ - start);
+        Settle();
+    }
+
     struct Record {
         std::mutex mutex; // pauses come from the worker thread
         std::vector<std::chrono::milliseconds> pauses;
@@ -214,6 +286,7 @@ private:
         record_ = std::make_shared<Record>();
         WindowSessionOptions options;
         options.uiScale = uiScale;
+        options.progressClock = [clock = progressClock_] { return *clock; };
 #ifdef FERROX_OUTPUT_DIR
         // The skins and language files the build puts beside the program.
         options.programFolder = std::filesystem::path(FERROX_OUTPUT_DIR) / "";
@@ -244,6 +317,9 @@ private:
     std::function<bool()> trayAvailable_;
     std::vector<std::pair<DeviceKind, std::shared_ptr<VirtualMouseFirmware>>> firmware_;
     std::shared_ptr<Record> record_ = std::make_shared<Record>();
+    std::shared_ptr<std::int64_t> progressClock_ = std::make_shared<std::int64_t>(0);
+    std::vector<std::int64_t> progressShows_;
+    std::shared_ptr<int> unanswered_ = std::make_shared<int>(0);
     std::unique_ptr<TestWindow> window_;
 };
 

@@ -4,6 +4,7 @@
 #include "app/main/main_layout.h"
 #include "app/device_notice_bridge.h"
 #include "app/dialogs/attention_dlg.h"
+#include "app/profile_bar_window.h"
 #include "app/osd/osd_texts.h"
 #include "app/tray/desktop_presence.h"
 #include "base/app_globals.h"
@@ -33,6 +34,7 @@ constexpr int kBackgroundBitmap = 364;
 constexpr int kAttentionTitleText = 150;
 constexpr int kNoDeviceText = 155;
 constexpr int kReceiverOnlyText = 156;
+constexpr int kProgressText = 146;
 
 // The language file's text; a file without it falls back to the English wording.
 std::wstring Text(int index, const wchar_t* english) {
@@ -68,6 +70,7 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
       discovery_(session_.discovery()) {
     session_.SetReportTrace(options.trace);
     forcedScale_ = options.uiScale;
+    progressClock_ = std::move(options.progressClock);
     forcedProgramFolder_ = std::move(options.programFolder);
     trayAvailable_ = std::move(options.trayAvailable);
     setWindowTitle(QStringLiteral("Ferrox"));
@@ -156,6 +159,10 @@ void CFerroxDlg::showWindowFromDevice() {
     activateWindow();
 }
 
+void CFerroxDlg::showProgressNotice() {
+    ShowProgress(progress_, this, LanguageText(kProgressText), progressClock_);
+}
+
 void CFerroxDlg::minimiseWindow() {
     showMinimized();
 }
@@ -223,6 +230,13 @@ bool CFerroxDlg::OnInitDialog() {
     ClearOpenDialogTable();
     keys_.reset();
     batteryShown_ = StartBatteryLevel;
+    profileBar_ = std::make_unique<MainProfileBar>(
+        *this, ProfileBarCalls{.refreshView = [this] { RefreshView(); },
+                               .requestApply = [this](unsigned groups) { requestApply(groups); },
+                               .showNotice = [this](int text, const char* english) {
+                                   showAttention(text, english);
+                               },
+                               .screenHeight = [this] { return screenHeight_; }});
     for (DeviceKind kind : kAllDeviceKinds) {
         discovery_.link().of(kind).commandPath.clear();
         discovery_.link().of(kind).eventPath.clear();

@@ -3,6 +3,7 @@
 // stage it finds the device, keeps itself visible or hidden, filters the keyboard, tells the
 // user when no device is there, and ends in the three ways the program can end.
 
+#include "app/dialogs/progress_bar_dlg.h"
 #include "app/key_sequence.h"
 #include "app/main/key_menus.h"
 #include "app/main/section_column.h"
@@ -21,8 +22,10 @@
 
 namespace ferrox {
 
+class CMenuPopup;
 class DesktopPresence;
 class DeviceNoticeBridge;
+class MainProfileBar;
 
 class CFerroxDlg : public CDlgBase, private SyncHost {
 public:
@@ -48,6 +51,8 @@ public:
     WindowBase* SupportNoticeWindow() const { return supportNotice_; }
     // The last attention notice a handler showed, while it is open.
     WindowBase* AttentionWindow() const { return attention_; }
+    // The progress animation after an apply or a reset, while it runs.
+    CProgressBarDlg* ProgressWindow() const { return progress_; }
     // The start-up notice about files that were left alone (base/damaged_file.h).
     WindowBase* HeldFilesNoticeWindow() const { return heldFilesNotice_; }
     // Tray icon, on-screen display and notifications; null before Create().
@@ -92,6 +97,7 @@ private:
     void showWindowFromDevice() override;
     void minimiseWindow() override;
     void updateBatteryDisplay(uint8_t level, ChargeState charge, int animationStep) override;
+    void showProgressNotice() override;
     void showDeviceNotice() override;
     void batteryWarning(BatteryWarning warning, uint8_t level) override;
 
@@ -140,10 +146,15 @@ private:
     void openDpiDialog(int level);
     void storeDpiStep(int level, int step);
     void colourEdited();
+    void openPalette(Colour& colour);
+    // The lighting-mode and report-rate lists, below their menus.
+    void openList(CMenuPopup* list, int menuId, unsigned resultMessage);
+    void closeList(int menuId);
     void openDpiColour(int level);
     void onColourSlotClicked(int slot);
     void onColourSlotDoubleClicked(int slot);
     void onColourSlotTimer(int slot);
+    void openSlotPalette();
     void onSliderChanged(int sliderId, LParam code);
     void onSendAgain();
     void onFirmwareReset();
@@ -164,6 +175,7 @@ private:
     DeviceNoticeBridge* notices_ = nullptr;
     KeySequenceFilter keys_;
 
+    CProgressBarDlg::Clock progressClock_;
     float forcedScale_ = 0;
     std::filesystem::path forcedProgramFolder_;
     int startHidden_ = 0;
@@ -180,11 +192,14 @@ private:
     bool sliderDragged_ = false;
     unsigned dragGroups_ = 0;
     bool inDoubleClick_ = false; // between the double-click and its release
+    int paletteSlot_ = -1;       // the colour slot whose palette opens with that release
     bool barDragged_ = false;
     bool placedLongTable_ = true;
     QImage sectionFrame_;        // loaded once, drawn for every frame of the two columns
     std::array<QImage, 9> markers_;
 
+    std::unique_ptr<MainProfileBar> profileBar_;
+    QPointer<CProgressBarDlg> progress_;
     QPointer<WindowBase> noDeviceNotice_;
     QPointer<WindowBase> supportNotice_;
     QPointer<WindowBase> attention_;

@@ -3,6 +3,7 @@
 // pauses between frames, the user's files); tests hand in pauses that do not sleep and storage
 // they can watch, and --trace hands in its log.
 
+#include "app/dialogs/progress_bar_dlg.h"
 #include "device/device_worker.h"
 #include "device/sync_session.h"
 #include "device/sync_controller.h"
@@ -22,6 +23,9 @@ struct WindowSessionOptions {
     // The folder of the shipped skins and language files instead of the one beside the
     // program; empty to choose as usual.
     std::filesystem::path programFolder;
+    // The clock the progress animation measures its half second on; empty for the steady
+    // clock.
+    CProgressBarDlg::Clock progressClock;
     // Whether the desktop shows tray icons; empty to ask the desktop.
     std::function<bool()> trayAvailable;
 };

@@ -115,8 +115,11 @@ void CControlBase::DrawStripFrame(Canvas& canvas, const QImage& strip, int frame
 
 void CControlBase::DrawCaption(Canvas& canvas, const std::wstring& text, const QRect& rect,
                                Colour colour, unsigned format) const {
-    canvas.DrawText(QString::fromStdWString(text), rect,
-                    DT_SINGLELINE | DT_VCENTER | DT_WORD_ELLIPSIS | format, colour, font_);
+    // A caption that asks to wrap gets every line; the others stay on one, cut with an
+    // ellipsis.
+    const unsigned lines = (format & DT_WORDBREAK) ? 0u : DT_SINGLELINE | DT_WORD_ELLIPSIS;
+    canvas.DrawText(QString::fromStdWString(text), rect, lines | DT_VCENTER | format, colour,
+                    font_);
 }
 
 } // namespace ferrox

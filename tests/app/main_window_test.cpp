@@ -3,6 +3,7 @@
 // the profile and in the frames the virtual mouse received.
 
 #include "app/app_messages.h"
+#include "app/dialogs/color_palette_dlg.h"
 #include "app/main/main_layout.h"
 #include "app/main/section_column.h"
 #include "settings/config_table.h"
@@ -11,69 +12,12 @@
 #include "ui/level_bar_controls.h"
 #include "ui/slider_control.h"
 #include "ui/ui_scale.h"
-#include "window_fixture.h"
+#include "main_window_fixture.h"
 
 #include <optional>
 
 namespace ferrox {
 namespace {
-
-class MainWindow : public test::WindowTest {
-protected:
-    CControlBase* Control(int id) { return Window().FindControl(id); }
-    template <typename Kind> Kind* As(int id) { return dynamic_cast<Kind*>(Control(id)); }
-    QRect Bounds(int id) {
-        CControlBase* control = Control(id);
-        return control ? control->GetBounds() : QRect();
-    }
-    // A click in the middle of a control, through the window system.
-    void ClickControl(int id) {
-        const QPoint c = Bounds(id).center();
-        ClickAt(int((c.x() + 0.5) / UiScale), int((c.y() + 0.5) / UiScale));
-    }
-    void DoubleClickControl(int id) {
-        const QPoint c = Bounds(id).center();
-        DoubleClickAt(int((c.x() + 0.5) / UiScale), int((c.y() + 0.5) / UiScale));
-    }
-    bool Displayed(int id) {
-        CControlBase* control = Control(id);
-        return control && control->IsDisplayed();
-    }
-    // The last frame of a command the mouse received.
-    std::optional<Frame> LastFrame(uint8_t command) {
-        std::optional<Frame> found;
-        for (const Frame& frame : Frames())
-            if (frame[2] == command)
-                found = frame;
-        return found;
-    }
-    int CountFrames(uint8_t command) {
-        int n = 0;
-        for (const Frame& frame : Frames())
-            n += frame[2] == command;
-        return n;
-    }
-    // A sensor with the long DPI table, which has the lift-off section.
-    void UseLongTable() {
-        SetSensor(0x3335);
-        BuildDpiStepTable();
-        Window().RefreshView();
-    }
-    // Nothing of an open section passes the bottom edge or lies over a control of layer 0.
-    void ExpectColumnClear() {
-        for (int layer = 1; layer < CDlgBase::ControlLayerCount; ++layer)
-            for (const auto& content : Window().Layer(layer)) {
-                if (!content->IsDisplayed())
-                    continue;
-                const QRect r = content->GetBounds();
-                EXPECT_LE(r.bottom(), Window().height() - 1) << content->Id();
-                for (const auto& fixed : Window().Layer(0))
-                    if (fixed->IsDisplayed())
-                        EXPECT_FALSE(r.intersects(fixed->GetBounds()))
-                            << content->Id() << " over " << fixed->Id();
-            }
-    }
-};
 
 TEST_F(MainWindow, HeaderClicksFollowTheClosingRule) {
     StartWindow();
@@ -190,7 +134,11 @@ TEST_F(MainWindow, ColourSlotsToggleOnlyAfterTheDoubleClickWaitAndKeepTheirMinim
     Window().AttentionWindow()->close();
     Settle();
 
-    DoubleClickControl(MainId::ColourSlot + 1); // the palette's call, never a toggle
+    AnswerDialog([](CDlgBase& palette) {
+        QTest::keyClick(palette.windowHandle(), Qt::Key_Return);
+        Settle();
+    });
+    DoubleClickControl(MainId::ColourSlot + 1); // the palette, never a toggle
     EXPECT_FALSE(Window().IsTimerActive(2));
     EXPECT_EQ(lighting.colourSelected[6][1], 1);
     EXPECT_TRUE(slot(1)->GetChecked());

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+
 namespace ferrox {
 namespace {
 
@@ -89,6 +91,26 @@ TEST_F(SecondaryDialogsTest, StartUpNoticeIsModelessOnTopAndGoesWhenClosed) {
     CloseOpenDialogs(); // as the main window does when the last device goes
     DeleteLater();
     EXPECT_FALSE(notice);
+}
+
+// A long notice grows until every line shows, its OK button below the text.
+TEST_F(SecondaryDialogsTest, AttentionNoticeGrowsForALongMessage) {
+    const std::wstring message =
+        L"Technical support: if the mouse or the receiver stops responding, unplug it, plug it "
+        L"in again and restart this program. If that does not help, contact the seller.";
+    for (float factor : {1.0f, 2.0f}) {
+        ScopedUiScale scale(factor);
+        CAttentionDlg dlg(L"Attention", message, nullptr);
+        ASSERT_TRUE(dlg.Create());
+        const QRect text = dlg.FindControl(CAttentionDlg::MessageId)->GetBounds();
+        const QRect needed = QFontMetrics(dlg.FindControl(CAttentionDlg::MessageId)->Font())
+                                 .boundingRect(QRect(0, 0, text.width(), 100000),
+                                               Qt::TextWordWrap, QString::fromStdWString(message));
+        EXPECT_GE(text.height(), needed.height());
+        EXPECT_LT(text.bottom(), dlg.FindControl(CAttentionDlg::OkId)->GetBounds().top());
+        EXPECT_LT(dlg.FindControl(CAttentionDlg::OkId)->GetBounds().bottom(), dlg.height());
+        Shoot(&dlg, factor == 1.0f ? "attention_notice_long" : "attention_notice_long_x2");
+    }
 }
 
 TEST_F(SecondaryDialogsTest, AttentionNoticeAtDoubleScale) {

@@ -2,6 +2,8 @@
 // mouse's frames and the saves are there to read, and no real pause is taken.
 
 #include "app/app_messages.h"
+#include "app/main/main_layout.h"
+#include "ui/combo_button.h"
 #include "ui/menu_popup.h"
 #include "window_fixture.h"
 
@@ -45,30 +47,24 @@ TEST_F(WindowFixture, APendingSaveIsWrittenWhenTheWindowCloses) {
 // Popups of the main window are chosen from and dismissed with real clicks, as users do.
 TEST_F(WindowFixture, APopupOfTheWindowIsChosenFromOrDismissedByClicks) {
     StartWindow();
-    std::vector<std::pair<unsigned, LParam>> sent;
-    for (unsigned message : {0x46Fu, 0x470u})
-        Window().bindMessage(message, [&sent, message](WParam, LParam l) {
-            sent.emplace_back(message, l);
-            return 0;
-        });
+    // The report-rate list, which the window opens for its (hidden) menu.
     const auto open = [&] {
-        auto* list = new CMenuPopup(PopupKind::ReportRateList,
-                                    {{1, L"125Hz", {0}}, {2, L"250Hz", {1}}, {3, L"500Hz", {2}}});
-        Window().SetPopup(0, list);
-        list->Create(&Window(), QRect(Window().mapToGlobal(Design(400, 200)), QSize(1, 1)),
-                     0x46F, 3110);
+        Window().SendMessage(RateMenuMessage, MainId::RateMenu, NotifyClicked);
+        Settle();
     };
+    auto* menu = dynamic_cast<CComboButton*>(Window().FindControl(MainId::RateMenu));
+    ASSERT_NE(menu, nullptr);
     open();
     ChooseRow(ActivePopup(), 1);
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0].first, 0x46Fu);
-    Window().ClosePopup(0);
-    Settle();
+    EXPECT_EQ(Profile().reportRate.rate, 1);
+    EXPECT_EQ(ActivePopup(), nullptr);
 
     open();
+    ASSERT_NE(ActivePopup(), nullptr);
+    EXPECT_TRUE(menu->PopupOpen());
     ClickAt(100, 600); // anywhere else in the window
-    ASSERT_EQ(sent.size(), 2u);
-    EXPECT_EQ(sent[1], (std::pair<unsigned, LParam>{0x470, 8}));
+    EXPECT_FALSE(menu->PopupOpen());
+    EXPECT_EQ(Profile().reportRate.rate, 1);
     EXPECT_EQ(ActivePopup(), nullptr);
 }
 

@@ -1,6 +1,10 @@
 #include "app/dialogs/attention_dlg.h"
 
 #include "ui/control_factory.h"
+#include "ui/ui_scale.h"
+
+#include <QFontMetrics>
+
 
 namespace ferrox {
 namespace {
@@ -10,9 +14,19 @@ constexpr ControlSpec kControls[] = {
     {CAttentionDlg::OkId, ControlKind::Image, {240, 70, 309, 90}, {"button2_nr", "button2_ov"}, 4,
      {}, {}, DT_CENTER},
     // Centred, and wrapped when it does not fit one line.
-    {CAttentionDlg::MessageId, ControlKind::StaticText, {0, 40, 319, 60}, {}, -1, {}, {},
+    {CAttentionDlg::MessageId, ControlKind::StaticText, {10, 40, 309, 60}, {}, -1, {}, {},
      DT_CENTER | DT_VCENTER | DT_WORDBREAK},
 };
+
+constexpr int kMessageLeft = 10, kMessageRight = 309, kMessageTop = 40, kMessageHeight = 20;
+
+// Pixels the message needs beyond its one line, in the font it is drawn with.
+int ExtraMessagePixels(const CControlBase& text, const std::wstring& message) {
+    const QRect wrapped = QFontMetrics(text.Font()).boundingRect(
+        QRect(0, 0, text.GetBounds().width(), 100000), Qt::TextWordWrap,
+        QString::fromStdWString(message));
+    return std::max(0, wrapped.height() - Scaled(kMessageHeight));
+}
 
 } // namespace
 
@@ -44,7 +58,19 @@ bool CAttentionDlg::OnInitDialog() {
 
 void CAttentionDlg::CreateControls(int, int, int, int) {
     AddControls(*this, kControls);
-    FindControl(MessageId)->SetText(message_);
+    // The notice grows until every line of its message shows.
+    CControlBase* text = FindControl(MessageId);
+    text->SetText(message_);
+    const int extra = ExtraMessagePixels(*text, message_);
+    if (extra == 0)
+        return;
+    text->SetBounds(Scaled(kMessageLeft), Scaled(kMessageTop), Scaled(kMessageRight),
+                    Scaled(kMessageTop + kMessageHeight) + extra);
+    CControlBase* ok = FindControl(OkId);
+    const QRect button = ok->GetBounds();
+    ok->SetBounds(button.left(), button.top() + extra, button.right() + 1,
+                  button.bottom() + 1 + extra);
+    setFixedSize(width(), height() + extra);
 }
 
 } // namespace ferrox

@@ -10,8 +10,15 @@
 
 namespace ferrox {
 
-// The project's page, compiled in.
-inline constexpr std::wstring_view kProjectPageUrl = L"https://ferrox.example.org";
+// The project's page, compiled in: the home page the package and its metadata name.
+#ifndef FERROX_HOMEPAGE
+#define FERROX_HOMEPAGE "https://ferrox-mouse.github.io/ferrox"
+#endif
+#define FERROX_WIDEN_(text) L##text
+#define FERROX_WIDEN(text) FERROX_WIDEN_(text)
+inline constexpr std::wstring_view kProjectPageUrl = FERROX_WIDEN(FERROX_HOMEPAGE);
+#undef FERROX_WIDEN
+#undef FERROX_WIDEN_
 
 struct SettingsCommand {
     std::string program;

@@ -1,5 +1,7 @@
 // The DPI section: levels on and off, their DPI by bar or dialog, their colours.
 
+#include "app/dialogs/color_palette_dlg.h"
+#include "app/dialogs/dpi_value_dlg.h"
 #include "app/ferrox_dlg.h"
 #include "app/main/main_layout.h"
 #include "device/sync_controller.h"
@@ -93,8 +95,9 @@ void CFerroxDlg::onDpiBar(int level, LParam code, WParam value) {
 void CFerroxDlg::openDpiDialog(int level) {
     if (DpiSteps.count == 0 || level < 0 || level >= DpiLevelCount)
         return;
-    // Call site: the DPI value dialog for this level, starting at the level's step (clamped
-    // to the table); with OK, storeDpiStep(level, chosen step).
+    CDPIValueSettingDlg dialog(CurrentProfile().dpiStep[std::size_t(level)], DpiSteps, this);
+    if (dialog.RunModal() == IDOK)
+        storeDpiStep(level, dialog.Step());
 }
 
 void CFerroxDlg::storeDpiStep(int level, int step) {
@@ -109,7 +112,13 @@ void CFerroxDlg::storeDpiStep(int level, int step) {
 void CFerroxDlg::openDpiColour(int level) {
     if (level < 0 || level >= DpiLevelCount)
         return;
-    // Call site: the colour palette on dpiColour[level]; with OK, colourEdited().
+    openPalette(CurrentProfile().dpiColour[std::size_t(level)]);
+}
+
+void CFerroxDlg::openPalette(Colour& colour) {
+    CColorPaletteDlg dialog(colour, this);
+    if (dialog.RunModal() == IDOK)
+        colourEdited();
 }
 
 void CFerroxDlg::colourEdited() {

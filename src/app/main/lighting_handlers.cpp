@@ -3,6 +3,7 @@
 #include "app/ferrox_dlg.h"
 #include "app/main/lighting_rules.h"
 #include "app/main/main_layout.h"
+#include "app/menus/list_popups.h"
 #include "device/sync_controller.h"
 #include "settings/config_table.h"
 #include "ui/check_button.h"
@@ -11,6 +12,7 @@
 #include <QStyleHints>
 
 #include <algorithm>
+#include <utility>
 
 namespace ferrox {
 namespace {
@@ -25,11 +27,24 @@ int CFerroxDlg::ColourClickMilliseconds() {
 }
 
 void CFerroxDlg::bindLightingHandlers() {
-    bindMessage(LightingMenuMessage, [](WParam, LParam code) {
-        if (code == NotifyClicked) {
-            // Call site: the lighting-mode list below the menu; its choice sets the mode and
-            // ends in RefreshView and requestApply(settings).
-        }
+    bindMessage(LightingMenuMessage, [this](WParam, LParam code) {
+        if (code == NotifyClicked)
+            openList(new CComboLightingPopup, MainId::LightingMenu, ListMessage::LightingResult);
+        return LResult(0);
+    });
+    bindMessage(ListMessage::LightingResult, [this](WParam, LParam result) {
+        const auto& chosen = *reinterpret_cast<const PopupResult*>(result);
+        LightingSettings& lighting = CurrentProfile().lighting;
+        lighting.name = chosen.text;
+        lighting.mode = std::min<std::uint8_t>(chosen.code[0], LightingModeCount - 1);
+        lighting.spare = {chosen.code[1], chosen.code[2]};
+        closeList(MainId::LightingMenu);
+        RefreshView();
+        requestApply(ChangeGroup::Settings);
+        return LResult(0);
+    });
+    bindMessage(DeactivationMessage(PopupKind::LightingList), [this](WParam, LParam) {
+        closeList(MainId::LightingMenu);
         return LResult(0);
     });
     for (int id : {MainId::DirectionUp, MainId::DirectionDown})
@@ -64,7 +79,18 @@ void CFerroxDlg::onColourSlotClicked(int slot) {
 void CFerroxDlg::onColourSlotDoubleClicked(int slot) {
     KillTimer(kFirstColourTimer + unsigned(slot));
     RefreshView();
-    // Call site: the colour palette on colour[mode][slot]; with OK, colourEdited().
+    // The palette opens once the button has come up: the window sees its whole double click
+    // before the dialog takes the pointer.
+    paletteSlot_ = slot;
+}
+
+void CFerroxDlg::openSlotPalette() {
+    const int slot = std::exchange(paletteSlot_, -1);
+    if (slot < 0 || slot >= LightingColourSlots)
+        return;
+    LightingSettings& lighting = CurrentProfile().lighting;
+    const int mode = std::min<int>(lighting.mode, LightingModeCount - 1);
+    openPalette(lighting.colour[std::size_t(mode)][std::size_t(slot)]);
 }
 
 void CFerroxDlg::onColourSlotTimer(int slot) {

@@ -3,6 +3,10 @@
 
 #include "app/ferrox_dlg.h"
 #include "app/dialogs/attention_dlg.h"
+#include "app/profile_bar_window.h"
+#include "ui/combo_button.h"
+#include "ui/menu_popup.h"
+#include "ui/ui_scale.h"
 #include "device/sync_controller.h"
 #include "lang/language_table.h"
 
@@ -45,6 +49,28 @@ void CFerroxDlg::showAttention(int textIndex, const char* english) {
                                      CAttentionDlg::Mode::Modal);
 }
 
+// 300 × 300 design units from the menu's top-left corner; the rows start below the menu.
+void CFerroxDlg::openList(CMenuPopup* list, int menuId, unsigned resultMessage) {
+    ClosePopup(kListPopupSlot);
+    SetPopup(kListPopupSlot, list);
+    auto* menu = FindControlAs<CComboButton>(menuId);
+    const QPoint corner = menu ? menu->GetBounds().topLeft() : QPoint();
+    if (menu) {
+        menu->SetPopupOpen(true);
+        InvalidateRect(menu->GetBounds());
+    }
+    list->Create(this, QRect(mapToGlobal(corner), QSize(Scaled(300), Scaled(300))),
+                 resultMessage, menuId);
+}
+
+void CFerroxDlg::closeList(int menuId) {
+    if (auto* menu = FindControlAs<CComboButton>(menuId)) {
+        menu->SetPopupOpen(false);
+        InvalidateRect(menu->GetBounds());
+    }
+    ClosePopup(kListPopupSlot);
+}
+
 // A drag may end anywhere, even outside the window: its changes go to the mouse once, with the
 // release, or with the first move after it.
 void CFerroxDlg::OnLButtonUp(int x, int y) {
@@ -52,6 +78,8 @@ void CFerroxDlg::OnLButtonUp(int x, int y) {
     inDoubleClick_ = false;
     if (dragGroups_)
         requestApply(0);
+    if (paletteSlot_ >= 0)
+        PostTask([this] { openSlotPalette(); });
 }
 
 void CFerroxDlg::OnMouseMove(int x, int y) {

@@ -159,11 +159,13 @@ constexpr std::array<ControlSpec, 40> DpiSection() {
         const int x = 870 + 37 * k;
         const ControlFlags flags{.visible = k < 6};
         const auto at = [&](int row) -> ControlSpec& { return section[std::size_t(row * 8 + k)]; };
-        at(0) = {.id = MainId::DpiBar + k, .kind = K::VerticalSlider,
+        // The display lies under its bar, so the bar takes the pointer: a drag sets the
+        // level's DPI and a click opens its dialog.
+        at(0) = {.id = MainId::DpiValue + k, .kind = K::LevelDisplay,
                  .rect = {x + 9, 75, x + 16, 207},
                  .images = {"mouse/dpi_bar_1", "mouse/dpi_bar_2"}, .layer = 1, .flags = flags,
                  .positions = 1};
-        at(1) = {.id = MainId::DpiValue + k, .kind = K::LevelDisplay,
+        at(1) = {.id = MainId::DpiBar + k, .kind = K::VerticalSlider,
                  .rect = {x + 9, 75, x + 16, 207},
                  .images = {"mouse/dpi_bar_1", "mouse/dpi_bar_2"}, .layer = 1, .flags = flags,
                  .positions = 1};

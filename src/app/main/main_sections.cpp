@@ -70,12 +70,6 @@ bool CFerroxDlg::hasLiftOff() const {
 }
 
 void CFerroxDlg::bindSectionHandlers() {
-    // A tab's click selects its own look; the profile bar decides what is current.
-    for (int s = 0; s < ProfileCount; ++s)
-        onControl(MainId::ProfileTab + s, [this](LParam code, WParam) {
-            if (code == NotifyClicked)
-                RefreshView(); // call site: the profile bar's tab
-        });
     for (const SectionInfo& info : kSections)
         onControl(info.headerId, [this, section = info.section](LParam code, WParam) {
             if (code == NotifyClicked)

@@ -2,7 +2,9 @@
 
 #include "app/ferrox_dlg.h"
 #include "app/main/desktop_links.h"
+#include "app/dialogs/firmware_reset_dlg.h"
 #include "app/main/main_layout.h"
+#include "app/menus/list_popups.h"
 #include "app/app_messages.h"
 #include "device/sync_controller.h"
 #include "settings/config_table.h"
@@ -41,8 +43,25 @@ void CFerroxDlg::bindSettingsHandlers() {
             requestApply(ChangeGroup::Settings);
             RefreshView();
         });
-    bindMessage(RateMenuMessage, [](WParam, LParam) {
-        // Call site: the report-rate list (the menu itself stays hidden).
+    // The menu stays hidden; its list still works for whoever shows it.
+    bindMessage(RateMenuMessage, [this](WParam, LParam code) {
+        if (code == NotifyClicked)
+            openList(new CComboPollingRatePopup, MainId::RateMenu, ListMessage::ReportRateResult);
+        return LResult(0);
+    });
+    bindMessage(ListMessage::ReportRateResult, [this](WParam, LParam result) {
+        const auto& chosen = *reinterpret_cast<const PopupResult*>(result);
+        ReportRateSettings& rate = CurrentProfile().reportRate;
+        rate.rate = std::min<std::uint8_t>(chosen.code[0], 3);
+        rate.name = kRateNames[rate.rate];
+        rate.spare = {chosen.code[1], chosen.code[2]};
+        closeList(MainId::RateMenu);
+        RefreshView();
+        requestApply(ChangeGroup::Settings);
+        return LResult(0);
+    });
+    bindMessage(DeactivationMessage(PopupKind::ReportRateList), [this](WParam, LParam) {
+        closeList(MainId::RateMenu);
         return LResult(0);
     });
     for (int id : {MainId::LiftLow, MainId::LiftHigh})
@@ -89,8 +108,7 @@ void CFerroxDlg::bindSettingsHandlers() {
             if (code == NotifyClicked)
                 (this->*action)();
         });
-    // Call sites: the macro manager (2062), the profile chooser (3502), the profile tabs and
-    // the add, import, export and rename buttons.
+    // Call site: the macro manager (2062).
 }
 
 // While held, a slider shows its value and writes the profile; the apply waits for the release.
@@ -114,13 +132,10 @@ void CFerroxDlg::onSendAgain() {
 }
 
 void CFerroxDlg::onFirmwareReset() {
-    const DeviceLink& link = discovery_.link();
-    if (!link.wired.commandHandle && !link.receiver.commandHandle) {
-        showAttention(kNoDeviceText);
-        return;
-    }
-    // Call site: the firmware-reset dialog; with OK, sync().FirmwareReset(), RefreshView() and
-    // the progress dialog.
+    // The reset refreshes the view and shows the progress animation itself.
+    ResetFirmware(
+        discovery_.link(), sync(), [this] { return CFirmwareResetDlg(this).RunModal(); },
+        [this] { showAttention(kNoDeviceText); });
 }
 
 void CFerroxDlg::openProjectPage() {

@@ -12,7 +12,8 @@ case "${1:-}" in
   --sanitize) dir=build-sanitize ;;
   --tsan)
     dir=build-tsan
-    select=(-R "^($(grep -v '^#' tools/tsan-tests | paste -sd '|'))\$")
+    # A program's further runs (test_app_processes) go with it.
+    select=(-R "^($(grep -v '^#' tools/tsan-tests | paste -sd '|'))(_[a-z]+)?\$")
     ;;
 esac
 tools/build.sh "$@"

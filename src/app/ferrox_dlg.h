@@ -147,6 +147,11 @@ private:
     void openProjectPage();
     void openMouseSettings();
 
+    // --- macros (app/main/macro_handlers.cpp) ---
+    void bindMacroHandlers();
+    void openMacroManager();
+    void afterMacroManager(bool librarySaved);
+
     HidSystem& hid_;
     std::filesystem::path dataDirOverride_;
     // Answers, failed writes and device events come back to this thread as posted tasks.

@@ -99,11 +99,16 @@ void SyncController::ApplyAll() {
     if (commands_.AllocateMacroSlots(profile, library_)) {
         changes_ |= ChangeGroup::Keys; // a key whose macro left the library is now disabled
     }
+    const bool connected = commands_.connected();
+    if (connected) {
+        // What a refused write left behind goes out with this apply: a mouse that wakes up
+        // again behind its receiver gives no device notice that would send it.
+        changes_ |= undelivered_ & ~ChangeGroup::Macros;
+    }
     unsigned requested = changes_ & ChangeGroup::Device;
     if ((requested & ChangeGroup::Keys) && AnyMacroKey(profile)) {
         requested |= ChangeGroup::Macros;
     }
-    const bool connected = commands_.connected();
     if (changes_ & ChangeGroup::Keys) {
         commands_.SendKeyTable(profile);
     }

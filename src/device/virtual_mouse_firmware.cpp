@@ -75,7 +75,10 @@ bool VirtualMouseFirmware::onGetFeature(std::span<uint8_t> report) {
         // Nothing asked: an answer with no payload.
         answer_ = BuildFrame(0x00, {});
     }
+    Frame before{};
+    std::copy_n(report.begin(), kFrameSize, before.begin());
     std::copy(answer_.begin(), answer_.end(), report.begin());
+    spoiler_.spoil(report.first(kFrameSize), before);
     answerReady_ = false;
     return true;
 }
@@ -279,6 +282,11 @@ void VirtualMouseFirmware::setFailWrites(bool fail) {
 void VirtualMouseFirmware::setEmptyAnswers(int count) {
     std::lock_guard lock(mutex_);
     emptyAnswers_ = count;
+}
+
+void VirtualMouseFirmware::spoilAnswers(SpoiledAnswer kind, int count) {
+    std::lock_guard lock(mutex_);
+    spoiler_.arm(kind, count);
 }
 
 void VirtualMouseFirmware::setSensorCode(uint8_t code) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "device/frame.h"
+#include "device/spoiled_answers.h"
 #include "device/virtual_firmware.h"
 #include "device/virtual_mouse_state.h"
 
@@ -40,6 +41,7 @@ public:
     void replug();
     void setFailWrites(bool fail);
     void setEmptyAnswers(int count); // the next `count` answers have payload length 0
+    void spoilAnswers(SpoiledAnswer kind, int count);
     void sendGarbageInput();
     void setSensorCode(uint8_t code);
     void setBattery(uint8_t level, uint8_t chargeState);
@@ -73,6 +75,7 @@ private:
     std::function<void()> onUnplug_;
     bool failWrites_ = false;
     int emptyAnswers_ = 0;
+    AnswerSpoiler spoiler_;
 };
 
 } // namespace ferrox

@@ -1,6 +1,7 @@
 #include "platform/window_base.h"
 
 #include "platform/canvas.h"
+#include "platform/thread_handover.h"
 #include "platform/virtual_keys.h"
 
 #include <QChildEvent>
@@ -60,8 +61,11 @@ LResult WindowBase::SendMessage(unsigned message, WParam wParam, LParam lParam) 
 }
 
 void WindowBase::PostTask(std::function<void()> task) {
-    if (task)
-        QCoreApplication::postEvent(this, new TaskEvent(std::move(task)));
+    if (!task)
+        return;
+    auto* event = new TaskEvent(std::move(task));
+    HandOver(event); // the event and what its task holds were written on this thread
+    QCoreApplication::postEvent(this, event);
 }
 
 bool WindowBase::PostMessage(unsigned message, WParam wParam, LParam lParam) {
@@ -252,6 +256,7 @@ void WindowBase::rememberPointer(const QPoint& pos) {
 }
 
 bool WindowBase::event(QEvent* event) {
+    TakeOver(event); // posted from another thread, maybe
     if (event->type() == TaskEventType()) {
         static_cast<TaskEvent*>(event)->task();
         return true;

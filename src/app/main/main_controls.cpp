@@ -13,6 +13,7 @@ void CFerroxDlg::bindControlHandlers() {
     bindDpiHandlers();
     bindLightingHandlers();
     bindSettingsHandlers();
+    bindMacroHandlers();
 }
 
 void CFerroxDlg::onControl(int id, std::function<void(LParam, WParam)> handler) {

@@ -1,0 +1,57 @@
+// The main window's way into the macros: the macro manager behind button 2062, and the
+// selection dialog that a key button's macro entry opens.
+
+#include "app/dialogs/attention_dlg.h"
+#include "app/ferrox_dlg.h"
+#include "app/macros/macro_manager_dlg.h"
+#include "app/macros/macro_select_dlg.h"
+#include "app/main/main_layout.h"
+#include "buttons/macro_link.h"
+#include "device/sync_controller.h"
+#include "macros/macro_user_library.h"
+#include "settings/profile_settings.h"
+
+namespace ferrox {
+
+namespace {
+// Posted by the function menu once it has gone.
+constexpr unsigned kOpenMacroSelection = 0x428;
+} // namespace
+
+void CFerroxDlg::bindMacroHandlers() {
+    onControl(MainId::MacroManager, [this](LParam code, WParam) {
+        if (code == NotifyClicked)
+            openMacroManager();
+    });
+    bindMessage(kOpenMacroSelection, [this](WParam, LParam) {
+        CMacroSelectDlg dialog(UserMacroLibrary(), MacroManagerSelection(), this);
+        dialog.RunModal();
+        return 0;
+    });
+}
+
+void CFerroxDlg::openMacroManager() {
+    bool saved = true;
+    {
+        CMacroManagerDlg manager(UserMacroLibrary(), MacroManagerSelection(), this);
+        manager.RunModal();
+        saved = manager.LibrarySaved();
+    }
+    afterMacroManager(saved);
+}
+
+void CFerroxDlg::afterMacroManager(bool librarySaved) {
+    // The file is what the mouse and the profiles follow; when it could not be written, the
+    // library in memory is newer than the file and stays.
+    if (librarySaved)
+        LoadUserMacroLibrary();
+    else
+        showAttention(-1, "The macro library could not be written. Your macros are kept until "
+                          "the program ends; check that the data folder can be written.");
+    for (ProfileSettings& profile : Profiles)
+        RefreshMacroCopies(profile.keys, UserMacroLibrary());
+    sync().MacroLibraryEdited();
+    RefreshView();
+}
+
+} // namespace ferrox

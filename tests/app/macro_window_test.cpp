@@ -1,0 +1,166 @@
+#include "app/macros/macro_choice.h"
+#include "app/macros/macro_manager_dlg.h"
+#include "app/macros/macro_manager_layout.h"
+#include "app/macros/action_editors.h"
+#include "app/main/main_layout.h"
+#include "device/change_groups.h"
+#include "device/command_macros.h"
+#include "device/sync_controller.h"
+#include "macros/macro_library_file.h"
+#include "macros/macro_user_library.h"
+#include "settings/key_assignment.h"
+#include "ui/edit_show_list.h"
+#include "ui/open_dialog_table.h"
+#include "ui/ui_test_support.h"
+#include "window_fixture.h"
+
+#include <QTimer>
+
+#include <algorithm>
+
+namespace ferrox {
+namespace {
+
+using namespace ferrox::test;
+namespace Id = MacroManagerId;
+
+// Runs the action from inside the dialog's own modal loop once a dialog of that type has
+// entered it, so the test never blocks on RunModal.
+template <typename Dialog> std::shared_ptr<QTimer> WhenModal(std::function<void(Dialog&)> action) {
+    auto timer = std::make_shared<QTimer>();
+    timer->setInterval(0);
+    QObject::connect(timer.get(), &QTimer::timeout, [t = timer.get(), action] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* dialog = dynamic_cast<Dialog*>(widget); dialog && dialog->InModalLoop()) {
+                t->stop();
+                action(*dialog);
+                return;
+            }
+    });
+    timer->start();
+    return timer;
+}
+
+void ClickControl(CDlgBase& dialog, int id) {
+    Click(&dialog, dialog.FindControl(id)->GetBounds().center());
+}
+
+void Tap(QWidget* w, int qtKey) {
+    for (auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, qtKey, Qt::NoModifier);
+        QApplication::sendEvent(w, &event);
+        QCoreApplication::sendPostedEvents();
+    }
+}
+
+class MacroWindowFlow : public WindowTest {
+protected:
+    // What the button tells the window when clicked (a real click right after another test's
+    // at the same point would read as a double click).
+    void OpenManager() {
+        ASSERT_NE(Window().FindControl(MainId::MacroManager), nullptr);
+        Window().SendMessage(MainId::MacroManager, 0, NotifyClicked);
+        Settle();
+    }
+    MacroKey& AddMacro(const std::wstring& name) {
+        MacroLocation at;
+        EXPECT_EQ(UserMacroLibrary().AddMacro(name, at), MacroAddResult::Added);
+        return *UserMacroLibrary().NodeAt(at)->macro;
+    }
+    // Frames in this order among the sent ones; the worker's sequence numbers aside.
+    static bool HasInOrder(std::vector<Frame> frames, const std::vector<Frame>& wanted) {
+        for (Frame& frame : frames)
+            frame[4] = 0;
+        auto at = frames.begin();
+        for (const Frame& frame : wanted) {
+            at = std::find(at, frames.end(), frame);
+            if (at == frames.end())
+                return false;
+        }
+        return true;
+    }
+};
+
+TEST_F(MacroWindowFlow, ARecordedMacroReachesTheMouseByteExactAndSurvivesARestart) {
+    StartWindow();
+    MacroKey& jump = AddMacro(L"Jump");
+    // The button plays the macro chosen in the selection dialog.
+    MacroLocation chosen{0, 0, 0, 0};
+    const MacroChoice choice = ChosenMacro(UserMacroLibrary(), chosen);
+    ASSERT_EQ(choice.macro, &jump);
+    EXPECT_EQ(choice.code.category, 0x90);
+    SetKeyFunction(MainId::KeyCombo + 1, choice.name, choice.code, choice.macro);
+    Window().Session().sync().RequestApply(ChangeGroup::Keys | ChangeGroup::Macros);
+    FireTimer(30);
+    ClearFrames();
+
+    auto driver = WhenModal<CMacroManagerDlg>([](CMacroManagerDlg& manager) {
+        Click(&manager, manager.Tree()->RowRect(0).center());
+        ClickControl(manager, Id::Record);
+        for (int key : {Qt::Key_W, Qt::Key_Space})
+            Tap(&manager, key);
+        ClickControl(manager, Id::Record);
+        ClickControl(manager, Id::Close);
+    });
+    OpenManager();
+    ASSERT_FALSE(driver->isActive()) << "the manager was opened and driven";
+
+    const KeySlot& slot = Profile().keys[1];
+    const std::vector<MacroAction> recorded{MacroAction::MakeKey(0x57, false),
+                                            MacroAction::MakeKey(0x57, true),
+                                            MacroAction::MakeKey(0x20, false),
+                                            MacroAction::MakeKey(0x20, true)};
+    ASSERT_EQ(slot.macro.MacroActionNum, 4u) << "the key's copy follows the library";
+    EXPECT_TRUE(std::equal(recorded.begin(), recorded.end(), slot.macro.actions.begin()));
+    const std::uint8_t deviceSlot = slot.function.param1 & 0x0F;
+    EXPECT_TRUE(HasInOrder(Frames(), BuildMacroChunks(BuildMacroImage(slot.macro, deviceSlot),
+                                                      deviceSlot)))
+        << "the new macro went to the mouse at once";
+
+
+    // The next start reads the macro back from the file.
+    CloseWindow();
+    UserMacroLibrary().Clear();
+    ASSERT_TRUE(LoadUserMacroLibrary());
+    const MacroKey* reread = UserMacroLibrary().NodeAt({0, 0, 0, 0})->macro.get();
+    ASSERT_NE(reread, nullptr);
+    EXPECT_TRUE(std::equal(recorded.begin(), recorded.end(), reread->actions.begin()));
+    EXPECT_EQ(reread->MacroActionNum, 4u);
+    UserMacroLibrary().Clear();
+}
+
+TEST_F(MacroWindowFlow, UnplugWithManagerEditorAndNoticeOpenClosesAllSavesAndEnds) {
+    StartWindow();
+    AddMacro(L"Jump");
+    bool editorSeen = false;
+    std::shared_ptr<QTimer> editorDriver;
+    auto driver = WhenModal<CMacroManagerDlg>([&](CMacroManagerDlg& manager) {
+        Click(&manager, manager.Tree()->RowRect(0).center());
+        editorDriver = WhenModal<CActionXYModifyDlg>([&](CActionXYModifyDlg& editor) {
+            editorSeen = true;
+            QTest::keyClicks(editor.FindEditField(CMacroSmallDlg::EditId), "x");
+            Settle(); // the digits-only notice opens over the editor
+            EXPECT_NE(OpenDialogTable[2], nullptr);
+            Hid().virtualMouse->unplug(DeviceKind::Wired);
+            Settle();
+        });
+        manager.RunInsert(MacroInsertKind::MoveRight);
+    });
+    OpenManager();
+    Settle();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(editorSeen);
+    EXPECT_TRUE(Window().IsEnded());
+    EXPECT_TRUE(std::all_of(OpenDialogTable.begin(), OpenDialogTable.end(),
+                            [](WindowBase* w) { return w == nullptr; }));
+    MacroLibrary onDisk;
+    MacroLocation ignored;
+    ASSERT_TRUE(ReadMacroLibrary(UserMacroLibraryPath(), onDisk, ignored));
+    ASSERT_NE(onDisk.NodeAt({0, 0, 0, 0})->macro, nullptr);
+    EXPECT_EQ(onDisk.NodeAt({0, 0, 0, 0})->macro->MacroActionNum, 0u)
+        << "the move the editor never confirmed is not kept";
+    UserMacroLibrary().Clear();
+}
+
+} // namespace
+} // namespace ferrox

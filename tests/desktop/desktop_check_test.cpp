@@ -2,6 +2,10 @@
 // X11 (Xvfb) and under Wayland (weston's headless backend), where the window system, not the
 // test, decides whether a window is shown and where a popup goes.
 
+#include "app/main/main_layout.h"
+#include "app/profile_bar_window.h"
+#include "ui/combo_button.h"
+#include "ui/control_notify.h"
 #include "ui/menu_popup.h"
 #include "window_fixture.h"
 
@@ -12,7 +16,6 @@
 namespace ferrox {
 namespace {
 
-constexpr unsigned kChosen = 0x479;
 constexpr int kExposeWait = 5000;
 
 class OnTheDesktop : public test::WindowTest {
@@ -24,37 +27,35 @@ protected:
         StartWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window(), kExposeWait));
     }
-    // The lighting list, opened below a point of the main window as a combo opens it.
+    // The lighting list, opened as a click on its combo opens it.
     QPointer<CMenuPopup> OpenMenu() {
-        auto* menu = new CMenuPopup(PopupKind::LightingList,
-                                    {{1, L"Static"}, {2, L"Breathing"}, {3, L"Wave"}});
-        Window().SetPopup(0, menu);
-        menu->Create(&Window(), QRect(Window().mapToGlobal(Design(600, 300)), QSize(1, 1)),
-                     kChosen, 3120);
-        return menu;
+        Window().SendMessage(LightingMenuMessage, MainId::LightingMenu, NotifyClicked);
+        return dynamic_cast<CMenuPopup*>(Window().Popup(kListPopupSlot));
+    }
+    bool ComboOpen() {
+        auto* combo = Window().FindControlAs<CComboButton>(MainId::LightingMenu);
+        return combo && combo->PopupOpen();
     }
 };
 
 TEST_F(OnTheDesktop, TheWindowAndAMenuAreShown) {
     QPointer<CMenuPopup> menu = OpenMenu();
+    ASSERT_TRUE(menu);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu.data(), kExposeWait));
     EXPECT_EQ(menu->windowHandle()->transientParent(), Window().windowHandle());
     EXPECT_EQ(QApplication::activePopupWidget(), menu.data());
     EXPECT_TRUE(Window().isVisible());
 }
 
+// Escape reaches the window as the list's deactivation: the combo no longer shows it open.
 TEST_F(OnTheDesktop, EscapeDismissesTheMenuWithItsDeactivationMessage) {
-    int deactivations = 0;
-    Window().bindMessage(DeactivationMessage(PopupKind::LightingList), [&](WParam w, LParam l) {
-        EXPECT_EQ(w, 3120u);
-        EXPECT_EQ(l, 9);
-        ++deactivations;
-        return 0;
-    });
     QPointer<CMenuPopup> menu = OpenMenu();
+    ASSERT_TRUE(menu);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu.data(), kExposeWait));
+    EXPECT_TRUE(ComboOpen());
     test::DesktopKey(menu.data(), Qt::Key_Escape);
-    EXPECT_EQ(deactivations, 1);
+    EXPECT_FALSE(ComboOpen());
+    EXPECT_EQ(Window().Popup(kListPopupSlot), nullptr);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 

@@ -85,6 +85,9 @@ protected:
                 start.prepare(*firmware_.back().second);
             hid_.virtualMouse->plug(kind, firmware_.back().second);
         }
+        folder_ = folder;
+        uiScale_ = start.uiScale;
+        trayAvailable_ = start.trayAvailable;
         WindowSessionOptions options = sessionOptions(start.uiScale);
         options.trayAvailable = start.trayAvailable;
         window_ = std::make_unique<TestWindow>(hid_, folder, std::move(options));
@@ -96,6 +99,17 @@ protected:
         Settle();
     }
     void StartWindow() { StartWindow(Start{}); }
+    // Ends the window as the program ends and starts it again on the same data folder, the
+    // same devices still plugged in: what survives a restart.
+    void RestartWindow() {
+        CloseWindow();
+        WindowSessionOptions options = sessionOptions(uiScale_);
+        options.trayAvailable = trayAvailable_;
+        window_ = std::make_unique<TestWindow>(hid_, folder_, std::move(options));
+        ASSERT_TRUE(window_->Create());
+        window_->Session().worker().waitIdle();
+        Settle();
+    }
     // Ends the window as the program does: a pending save is written, queued frames go out.
     void CloseWindow() {
         while (QWidget* popup = QApplication::activePopupWidget())
@@ -298,6 +312,9 @@ private:
     }
 
     HidSystem hid_;
+    std::filesystem::path folder_;
+    float uiScale_ = 1;
+    std::function<bool()> trayAvailable_;
     std::vector<std::pair<DeviceKind, std::shared_ptr<VirtualMouseFirmware>>> firmware_;
     std::shared_ptr<Record> record_ = std::make_shared<Record>();
     std::shared_ptr<std::int64_t> progressClock_ = std::make_shared<std::int64_t>(0);

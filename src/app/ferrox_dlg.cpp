@@ -304,7 +304,7 @@ bool CFerroxDlg::OnKeyDown(int virtualKey, bool) {
 void CFerroxDlg::showSupportNotice() {
     supportNotice_ =
         CAttentionDlg::Show(this, AttentionTitle(),
-                            Text(kSupportText, L"For help, contact the seller of your mouse."),
+                            LanguageText(kSupportText), // never blank: an added text
                             CAttentionDlg::Mode::Modal);
 }
 

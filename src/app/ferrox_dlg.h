@@ -5,6 +5,7 @@
 
 #include "app/dialogs/progress_bar_dlg.h"
 #include "app/key_sequence.h"
+#include "app/main/key_menus.h"
 #include "app/main/section_column.h"
 #include "app/window_session_options.h"
 #include "app/window_rules.h"
@@ -68,6 +69,8 @@ public:
     int MarkedButton() const { return markedButton_; }
     // The single-click wait of the colour slots: the desktop's double-click interval.
     static int ColourClickMilliseconds();
+    // The key buttons' function menus and the dialogs they open.
+    KeyFunctionMenus& KeyMenus() { return keyMenus_; }
 
 protected:
     bool OnInitDialog() override;
@@ -201,6 +204,8 @@ private:
     QPointer<WindowBase> supportNotice_;
     QPointer<WindowBase> attention_;
     QPointer<WindowBase> heldFilesNotice_;
+    KeyFunctionMenus keyMenus_{*this, {[this](unsigned groups) { requestApply(groups); },
+                                       [this](int text) { showAttention(text); }}};
 };
 
 } // namespace ferrox

@@ -166,15 +166,16 @@ int SendWords(const fs::path& socketPath, unsigned message, uint32_t wParam, uin
     return fd;
 }
 
-// The reply byte, or nothing when the instance closed without one (or took too long).
-std::optional<uint8_t> ReadReply(int fd) {
+constexpr int kNoReply = -1;  // closed without an answer
+constexpr int kTimedOut = -2; // still open when the time was up
+
+// The reply byte, kNoReply or kTimedOut.
+int ReadReply(int fd, int milliseconds) {
     pollfd pfd{fd, POLLIN, 0};
-    if (::poll(&pfd, 1, 1000) <= 0)
-        return std::nullopt;
+    if (::poll(&pfd, 1, milliseconds) <= 0)
+        return kTimedOut;
     uint8_t reply = 0;
-    if (::recv(fd, &reply, 1, 0) != 1)
-        return std::nullopt;
-    return reply;
+    return ::recv(fd, &reply, 1, 0) == 1 ? reply : kNoReply;
 }
 
 } // namespace
@@ -185,7 +186,7 @@ bool SendToRunningInstance(const fs::path& socketPath, unsigned message) {
         return false;
     // Wait for the first instance to take it (it closes the connection) so that a caller that
     // ends at once does not race the delivery.
-    ReadReply(fd);
+    ReadReply(fd, 1000);
     ::close(fd);
     return true;
 }
@@ -195,11 +196,19 @@ InstanceReply AskRunningInstance(const fs::path& socketPath, unsigned message, u
     const int fd = SendWords(socketPath, message, wParam, lParam);
     if (fd < 0)
         return InstanceReply::NoInstance;
-    const std::optional<uint8_t> reply = ReadReply(fd);
+    // A window that is still starting takes requests once its event loop runs.
+    const int reply = ReadReply(fd, 5000);
     ::close(fd);
-    if (!reply)
+    switch (reply) {
+    case kTimedOut:
+        return InstanceReply::NoAnswer;
+    case kNoReply:
         return InstanceReply::Refused;
-    return *reply == kReplyDone ? InstanceReply::Done : InstanceReply::Failed;
+    case kReplyDone:
+        return InstanceReply::Done;
+    default:
+        return InstanceReply::Failed;
+    }
 }
 
 } // namespace ferrox

@@ -62,11 +62,12 @@ inline constexpr uint8_t kReplyFailed = 2;
 enum class InstanceReply {
     NoInstance, // nobody listens at the socket
     Refused,    // the instance closed the connection without an answer
+    NoAnswer,   // the instance kept the connection open without answering
     Done,
     Failed, // taken, but it could not be done
 };
 
-// Sends a request and waits up to a second for the instance's answer.
+// Sends a request and waits up to five seconds for the instance's answer.
 InstanceReply AskRunningInstance(const std::filesystem::path& socketPath, unsigned message,
                                  uint32_t wParam, uint32_t lParam);
 

@@ -30,6 +30,10 @@ int CmdVirtual(CliContext& context) {
         context.err << "ferroxctl virtual: the Ferrox window is not running with --simulate; "
                        "it works on the real mouse\n";
         return kExitFailure;
+    case InstanceReply::NoAnswer:
+        context.err << "ferroxctl virtual: the Ferrox window did not answer within five "
+                       "seconds\n";
+        return kExitFailure;
     case InstanceReply::Failed:
         context.err << "ferroxctl virtual: the virtual mouse has neither its cable nor its "
                        "receiver plugged in\n";

@@ -7,6 +7,7 @@
 
 #include "settings/config_file.h"
 #include "settings/config_table.h"
+#include "settings/dpi_levels.h"
 #include "settings/profile_file.h"
 
 namespace ferrox {
@@ -14,7 +15,6 @@ namespace ferrox {
 namespace {
 
 constexpr int BatteryStepSize = 25;
-constexpr uint8_t MaxDpiLevelReported = DpiLevelCount;
 
 const wchar_t* RateNameFromDevice(uint8_t rate) {
     switch (rate) {
@@ -245,8 +245,9 @@ void SyncController::changeSensor(uint16_t sensor) {
 
 void SyncController::HandleDeviceEvent(uint8_t rateCode, uint8_t level) {
     ProfileSettings& profile = CurrentProfile();
-    // A level the profile cannot hold (a damaged report) is not taken.
-    if (level >= 1 && level <= MaxDpiLevelReported) {
+    // A level the profile cannot hold, or a position past its enabled levels (a damaged
+    // report), is not taken: it would leave the profile with no active level.
+    if (level >= 1 && DpiLevelAtPosition(profile.dpiEnableMask, level - 1)) {
         profile.currentDpiLevel = static_cast<uint8_t>(level - 1);
     }
     if (const std::optional<uint8_t> rate = ReportRateOfCode(rateCode)) {

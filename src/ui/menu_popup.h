@@ -22,6 +22,8 @@ class CMenuPopup : public CWndPopup {
 public:
     CMenuPopup(PopupKind kind, std::vector<MenuRow> rows);
 
+    std::size_t RowCount() const { return rows_.size(); }
+
 protected:
     void BuildItems() override;
     void DrawItems(Canvas& canvas, const QRect& clientRect) override;

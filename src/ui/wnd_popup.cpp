@@ -93,18 +93,37 @@ void CWndPopup::LayoutItems() {
     LayoutRows(KindInfo(kind_).layout);
 }
 
+namespace {
+
+// Every step is truncated on its own, as the rows are placed one below the other.
+int RowBottom(int top, const MenuLayout& layout) {
+    return static_cast<int>(top + layout.rowHeight * UiScale);
+}
+
+QSize WindowSize(const MenuLayout& layout, int lastBottom) {
+    return QSize(static_cast<int>(layout.width * UiScale), static_cast<int>(lastBottom + UiScale));
+}
+
+} // namespace
+
+QSize CWndPopup::LaidOutSize(PopupKind kind, int rows) {
+    const MenuLayout& layout = KindInfo(kind).layout;
+    int y = static_cast<int>(UiScale);
+    for (int row = 0; row < rows; ++row)
+        y = RowBottom(y, layout);
+    return WindowSize(layout, y);
+}
+
 void CWndPopup::LayoutRows(const MenuLayout& layout) {
-    const double s = UiScale;
-    const auto trunc = [](double v) { return static_cast<int>(v); };
-    const int left = trunc(layout.left * s);
-    const int right = trunc(layout.right * s);
-    int y = trunc(s);
+    const int left = static_cast<int>(layout.left * UiScale);
+    const int right = static_cast<int>(layout.right * UiScale);
+    int y = static_cast<int>(UiScale);
     for (MenuItem& item : items) {
-        const int bottom = trunc(y + layout.rowHeight * s);
+        const int bottom = RowBottom(y, layout);
         item.rect = QRect(left, y, right - left, bottom - y);
         y = bottom;
     }
-    resize(trunc(layout.width * s), trunc(y + s));
+    resize(WindowSize(layout, y));
 }
 
 bool CWndPopup::OnItemHover(int x, int y) {
@@ -149,9 +168,10 @@ void CWndPopup::OnMouseMove(int x, int y) {
         Render();
 }
 
-void CWndPopup::OnMouseHover(int, int) {
-    const QPoint cursor = cursorInClient();
-    OnItemHover(cursor.x(), cursor.y());
+// Where the pointer came to rest, as this window last saw it: the desktop's own cursor
+// position is not known everywhere (Wayland, the offscreen platform).
+void CWndPopup::OnMouseHover(int x, int y) {
+    OnItemHover(x, y);
 }
 
 void CWndPopup::OnMouseLeave() {
@@ -201,11 +221,15 @@ void CWndPopup::passOn(CWndPopup* target, QMouseEvent* event) {
     QApplication::sendEvent(target, &copy);
 }
 
+// Where the pointer reaches the menus straight (Wayland sends it to the surface under it), a
+// menu this popup was opened from may still think the pointer is over it: every move seen
+// here that is not over that menu tells it the pointer has gone.
 void CWndPopup::leaveOpener(CWndPopup* now) {
-    if (pointerIn_ && pointerIn_ != now) {
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(pointerIn_, &leave);
-    }
+    for (CWndPopup* opener = OpenedFrom(); opener; opener = opener->OpenedFrom())
+        if (opener != now && (opener == pointerIn_ || opener->Tracking())) {
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(opener, &leave);
+        }
     pointerIn_ = now != this ? now : nullptr;
 }
 

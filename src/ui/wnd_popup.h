@@ -55,6 +55,10 @@ public:
     void AddItem(const std::wstring& text, int id, int flag = 0,
                  std::array<std::uint8_t, 3> code = {});
 
+    // The window size the kind's layout gives a popup of this many rows, before it exists:
+    // openers fit it on the screen with this.
+    static QSize LaidOutSize(PopupKind kind, int rows);
+
     PopupKind Kind() const { return kind_; }
     int OwnerId() const { return ownerId_; }
     unsigned ResultMessage() const { return resultMessage_; }

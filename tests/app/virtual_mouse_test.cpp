@@ -71,7 +71,7 @@ int Ferroxctl(const fs::path& runtime, const QStringList& args, QString* err = n
     ctl.setProcessEnvironment(test::ProcessEnv(runtime));
     ctl.start(QStringLiteral(FERROX_OUTPUT_DIR "/ferroxctl"), QStringList{"virtual"} + args);
     // The request is answered by this thread's event loop.
-    EXPECT_TRUE(test::WaitFor([&] { return ctl.state() == QProcess::NotRunning; }, 5000));
+    EXPECT_TRUE(test::WaitFor([&] { return ctl.state() == QProcess::NotRunning; }, 10000));
     if (err)
         *err = QString::fromUtf8(ctl.readAllStandardError());
     return ctl.exitCode();

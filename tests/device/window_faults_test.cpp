@@ -6,6 +6,7 @@
 #include "app/app_messages.h"
 #include "buttons/button_function.h"
 #include "device/command_images.h"
+#include "settings/dpi_levels.h"
 #include "settings/dpi_table.h"
 #include "window_fixture.h"
 
@@ -204,7 +205,8 @@ TEST_F(WindowFaults, NoticesWithValuesOutOfRange) {
     const Notice notices[] = {
         {0, 0x01, false, true},  {9, 0x02, false, true},    {0xF, 0x04, false, true},
         {3, 0x00, true, false},  {4, 0x03, true, false},    {5, 0xFF, true, false},
-        {8, 0x01, true, true},
+        {7, 0x01, false, true}, // past the six levels the profile has enabled
+        {6, 0x02, true, true},
     };
     for (const Notice& n : notices) {
         SCOPED_TRACE(testing::Message() << int(n.level) << " " << int(n.rateCode));
@@ -224,6 +226,7 @@ TEST_F(WindowFaults, NoticesWithValuesOutOfRange) {
         EXPECT_EQ(now.currentDpiLevel, n.levelTaken ? n.level - 1 : before.currentDpiLevel);
         EXPECT_EQ(now.reportRate.rate, n.rateTaken ? *rate : before.reportRate.rate);
         Window().grab(); // the view draws what it now holds
+        EXPECT_TRUE(ActiveDpiLevel(CurrentProfile()).has_value());
     }
     EXPECT_FALSE(Window().IsEnded());
 }

@@ -17,6 +17,7 @@ void CFerroxDlg::bindControlHandlers() {
     bindDpiHandlers();
     bindLightingHandlers();
     bindSettingsHandlers();
+    keyMenus_.Bind();
     bindMacroHandlers();
 }
 

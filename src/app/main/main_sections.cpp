@@ -86,7 +86,7 @@ void CFerroxDlg::bindSectionHandlers() {
                 InvalidateRect(DesignToWindow(457, 171, 672, 569));
             }
         }
-        // Call site: the key buttons' function menus.
+        keyMenus_.ComboNotified(int(id), code);
         return LResult(0);
     });
 }

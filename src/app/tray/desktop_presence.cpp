@@ -10,9 +10,9 @@ namespace {
 constexpr int kLowBatteryText = 160;
 constexpr int kCriticalBatteryText = 161;
 
-QString Text(int index, const wchar_t* english) {
-    const std::wstring& text = LanguageTable[index];
-    return QString::fromStdWString(text.empty() ? std::wstring(english) : text);
+// Texts added by this release: a language file without them gets the English wording.
+QString Text(int index) {
+    return QString::fromStdWString(LanguageTable[index]);
 }
 
 } // namespace
@@ -39,9 +39,8 @@ void DesktopPresence::retryTray() {
 }
 
 void DesktopPresence::ShowBatteryWarning(BatteryWarning warning, int level) {
-    const QString text = warning == BatteryWarning::Critical
-                             ? Text(kCriticalBatteryText, L"Mouse battery almost empty. Charge it now.")
-                             : Text(kLowBatteryText, L"Mouse battery low. Charge it soon.");
+    const QString text = Text(warning == BatteryWarning::Critical ? kCriticalBatteryText
+                                                                  : kLowBatteryText);
     // One notification for the battery: the critical one replaces the low one.
     notifier_.Show(QStringLiteral("battery"), text, QStringLiteral("%1%").arg(level), -1);
 }

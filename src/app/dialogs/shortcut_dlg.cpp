@@ -1,0 +1,155 @@
+#include "app/dialogs/shortcut_dlg.h"
+
+#include "buttons/key_codes.h"
+#include "buttons/key_names.h"
+#include "platform/canvas.h"
+#include "settings/language_text.h"
+#include "ui/check_button.h"
+#include "ui/control_factory.h"
+#include "ui/ui_scale.h"
+
+namespace ferrox {
+
+namespace {
+
+using K = ControlKind;
+using D = CShortcutDlg;
+constexpr unsigned kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+constexpr unsigned kLine = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
+constexpr SkinNames kCheck{"check_nr", "check_ov", "check_dn"};
+constexpr FontSpec kTahoma{L"Tahoma", 13};
+constexpr Colour kBlack = 0x000000;
+constexpr Colour kWhite = 0xFFFFFF;
+constexpr DesignRect kKeyBox{22, 35, 179, 57};
+constexpr int kTitleText = 180;
+
+constexpr ControlSpec kControls[] = {
+    {.id = D::LabelId, .kind = K::StaticText, .rect = {20, 3, 230, 27}, .textIndex = kTitleText,
+     .format = kLine, .colour = look::HotText},
+    {D::CloseId, K::Image, {405, 4, 420, 19}, {"exit_nr", "exit_ov"}},
+    {D::OkId, K::Image, {260, 110, 329, 130}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
+    {D::CancelId, K::Image, {350, 110, 419, 130}, {"button2_nr", "button2_ov"}, 5, {}, {},
+     kCentred},
+    {.id = D::KeyNameId, .kind = K::StaticText, .rect = {25, 35, 176, 57}, .font = kTahoma,
+     .format = kLine, .colour = kBlack},
+    {D::ShiftId, K::Check, {25, 72, 36, 83}, kCheck},
+    {.id = D::LabelId, .kind = K::StaticText, .rect = {40, 70, 80, 88}, .text = L"Shift",
+     .font = kTahoma, .format = kLine},
+    {D::CtrlId, K::Check, {82, 72, 93, 83}, kCheck},
+    {.id = D::LabelId, .kind = K::StaticText, .rect = {97, 70, 137, 88}, .text = L"Ctrl",
+     .font = kTahoma, .format = kLine},
+    {D::AltId, K::Check, {139, 72, 150, 83}, kCheck},
+    {.id = D::LabelId, .kind = K::StaticText, .rect = {154, 70, 194, 88}, .text = L"Alt",
+     .font = kTahoma, .format = kLine},
+    {D::WinId, K::Check, {196, 72, 207, 83}, kCheck},
+    {.id = D::LabelId, .kind = K::StaticText, .rect = {211, 70, 251, 88}, .text = L"Win",
+     .font = kTahoma, .format = kLine},
+    {D::NoModifierId, K::Check, {22, 139, 33, 150}, kCheck},
+};
+
+// Modifier boxes in the order their prefixes are written, with their bits.
+struct Modifier {
+    int id;
+    const wchar_t* prefix;
+    std::uint8_t bit;
+};
+constexpr Modifier kModifiers[] = {
+    {D::CtrlId, L"Ctrl+", 0x01},
+    {D::ShiftId, L"Shift+", 0x02},
+    {D::AltId, L"Alt+", 0x04},
+    {D::WinId, L"Win+", 0x08},
+};
+
+// Modifiers come from the boxes only: the sided Shift, Ctrl, Alt and Win keys are not keys of
+// their own here.
+bool IsModifierKey(unsigned code) {
+    return code == 0x5B || code == 0x5C || (code >= 0xA0 && code <= 0xA5);
+}
+
+} // namespace
+
+CShortcutDlg::CShortcutDlg(QWidget* parent, KeyClock clock)
+    : CDlgBase(parent), hook_(std::move(clock)) {
+    SetDesignSize(DesignWidth, DesignHeight);
+    setWindowModality(Qt::ApplicationModal);
+    // Captured like every key: they may be what the user wants on the button.
+    SetDefaultKeys(DefaultKey::Swallow, DefaultKey::Swallow);
+    BindEndButtons(OkId, {CloseId, CancelId});
+    bindMessage(WM_KEYHOOK, [this](WParam key, LParam) {
+        onKey(unsigned(key & 0xFF));
+        return 0;
+    });
+    bindMessage(NoModifierId, [this](WParam, LParam code) {
+        if (code == NotifyClicked)
+            lockModifiers(checked(NoModifierId));
+        return 0;
+    });
+}
+
+CShortcutDlg::~CShortcutDlg() {
+    hook_.StopHook();
+}
+
+bool CShortcutDlg::OnInitDialog() {
+    CDlgBase::OnInitDialog();
+    setWindowTitle(QString::fromStdWString(LanguageText(kTitleText)));
+    RegisterAsOpenDialog();
+    LoadDialogFrame("skins/Frame_common.bmp");
+    hook_.StartHook(this);
+    return true;
+}
+
+void CShortcutDlg::CreateControls(int, int, int, int) {
+    AddControls(*this, kControls);
+}
+
+void CShortcutDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
+    DrawBackground(canvas, clientRect);
+    canvas.FillRect(ScaledRect(kKeyBox.left, kKeyBox.top, kKeyBox.right, kKeyBox.bottom), kWhite);
+    DrawControls(canvas, clientRect);
+}
+
+bool CShortcutDlg::checked(int id) const {
+    const auto* box = FindControlAs<CCheckButton>(id);
+    return box && box->GetChecked();
+}
+
+void CShortcutDlg::lockModifiers(bool locked) {
+    for (const Modifier& modifier : kModifiers)
+        if (CControlBase* box = FindControl(modifier.id))
+            box->SetLocked(locked ? 1 : 0);
+}
+
+// Presses and releases alike: the last key reported is shown. A key the mouse cannot send
+// (F13 and the like have no usage) leaves the combination as it was.
+void CShortcutDlg::onKey(unsigned code) {
+    if (IsModifierKey(code) || KeyUsage(code) == 0)
+        return;
+    keyName_ = std::wstring(ferrox::KeyName(code));
+    usage_ = KeyUsage(code);
+    if (CControlBase* shown = FindControl(KeyNameId)) {
+        shown->SetText(keyName_);
+        InvalidateRect(shown->GetBounds());
+    }
+}
+
+void CShortcutDlg::OnOK() {
+    choice_ = {};
+    choice_.code = MakeFunction(FunctionCategory::KeyCombo, 0, usage_);
+    if (!checked(NoModifierId))
+        for (const Modifier& modifier : kModifiers)
+            if (checked(modifier.id)) {
+                choice_.name += modifier.prefix;
+                choice_.code.param1 |= modifier.bit;
+            }
+    choice_.name += keyName_;
+    if (!choice_.name.empty() && choice_.name.back() == L'+')
+        choice_.name.pop_back();
+    if (!choice_.name.empty())
+        if (auto* parent = dynamic_cast<WindowBase*>(parentWidget()))
+            parent->SendMessage(KeyChoiceMessage::Shortcut, WParam(OkId),
+                                reinterpret_cast<LParam>(&choice_));
+    CDlgBase::OnOK();
+}
+
+} // namespace ferrox

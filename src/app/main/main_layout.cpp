@@ -147,7 +147,7 @@ constexpr ControlSpec kBottomBar[] = {
      .images = kButton2, .textIndex = 1, .format = kCentre, .flags = {.hoverTip = true}},
     {.id = MainId::VersionLine, .kind = K::StaticText, .rect = {150, 702, 360, 720},
      .textIndex = 3, .text = L":1.1.4"},
-    {.id = MainId::Link, .kind = K::Link, .rect = {463, 660, 663, 678}, .text = kProjectPageUrl,
+    {.id = MainId::Link, .kind = K::Link, .rect = {413, 660, 713, 678}, .text = kProjectPageUrl,
      .font = {L"Tahoma", 18}, .format = kCentre},
 };
 

@@ -1,6 +1,9 @@
 #include "ui/combo_button.h"
 
+#include "ui/look_colours.h"
 #include "ui/ui_scale.h"
+
+#include <QPainter>
 
 namespace ferrox {
 
@@ -82,12 +85,18 @@ int CComboButton::currentLook() const {
 
 void CComboButton::Draw(Canvas& canvas) {
     const int look = currentLook();
+    // A combo that opens nothing is drawn faded, so it cannot pass for a working one.
+    QPainter& painter = canvas.painter();
+    const qreal opacity = painter.opacity();
+    if (disabledLook_)
+        painter.setOpacity(opacity * DisabledOpacity);
     if (HasStrip())
         DrawLook(canvas, look);
     else
         DrawLook(canvas, look == LookNormal || look == LookDisabled ? SlotNormal : SlotOver);
-    const Colour colour = disabledLook_ ? OverTextColour : LookColour(std::min(look, 2));
+    const Colour colour = disabledLook_ ? look::DisabledText : LookColour(std::min(look, 2));
     DrawText(canvas, disable_ ? std::wstring(L"Disable") : text_, colour);
+    painter.setOpacity(opacity);
 }
 
 } // namespace ferrox

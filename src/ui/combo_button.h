@@ -20,6 +20,7 @@ public:
     static constexpr int StripFrames = 5;
     // Enter notices sent per visit, so a listener is sure to see one without being flooded.
     static constexpr int EnterNoticeCount = 5;
+    static constexpr double DisabledOpacity = 0.45;
 
     CComboButton(WindowBase* owner, int id, int left, int top, int right, int bottom,
                  unsigned message, std::wstring value = {}, int shown = 1, int visible = 1,

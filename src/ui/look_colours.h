@@ -8,6 +8,7 @@ namespace ferrox::look {
 
 inline constexpr Colour Text = 0xB4B4B4;     // normal text
 inline constexpr Colour HotText = 0xFFFFFF;  // highlighted text
+inline constexpr Colour DisabledText = 0x707070; // controls that do nothing
 inline constexpr Colour Accent = 0xDEA035;   // the selection blue, #35A0DE
 inline constexpr Colour Hairline = 0x3A3A3A; // borders
 inline constexpr Colour Graphite = 0x161616; // window ground

@@ -9,6 +9,7 @@
 #include "settings/config_table.h"
 #include "settings/dpi_levels.h"
 #include "ui/check_button.h"
+#include "ui/combo_button.h"
 #include "ui/level_bar_controls.h"
 #include "ui/slider_control.h"
 #include "ui/ui_scale.h"
@@ -18,6 +19,8 @@
 
 namespace ferrox {
 namespace {
+
+constexpr int kPicture = 3400; // the mouse picture and the key numbers: decoration
 
 TEST_F(MainWindow, HeaderClicksFollowTheClosingRule) {
     StartWindow();
@@ -56,6 +59,34 @@ TEST_F(MainWindow, NoSectionPassesTheWindowOrCoversAControl) {
             MoveTo(600, 700); // away, so the next click is never a double click
             ASSERT_EQ(Window().Sections(), expected) << header;
             ExpectColumnClear();
+        }
+    }
+}
+
+// The fixed controls lie apart, and all nine key rows, greyed 8 and 9 too, inside the key frame.
+TEST_F(MainWindow, FixedControlsLieApartAndTheKeyRowsInTheirFrame) {
+    for (float scale : {1.0f, 2.0f}) {
+        StartWindow({.uiScale = scale});
+        const auto& fixed = Window().Layer(0);
+        for (std::size_t a = 0; a < fixed.size(); ++a)
+            for (std::size_t b = a + 1; b < fixed.size(); ++b) {
+                const auto& one = fixed[a];
+                const auto& other = fixed[b];
+                if (one->IsDisplayed() && other->IsDisplayed() && one->Id() != kPicture &&
+                    other->Id() != kPicture)
+                    EXPECT_FALSE(one->GetBounds().intersects(other->GetBounds()))
+                        << one->Id() << " over " << other->Id() << " at " << scale;
+            }
+        const DesignBox frame = LeftPanelFrames()[0];
+        const QRect keyFrame(test::WindowTest::Design(frame.x, frame.y),
+                             test::WindowTest::Design(frame.x + frame.width,
+                                                      frame.y + frame.height));
+        for (int n = 0; n < KeyComboCount; ++n)
+            EXPECT_TRUE(keyFrame.contains(Bounds(MainId::KeyCombo + n))) << n + 1;
+        for (int n : {7, 8}) {
+            auto* combo = dynamic_cast<CComboButton*>(Window().FindControl(MainId::KeyCombo + n));
+            ASSERT_NE(combo, nullptr);
+            EXPECT_TRUE(combo->DisabledLook());
         }
     }
 }

@@ -32,8 +32,11 @@ QImage fullBar() {
     return image;
 }
 
+// Wide enough for a five-digit DPI value.
+constexpr int kValueWidth = 32;
+
 QImage valueStrip() {
-    QImage image = blankImage(78, 11);
+    QImage image = blankImage(3 * kValueWidth, 11);
     QPainter p(&image);
     const BodyLook looks[] = {
         {QColor(0x1E, 0x1E, 0x20), QColor(0x1A, 0x1A, 0x1B), QColor(0x30, 0x30, 0x33),
@@ -44,7 +47,7 @@ QImage valueStrip() {
          Qt::transparent},
     };
     for (int frame = 0; frame < 3; ++frame)
-        drawBody(p, QRectF(frame * 26, 0, 26, 11), 2, looks[frame]);
+        drawBody(p, QRectF(frame * kValueWidth, 0, kValueWidth, 11), 2, looks[frame]);
     return image;
 }
 

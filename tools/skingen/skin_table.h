@@ -78,7 +78,7 @@ inline constexpr SkinEntry kSkinTable[] = {
     // DPI levels: bars, and the value tiles as one strip.
     {Place::Skins, "mouse/dpi_bar_1.png", 7, 132, 1},
     {Place::Skins, "mouse/dpi_bar_2.png", 7, 132, 1},
-    {Place::Skins, "dpi_value.png", 78, 11, 3},
+    {Place::Skins, "dpi_value.png", 96, 11, 3},
     // Report-rate tiles, a two-by-two block.
     {Place::Skins, "125hz_nr.png", 72, 71, 1},
     {Place::Skins, "125hz_dn.png", 72, 71, 1},

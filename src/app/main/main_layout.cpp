@@ -63,9 +63,18 @@ constexpr std::array<ControlSpec, 2 * KeyComboCount> KeyRows() {
     return rows;
 }
 
-// Macro manager, battery panel, power panel, mouse picture.
+// The key frame holds all nine rows, so the macro manager sits below it.
+constexpr DesignBox kLeftFrames[] = {
+    {36, 62, 230, 281},
+    {36, 346, 230, 35},
+    {36, 423, 230, 82},
+    {36, 550, 230, 146},
+};
+
+// Macro manager, battery panel, power panel, mouse picture. The battery legend stays inside
+// its frame, clear of the profile tabs.
 constexpr ControlSpec kLeftPanels[] = {
-    {.id = MainId::MacroManager, .kind = K::Image, .rect = {36, 335, 266, 360},
+    {.id = MainId::MacroManager, .kind = K::Image, .rect = {36, 351, 266, 376},
      .images = {"button1_nr", "button1_ov"}, .textIndex = 8, .format = kCentre},
     {.id = MainId::BatteryTitle, .kind = K::Check, .rect = {36, 398, 266, 423},
      .images = kHeader2, .textIndex = 15, .font = kHeaderFont, .format = kCentre,
@@ -78,16 +87,16 @@ constexpr ControlSpec kLeftPanels[] = {
     {.id = MainId::ProfileMenu, .kind = K::Combo, .rect = {42, 400, 204, 421},
      .images = kCombo2, .text = L"Disable", .format = kCentre, .flags = kHidden,
      .message = ProfileMenuMessage},
-    {MainId::Battery, K::Battery, {80, 433, 110, 494},
+    {MainId::Battery, K::Battery, {54, 433, 84, 494},
      {"battery_full", "battery_empty", "battery_charging", "battery_lighting"}},
-    {.id = MainId::BatteryText, .kind = K::StaticText, .rect = {115, 480, 155, 498},
+    {.id = MainId::BatteryText, .kind = K::StaticText, .rect = {89, 480, 129, 498},
      .text = L"100%", .font = {L"Tahoma", 12}},
-    {3401, K::StaticImage, {165, 441, 173, 449}, {"battery_green"}},
-    {3401, K::StaticImage, {165, 462, 173, 470}, {"battery_orange"}},
-    {3401, K::StaticImage, {165, 484, 173, 492}, {"battery_red"}},
-    {.id = 3402, .kind = K::StaticText, .rect = {180, 439, 320, 457}, .textIndex = 16},
-    {.id = 3402, .kind = K::StaticText, .rect = {180, 460, 320, 478}, .textIndex = 17},
-    {.id = 3402, .kind = K::StaticText, .rect = {180, 482, 320, 500}, .textIndex = 18},
+    {3401, K::StaticImage, {137, 441, 145, 449}, {"battery_green"}},
+    {3401, K::StaticImage, {137, 462, 145, 470}, {"battery_orange"}},
+    {3401, K::StaticImage, {137, 484, 145, 492}, {"battery_red"}},
+    {.id = 3402, .kind = K::StaticText, .rect = {152, 439, 264, 457}, .textIndex = 16},
+    {.id = 3402, .kind = K::StaticText, .rect = {152, 460, 264, 478}, .textIndex = 17},
+    {.id = 3402, .kind = K::StaticText, .rect = {152, 482, 264, 500}, .textIndex = 18},
     {.id = MainId::PowerTitle, .kind = K::Check, .rect = {36, 525, 266, 550},
      .images = kHeader2, .textIndex = 265, .font = kHeaderFont, .format = kCentre,
      .flags = kLockedTitle},
@@ -97,9 +106,9 @@ constexpr ControlSpec kLeftPanels[] = {
     {.id = MainId::PowerText, .kind = K::StaticText, .rect = {36, 640, 266, 658},
      .format = kCentre},
     {MainId::MoveLightingCheck, K::Check, {50, 658, 65, 673}, kCheck},
-    {.id = 3402, .kind = K::StaticText, .rect = {70, 658, 270, 676}, .textIndex = 268},
+    {.id = 3402, .kind = K::StaticText, .rect = {70, 658, 264, 676}, .textIndex = 268},
     {MainId::MotionWakeupCheck, K::Check, {50, 678, 65, 693}, kCheck},
-    {.id = 3402, .kind = K::StaticText, .rect = {70, 678, 270, 696}, .textIndex = 274},
+    {.id = 3402, .kind = K::StaticText, .rect = {70, 678, 264, 696}, .textIndex = 274},
     {3400, K::StaticImage, {457, 171, 672, 569}, {"mouse/mouse_nr"}},
 };
 
@@ -169,9 +178,11 @@ constexpr std::array<ControlSpec, 40> DpiSection() {
                  .rect = {x + 9, 75, x + 16, 207},
                  .images = {"mouse/dpi_bar_1", "mouse/dpi_bar_2"}, .layer = 1, .flags = flags,
                  .positions = 1};
-        at(2) = {.id = MainId::DpiRadio + k, .kind = K::DpiRadio, .rect = {x, 212, x + 26, 223},
-                 .images = {"dpi_value", "dpi_value", "dpi_value"}, .font = {L"Tahoma", 9},
-                 .format = kCentre, .layer = 1, .flags = flags, .level = k};
+        // Wider than the column's other controls, so a five-digit value fits its box.
+        at(2) = {.id = MainId::DpiRadio + k, .kind = K::DpiRadio,
+                 .rect = {x - 3, 212, x + 29, 223}, .images = {"dpi_value"},
+                 .font = {L"Tahoma", 9}, .format = kCentre, .layer = 1, .flags = flags,
+                 .level = k, .stripFrames = 3};
         at(3) = {.id = MainId::DpiCheck + k, .kind = K::Check, .rect = {x + 7, 226, x + 18, 237},
                  .images = {"check_button_dpi_nr", "check_button_dpi_ov", "check_button_dpi_dn"},
                  .layer = 1, .flags = flags};
@@ -339,6 +350,10 @@ int SliderValueText(int sliderId) {
         if (slider == sliderId)
             return text;
     return 0;
+}
+
+std::span<const DesignBox> LeftPanelFrames() {
+    return kLeftFrames;
 }
 
 void BuildMainWindowControls(CDlgBase& dialog, int dpiStepCount) {

@@ -92,6 +92,13 @@ inline constexpr unsigned LightingMenuMessage = 1144;
 // The text that shows a slider's value, 0 for none.
 int SliderValueText(int sliderId);
 
+struct DesignBox {
+    int x, y, width, height;
+};
+
+// The frames drawn round the left column's panels: keys, macro manager, battery, power.
+std::span<const DesignBox> LeftPanelFrames();
+
 // All the tables, layer 0 first.
 std::span<const ControlSpec> MainWindowLayer0();
 std::span<const ControlSpec> MainWindowSections();

@@ -16,18 +16,6 @@
 namespace ferrox {
 namespace {
 
-struct DesignBox {
-    int x, y, width, height;
-};
-
-// The left column's panels.
-constexpr std::array<DesignBox, 4> kLeftFrames{{
-    {36, 62, 230, 234},
-    {36, 326, 230, 43},
-    {36, 423, 230, 82},
-    {36, 550, 230, 146},
-}};
-
 struct MarkerPlace {
     int x, y;
 };
@@ -152,7 +140,7 @@ void CFerroxDlg::placeProfileBar() {
 }
 
 void CFerroxDlg::drawFrames(Canvas& canvas) {
-    for (const DesignBox& box : kLeftFrames)
+    for (const DesignBox& box : LeftPanelFrames())
         DrawPanel(canvas, sectionFrame_,
                   DesignToWindow(box.x, box.y, box.x + box.width, box.y + box.height));
     const ColumnPlaces places = PlaceColumn(sections_, hasLiftOff());

@@ -61,7 +61,9 @@ struct Window {
         options.uiScale = uiScale;
         dlg = std::make_unique<CFerroxDlg>(hid, BenchData(), std::move(options));
         dlg->Create();
-        dlg->show();
+        // A fresh data folder starts the window minimised until the mouse asks to show it;
+        // a minimised window paints a single pixel, so show it as the mouse's request does.
+        dlg->showNormal();
     }
     int DrawnControls() const {
         int n = 0;

@@ -1,4 +1,5 @@
 #include "app/macros/macro_choice.h"
+#include "app/macros/macro_select_dlg.h"
 #include "app/macros/macro_manager_dlg.h"
 #include "app/macros/macro_manager_layout.h"
 #include "app/macros/action_editors.h"
@@ -84,13 +85,17 @@ protected:
 TEST_F(MacroWindowFlow, ARecordedMacroReachesTheMouseByteExactAndSurvivesARestart) {
     StartWindow();
     MacroKey& jump = AddMacro(L"Jump");
-    // The button plays the macro chosen in the selection dialog.
-    MacroLocation chosen{0, 0, 0, 0};
-    const MacroChoice choice = ChosenMacro(UserMacroLibrary(), chosen);
-    ASSERT_EQ(choice.macro, &jump);
-    EXPECT_EQ(choice.code.category, 0x90);
-    SetKeyFunction(MainId::KeyCombo + 1, choice.name, choice.code, choice.macro);
-    Window().Session().sync().RequestApply(ChangeGroup::Keys | ChangeGroup::Macros);
+    // The function menu's macro entry on button 2; the selection dialog opens once the menu
+    // has gone, and its choice becomes the button's function.
+    auto chooser = WhenModal<CMacroSelectDlg>([](CMacroSelectDlg& select) {
+        Click(&select, select.Tree()->RowRect(0).center());
+        ClickControl(select, CMacroSelectDlg::ChooseId);
+    });
+    Window().SendMessage(0x429, WParam(MainId::KeyCombo + 1), 0);
+    Settle();
+    ASSERT_FALSE(chooser->isActive()) << "the selection dialog was opened and driven";
+    ASSERT_EQ(Profile().keys[1].function.category, 0x90);
+    EXPECT_EQ(Profile().keys[1].macroKeyIndex, std::uint32_t(jump.MacroKeyIndex));
     FireTimer(30);
     ClearFrames();
 

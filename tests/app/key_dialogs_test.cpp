@@ -7,6 +7,7 @@
 #include "app/dialogs/shortcut_dlg.h"
 #include "base/app_globals.h"
 #include "desktop_events.h"
+#include "dialog_test.h"
 #include "lang/language_loader.h"
 #include "settings/language_text.h"
 
@@ -39,21 +40,8 @@ public:
     int count = 0;
 };
 
-class KeyDialogs : public ::testing::Test {
+class KeyDialogs : public test::DialogTest {
 protected:
-    void SetUp() override {
-        ProgramFolder = FERROX_OUTPUT_DIR;
-        DataFolder = ChooseDataFolder();
-        LoadLanguage();
-        UiScale = 1;
-    }
-    void TearDown() override {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (UiScale != 1) {
-            UiScale = 1;
-            LoadLanguage();
-        }
-    }
     // A right click in the corner first, so two clicks of a row on the same spot (OK of one
     // dialog, OK of the next) never make a double-click.
     static void Click(CDlgBase& dialog, int id) {
@@ -69,11 +57,6 @@ protected:
             QApplication::sendEvent(to, &event);
         }
         QApplication::processEvents();
-    }
-    static void Shoot(QWidget* w, const QString& name) {
-        const QString dir = QStringLiteral(FERROX_OUTPUT_DIR "/../screenshots");
-        QDir().mkpath(dir);
-        EXPECT_TRUE(w->grab().save(dir + "/" + name + ".png"));
     }
     ChoiceWindow window;
 };

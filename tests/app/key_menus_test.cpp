@@ -19,6 +19,7 @@
 #include "modal_driver.h"
 #include "settings/language_text.h"
 #include "ui/combo_button.h"
+#include "dialog_test.h"
 #include "window_fixture.h"
 
 #include <QDir>
@@ -395,8 +396,6 @@ TEST(MenuPlacement, BesideTheButtonAndInsideTheScreen) {
 
 // Pictures of the menus over the window (1.0) and alone (2.0), for a person to look at.
 TEST_F(KeyMenus, Screenshots) {
-    const QString dir = QStringLiteral(FERROX_OUTPUT_DIR "/../screenshots");
-    QDir().mkpath(dir);
     StartQuiet();
     CComboPopup* menu = OpenMenu(1);
     Hover(menu, 11);
@@ -409,7 +408,7 @@ TEST_F(KeyMenus, Screenshots) {
         for (CWndPopup* popup : {static_cast<CWndPopup*>(menu), office})
             painter.drawImage(popup->pos() - Window().pos(), popup->RenderedImage());
     }
-    EXPECT_TRUE(shot.save(dir + "/function_menu_1x.png"));
+    test::SaveScreenshot(shot, "function_menu_1x");
     ClickAt(1000, 700);
     DeleteClosed();
 
@@ -431,7 +430,7 @@ TEST_F(KeyMenus, Screenshots) {
         painter.drawImage(0, 0, big->RenderedImage());
         painter.drawImage(big->width(), 2 * 122, lock->RenderedImage());
     }
-    EXPECT_TRUE(pair.save(dir + "/function_menu_2x.png"));
+    test::SaveScreenshot(pair, "function_menu_2x");
     big->close();
     DeleteClosed();
     UiScale = 1;

@@ -3,6 +3,7 @@
 // on, a stand-in for the user's answers, real key events and screenshots.
 
 #include "app/macros/macro_prompts.h"
+#include "dialog_test.h"
 #include "base/app_globals.h"
 #include "lang/language_loader.h"
 #include "macros/macro_library.h"
@@ -73,21 +74,8 @@ private:
     }
 };
 
-class MacroWindowTest : public ::testing::Test {
+class MacroWindowTest : public test::DialogTest {
 protected:
-    void SetUp() override {
-        savedProgram_ = ProgramFolder;
-        savedScale_ = UiScale;
-        ProgramFolder = FERROX_OUTPUT_DIR;
-        DataFolder = ChooseDataFolder();
-        LoadLanguage();
-        ClearOpenDialogTable();
-    }
-    void TearDown() override {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ProgramFolder = savedProgram_;
-        UiScale = savedScale_;
-    }
     static void Settle() { QApplication::processEvents(); }
     // A key pressed or released as the desktop delivers it, with the evdev scan code when it
     // matters (0: the Qt key decides).
@@ -98,16 +86,12 @@ protected:
         QCoreApplication::sendPostedEvents();
     }
     static void Shoot(QWidget* w, const std::string& name) {
-        const QString dir = QStringLiteral(FERROX_OUTPUT_DIR "/../screenshots");
-        QDir().mkpath(dir);
-        EXPECT_TRUE(w->grab().save(dir + "/" + QString::fromStdString(name) + ".png"));
+        DialogTest::Shoot(w, QString::fromStdString(name));
     }
     static QPoint Centre(const CDlgBase& dlg, int id) {
         return dlg.FindControl(id)->GetBounds().center();
     }
 
-    std::filesystem::path savedProgram_;
-    float savedScale_ = 1;
 };
 
 } // namespace ferrox::test

@@ -1,4 +1,5 @@
 #include "app/macros/macro_choice.h"
+#include "app/macros/macro_select_dlg.h"
 #include "app/macros/macro_manager_dlg.h"
 #include "app/macros/macro_manager_layout.h"
 #include "app/macros/action_editors.h"
@@ -12,6 +13,7 @@
 #include "ui/edit_show_list.h"
 #include "ui/open_dialog_table.h"
 #include "ui/ui_test_support.h"
+#include "modal_driver.h"
 #include "window_fixture.h"
 
 #include <QTimer>
@@ -23,23 +25,6 @@ namespace {
 
 using namespace ferrox::test;
 namespace Id = MacroManagerId;
-
-// Runs the action from inside the dialog's own modal loop once a dialog of that type has
-// entered it, so the test never blocks on RunModal.
-template <typename Dialog> std::shared_ptr<QTimer> WhenModal(std::function<void(Dialog&)> action) {
-    auto timer = std::make_shared<QTimer>();
-    timer->setInterval(0);
-    QObject::connect(timer.get(), &QTimer::timeout, [t = timer.get(), action] {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* dialog = dynamic_cast<Dialog*>(widget); dialog && dialog->InModalLoop()) {
-                t->stop();
-                action(*dialog);
-                return;
-            }
-    });
-    timer->start();
-    return timer;
-}
 
 void ClickControl(CDlgBase& dialog, int id) {
     Click(&dialog, dialog.FindControl(id)->GetBounds().center());
@@ -84,17 +69,23 @@ protected:
 TEST_F(MacroWindowFlow, ARecordedMacroReachesTheMouseByteExactAndSurvivesARestart) {
     StartWindow();
     MacroKey& jump = AddMacro(L"Jump");
-    // The button plays the macro chosen in the selection dialog.
-    MacroLocation chosen{0, 0, 0, 0};
-    const MacroChoice choice = ChosenMacro(UserMacroLibrary(), chosen);
-    ASSERT_EQ(choice.macro, &jump);
-    EXPECT_EQ(choice.code.category, 0x90);
-    SetKeyFunction(MainId::KeyCombo + 1, choice.name, choice.code, choice.macro);
-    Window().Session().sync().RequestApply(ChangeGroup::Keys | ChangeGroup::Macros);
+    // The function menu's macro entry on button 2; the selection dialog opens once the menu
+    // has gone, and its choice becomes the button's function.
+    test::ModalDriver chooser;
+    chooser.When<CMacroSelectDlg>([](CMacroSelectDlg& select) {
+        Click(&select, select.Tree()->RowRect(0).center());
+        ClickControl(select, CMacroSelectDlg::ChooseId);
+    });
+    Window().SendMessage(0x429, WParam(MainId::KeyCombo + 1), 0);
+    Settle();
+    ASSERT_TRUE(chooser.Ran()) << "the selection dialog was opened and driven";
+    ASSERT_EQ(Profile().keys[1].function.category, 0x90);
+    EXPECT_EQ(Profile().keys[1].macroKeyIndex, std::uint32_t(jump.MacroKeyIndex));
     FireTimer(30);
     ClearFrames();
 
-    auto driver = WhenModal<CMacroManagerDlg>([](CMacroManagerDlg& manager) {
+    test::ModalDriver driver;
+    driver.When<CMacroManagerDlg>([](CMacroManagerDlg& manager) {
         Click(&manager, manager.Tree()->RowRect(0).center());
         ClickControl(manager, Id::Record);
         for (int key : {Qt::Key_W, Qt::Key_Space})
@@ -103,7 +94,7 @@ TEST_F(MacroWindowFlow, ARecordedMacroReachesTheMouseByteExactAndSurvivesARestar
         ClickControl(manager, Id::Close);
     });
     OpenManager();
-    ASSERT_FALSE(driver->isActive()) << "the manager was opened and driven";
+    ASSERT_TRUE(driver.Ran()) << "the manager was opened and driven";
 
     const KeySlot& slot = Profile().keys[1];
     const std::vector<MacroAction> recorded{MacroAction::MakeKey(0x57, false),
@@ -133,10 +124,11 @@ TEST_F(MacroWindowFlow, UnplugWithManagerEditorAndNoticeOpenClosesAllSavesAndEnd
     StartWindow();
     AddMacro(L"Jump");
     bool editorSeen = false;
-    std::shared_ptr<QTimer> editorDriver;
-    auto driver = WhenModal<CMacroManagerDlg>([&](CMacroManagerDlg& manager) {
+    test::ModalDriver editorDriver;
+    test::ModalDriver driver;
+    driver.When<CMacroManagerDlg>([&](CMacroManagerDlg& manager) {
         Click(&manager, manager.Tree()->RowRect(0).center());
-        editorDriver = WhenModal<CActionXYModifyDlg>([&](CActionXYModifyDlg& editor) {
+        editorDriver.When<CActionXYModifyDlg>([&](CActionXYModifyDlg& editor) {
             editorSeen = true;
             QTest::keyClicks(editor.FindEditField(CMacroSmallDlg::EditId), "x");
             Settle(); // the digits-only notice opens over the editor

@@ -9,6 +9,7 @@
 #include "app/dialogs/profile_name_dlg.h"
 #include "base/app_globals.h"
 #include "desktop_events.h"
+#include "dialog_test.h"
 #include "lang/language_loader.h"
 #include "settings/language_text.h"
 #include "ui/skin_images.h"
@@ -33,18 +34,8 @@ DpiStepTable HundredsTable() {
     return table;
 }
 
-class MainDialogsTest : public ::testing::Test {
+class MainDialogsTest : public test::DialogTest {
 protected:
-    void SetUp() override {
-        ProgramFolder = FERROX_OUTPUT_DIR;
-        DataFolder = ChooseDataFolder();
-        LoadLanguage();
-        UiScale = 1;
-    }
-    void TearDown() override {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        UiScale = 1;
-    }
     static void Click(CDlgBase& dialog, int id) {
         test::DesktopClick(&dialog, dialog.FindControl(id)->GetBounds().center());
         QApplication::processEvents();
@@ -56,11 +47,6 @@ protected:
     static void Key(QWidget* to, Qt::Key key) {
         QTest::keyClick(to, key);
         QApplication::processEvents();
-    }
-    static void Shoot(QWidget* w, const QString& name) {
-        const QString dir = QStringLiteral(FERROX_OUTPUT_DIR "/../screenshots");
-        QDir().mkpath(dir);
-        EXPECT_TRUE(w->grab().save(dir + "/" + name + ".png"));
     }
 };
 

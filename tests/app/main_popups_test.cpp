@@ -6,6 +6,7 @@
 #include "app/profile_bar.h"
 #include "base/app_globals.h"
 #include "desktop_events.h"
+#include "dialog_test.h"
 #include "lang/language_loader.h"
 #include "settings/language_text.h"
 #include "ui/dlg_base.h"
@@ -45,20 +46,16 @@ public:
     std::vector<Report> reports;
 };
 
-class MainPopupsTest : public ::testing::Test {
+class MainPopupsTest : public test::DialogTest {
 protected:
     void SetUp() override {
-        ProgramFolder = FERROX_OUTPUT_DIR;
-        DataFolder = ChooseDataFolder();
-        LoadLanguage();
-        UiScale = 1;
+        DialogTest::SetUp();
         ASSERT_TRUE(parent.Create());
     }
     void TearDown() override {
         while (QWidget* popup = QApplication::activePopupWidget())
             popup->close();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        UiScale = 1;
+        DialogTest::TearDown();
     }
     template <typename Popup> Popup* Open(Popup* popup, unsigned message, int owner) {
         popup->Create(&parent, QRect(parent.mapToGlobal(QPoint(20, 20)), QSize(300, 300)),
@@ -71,9 +68,7 @@ protected:
         QApplication::processEvents();
     }
     static void Shoot(CWndPopup* popup, const QString& name) {
-        const QString dir = QStringLiteral(FERROX_OUTPUT_DIR "/../screenshots");
-        QDir().mkpath(dir);
-        EXPECT_TRUE(popup->RenderedImage().save(dir + "/" + name + ".png"));
+        test::SaveScreenshot(popup->RenderedImage(), name);
     }
 
     ParentDialog parent;

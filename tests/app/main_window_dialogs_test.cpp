@@ -29,8 +29,7 @@ protected:
     // Starts with the start-up apply gone out and no frames recorded.
     void StartQuiet(const Start& start = {}) {
         StartWindow(start);
-        if (Window().IsTimerActive(kApplyTimer))
-            FireTimer(kApplyTimer);
+        LetStartUpGo();
         ClearFrames();
     }
     static void Type(CDlgBase& dialog, int editId, const QString& text) {

@@ -216,9 +216,7 @@ protected:
 
 TEST_F(SliderDrag, AppliesOnceOnTheRelease) {
     StartWindow();
-    // The scan at start-up asks for an apply of its own; let it go first.
-    if (Window().IsTimerActive(kApplyTimer))
-        FireTimer(kApplyTimer);
+    LetStartUpGo();
     ClearFrames();
     const QPoint knob = GrabDebounceKnob();
     const QPoint seventh = StopOf(7);
@@ -253,9 +251,7 @@ TEST_F(SliderDrag, AReleaseOutsideTheWindowAppliesToo) {
 
 TEST_F(MainWindow, AnEmptyDpiTableLocksTheLevelsAndShowsNoValues) {
     StartWindow();
-    // The scan at start-up asks for an apply of its own; let it go first.
-    if (Window().IsTimerActive(kApplyTimer))
-        FireTimer(kApplyTimer);
+    LetStartUpGo();
     ClearFrames();
     DpiSteps.count = 0;
     Profile().dpiStep[0] = 900;

@@ -1,5 +1,6 @@
 #include "app/dialogs/attention_dlg.h"
 #include "app/dialogs/progress_bar_dlg.h"
+#include "dialog_test.h"
 #include "lang/language_loader.h"
 #include "base/app_globals.h"
 #include "ui/open_dialog_table.h"
@@ -20,19 +21,8 @@ namespace {
 using namespace ferrox::test;
 
 // The shipped skins and the English texts, as the program has them at run time.
-class SecondaryDialogsTest : public ::testing::Test {
+class SecondaryDialogsTest : public DialogTest {
 protected:
-    void SetUp() override {
-        savedProgram_ = ProgramFolder;
-        ProgramFolder = FERROX_OUTPUT_DIR;
-        DataFolder = ChooseDataFolder();
-        LoadLanguage();
-        ClearOpenDialogTable();
-    }
-    void TearDown() override {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ProgramFolder = savedProgram_;
-    }
     static void Key(QWidget* w, int qtKey) {
         QKeyEvent down(QEvent::KeyPress, qtKey, Qt::NoModifier);
         QApplication::sendEvent(w, &down);
@@ -40,13 +30,6 @@ protected:
         QApplication::sendEvent(w, &up);
     }
     static void DeleteLater() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-    static void Shoot(QWidget* w, const char* name) {
-        const QString dir = QStringLiteral(FERROX_OUTPUT_DIR "/../screenshots");
-        QDir().mkpath(dir);
-        EXPECT_TRUE(w->grab().save(dir + "/" + name + ".png"));
-    }
-
-    std::filesystem::path savedProgram_;
 };
 
 TEST_F(SecondaryDialogsTest, AttentionNoticeShowsItsMessageAndEndsByOkCloseEnterOrEscape) {

@@ -106,14 +106,15 @@ void CMacroManagerDlg::CreateControls(int, int, int, int) {
     loopCount_ = AddEditField(Id::LoopCount, L::LoopCountRect);
     loopCount_->setStyleSheet(QStringLiteral(
         "QLineEdit { color: #B4B4B4; background: #141414; border: 1px solid #3A3A3A; }"));
-    QPointer<CMacroManagerDlg> self(this);
-    loopCount_->SetFilter([self](std::wstring_view typed) {
+    // The guard is a QObject's: the field outlives this class's part of the window.
+    QPointer<QObject> alive(this);
+    loopCount_->SetFilter([alive, self = this](std::wstring_view typed) {
         const bool nonDigit = std::any_of(typed.begin(), typed.end(),
                                           [](wchar_t c) { return c < L'0' || c > L'9'; });
         std::wstring digits = DigitsOnly(kLoopDigits)(typed);
-        if (self && nonDigit)
-            self->PostTask([self] {
-                if (self)
+        if (alive && nonDigit)
+            self->PostTask([alive, self] {
+                if (alive)
                     self->prompts_->Notice(kDigitsOnly);
             });
         return digits;

@@ -91,14 +91,15 @@ CEditField* CMacroSmallDlg::AddValueEdit(const std::wstring& text, EditFilter fi
 
 EditFilter CMacroSmallDlg::DigitsWanted(std::size_t maxLength) {
     auto shown = std::make_shared<std::size_t>(0);
-    QPointer<CMacroSmallDlg> self(this);
-    return [self, shown, maxLength](std::wstring_view typed) {
+    // A QObject's guard: the field outlives this class's part of the window.
+    QPointer<QObject> alive(this);
+    return [alive, self = this, shown, maxLength](std::wstring_view typed) {
         std::wstring kept = PlainText(maxLength)(typed);
         const std::size_t now = NonDigits(kept);
         // Posted: the field is in the middle of taking the text.
-        if (now > *shown && self)
-            self->PostTask([self] {
-                if (self)
+        if (now > *shown && alive)
+            self->PostTask([alive, self] {
+                if (alive)
                     CAttentionDlg::Show(self, LanguageText(kNoticeTitle),
                                         LanguageText(kDigitsOnly), CAttentionDlg::Mode::Modal);
             });

@@ -3,8 +3,10 @@
 
 #include "app/dialogs/attention_dlg.h"
 #include "app/ferrox_dlg.h"
+#include "app/macros/macro_choice.h"
 #include "app/macros/macro_manager_dlg.h"
 #include "app/macros/macro_select_dlg.h"
+#include "app/main/key_menus.h"
 #include "app/main/main_layout.h"
 #include "buttons/macro_link.h"
 #include "device/sync_controller.h"
@@ -13,19 +15,21 @@
 
 namespace ferrox {
 
-namespace {
-// Posted by the function menu once it has gone.
-constexpr unsigned kOpenMacroSelection = 0x428;
-} // namespace
-
 void CFerroxDlg::bindMacroHandlers() {
     onControl(MainId::MacroManager, [this](LParam code, WParam) {
         if (code == NotifyClicked)
             openMacroManager();
     });
-    bindMessage(kOpenMacroSelection, [this](WParam, LParam) {
+    // Posted by the function menu once it has gone.
+    bindMessage(KeyMenuMessage::OpenMacroSelection, [this](WParam, LParam) {
         CMacroSelectDlg dialog(UserMacroLibrary(), MacroManagerSelection(), this);
         dialog.RunModal();
+        return 0;
+    });
+    // The dialog leaves its choice in the shared selection.
+    bindMessage(MacroSelectMessage::Chosen, [this](WParam, LParam) {
+        const MacroChoice choice = ChosenMacro(UserMacroLibrary(), MacroManagerSelection());
+        keyMenus_.ApplyDialogChoice(choice.name, choice.code, choice.macro);
         return 0;
     });
 }

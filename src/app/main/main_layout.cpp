@@ -71,8 +71,7 @@ constexpr DesignBox kLeftFrames[] = {
     {36, 550, 230, 146},
 };
 
-// Macro manager, battery panel, power panel, mouse picture. The battery legend stays inside
-// its frame, clear of the profile tabs.
+// Macro manager, battery panel, power panel, mouse picture.
 constexpr ControlSpec kLeftPanels[] = {
     {.id = MainId::MacroManager, .kind = K::Image, .rect = {36, 351, 266, 376},
      .images = {"button1_nr", "button1_ov"}, .textIndex = 8, .format = kCentre},
@@ -87,16 +86,18 @@ constexpr ControlSpec kLeftPanels[] = {
     {.id = MainId::ProfileMenu, .kind = K::Combo, .rect = {42, 400, 204, 421},
      .images = kCombo2, .text = L"Disable", .format = kCentre, .flags = kHidden,
      .message = ProfileMenuMessage},
-    {MainId::Battery, K::Battery, {54, 433, 84, 494},
+    // The legend sits inside the panel's frame, which ends at x 266: the gauge and its
+    // percentage move left to give the longest label room.
+    {MainId::Battery, K::Battery, {58, 433, 88, 494},
      {"battery_full", "battery_empty", "battery_charging", "battery_lighting"}},
-    {.id = MainId::BatteryText, .kind = K::StaticText, .rect = {89, 480, 129, 498},
+    {.id = MainId::BatteryText, .kind = K::StaticText, .rect = {92, 480, 132, 498},
      .text = L"100%", .font = {L"Tahoma", 12}},
-    {3401, K::StaticImage, {137, 441, 145, 449}, {"battery_green"}},
-    {3401, K::StaticImage, {137, 462, 145, 470}, {"battery_orange"}},
-    {3401, K::StaticImage, {137, 484, 145, 492}, {"battery_red"}},
-    {.id = 3402, .kind = K::StaticText, .rect = {152, 439, 264, 457}, .textIndex = 16},
-    {.id = 3402, .kind = K::StaticText, .rect = {152, 460, 264, 478}, .textIndex = 17},
-    {.id = 3402, .kind = K::StaticText, .rect = {152, 482, 264, 500}, .textIndex = 18},
+    {3401, K::StaticImage, {140, 441, 148, 449}, {"battery_green"}},
+    {3401, K::StaticImage, {140, 462, 148, 470}, {"battery_orange"}},
+    {3401, K::StaticImage, {140, 484, 148, 492}, {"battery_red"}},
+    {.id = 3402, .kind = K::StaticText, .rect = {154, 439, 262, 457}, .textIndex = 16},
+    {.id = 3402, .kind = K::StaticText, .rect = {154, 460, 262, 478}, .textIndex = 17},
+    {.id = 3402, .kind = K::StaticText, .rect = {154, 482, 262, 500}, .textIndex = 18},
     {.id = MainId::PowerTitle, .kind = K::Check, .rect = {36, 525, 266, 550},
      .images = kHeader2, .textIndex = 265, .font = kHeaderFont, .format = kCentre,
      .flags = kLockedTitle},

@@ -85,10 +85,11 @@ int CComboButton::currentLook() const {
 
 void CComboButton::Draw(Canvas& canvas) {
     const int look = currentLook();
-    // A combo that opens nothing is drawn faded, so it cannot pass for a working one.
+    // A five-look strip has its own disabled looks; two plain skins have none, so a combo
+    // that opens nothing is drawn faded, and cannot pass for a working one.
     QPainter& painter = canvas.painter();
     const qreal opacity = painter.opacity();
-    if (disabledLook_)
+    if (disabledLook_ && !HasStrip())
         painter.setOpacity(opacity * DisabledOpacity);
     if (HasStrip())
         DrawLook(canvas, look);

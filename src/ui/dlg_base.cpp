@@ -179,7 +179,10 @@ bool CDlgBase::OnInitDialog() {
     if (!around.isEmpty())
         move(around.center() - QPoint(windowWidth_ / 2, windowHeight_ / 2));
     show();
-    CreateControls(0, 0, windowWidth_, windowHeight_);
+    {
+        const SkinDecodeScope decodeOnce;
+        CreateControls(0, 0, windowWidth_, windowHeight_);
+    }
     if (!editFields_.empty() && editFields_.front())
         editFields_.front()->setFocus(Qt::OtherFocusReason);
     return true;

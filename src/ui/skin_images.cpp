@@ -40,10 +40,34 @@ QString ResourcePath(int id, const char* extension) {
     return QStringLiteral(":/res/%1.%2").arg(id).arg(QLatin1String(extension));
 }
 
+// Controls are built on the UI thread only; a worker thread never sees a scope.
+thread_local SkinDecodeScope* activeScope = nullptr;
+
+QImage DecodeSkinFile(std::string_view relativePath) {
+    return Prepared(QImage(SkinPath(relativePath)));
+}
+
 } // namespace
 
+SkinDecodeScope::SkinDecodeScope() : outer_(activeScope) {
+    activeScope = this;
+}
+
+SkinDecodeScope::~SkinDecodeScope() {
+    activeScope = outer_;
+}
+
+const QImage& SkinDecodeScope::Load(std::string_view relativePath) {
+    auto found = decoded_.find(relativePath);
+    if (found == decoded_.end())
+        found = decoded_.emplace(std::string(relativePath), DecodeSkinFile(relativePath)).first;
+    return found->second;
+}
+
 QImage LoadSkinFile(std::string_view relativePath) {
-    return Prepared(QImage(SkinPath(relativePath)));
+    if (activeScope)
+        return activeScope->Load(relativePath);
+    return DecodeSkinFile(relativePath);
 }
 
 QImage LoadPngResource(int id) {

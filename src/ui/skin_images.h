@@ -7,9 +7,28 @@
 
 #include <QImage>
 
+#include <map>
+#include <string>
 #include <string_view>
 
 namespace ferrox {
+
+// While one lives, LoadSkinFile decodes each file once and hands out shared copies: a window
+// builds dozens of controls from a handful of skins. Scoped to the building, so a skin changed
+// on disk is read again by the next window, and nothing stays decoded for the program's life.
+class SkinDecodeScope {
+public:
+    SkinDecodeScope();
+    ~SkinDecodeScope();
+    SkinDecodeScope(const SkinDecodeScope&) = delete;
+    SkinDecodeScope& operator=(const SkinDecodeScope&) = delete;
+
+    const QImage& Load(std::string_view relativePath);
+
+private:
+    std::map<std::string, QImage, std::less<>> decoded_;
+    SkinDecodeScope* outer_;
+};
 
 // relativePath: "skins/check_nr.png" (backslashes are accepted too).
 QImage LoadSkinFile(std::string_view relativePath);

@@ -69,6 +69,23 @@ TEST(SkinImages, MissingOrBrokenFilesGiveNullImages) {
     EXPECT_EQ(CentreColour(button), QColor(Qt::black));
 }
 
+// Inside a building scope a skin is decoded once; after it, a changed file is read again.
+TEST(SkinImages, ADecodeScopeReadsEachFileOnceAndOnlyWhileItLives) {
+    SkinFolder skins;
+    skins.WriteSolid("skins/a.png", Qt::red);
+    QImage first;
+    {
+        const SkinDecodeScope scope;
+        first = LoadSkinFile("skins/a.png");
+        skins.WriteSolid("skins/a.png", Qt::blue);
+        const QImage again = LoadSkinFile("skins/a.png");
+        EXPECT_EQ(again.cacheKey(), first.cacheKey());
+        EXPECT_TRUE(LoadSkinFile("skins/none.png").isNull());
+    }
+    EXPECT_EQ(first.pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(LoadSkinFile("skins/a.png").pixelColor(0, 0), QColor(Qt::blue));
+}
+
 TEST(SkinImages, FrameImagesComposeOverOpaqueBlack) {
     SkinFolder skins;
     QImage half(2, 1, QImage::Format_ARGB32);

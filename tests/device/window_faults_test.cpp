@@ -67,6 +67,18 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return link().of(kind).commandHandle == nullptr; }));
         RunPendingApply();
     }
+    // A mouse behind the receiver that refuses every write, given a change of every group.
+    Firmware RefuseAChangeOfEveryGroup() {
+        StartWindow({.plugged = {DeviceKind::Receiver}});
+        RunPendingApply();
+        const Firmware mouse = FirmwareOf(DeviceKind::Receiver);
+        mouse->setFailWrites(true);
+        ChangeEveryGroup();
+        sync().RequestApply(kEveryGroup);
+        FireTimer(kApplyTimer);
+        Drain();
+        return mouse;
+    }
     void SetRate(uint8_t rate) {
         CurrentProfile().reportRate.rate = rate;
         sync().RequestApply(ChangeGroup::Settings);
@@ -112,14 +124,7 @@ TEST_F(WindowFaults, CableUnpluggedInTheMiddleOfAFullSend) {
 
 // The mouse refuses every write; the change is kept and goes out once the cable is plugged in.
 TEST_F(WindowFaults, FailedWritesAreSentWhenTheCableComes) {
-    StartWindow({.plugged = {DeviceKind::Receiver}});
-    RunPendingApply();
-    const Firmware mouse = FirmwareOf(DeviceKind::Receiver);
-    mouse->setFailWrites(true);
-    ChangeEveryGroup();
-    sync().RequestApply(kEveryGroup);
-    FireTimer(kApplyTimer);
-    Drain();
+    const Firmware mouse = RefuseAChangeOfEveryGroup();
     EXPECT_EQ(sync().undelivered() & kEveryGroup, kEveryGroup);
     EXPECT_EQ(mouse->state().rateCode, VirtualMouseState::Defaults().rateCode);
 
@@ -132,14 +137,7 @@ TEST_F(WindowFaults, FailedWritesAreSentWhenTheCableComes) {
 // A mouse that wakes up again behind its receiver gives no device notice: the next change
 // brings along what failed before.
 TEST_F(WindowFaults, FailedWritesGoOutWithTheNextChange) {
-    StartWindow({.plugged = {DeviceKind::Receiver}});
-    RunPendingApply();
-    const Firmware mouse = FirmwareOf(DeviceKind::Receiver);
-    mouse->setFailWrites(true);
-    ChangeEveryGroup();
-    sync().RequestApply(kEveryGroup);
-    FireTimer(kApplyTimer);
-    Drain();
+    const Firmware mouse = RefuseAChangeOfEveryGroup();
 
     mouse->setFailWrites(false);
     SetProfileNumber(CurrentProfile(), ProfileKey::MotionWakeup, 7);

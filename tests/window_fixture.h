@@ -298,6 +298,10 @@ private:
         record_ = std::make_shared<Record>();
         WindowSessionOptions options;
         options.uiScale = uiScale;
+        // Changes go out when a test fires the apply timer, never on their own in between
+        // (a slow run, under the sanitizers, would otherwise send and show the progress
+        // notice in the middle of a test).
+        options.applyDelayMilliseconds = 60 * 60 * 1000;
         options.progressClock = [clock = progressClock_] { return *clock; };
 #ifdef FERROX_OUTPUT_DIR
         // The skins and language files the build puts beside the program.

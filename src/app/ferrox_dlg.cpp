@@ -73,6 +73,7 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
     progressClock_ = std::move(options.progressClock);
     forcedProgramFolder_ = std::move(options.programFolder);
     trayAvailable_ = std::move(options.trayAvailable);
+    applyDelay_ = options.applyDelayMilliseconds;
     setWindowTitle(QStringLiteral("Ferrox"));
     // Neither key confirms nor closes the main window; both reach the key filter.
     SetDefaultKeys(DefaultKey::Capture, DefaultKey::Capture);
@@ -134,7 +135,7 @@ void CFerroxDlg::bindMessages() {
 }
 
 void CFerroxDlg::startApplyTimer() {
-    SetTimer(kApplyTimer, 20, TimerMode::SingleShot);
+    SetTimer(kApplyTimer, applyDelay_, TimerMode::SingleShot);
 }
 
 void CFerroxDlg::startSaveTimer() {

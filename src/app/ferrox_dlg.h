@@ -185,6 +185,7 @@ private:
     int batteryShown_ = StartBatteryLevel;
     bool hasBackground_ = false;
     std::function<bool()> trayAvailable_;
+    int applyDelay_ = 20;
     std::unique_ptr<DesktopPresence> presence_;
 
     OpenSections sections_ = StartSections();

@@ -28,6 +28,10 @@ struct WindowSessionOptions {
     CProgressBarDlg::Clock progressClock;
     // Whether the desktop shows tray icons; empty to ask the desktop.
     std::function<bool()> trayAvailable;
+    // How long a change waits before it is sent, so that changes made together go out
+    // together. Tests that send by firing the timer themselves make it long, so that a slow
+    // run never sends on its own in the middle of a test.
+    int applyDelayMilliseconds = 20;
 };
 
 } // namespace ferrox

@@ -216,6 +216,9 @@ void CFerroxDlg::determineScale() {
 }
 
 bool CFerroxDlg::OnInitDialog() {
+    // The background is the largest picture the window decodes: another core prepares it while
+    // this thread loads the user data and builds the controls.
+    std::future<FrameBitmap> background = LoadFrameResourceAside(kBackgroundBitmap);
     determineFolders();
     determineScale();
     // Language, macro library, configuration and profiles, DPI step table.
@@ -242,7 +245,7 @@ bool CFerroxDlg::OnInitDialog() {
         discovery_.link().of(kind).commandPath.clear();
         discovery_.link().of(kind).eventPath.clear();
     }
-    setWindowIcon(AppIcon());
+    AppIcon(); // the themed icon, for this window and every dialog
     presence_ = std::make_unique<DesktopPresence>(*this, trayAvailable_);
 
     // With NeedPassword at 1 only the mouse's own show request (a status answer) reveals the
@@ -259,7 +262,7 @@ bool CFerroxDlg::OnInitDialog() {
     // Notices registered, shadow images from the profile, first scan, status query on
     // connection.
     session_.Start();
-    hasBackground_ = LoadFrameBitmap(kBackgroundBitmap);
+    hasBackground_ = SetFrameBitmap(background.get());
     SetTimer(kVisibilityTimer, 100, TimerMode::Repeating);
     SetTimer(kNoDeviceTimer, 2000, TimerMode::SingleShot);
     return true;

@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace ferrox {
 
@@ -92,11 +93,10 @@ bool CDlgBase::RegisterAsOpenDialog() {
 
 // --- frame ---
 
-bool CDlgBase::LoadFrameBitmap(int resourceId) {
-    const QImage frame = LoadFrameResource(resourceId);
-    if (frame.isNull())
+bool CDlgBase::SetFrameBitmap(const FrameBitmap& frame) {
+    if (frame.image.isNull())
         return false;
-    prepareFrame(frame);
+    prepareFrame(frame.image, frame.average);
     return true;
 }
 
@@ -104,7 +104,7 @@ bool CDlgBase::LoadFrameImage(std::string_view relativePath) {
     const QImage frame = ferrox::LoadFrameImage(relativePath);
     if (frame.isNull())
         return false;
-    prepareFrame(frame);
+    prepareFrame(frame, AverageColour(frame));
     return true;
 }
 
@@ -116,27 +116,39 @@ bool CDlgBase::LoadDialogFrame(std::string_view relativePath) {
     return true;
 }
 
-void CDlgBase::prepareFrame(const QImage& frame) {
+void CDlgBase::prepareFrame(const QImage& frame, Colour average) {
     frameWidth_ = frame.width();
     frameHeight_ = frame.height();
-    frameInset_ = (windowWidth_ > frameWidth_ || windowHeight_ > frameHeight_)
-                      ? std::min(std::min(frameWidth_, 100), frameHeight_)
-                      : 0;
-    backgroundColour_ = AverageColour(frame);
+    // Compared in design units: a window that is only scaled up still gets the whole frame
+    // stretched over it, not a picture cut short by the inset.
+    const bool largerThanFrame = windowWidth_ > int(frameWidth_ * UiScale) ||
+                                 windowHeight_ > int(frameHeight_ * UiScale);
+    frameInset_ = largerThanFrame ? std::min(std::min(frameWidth_, 100), frameHeight_) : 0;
+    backgroundColour_ = average;
 
-    frameSurface_ = QImage(frameWidth_, frameHeight_, QImage::Format_RGB32);
-    frameSurface_.fill(Qt::black);
     // The whole fixed source rectangle is stretched to the destination; a smaller frame only
     // covers its share of it.
     const double destWidth = (frameWidth_ - frameInset_) * UiScale;
     const double destHeight = (frameHeight_ - frameInset_) * UiScale;
     const int sourceWidth = std::min(frameWidth_, FrameSourceWidth);
     const int sourceHeight = std::min(frameHeight_, FrameSourceHeight);
+    const QRectF target(0, 0, destWidth * sourceWidth / FrameSourceWidth,
+                        destHeight * sourceHeight / FrameSourceHeight);
+    const QRectF source(0, 0, sourceWidth, sourceHeight);
+    if (target == source && source == QRectF(frame.rect()) &&
+        frame.format() == QImage::Format_RGB32) {
+        frameSurface_ = frame; // drawn as it is: sharing it spares a window-sized copy
+        return;
+    }
+    // Sized to what the stretch covers, so a larger UiScale does not cut the picture off at the
+    // frame's own size.
+    frameSurface_ = QImage(std::max(frameWidth_, int(std::ceil(target.width()))),
+                           std::max(frameHeight_, int(std::ceil(target.height()))),
+                           QImage::Format_RGB32);
+    frameSurface_.fill(Qt::black);
     QPainter painter(&frameSurface_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(0, 0, destWidth * sourceWidth / FrameSourceWidth,
-                             destHeight * sourceHeight / FrameSourceHeight),
-                      frame, QRectF(0, 0, sourceWidth, sourceHeight));
+    painter.drawImage(target, frame, source);
 }
 
 // --- popups ---
@@ -166,8 +178,9 @@ void CDlgBase::ClosePopup(int slot) {
 void CDlgBase::CreateControls(int, int, int, int) {}
 
 bool CDlgBase::OnInitDialog() {
-    if (QFile::exists(QStringLiteral(":/res/128.png")))
-        setWindowIcon(QIcon(QStringLiteral(":/res/128.png")));
+    // Decoded once per process and inherited by every window, not once per dialog.
+    if (QGuiApplication::windowIcon().isNull() && QFile::exists(QStringLiteral(":/res/128.png")))
+        QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/res/128.png")));
     setWindowTitle(QStringLiteral("Gaming Mouse"));
     font_ = DialogFont(logicalDpiY());
     setFixedSize(windowWidth_, windowHeight_);
@@ -220,7 +233,8 @@ void CDlgBase::PaintWindow(Canvas& canvas, const QRect& updateRect, bool minimis
 }
 
 void CDlgBase::DrawBackground(Canvas& canvas, const QRect& clientRect) {
-    canvas.FillRect(clientRect, backgroundColour_);
+    if (!frameSurface_.rect().contains(clientRect) || !dialogFrame_.isNull())
+        canvas.FillRect(clientRect, backgroundColour_);
     if (!dialogFrame_.isNull()) {
         canvas.DrawImage(dialogFrame_, clientRect, Interpolation::Smooth);
         return;

@@ -21,6 +21,8 @@
 
 namespace ferrox {
 
+struct FrameBitmap;
+
 class CDlgBase : public WindowBase {
 public:
     static constexpr int ControlLayerCount = 7;
@@ -53,7 +55,8 @@ public:
     void SetLayerShown(int layer, int shown);
     void ReleaseControlImages();
 
-    bool LoadFrameBitmap(int resourceId);
+    // A frame from LoadFrameResourceAside; false when it is empty.
+    bool SetFrameBitmap(const FrameBitmap& frame);
     bool LoadFrameImage(std::string_view relativePath);
     // A frame made for this dialog's own design size: loaded once, drawn over the whole
     // client area at every paint, scaled with the window.
@@ -119,7 +122,7 @@ protected:
 
 private:
     bool addControl(int layer, std::unique_ptr<CControlBase> control);
-    void prepareFrame(const QImage& frame);
+    void prepareFrame(const QImage& frame, Colour average);
     CControlBase* controlAt(int x, int y, int lastLayer) const;
     void repaint(CControlBase* control);
 

@@ -4,10 +4,10 @@
 
 #include <QColorSpace>
 #include <QFile>
-#include <QPainter>
 
 #include <algorithm>
 #include <string>
+#include <system_error>
 
 namespace ferrox {
 
@@ -19,21 +19,39 @@ QString SkinPath(std::string_view relativePath) {
     return QString::fromStdString((ProgramFolder / path).string());
 }
 
+void ToSRgb(QImage& image) {
+    if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace::SRgb)
+        image.convertToColorSpace(QColorSpace::SRgb);
+}
+
+// Converted in place: on a start-up path every fresh copy of a picture costs more than the
+// conversion's arithmetic (each new page is a fault).
 QImage Prepared(QImage image) {
     if (image.isNull())
         return image;
-    if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace::SRgb)
-        image.convertToColorSpace(QColorSpace::SRgb);
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ToSRgb(image);
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    return image;
 }
 
-QImage OverBlack(const QImage& image) {
+// A frame is drawn as if over black: each pixel becomes its premultiplied colour, fully opaque.
+// In place, as Prepared.
+QImage OverBlack(QImage image) {
     if (image.isNull())
         return image;
-    QImage frame(image.size(), QImage::Format_RGB32);
-    frame.fill(Qt::black);
-    QPainter(&frame).drawImage(0, 0, image);
-    return frame;
+    ToSRgb(image);
+    if (!image.hasAlphaChannel()) {
+        image.convertTo(QImage::Format_RGB32);
+        return image;
+    }
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] |= 0xFF000000u;
+    }
+    image.reinterpretAsFormat(QImage::Format_RGB32);
+    return image;
 }
 
 QString ResourcePath(int id, const char* extension) {
@@ -75,16 +93,29 @@ QImage LoadPngResource(int id) {
 }
 
 QImage LoadFrameImage(std::string_view relativePath) {
-    return OverBlack(Prepared(QImage(SkinPath(relativePath))));
+    return OverBlack(QImage(SkinPath(relativePath)));
 }
 
 QImage LoadFrameResource(int id) {
     for (const char* extension : {"png", "bmp"}) {
         const QString path = ResourcePath(id, extension);
         if (QFile::exists(path))
-            return OverBlack(Prepared(QImage(path)));
+            return OverBlack(QImage(path));
     }
     return {};
+}
+
+std::future<FrameBitmap> LoadFrameResourceAside(int id) {
+    const auto load = [id] {
+        FrameBitmap frame{LoadFrameResource(id)};
+        frame.average = AverageColour(frame.image);
+        return frame;
+    };
+    try {
+        return std::async(std::launch::async, load);
+    } catch (const std::system_error&) {
+        return std::async(std::launch::deferred, load);
+    }
 }
 
 Colour AverageColour(const QImage& image) {

@@ -7,6 +7,7 @@
 
 #include <QImage>
 
+#include <future>
 #include <map>
 #include <string>
 #include <string_view>
@@ -36,6 +37,13 @@ QImage LoadPngResource(int id);
 // A dialog frame: transparent pixels composed over opaque black.
 QImage LoadFrameImage(std::string_view relativePath);
 QImage LoadFrameResource(int id);
+struct FrameBitmap {
+    QImage image;
+    Colour average = 0; // AverageColour(image)
+};
+// LoadFrameResource and its average colour on another thread, so a large frame is ready while
+// the caller builds the rest of its window; done by get() itself when no thread can start.
+std::future<FrameBitmap> LoadFrameResourceAside(int id);
 // Per-channel integer average of all pixels; 0 for an empty image.
 Colour AverageColour(const QImage& image);
 

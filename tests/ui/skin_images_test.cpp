@@ -122,6 +122,25 @@ TEST(SkinImages, FramePreparationSetsInsetAndBackground) {
     EXPECT_EQ(dialog.FrameSize(), QSize(500, 400)) << "a failed load keeps the previous frame";
 }
 
+TEST(SkinImages, ScaledUpWindowGetsItsWholeFrameStretchedOverIt) {
+    const float saved = UiScale;
+    UiScale = 2.0f;
+    SkinFolder skins;
+    QImage halves(1127, 740, QImage::Format_RGB32); // the full frame source, at design size
+    halves.fill(Qt::red);
+    QPainter(&halves).fillRect(QRect(564, 0, 563, 740), Qt::blue);
+    skins.Write("skins/Frame_halves.png", halves);
+    RecordingDialog dialog;
+    dialog.SetDesignSize(1127, 740);
+    dialog.resize(2254, 1480);
+    ASSERT_TRUE(dialog.LoadFrameImage("skins/Frame_halves.png"));
+    EXPECT_EQ(dialog.FrameInset(), 0);
+    const QImage drawn = dialog.grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(5, 5), QColor(Qt::red));
+    EXPECT_EQ(drawn.pixelColor(2250, 1476), QColor(Qt::blue)) << "cut off at the frame's size";
+    UiScale = saved;
+}
+
 TEST(UiFont, NamedFacesAreSubstitutedByInstalledOnes) {
     const QStringList families = QFontDatabase::families();
     for (const wchar_t* face : {L"Tahoma", L"宋体"})

@@ -3,6 +3,7 @@
 #include "lang/language_table.h"
 #include "platform/window_base.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -25,7 +26,15 @@ QString MenuText(int index, const char* english) {
 } // namespace
 
 QIcon AppIcon() {
-    return QIcon::fromTheme(QStringLiteral(FERROX_APP_ID), QIcon(QStringLiteral(":/res/128.png")));
+    // Looked up and decoded once per process, as the application's icon, which every window
+    // without one of its own inherits.
+    static bool chosen = false;
+    if (!chosen) {
+        QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(FERROX_APP_ID),
+                                                        QIcon(QStringLiteral(":/res/128.png"))));
+        chosen = true;
+    }
+    return QGuiApplication::windowIcon();
 }
 
 MainTrayIcon::MainTrayIcon(WindowBase& window, Availability available)

@@ -42,7 +42,8 @@ private:
     QMenu* menu_ = nullptr;
 };
 
-// The program's icon (resource 128), from the desktop's icon theme when it has one.
+// The program's icon (resource 128), from the desktop's icon theme when it has one; set as
+// the application's icon on the first call.
 QIcon AppIcon();
 
 } // namespace ferrox

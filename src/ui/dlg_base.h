@@ -28,6 +28,10 @@ public:
     static constexpr int ControlLayerCount = 7;
     static constexpr int PopupSlotCount = 11;
     static constexpr Colour DefaultBackground = 0xEFE2BA;
+    // The buttons every skinned dialog shares: the title bar's close, OK and Cancel.
+    static constexpr int CloseId = 2004;
+    static constexpr int OkId = 2010;
+    static constexpr int CancelId = 2011;
 
     explicit CDlgBase(QWidget* parent = nullptr);
     ~CDlgBase() override;

@@ -43,7 +43,9 @@ QImage valueStrip() {
          Qt::transparent, Qt::transparent},
         {QColor(0x2A, 0x2B, 0x2E), QColor(0x24, 0x25, 0x27), QColor(0x5A, 0x5C, 0x60),
          Qt::transparent, Qt::transparent},
-        {QColor(0x14, 0x36, 0x4C), style::kAccentShade, style::kAccent, Qt::transparent,
+        // Selected: only the rim is blue, so the active level's value, drawn in red, stands out
+        // against a dark face.
+        {QColor(0x1A, 0x1C, 0x20), QColor(0x15, 0x16, 0x18), style::kAccent, Qt::transparent,
          Qt::transparent},
     };
     for (int frame = 0; frame < 3; ++frame)

@@ -13,8 +13,6 @@ class CAttentionDlg : public CDlgBase {
 public:
     static constexpr int DesignWidth = 319;
     static constexpr int DesignHeight = 102;
-    static constexpr int CloseId = 2004;
-    static constexpr int OkId = 2010;
     static constexpr int MessageId = 2013;
 
     enum class Mode { Modal, ModelessTopMost };

@@ -12,8 +12,6 @@ class CColorPaletteDlg : public CDlgBase {
 public:
     static constexpr int DesignWidth = 500;
     static constexpr int DesignHeight = 291;
-    static constexpr int CloseId = 2004;
-    static constexpr int OkId = 2010;
     // The value texts share the numbers 2011..2013 with the other dialogs' cancel, title and
     // message; here they are only texts.
     static constexpr int RedId = 2011;

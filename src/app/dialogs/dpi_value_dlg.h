@@ -14,9 +14,6 @@ class CDPIValueSettingDlg : public CDlgBase {
 public:
     static constexpr int DesignWidth = 429;
     static constexpr int DesignHeight = 140;
-    static constexpr int CloseId = 2004;
-    static constexpr int OkId = 2010;
-    static constexpr int CancelId = 2011;
     static constexpr int TitleId = 2012;
     static constexpr int ValueId = 2013;
     static constexpr int MinimumId = 2014;

@@ -16,9 +16,6 @@ class CFireKeyDlg : public CDlgBase {
 public:
     static constexpr int DesignWidth = 429;
     static constexpr int DesignHeight = 140;
-    static constexpr int CloseId = 2004;
-    static constexpr int OkId = 2010;
-    static constexpr int CancelId = 2011;
     static constexpr int TextId = 2012;
     static constexpr int ExplanationId = 2013;
     static constexpr int FirstEditId = 2017;

@@ -16,9 +16,6 @@ class CFirmwareResetDlg : public CDlgBase {
 public:
     static constexpr int DesignWidth = 429;
     static constexpr int DesignHeight = 140;
-    static constexpr int CloseId = 2004;
-    static constexpr int OkId = 2010;
-    static constexpr int CancelId = 2011;
     static constexpr int MessageId = 3001;
 
     explicit CFirmwareResetDlg(QWidget* parent = nullptr);

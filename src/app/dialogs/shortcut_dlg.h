@@ -14,14 +14,11 @@ class CShortcutDlg : public CDlgBase {
 public:
     static constexpr int DesignWidth = 429;
     static constexpr int DesignHeight = 140;
-    static constexpr int CloseId = 2004;
     static constexpr int NoModifierId = 2005;
     static constexpr int CtrlId = 2006;
     static constexpr int AltId = 2007;
     static constexpr int ShiftId = 2008;
     static constexpr int WinId = 2009;
-    static constexpr int OkId = 2010;
-    static constexpr int CancelId = 2011;
     static constexpr int KeyNameId = 2012;
     static constexpr int LabelId = 2013;
 

@@ -20,7 +20,6 @@ inline constexpr unsigned Chosen = 0x42A;
 
 class CMacroSelectDlg : public CDlgBase {
 public:
-    static constexpr int CloseId = 2004;
     static constexpr int ChooseId = 2010;
     static constexpr int TitleId = 2025;
     static constexpr int TreeBarId = 2021;

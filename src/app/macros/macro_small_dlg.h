@@ -13,9 +13,6 @@ class CMacroSmallDlg : public CDlgBase {
 public:
     static constexpr int DesignWidth = 319;
     static constexpr int DesignHeight = 102;
-    static constexpr int CloseId = 2004;
-    static constexpr int OkId = 2010;
-    static constexpr int CancelId = 2011;
     static constexpr int TitleId = 2012;
     static constexpr int ValueId = 2012; // the key editor's value text (its title is 2013)
     static constexpr int KeyTitleId = 2013;

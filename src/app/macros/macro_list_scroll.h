@@ -40,7 +40,6 @@ public:
     // Whole notches in the delta and what was left over before (positive: away from the user,
     // which scrolls up).
     int Take(int delta);
-    void Reset() { remainder_ = 0; }
 
 private:
     int remainder_ = 0;

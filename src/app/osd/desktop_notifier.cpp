@@ -4,6 +4,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QGuiApplication>
 #include <QVariantMap>
 
 namespace ferrox {
@@ -40,7 +41,8 @@ void DesktopNotifier::send(const QString& key, Slot& slot) {
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService,
                                                        QStringLiteral("Notify"));
     QVariantMap hints;
-    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("ferrox"));
+    // The installed entry's name, so the server can match the notice to the program.
+    hints.insert(QStringLiteral("desktop-entry"), QGuiApplication::desktopFileName());
     hints.insert(QStringLiteral("transient"), true);
     call << QStringLiteral("Gaming Mouse") << slot.id << QStringLiteral("input-mouse")
          << slot.summary << slot.body << QStringList() << hints << slot.timeoutMs;

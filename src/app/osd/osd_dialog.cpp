@@ -25,6 +25,9 @@ COSDDialog::COSDDialog()
     setWindowTitle(QStringLiteral("DPI"));
     setWindowOpacity(kOpacity); // ignored by an X server without a compositor: opaque then
     setFixedSize(Scaled(DesignWidth), Scaled(DesignHeight));
+    // Made once: each display is a new dialog, so a changed language still shows.
+    bold_ = MakeFont(LanguageFontFace, Scaled(24), 700);
+    large_ = MakeFont(LanguageFontFace, Scaled(48), 400);
 }
 
 void COSDDialog::ShowAt(const QRect& workArea) {
@@ -43,17 +46,15 @@ void COSDDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kBackground);
     painter.setPen(Qt::white);
-    const QFont bold = MakeFont(LanguageFontFace, Scaled(24), 700);
-    const QFont large = MakeFont(LanguageFontFace, Scaled(48), 400);
     auto line = [&](const QFont& font, int left, int top, const std::wstring& text) {
         painter.setFont(font);
         painter.drawText(QRect(Scaled(left), Scaled(top), width() - Scaled(left), height()),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                          QString::fromStdWString(text));
     };
-    line(bold, 58, 20, texts_.title);
-    line(large, OsdValueLeft(texts_.value.size(), LanguageFontFace), 44, texts_.value);
-    line(bold, OsdRateLeft(texts_.rate.size()), 92, texts_.rate);
+    line(bold_, 58, 20, texts_.title);
+    line(large_, OsdValueLeft(texts_.value.size(), LanguageFontFace), 44, texts_.value);
+    line(bold_, OsdRateLeft(texts_.rate.size()), 92, texts_.rate);
 }
 
 } // namespace ferrox

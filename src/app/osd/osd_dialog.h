@@ -5,6 +5,7 @@
 
 #include "app/osd/osd_texts.h"
 
+#include <QFont>
 #include <QWidget>
 
 namespace ferrox {
@@ -27,6 +28,8 @@ protected:
 
 private:
     OsdTexts texts_;
+    QFont bold_;
+    QFont large_;
 };
 
 } // namespace ferrox

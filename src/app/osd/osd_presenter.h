@@ -36,7 +36,6 @@ public:
     void Tick();
 
     COSDDialog* Display() const { return display_; }
-    int CountdownLeft() const { return countdown_; }
 
 private:
     QRect workArea() const;

@@ -1,13 +1,14 @@
 #include "app/osd/osd_texts.h"
 
+#include "buttons/key_labels.h"
 #include "settings/dpi_levels.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ferrox {
 namespace {
 
-constexpr std::array<const wchar_t*, 4> kRateTexts = {L"125Hz", L"250Hz", L"500Hz", L"1000Hz"};
 constexpr const wchar_t* kChineseFace = L"宋体";
 
 struct ValueLeft {
@@ -29,7 +30,7 @@ OsdTexts MakeOsdTexts(const ProfileSettings& profile, const DpiStepTable& steps)
     if (const std::optional<DpiStep> step = steps.At(profile.dpiStep[std::size_t(level)]))
         texts.value = std::to_wstring(step->Dpi());
     const unsigned rate = profile.reportRate.rate;
-    texts.rate = kRateTexts[rate < kRateTexts.size() ? rate : kRateTexts.size() - 1];
+    texts.rate = ReportRateLabels[std::min<std::size_t>(rate, ReportRateLabels.size() - 1)];
     return texts;
 }
 

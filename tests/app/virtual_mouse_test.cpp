@@ -8,7 +8,9 @@
 #include "app/virtual/virtual_mouse_driver.h"
 #include "app/virtual/virtual_mouse_panel.h"
 #include "base/instance_lock.h"
+#include "device/virtual_hid_backend.h"
 #include "device/virtual_mouse_action.h"
+#include "device/virtual_mouse_firmware.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -145,6 +147,27 @@ TEST(VirtualMousePanel, OpensBesideTheMainWindowNeverOverIt) {
     // No room anywhere: inside the screen, covering as little as it can.
     const QPoint at = PlaceBeside(QRect(0, 0, 1920, 1040), panel, work);
     EXPECT_TRUE(work.contains(QRect(at, panel)));
+}
+
+// A receiver-only session that unplugs its receiver: the mouse stays the receiver's, and no
+// wired end is made that the saved state would then prefer.
+TEST(VirtualMouseDriver, WithBothEndsUnpluggedTheMouseIsTheEndLastSeen) {
+    VirtualHidBackend backend;
+    auto receiver = std::make_shared<VirtualMouseFirmware>();
+    receiver->setBattery(42, 0);
+    backend.plug(DeviceKind::Receiver, receiver);
+    int wiredMade = 0;
+    VirtualMouseDriver driver(backend, [&](DeviceKind kind) {
+        if (kind == DeviceKind::Receiver)
+            return receiver;
+        ++wiredMade;
+        return std::make_shared<VirtualMouseFirmware>();
+    });
+    ASSERT_TRUE(driver.Run({VirtualActionKind::Unplug, uint32_t(DeviceKind::Receiver)}));
+    EXPECT_EQ(driver.Battery(), 42);
+    ASSERT_TRUE(driver.Run({VirtualActionKind::Battery, 30}));
+    EXPECT_EQ(receiver->state().battery, 30);
+    EXPECT_EQ(wiredMade, 0);
 }
 
 class VirtualMousePanelTest : public test::WindowTest {

@@ -42,8 +42,10 @@ bool VirtualMouseDriver::run(const VirtualAction& action) {
                 }
         return false;
     case VirtualActionKind::Unplug:
-        if (backend_.isPlugged(kind))
+        if (backend_.isPlugged(kind)) {
+            lastEnd_ = firmwareFor_(kind);
             backend_.unplug(kind);
+        }
         return true;
     case VirtualActionKind::Plug:
         if (!backend_.isPlugged(kind)) {
@@ -52,6 +54,7 @@ bool VirtualMouseDriver::run(const VirtualAction& action) {
             const auto end = firmwareFor_(kind);
             end->setBattery(uint8_t(level), uint8_t(charge)); // the same mouse at either end
             backend_.plug(kind, end);
+            lastEnd_ = end;
         }
         return true;
     case VirtualActionKind::Battery:
@@ -86,7 +89,9 @@ std::shared_ptr<VirtualMouseFirmware> VirtualMouseDriver::activeEnd() const {
 std::shared_ptr<VirtualMouseFirmware> VirtualMouseDriver::anyEnd() const {
     if (auto end = activeEnd())
         return end;
-    return firmwareFor_(DeviceKind::Wired);
+    // With both ends unplugged the mouse is the end last seen: asking for the wired one would
+    // make a fresh firmware that the saved state would then prefer over the receiver's.
+    return lastEnd_ ? lastEnd_ : firmwareFor_(DeviceKind::Wired);
 }
 
 bool VirtualMouseDriver::Plugged(DeviceKind kind) const {

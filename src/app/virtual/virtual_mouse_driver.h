@@ -43,6 +43,7 @@ private:
     VirtualHidBackend& backend_;
     FirmwareFor firmwareFor_;
     std::function<void()> listener_;
+    std::shared_ptr<VirtualMouseFirmware> lastEnd_; // set by a plug or an unplug
 };
 
 } // namespace ferrox

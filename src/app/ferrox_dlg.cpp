@@ -245,7 +245,6 @@ bool CFerroxDlg::OnInitDialog() {
         discovery_.link().of(kind).commandPath.clear();
         discovery_.link().of(kind).eventPath.clear();
     }
-    AppIcon(); // the themed icon, for this window and every dialog
     presence_ = std::make_unique<DesktopPresence>(*this, trayAvailable_);
 
     // With NeedPassword at 1 only the mouse's own show request (a status answer) reveals the

@@ -5,7 +5,6 @@
 #include "ui/skin_images.h"
 #include "ui/ui_font.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
@@ -177,10 +176,17 @@ void CDlgBase::ClosePopup(int slot) {
 
 void CDlgBase::CreateControls(int, int, int, int) {}
 
+QIcon ProgramIcon() {
+    // Looked up and decoded once per process, as the application's icon, which every window
+    // inherits: the desktop theme's icon for the installed entry, else resource 128.
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(QIcon::fromTheme(QGuiApplication::desktopFileName(),
+                                                        QIcon(QStringLiteral(":/res/128.png"))));
+    return QGuiApplication::windowIcon();
+}
+
 bool CDlgBase::OnInitDialog() {
-    // Decoded once per process and inherited by every window, not once per dialog.
-    if (QGuiApplication::windowIcon().isNull() && QFile::exists(QStringLiteral(":/res/128.png")))
-        QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/res/128.png")));
+    ProgramIcon();
     setWindowTitle(QStringLiteral("Gaming Mouse"));
     font_ = DialogFont(logicalDpiY());
     setFixedSize(windowWidth_, windowHeight_);

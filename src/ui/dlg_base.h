@@ -10,6 +10,7 @@
 #include "ui/edit_field.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QPointer>
 
@@ -150,5 +151,8 @@ private:
     std::array<QPointer<WindowBase>, PopupSlotCount> popups_;
     std::vector<QPointer<CEditField>> editFields_; // owned by Qt as children
 };
+
+// The program's icon, made the application's icon on the first call.
+QIcon ProgramIcon();
 
 } // namespace ferrox

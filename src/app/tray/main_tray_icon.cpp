@@ -2,15 +2,11 @@
 
 #include "lang/language_table.h"
 #include "platform/window_base.h"
+#include "ui/dlg_base.h"
 
-#include <QGuiApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QSystemTrayIcon>
-
-#ifndef FERROX_APP_ID
-#define FERROX_APP_ID "ferrox"
-#endif
 
 namespace ferrox {
 namespace {
@@ -24,18 +20,6 @@ QString MenuText(int index, const char* english) {
 }
 
 } // namespace
-
-QIcon AppIcon() {
-    // Looked up and decoded once per process, as the application's icon, which every window
-    // without one of its own inherits.
-    static bool chosen = false;
-    if (!chosen) {
-        QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(FERROX_APP_ID),
-                                                        QIcon(QStringLiteral(":/res/128.png"))));
-        chosen = true;
-    }
-    return QGuiApplication::windowIcon();
-}
 
 MainTrayIcon::MainTrayIcon(WindowBase& window, Availability available)
     : window_(window), available_(std::move(available)) {
@@ -62,7 +46,7 @@ bool MainTrayIcon::TryAdd() {
     menu_->addSeparator();
     menu_->addAction(MenuText(kExitText, "Exit"), this,
                      [this] { window_.PostMessage(ExitCommand); });
-    icon_ = new QSystemTrayIcon(AppIcon(), this);
+    icon_ = new QSystemTrayIcon(ProgramIcon(), this);
     icon_->setToolTip(QStringLiteral("Gaming Mouse"));
     icon_->setContextMenu(menu_);
     connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {

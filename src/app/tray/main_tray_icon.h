@@ -9,7 +9,6 @@
 
 #include <functional>
 
-class QIcon;
 class QMenu;
 class QSystemTrayIcon;
 
@@ -41,9 +40,5 @@ private:
     QSystemTrayIcon* icon_ = nullptr;
     QMenu* menu_ = nullptr;
 };
-
-// The program's icon (resource 128), from the desktop's icon theme when it has one; set as
-// the application's icon on the first call.
-QIcon AppIcon();
 
 } // namespace ferrox

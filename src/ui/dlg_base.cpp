@@ -239,12 +239,12 @@ void CDlgBase::PaintWindow(Canvas& canvas, const QRect& updateRect, bool minimis
 }
 
 void CDlgBase::DrawBackground(Canvas& canvas, const QRect& clientRect) {
-    if (!frameSurface_.rect().contains(clientRect) || !dialogFrame_.isNull())
-        canvas.FillRect(clientRect, backgroundColour_);
-    if (!dialogFrame_.isNull()) {
+    if (!dialogFrame_.isNull()) { // opaque and stretched over the whole client area
         canvas.DrawImage(dialogFrame_, clientRect, Interpolation::Smooth);
         return;
     }
+    if (!frameSurface_.rect().contains(clientRect))
+        canvas.FillRect(clientRect, backgroundColour_);
     if (frameSurface_.isNull())
         return;
     const QRect copy(0, 0, std::min(frameSurface_.width(), clientRect.width()),

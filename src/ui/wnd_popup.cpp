@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -157,10 +156,6 @@ void CWndPopup::OnChoose(const MenuItem& item) {
     SendToParent(resultMessage_, static_cast<WParam>(ownerId_), reinterpret_cast<LParam>(&result));
 }
 
-QPoint CWndPopup::cursorInClient() const {
-    return mapFromGlobal(QCursor::pos());
-}
-
 void CWndPopup::OnMouseMove(int x, int y) {
     if (!tracking_)
         tracking_ = TrackMouseEvent(50);
@@ -178,8 +173,9 @@ void CWndPopup::OnMouseLeave() {
     tracking_ = false;
     if (pressed_)
         return;
-    const QPoint cursor = cursorInClient();
-    if (OnItemHover(cursor.x(), cursor.y()))
+    // A pointer that left is outside: no row stays lit, whether or not the platform can say
+    // where the pointer is now.
+    if (OnItemHover(-1, -1))
         Render();
 }
 

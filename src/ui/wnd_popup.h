@@ -108,7 +108,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPoint cursorInClient() const;
     CWndPopup* popupAt(const QPointF& globalPos);
     void passOn(CWndPopup* target, QMouseEvent* event);
     void leaveOpener(CWndPopup* now);

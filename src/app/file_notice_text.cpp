@@ -4,6 +4,7 @@
 #include "base/text_file.h"
 #include "lang/language_table.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -68,11 +69,19 @@ std::wstring Line(const FileProblem& problem) {
     return reason.empty() ? line : line + L" (" + reason + L")";
 }
 
+bool Unread(const std::vector<FileProblem>& problems, const fs::path& path) {
+    return std::any_of(problems.begin(), problems.end(), [&](const FileProblem& problem) {
+        return problem.use == FileUse::Read && problem.path == path;
+    });
+}
+
+// A file that could not be read is named once, among those: that it was not saved over
+// either goes without saying.
 std::wstring Section(const std::vector<FileProblem>& problems, FileUse use,
                      const NoticeText& heading) {
     std::wstring lines;
     for (const FileProblem& problem : problems)
-        if (problem.use == use)
+        if (problem.use == use && (use == FileUse::Read || !Unread(problems, problem.path)))
             lines += Line(problem);
     return lines.empty() ? lines : Text(heading) + lines;
 }

@@ -43,6 +43,15 @@ inline bool NeedsRoot(Odd odd) {
     return (odd == Odd::Device || odd == Odd::LinkToDevice) && ::geteuid() != 0;
 }
 
+// Runs body(odd) for each case this user can make, traced with its name.
+template <typename Body> void ForEachOddCase(Body body) {
+    for (const OddCase& c : OddCases()) {
+        SCOPED_TRACE(c.name);
+        if (!NeedsRoot(c.odd))
+            body(c.odd);
+    }
+}
+
 inline void MakeSocket(const std::filesystem::path& path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};

@@ -68,13 +68,10 @@ protected:
 };
 
 TEST_F(FileRules, OnlyRegularFilesAreReadAndNothingElseIsReplaced) {
-    for (const test::OddCase& c : test::OddCases()) {
-        SCOPED_TRACE(c.name);
-        if (test::NeedsRoot(c.odd))
-            continue;
+    test::ForEachOddCase([](Odd odd) {
         const fs::path folder = test::FreshFolder("odd_files");
         const fs::path path = folder / "config.ini";
-        test::MakeOdd(c.odd, path);
+        test::MakeOdd(odd, path);
         const std::string shape = test::Shape(path);
 
         bool opened = true;
@@ -96,7 +93,7 @@ TEST_F(FileRules, OnlyRegularFilesAreReadAndNothingElseIsReplaced) {
             EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
                 << entry.path();
         }
-    }
+    });
 }
 
 TEST_F(FileRules, ProblemsSayWhatWasFoundAndWhereALinkLeads) {
@@ -191,10 +188,7 @@ TEST_F(FileRules, HealthyFilesKeepTheirModeAndOthersGetAFreshOne) {
 }
 
 TEST_F(FileRules, WhatTakesTheFilesPlaceDuringASaveIsNotReplaced) {
-    for (const test::OddCase& c : test::OddCases()) {
-        SCOPED_TRACE(c.name);
-        if (test::NeedsRoot(c.odd))
-            continue;
+    test::ForEachOddCase([](Odd odd) {
         const fs::path folder = test::FreshFolder("swapped");
         const fs::path path = folder / "p.psf";
         WriteBytes(path, "old");
@@ -202,12 +196,12 @@ TEST_F(FileRules, WhatTakesTheFilesPlaceDuringASaveIsNotReplaced) {
         ASSERT_TRUE(file.Open(path, CStdioFileEx::kUnicodeWrite));
         file.WriteText(L"new\n");
         fs::remove(path);
-        test::MakeOdd(c.odd, path);
+        test::MakeOdd(odd, path);
         const std::string shape = test::Shape(path);
         EXPECT_FALSE(file.Close());
         EXPECT_EQ(test::Shape(path), shape);
         EXPECT_TRUE(Noted(path, FileUse::Save));
-    }
+    });
 }
 
 TEST_F(FileRules, WholeFileReplacementFollowsTheSameRules) {

@@ -64,9 +64,8 @@ int CFerroxApp::Run(int argc, char** argv) {
     }
     SimulatedMice mice(options.simulateState);
     HidSystem hid = MakeHidSystem(options.simulate, mice.Maker());
-    if (!mice.StateReadable()) {
-        std::cerr << "ferrox: " << mice.StateFile().string()
-                  << " is not a virtual mouse state file\n";
+    if (!mice.StateFault().empty()) {
+        std::cerr << "ferrox: " << mice.StateFault() << "\n";
         return 1;
     }
 
@@ -123,8 +122,8 @@ int CFerroxApp::Run(int argc, char** argv) {
     panel.reset();
     // Call site: anything the platform needs shut down after the window (fonts, images).
     dlg.reset(); // the session sends what is still queued before it goes
-    if (!mice.SaveState())
-        std::cerr << "ferrox: could not write " << mice.StateFile().string() << "\n";
+    if (const std::string fault = mice.SaveState(); !fault.empty())
+        std::cerr << "ferrox: " << fault << "\n";
     return 0;
 }
 

@@ -4,10 +4,12 @@
 #include "app/main/main_layout.h"
 #include "app/device_notice_bridge.h"
 #include "app/dialogs/attention_dlg.h"
+#include "app/file_notice_text.h"
 #include "app/profile_bar_window.h"
 #include "app/osd/osd_texts.h"
 #include "app/tray/desktop_presence.h"
 #include "base/app_globals.h"
+#include "base/path_text.h"
 #include "lang/language_table.h"
 #include "macros/macro_user_library.h"
 #include "platform/canvas.h"
@@ -48,8 +50,14 @@ std::wstring HeldFilesText(const std::vector<std::filesystem::path>& files) {
         L"These files could not be read and no copy of them could be kept, so they are left as "
         L"they are and defaults are used in their place:";
     for (const std::filesystem::path& file : files)
-        text += L"\n" + file.wstring();
+        text += L"\n" + PathText(file);
     return text;
+}
+
+std::wstring UnusableFilesText(const UserDataLoad& load) {
+    const std::wstring held = load.heldFiles.empty() ? L"" : HeldFilesText(load.heldFiles);
+    const std::wstring problems = FileProblemsText(load.fileProblems);
+    return JoinParagraphs(held, problems);
 }
 
 std::wstring AttentionTitle() {
@@ -225,8 +233,8 @@ bool CFerroxDlg::OnInitDialog() {
     const UserDataLoad load = LoadUserData();
     SetDesignSize(DesignWidth, DesignHeight);
     CDlgBase::OnInitDialog(); // builds the controls and shows the window
-    if (!load.heldFiles.empty())
-        heldFilesNotice_ = CAttentionDlg::Show(this, AttentionTitle(), HeldFilesText(load.heldFiles),
+    if (const std::wstring files = UnusableFilesText(load); !files.empty())
+        heldFilesNotice_ = CAttentionDlg::Show(this, AttentionTitle(), files,
                                                CAttentionDlg::Mode::ModelessTopMost);
     if (const QScreen* s = screen())
         PlaceOnWorkArea(s->availableGeometry());

@@ -1,5 +1,7 @@
 #include "base/instance_lock.h"
 
+#include "base/regular_file.h"
+
 #include <array>
 #include <optional>
 #include <cerrno>
@@ -8,6 +10,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -69,7 +72,13 @@ fs::path InstanceInfoPath() {
 //   devices=real|simulated
 //   folder=<the rest of the file>
 std::optional<InstanceInfo> ReadInstanceInfo(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
+    // Two short lines and a folder name.
+    constexpr std::uintmax_t kMaxInfoBytes = 64 * 1024;
+    FileProblem problem;
+    const std::optional<std::string> text = ReadWholeFile(file, kMaxInfoBytes, problem);
+    if (!text)
+        return std::nullopt;
+    std::istringstream in(*text);
     std::string holder, devices, folder;
     if (!std::getline(in, holder) || !std::getline(in, devices))
         return std::nullopt;

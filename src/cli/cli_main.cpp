@@ -2,6 +2,7 @@
 
 #include "base/app_globals.h"
 #include "base/damaged_file.h"
+#include "base/file_problems.h"
 #include "cli/cli_options.h"
 #include "cli/command_table.h"
 #include "device/virtual_mouse_firmware.h"
@@ -63,6 +64,10 @@ int Run(int argc, char** argv) {
     ProgramFolder = ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR);
     DataFolder = ChooseDataFolder(context.dataDir);
     const int status = found->run(context);
+    // A held file has its own word below.
+    for (const FileProblem& problem : NotedFileProblems())
+        if (!IsHeldFile(problem.path))
+            std::cerr << "ferroxctl: warning: " << DescribeFileProblem(problem) << "\n";
     for (const std::filesystem::path& file : HeldFiles())
         std::cerr << "ferroxctl: warning: " << file.string()
                   << " could not be read and no copy of it could be kept; defaults were used in "

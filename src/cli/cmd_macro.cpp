@@ -37,7 +37,7 @@ struct MacroCommand {
 
     // Everything the window loads at start-up, the user's library among it.
     void Load() {
-        if (!LoadUserData().macrosClean && std::filesystem::exists(UserMacroLibraryPath()))
+        if (!LoadUserData().macrosClean && UserMacroLibraryOpened())
             context.err << "ferroxctl macro: warning: " << UserMacroLibraryPath().string()
                         << " is damaged; the items before the damage are used and the file is "
                            "kept as MacroLibraryFile.mlf.damaged\n";

@@ -19,6 +19,10 @@ std::filesystem::path UserMacroLibraryPath();
 // of it is kept as "MacroLibraryFile.mlf.damaged" so that the next save cannot cost the user
 // the rest. Returns whether the file was read cleanly.
 bool LoadUserMacroLibrary(MacroLibrary& library = UserMacroLibrary());
+// Whether the library file is a regular file that could be opened: a load that was not clean
+// then met damage inside it. (A file that is missing is no fault; one that could not be opened
+// is among the noted file problems.)
+bool UserMacroLibraryOpened();
 // Writes the library with no selection; false when it could not be written (the old file is
 // then unchanged).
 [[nodiscard]] bool SaveUserMacroLibrary(const MacroLibrary& library = UserMacroLibrary());

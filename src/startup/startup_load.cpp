@@ -2,6 +2,7 @@
 
 #include "base/app_globals.h"
 #include "base/damaged_file.h"
+#include "base/file_problems.h"
 #include "base/stale_temp_files.h"
 #include "buttons/macro_link.h"
 #include "lang/language_loader.h"
@@ -17,6 +18,7 @@ UserDataLoad LoadUserData() {
     // Created only now: a command refused before it loads anything leaves no trace.
     CreateDataFolder(DataFolder);
     ReleaseHeldFiles();
+    ForgetFileProblems();
     // Saves that a killed process left half-way; the files they were meant for are intact.
     RemoveStaleTempFiles(ConfigFolder());
     // Language first: default profile and key names written below are its texts.
@@ -30,6 +32,7 @@ UserDataLoad LoadUserData() {
     }
     BuildDpiStepTable();
     load.heldFiles = HeldFiles();
+    load.fileProblems = NotedFileProblems();
     return load;
 }
 

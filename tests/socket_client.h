@@ -2,6 +2,7 @@
 // The sending side of the window's socket as a test plays it: raw connections that send what
 // they like, and what the other end sent back before it closed.
 
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -50,6 +52,22 @@ inline std::optional<std::vector<uint8_t>> ClosedByPeer(int fd, int waitMs = 0) 
             return got;
         got.insert(got.end(), chunk, chunk + n);
     }
+}
+
+// A client call that waits for its answer (each has a time limit of its own), made on another
+// thread while serve() keeps this thread's server going.
+template <typename Call, typename Serve> auto ServedBy(Call call, Serve serve) {
+    std::atomic<bool> done = false;
+    decltype(call()) result{};
+    std::thread client([&] {
+        result = call();
+        done = true;
+    });
+    while (!done)
+        serve();
+    client.join();
+    serve();
+    return result;
 }
 
 } // namespace ferrox::test

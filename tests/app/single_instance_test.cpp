@@ -14,13 +14,11 @@
 #include <QProcess>
 
 #include <algorithm>
-#include <atomic>
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
-#include <thread>
 #include <unistd.h>
 
 namespace ferrox {
@@ -44,18 +42,9 @@ TEST(InstanceLock, HeldOnceAndFreedWithItsHolder) {
     EXPECT_TRUE(InstanceLock::acquire("/nonexistent-folder/x.lock"));
 }
 
-// A client that waits for its answer on another thread while this one's event loop serves it.
+// The call on another thread, answered by this thread's event loop.
 template <typename Call> auto Served(Call call) {
-    std::atomic<bool> done = false;
-    decltype(call()) result{};
-    std::thread client([&] {
-        result = call();
-        done = true;
-    });
-    EXPECT_TRUE(WaitFor([&] { return done.load(); }, 8000));
-    client.join();
-    QCoreApplication::processEvents();
-    return result;
+    return test::ServedBy(call, [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); });
 }
 
 bool ClosedByPeer(int fd) {

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <csignal>
 #include <fstream>
 #include <cstring>
@@ -87,18 +86,8 @@ protected:
             return m.type == InstanceMessageType::Wake;
         }));
     }
-    // A client that waits for its answer, served meanwhile by this thread.
     template <typename Call> auto Served(Call call) {
-        std::atomic<bool> done = false;
-        decltype(call()) result{};
-        std::thread client([&] {
-            result = call();
-            done = true;
-        });
-        for (int i = 0; i < 300 && !done; ++i)
-            Pump(10);
-        client.join();
-        return result;
+        return test::ServedBy(call, [this] { Pump(10); });
     }
 
     fs::path folder_, socket_;

@@ -47,8 +47,9 @@ TEST(InstanceMessage, FramedAndOlderFormsAndWhatIsRefused) {
     for (const Case& c : cases) {
         const InstanceParse parse = ParseInstanceMessage(c.bytes);
         EXPECT_EQ(parse.state, c.state) << c.name;
-        if (c.state == State::Error)
+        if (c.state == State::Error) {
             EXPECT_EQ(parse.error, c.error) << c.name;
+        }
     }
 
     const InstanceParse framed = ParseInstanceMessage(wake);

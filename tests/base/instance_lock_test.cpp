@@ -41,8 +41,9 @@ TEST(InstanceRuntimeFolder, OnlyAPrivateFolderOfThisUserIsTaken) {
         const fs::path folder = base / c.name;
         fs::create_directory(folder);
         ASSERT_EQ(::chmod(folder.c_str(), c.mode), 0);
-        if (c.foreign)
+        if (c.foreign) {
             ASSERT_EQ(::chown(folder.c_str(), test::kNobody, test::kNobody), 0);
+        }
         ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
         EXPECT_EQ(InstanceRuntimeFolder(), c.taken ? folder : fallback) << c.name;
     }

@@ -72,7 +72,13 @@ TEST(InstanceServer, DeliversOnlyTheWakeUpAndReplacesAStaleSocket) {
               InstanceReply::Refused);
     EXPECT_TRUE(Served([&] { return SendWakeUp(socket, "token-of-the-launcher"); }));
     EXPECT_TRUE(Served([&] { return SendWakeUp(socket, "not a token"); }));
-    EXPECT_EQ(wakes, std::vector<std::string>{"token-of-the-launcher"});
+    // An older second start's 12 bytes.
+    const int older = ConnectTo(socket);
+    const std::vector<uint8_t> wake = test::LittleEndianWords({0x0BB7, 0, 0});
+    ASSERT_EQ(::send(older, wake.data(), wake.size(), MSG_NOSIGNAL), 12);
+    EXPECT_TRUE(WaitFor([&] { return ClosedByPeer(older); }, 3000));
+    ::close(older);
+    EXPECT_EQ(wakes, (std::vector<std::string>{"token-of-the-launcher", ""}));
     EXPECT_FALSE(SendWakeUp(socket.parent_path() / "nobody.socket", ""));
 }
 
@@ -144,8 +150,8 @@ TEST(SingleInstance, RunningFerroxKeepsTheLockAndASecondOneLeavesIt) {
     EXPECT_TRUE(InstanceLock::acquire(InstanceLockPath()));
 }
 
-// The real window with room for 100 descriptors, and 150 senders that never finish: its
-// socket stays, and once they have had their time ferroxctl gets through again.
+// The real window with room for 100 descriptors, 150 senders that never finish, then garbage
+// and a 64 MiB length: its socket stays, and ferroxctl gets through again.
 TEST(SingleInstance, SocketSurvivesIdleSendersAtADescriptorLimit) {
     const fs::path runtime = FreshRuntime("descriptor-limit");
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
@@ -166,6 +172,16 @@ TEST(SingleInstance, SocketSurvivesIdleSendersAtADescriptorLimit) {
     EXPECT_TRUE(fs::exists(InstanceSocketPath()));
     for (int fd : idle)
         ::close(fd);
+    const std::vector<uint8_t> abuse[] = {
+        test::LittleEndianWords({0x0BB9, 0xF3A00001, 64u << 20}),
+        test::LittleEndianWords({0x12345678, 0x9ABCDEF0, 0x0FEDCBA9, 0x87654321}),
+    };
+    for (const std::vector<uint8_t>& bytes : abuse) {
+        const int fd = ConnectTo(InstanceSocketPath());
+        ASSERT_EQ(::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL), ssize_t(bytes.size()));
+        EXPECT_TRUE(WaitFor([&] { return ClosedByPeer(fd); }, 3000));
+        ::close(fd);
+    }
 
     QProcess ctl;
     ctl.setProcessEnvironment(ProcessEnv(runtime));

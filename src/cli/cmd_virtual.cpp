@@ -19,7 +19,6 @@ int CmdVirtual(CliContext& context) {
         context.err << "ferroxctl virtual: " << error << "\n";
         return kExitUsage;
     }
-    static_assert(uint32_t(InstanceMessageType::VirtualMouse) == kVirtualMouseMessage);
     switch (AskRunningInstance(InstanceSocketPath(), InstanceMessageType::VirtualMouse,
                                VirtualMousePayload(uint32_t(action->kind), action->value))) {
     case InstanceReply::Done:

@@ -181,12 +181,14 @@ BENCHMARK(BM_StallDuringProfileSwitch)->Iterations(6)->Unit(benchmark::kMillisec
 // Answers the open file dialog as a user would, once it is up.
 void AnswerFileDialog(const fs::path& file) {
     QTimer::singleShot(200, [file] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            dialog->selectFile(QString::fromStdString(file.string()));
-            static_cast<QDialog*>(dialog)->accept(); // runs the file dialog's own accept
-        } else {
-            AnswerFileDialog(file);
-        }
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog && dialog->isVisible()) {
+                // Done rather than accepted: the dialog may still be listing the folder.
+                dialog->selectFile(QString::fromStdString(file.string()));
+                static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+                return;
+            }
+        AnswerFileDialog(file);
     });
 }
 
@@ -262,6 +264,8 @@ BENCHMARK(BM_StallClosingMacroManager)->Iterations(5)->Unit(benchmark::kMillisec
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own file dialog, which the benchmark can answer; a desktop's would wait for a user.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -16,17 +16,16 @@ void KeySlot::Assign(const std::wstring& newName, const ButtonFunction& newFunct
                      const MacroKey* source) {
     name = newName;
     function = newFunction;
-    macro.MacroActionNum = 0;
-    if (!source)
+    if (!source) {
+        macro.ClearActions();
         return;
+    }
     macro.name = source->name;
     macro.MacroKeyIndex = source->MacroKeyIndex;
     macro.MacroKeyLoopType = source->MacroKeyLoopType;
     macro.MacroKeyLoopNum = source->MacroKeyLoopNum;
     macro.MacroCommandActionNum = source->MacroCommandActionNum;
-    std::uint32_t count = std::min(source->MacroActionNum, MacroActionCapacity);
-    for (std::uint32_t i = 0; i < count; ++i)
-        (void)macro.InsertAction(i, source->actions[i]);
+    macro.ReplaceActions(*source, source->MacroActionNum);
     macroKeyIndex = static_cast<std::uint32_t>(source->MacroKeyIndex);
 }
 

@@ -13,12 +13,10 @@ const MacroKey* LinkedMacro(const KeySlot& key, const MacroLibrary& library) {
 
 bool RefreshMacroCopy(KeySlot& key, const MacroKey& source) {
     MacroKey& copy = key.macro;
-    const std::uint32_t count = std::min(source.MacroActionNum, MacroActionCapacity);
-    const bool changed =
-        copy.MacroActionNum != count ||
-        !std::equal(source.actions.begin(), source.actions.begin() + count, copy.actions.begin());
-    std::copy_n(source.actions.begin(), count, copy.actions.begin());
-    copy.MacroActionNum = count;
+    const auto before = copy.actions;
+    const std::uint32_t countBefore = copy.MacroActionNum;
+    copy.ReplaceActions(source, source.MacroActionNum);
+    const bool changed = copy.MacroActionNum != countBefore || copy.actions != before;
     copy.MacroKeyIndex = source.MacroKeyIndex;
     copy.MacroKeyLoopType = source.MacroKeyLoopType;
     copy.MacroKeyLoopNum = source.MacroKeyLoopNum;

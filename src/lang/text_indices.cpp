@@ -17,7 +17,7 @@ constexpr std::array kTextsInUse = {
     LanguageTextUse{3, 3, 160, "version line, followed by \":1.1.4\""},
     LanguageTextUse{4, 5, 65, "OK and cancel buttons of the dialogs"},
     LanguageTextUse{6, 7, 69, "bottom bar: send all settings again, firmware reset"},
-    LanguageTextUse{8, 8, 230, "macro manager button"},
+    LanguageTextUse{8, 8, 230, "macro manager button and the manager's title"},
     LanguageTextUse{9, 9, 230, "title of the button panel"},
     LanguageTextUse{10, 10, 220, "profile panel title; header of the profile list"},
     LanguageTextUse{11, 14, 262, "section headers: DPI, lighting, report rate, pointer"},

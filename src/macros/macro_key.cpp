@@ -35,4 +35,12 @@ bool MacroKey::DeleteAction(std::uint32_t index) {
     return true;
 }
 
+void MacroKey::ReplaceActions(const MacroKey& source, std::uint32_t count) {
+    count = std::min(count, MacroActionCapacity);
+    // Source may be this macro: the kept actions stay where they are.
+    std::copy_n(source.actions.begin(), count, actions.begin());
+    std::fill(actions.begin() + count, actions.end(), MacroAction{});
+    MacroActionNum = count;
+}
+
 } // namespace ferrox

@@ -1,5 +1,7 @@
 #include "macros/macro_library.h"
 
+#include <utility>
+
 #include <algorithm>
 
 namespace ferrox {
@@ -162,6 +164,18 @@ MacroAddResult MacroLibrary::AddMacro(const std::wstring& name, MacroLocation& s
 
 MacroAddResult MacroLibrary::AddFolder(const std::wstring& name, MacroLocation& selection) {
     return AddNode(name, selection, true);
+}
+
+bool MacroLibrary::RenameItem(const MacroLocation& location, const std::wstring& name) {
+    // The const look-up makes no group for a location never used.
+    const MacroItem* found = std::as_const(*this).NodeAt(location);
+    if (!found || found->IsFree() || !IsUsableName(name))
+        return false;
+    MacroItem* node = NodeAt(location);
+    node->MacroItemName = name;
+    if (node->macro)
+        node->macro->name = name;
+    return true;
 }
 
 bool MacroLibrary::DeleteItem(const MacroLocation& l) {

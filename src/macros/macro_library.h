@@ -46,6 +46,11 @@ public:
     MacroAddResult AddFolder(const std::wstring& name, MacroLocation& selection);
     // Whether a sibling of the location's level already bears exactly this name.
     bool NameExists(const std::wstring& name, const MacroLocation& location) const;
+    // Gives the node, and the macro it holds, the name (the file gives a macro its node's
+    // name, so both must agree for the library in memory to be what its file holds). A
+    // sibling of the same name is the caller's to refuse. False, and nothing changed, for a
+    // free slot, a location outside the tree or a name the file could not keep.
+    bool RenameItem(const MacroLocation& location, const std::wstring& name);
     // Empties the node and its subtree and moves the later siblings (with their subtrees) one
     // slot earlier. False for a location outside the tree.
     bool DeleteItem(const MacroLocation& location);

@@ -11,7 +11,7 @@ bool MacroRecorder::start(MacroKey* macro) {
     if (!macro)
         return false;
     macro_ = macro;
-    macro_->MacroActionNum = 0;
+    macro_->ClearActions();
     macro_->MacroCommandActionNum = 0;
     lastCode_ = 0;
     lastEventWord_ = 0;

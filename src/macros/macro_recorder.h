@@ -18,8 +18,9 @@ enum class RecordResult {
 
 class MacroRecorder {
 public:
-    // Starts a recording into macro, discarding its actions (the slots keep their bytes until
-    // overwritten). False, and nothing changes, without a macro.
+    // Starts a recording into macro, discarding its actions (every slot is cleared, or the
+    // old actions would be shifted along behind the new ones). False, and nothing changes,
+    // without a macro.
     bool start(MacroKey* macro);
     // Ends the recording; later keystrokes are ignored. Harmless when idle.
     void stop();

@@ -85,7 +85,8 @@ inline constexpr std::uint8_t Counted = 2;
 inline constexpr std::uint8_t Mode4 = 4;
 } // namespace MacroLoopType
 
-// One macro. Slots at and beyond MacroActionNum carry no meaning but are kept and saved.
+// One macro. Slots at and beyond MacroActionNum carry no meaning but are saved; whatever
+// replaces all the actions leaves them zero.
 struct MacroKey {
     std::wstring name;
     std::int32_t MacroKeyIndex = 0;
@@ -106,6 +107,11 @@ struct MacroKey {
     [[nodiscard]] bool InsertAction(std::uint32_t position, MacroAction action);
     // False when index >= MacroActionNum. The last slot becomes zero.
     [[nodiscard]] bool DeleteAction(std::uint32_t index);
+    // The first count actions of source (at most the capacity) become the macro's actions and
+    // every later slot becomes zero: inserting shifts the slots beyond the count along, so bytes
+    // left there from earlier contents would pile up behind the new ones and reach the files.
+    void ReplaceActions(const MacroKey& source, std::uint32_t count);
+    void ClearActions() { ReplaceActions(*this, 0); }
 
     friend bool operator==(const MacroKey&, const MacroKey&) = default;
 };

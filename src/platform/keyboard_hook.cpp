@@ -51,7 +51,7 @@ private:
         if (event.isAutoRepeat() || Owners().empty())
             return;
         if (const std::uint8_t key = VirtualKeyOf(event))
-            Owners().back()->deliver(key, event.type() == QEvent::KeyRelease);
+            Owners().back()->capture(key, event.type() == QEvent::KeyRelease);
     }
 };
 
@@ -68,7 +68,11 @@ void RemoveOwner(CKeyboardHook* hook) {
 } // namespace
 
 CKeyboardHook::CKeyboardHook(KeyClock clock)
-    : clock_(clock ? std::move(clock) : KeyClock(SteadyMilliseconds)) {}
+    : fold_(clock ? std::move(clock) : KeyClock(SteadyMilliseconds)) {
+    holdBack_.setSingleShot(true);
+    holdBack_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&holdBack_, &QTimer::timeout, [this] { onHoldBackTimer(); });
+}
 
 CKeyboardHook::~CKeyboardHook() {
     StopHook();
@@ -90,6 +94,13 @@ int CKeyboardHook::StartHook(WindowBase* window) {
 }
 
 int CKeyboardHook::StopHook() {
+    // A key released just before the stop still reaches the window that had the keys, and
+    // before the stop returns: the caller may end a recording next.
+    holdBack_.stop();
+    fold_.Flush([this](const CapturedKey& k) {
+        if (window_)
+            window_->SendMessage(WM_KEYHOOK, k.key, LParam(k.word));
+    });
     started_ = false;
     window_ = nullptr;
     RemoveOwner(this);
@@ -105,10 +116,32 @@ bool CKeyboardHook::IsCapturing() const {
     return started_ && !Owners().empty() && Owners().back() == this;
 }
 
-void CKeyboardHook::deliver(std::uint8_t key, bool release) {
+void CKeyboardHook::capture(std::uint8_t key, bool release) {
+    fold_.Take(key, release, [this](const CapturedKey& k) { post(k); });
+    if (fold_.Holding())
+        holdBack_.start(int(KeyRepeatFold::HoldBackMs)); // a new release is held
+    else
+        holdBack_.stop();
+}
+
+// A timer may fire a little early by the key clock's reckoning: then it waits the rest.
+void CKeyboardHook::onHoldBackTimer() {
+    if (const auto rest = fold_.Expire([this](const CapturedKey& k) { post(k); }))
+        holdBack_.start(int(*rest));
+}
+
+void CKeyboardHook::post(const CapturedKey& key) {
     // The window may be gone while its dialog still holds the hook: the key goes nowhere.
     if (window_)
-        window_->PostMessage(WM_KEYHOOK, key, LParam(KeyEventWord(release, clock_())));
+        window_->PostMessage(WM_KEYHOOK, key.key, LParam(key.word));
+}
+
+void CKeyboardHook::DeliverHeldKeys() {
+    // Posting never starts or stops an owner, so the list stays as it is meanwhile.
+    for (CKeyboardHook* owner : Owners()) {
+        owner->holdBack_.stop();
+        owner->fold_.Flush([owner](const CapturedKey& k) { owner->post(k); });
+    }
 }
 
 } // namespace ferrox

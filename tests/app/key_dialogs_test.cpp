@@ -6,7 +6,9 @@
 #include "app/dialogs/fire_key_dlg.h"
 #include "app/dialogs/shortcut_dlg.h"
 #include "base/app_globals.h"
+#include "buttons/key_capture.h"
 #include "desktop_events.h"
+#include "held_key.h"
 #include "dialog_test.h"
 #include "lang/language_loader.h"
 #include "settings/language_text.h"
@@ -108,6 +110,16 @@ TEST_F(KeyDialogs, ShortcutCombinations) {
             EXPECT_EQ(window.lastMessage, KeyChoiceMessage::Shortcut);
         }
     }
+}
+
+TEST_F(KeyDialogs, ShortcutTakesAKeyHeldOnAPlainServerAsOnePressAndOneRelease) {
+    std::uint32_t clock = 0;
+    test::KeystrokeCounting<CShortcutDlg> dialog(&window, [&clock] { return clock; });
+    ASSERT_TRUE(dialog.Create());
+    test::HoldKeyOnAPlainServer(&dialog, Qt::Key_X, clock, 1000, 2500, 45 + 8);
+    EXPECT_EQ(dialog.words, (std::vector<std::uint32_t>{KeyEventWord(false, 1000),
+                                                        KeyEventWord(true, 2500)}));
+    EXPECT_EQ(dialog.KeyName(), L"X");
 }
 
 TEST_F(KeyDialogs, ShortcutCancelAndCloseSendNothingAndCaptureEnds) {

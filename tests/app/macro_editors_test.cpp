@@ -2,7 +2,9 @@
 #include "app/macros/macro_confirm_dlg.h"
 #include "app/macros/macro_select_dlg.h"
 #include "app/macros/name_dialogs.h"
+#include "buttons/key_capture.h"
 #include "buttons/key_names.h"
+#include "held_key.h"
 #include "macro_test_support.h"
 #include "ui/edit_show_list.h"
 
@@ -100,6 +102,17 @@ TEST_F(MacroEditorsTest, MovementEditorKeepsOneTo127InItsDirection) {
         EXPECT_EQ(action, c.stored) << c.typed;
         CloseNotices();
     }
+}
+
+TEST_F(MacroEditorsTest, KeyEditorTakesAKeyHeldOnAPlainServerAsOnePressAndOneRelease) {
+    MacroAction action = MacroAction::MakeKey(0x41, false);
+    std::uint32_t clock = 0;
+    test::KeystrokeCounting<CActionKeyModifyDlg> dlg(action, nullptr, [&clock] { return clock; });
+    ASSERT_TRUE(dlg.Create());
+    test::HoldKeyOnAPlainServer(&dlg, Qt::Key_X, clock, 1000, 2500);
+    EXPECT_EQ(dlg.words, (std::vector<std::uint32_t>{KeyEventWord(false, 1000),
+                                                     KeyEventWord(true, 2500)}));
+    EXPECT_EQ(dlg.ChosenCode(), 'X');
 }
 
 TEST_F(MacroEditorsTest, KeyEditorCapturesKeysEnterIncludedAndWritesOnOkOnly) {

@@ -3,8 +3,11 @@
 #include "app/macros/macro_manager_layout.h"
 #include "app/macros/macro_popups.h"
 #include "buttons/key_capture.h"
+#include "held_key.h"
 #include "macro_test_support.h"
+#include "lang/language_setting.h"
 #include "macros/macro_library_file.h"
+#include "settings/language_text.h"
 #include "settings/config_table.h"
 #include "ui/check_button.h"
 #include "ui/edit_show_list.h"
@@ -121,6 +124,23 @@ TEST_F(MacroManagerTest, RecordsRealKeystrokesWithDelaysUntilStoppedAndSavesThen
     MacroLocation ignored;
     ASSERT_TRUE(ReadMacroLibrary(file(), reread, ignored));
     EXPECT_EQ(*reread.NodeAt({0, 0, 0, 0})->macro, Jump());
+}
+
+TEST_F(MacroManagerTest, AKeyHeldOnAPlainServerIsOnePressOneDelayAndOneRelease) {
+    Open();
+    SelectTreeRow(0);
+    ClickId(Id::RecordDelays);
+    ClickId(Id::Record);
+    test::HoldKeyOnAPlainServer(dlg.get(), Qt::Key_X, clock, 1000, 2500);
+    EXPECT_EQ(Actions(Jump()), (std::vector<MacroAction>{MacroAction::MakeKey('X', false),
+                                                         MacroAction::MakeDelay(1500),
+                                                         MacroAction::MakeKey('X', true)}));
+    // A key released just before the stop is still recorded.
+    Key(QEvent::KeyPress, Qt::Key_A, 3000);
+    Key(QEvent::KeyRelease, Qt::Key_A, 3100);
+    ClickId(Id::Record);
+    EXPECT_EQ(Jump().MacroActionNum, 7u);
+    EXPECT_EQ(Jump().actions[6], MacroAction::MakeKey(kA, true));
 }
 
 TEST_F(MacroManagerTest, RecordingWithoutAMacroIsRefused) {
@@ -251,6 +271,7 @@ TEST_F(MacroManagerTest, NamesAreCheckedAgainstTheirSiblings) {
         dlg->RunListOperation(MacroListOperation::Rename);
     EXPECT_EQ(prompts->notices, std::vector<int>{241}) << "unchanged: nothing; taken: refused";
     EXPECT_EQ(library.NodeAt(selection)->MacroItemName, L"RUN");
+    EXPECT_EQ(library.NodeAt(selection)->macro->name, L"RUN") << "as the file will give it";
     // Into a selected folder, which opens.
     SelectTreeRow(1);
     prompts->names = {std::wstring(L"Inner")};
@@ -429,6 +450,26 @@ TEST_F(MacroManagerTest, ClosingUnderAnOpenEditorTakesTheUnfinishedInsertBack) {
     MacroLocation ignored;
     ASSERT_TRUE(ReadMacroLibrary(file(), reread, ignored));
     EXPECT_EQ(reread.NodeAt({0, 0, 0, 0})->macro->MacroActionNum, 0u) << "the file too";
+}
+
+TEST_F(MacroManagerTest, TheTitleBandNamesTheDialogInEveryLanguage) {
+    const std::pair<std::wstring, std::wstring> titles[] = {
+        {L"EN", L"Macro Manager"}, {L"RU", L"Менеджер макросов"}, {L"UA", L"Менеджер макросів"}};
+    for (const auto& [code, title] : titles) {
+        SCOPED_TRACE(std::string(code.begin(), code.end()));
+        ASSERT_TRUE(WriteLanguageSetting(LanguageSettingPath(), code));
+        LoadLanguage();
+        Open();
+        const CControlBase* band = dlg->FindControl(Id::Title);
+        ASSERT_NE(band, nullptr);
+        EXPECT_EQ(band->GetText(), title);
+        EXPECT_TRUE(band->IsDisplayed());
+        EXPECT_EQ(dlg->windowTitle().toStdWString(), title);
+        Shoot(dlg.get(), "macro_manager_title_" + std::string(code.begin(), code.end()));
+        dlg.reset();
+    }
+    ASSERT_TRUE(WriteLanguageSetting(LanguageSettingPath(), L"EN"));
+    LoadLanguage();
 }
 
 TEST_F(MacroManagerTest, Screenshots) {

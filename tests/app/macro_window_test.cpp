@@ -120,6 +120,26 @@ TEST_F(MacroWindowFlow, ARecordedMacroReachesTheMouseByteExactAndSurvivesARestar
     UserMacroLibrary().Clear();
 }
 
+// What the manager has written is what the window keeps: the library is not read back from
+// the file, which for a large library would stall the window.
+TEST_F(MacroWindowFlow, AfterTheManagerSavedTheLibraryInMemoryIsKeptAsItIs) {
+    StartWindow();
+    const MacroKey* jump = &AddMacro(L"Jump");
+    test::ModalDriver driver;
+    driver.When<CMacroManagerDlg>([](CMacroManagerDlg& manager) {
+        ClickControl(manager, Id::Close);
+    });
+    OpenManager();
+    ASSERT_TRUE(driver.Ran());
+    ASSERT_NE(UserMacroLibrary().NodeAt({0, 0, 0, 0})->macro, nullptr);
+    EXPECT_EQ(UserMacroLibrary().NodeAt({0, 0, 0, 0})->macro.get(), jump) << "not read again";
+    MacroLibrary onDisk;
+    MacroLocation ignored;
+    ASSERT_TRUE(ReadMacroLibrary(UserMacroLibraryPath(), onDisk, ignored));
+    EXPECT_EQ(FormatMacroLibrary(onDisk, {}), FormatMacroLibrary(UserMacroLibrary(), {}));
+    UserMacroLibrary().Clear();
+}
+
 TEST_F(MacroWindowFlow, UnplugWithManagerEditorAndNoticeOpenClosesAllSavesAndEnds) {
     StartWindow();
     AddMacro(L"Jump");

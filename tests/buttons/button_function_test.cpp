@@ -1,7 +1,11 @@
 #include "buttons/function_presets.h"
 #include "buttons/key_slot.h"
+#include "buttons/macro_link.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
 
 namespace ferrox {
 namespace {
@@ -113,6 +117,74 @@ TEST(KeySlot, MacroAssignmentCopiesAndOtherAssignmentsKeepTheIndex) {
     EXPECT_EQ(slot.function, (ButtonFunction{0x80, 0xE2, 0}));
     EXPECT_EQ(slot.macroKeyIndex, 42u);
     EXPECT_EQ(slot.macro.MacroActionNum, 0u);
+}
+
+MacroKey MacroOfPresses(std::int32_t index, std::uint32_t count, std::uint8_t firstKey) {
+    MacroKey macro(L"m" + std::to_wstring(index));
+    macro.MacroKeyIndex = index;
+    for (std::uint32_t i = 0; i < count; ++i)
+        EXPECT_TRUE(macro.InsertAction(i, MacroAction::MakeKey(std::uint8_t(firstKey + i), false)));
+    return macro;
+}
+
+// Every way a key's copy is filled again leaves exactly the macro's actions in it: a profile
+// file writes all 336 slots, so anything beyond the count would be carried in every file.
+TEST(KeySlot, TheCopyHoldsTheMacrosActionsAndZeroBeyondThem) {
+    const MacroKey twelve = MacroOfPresses(3, 12, 0x41);
+    const MacroKey seven = MacroOfPresses(4, 7, 0x61);
+    const auto zeroFrom = [](const MacroKey& copy, std::uint32_t from) {
+        return std::all_of(copy.actions.begin() + from, copy.actions.end(),
+                           [](const MacroAction& a) { return a == MacroAction{}; });
+    };
+    struct Case {
+        const char* what;
+        std::function<void(KeySlot&)> fill;
+        const MacroKey& expected;
+    };
+    const Case cases[] = {
+        {"the same macro assigned three times",
+         [&](KeySlot& s) {
+             for (int i = 0; i < 3; ++i)
+                 s.Assign(L"M", {0x90, 0, 0}, &twelve);
+         },
+         twelve},
+        {"a shorter macro after a longer one",
+         [&](KeySlot& s) {
+             s.Assign(L"M", {0x90, 0, 0}, &twelve);
+             s.Assign(L"M", {0x90, 1, 0}, &seven);
+         },
+         seven},
+        {"refreshed from the library after the macro shrank",
+         [&](KeySlot& s) {
+             s.Assign(L"M", {0x90, 0, 0}, &twelve);
+             MacroKey shrunk = seven;
+             shrunk.MacroKeyIndex = twelve.MacroKeyIndex;
+             RefreshMacroCopy(s, shrunk);
+             RefreshMacroCopy(s, shrunk);
+         },
+         seven},
+        {"refreshed over stale slots a profile file brought",
+         [&](KeySlot& s) {
+             s.macro.actions.fill(MacroAction::MakeKey(0x5A, true));
+             s.macro.MacroActionNum = 2;
+             RefreshMacroCopy(s, seven);
+         },
+         seven},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        KeySlot slot;
+        c.fill(slot);
+        ASSERT_EQ(slot.macro.MacroActionNum, c.expected.MacroActionNum);
+        EXPECT_TRUE(std::equal(c.expected.actions.begin(),
+                               c.expected.actions.begin() + c.expected.MacroActionNum,
+                               slot.macro.actions.begin()));
+        EXPECT_TRUE(zeroFrom(slot.macro, slot.macro.MacroActionNum));
+    }
+    KeySlot slot;
+    slot.Assign(L"M", {0x90, 0, 0}, &twelve);
+    slot.Assign(L"Mute", {0x80, 0xE2, 0}, nullptr);
+    EXPECT_TRUE(zeroFrom(slot.macro, 0)) << "another function leaves no actions behind";
 }
 
 TEST(KeySlot, ButtonIdsAndDefaults) {

@@ -1,6 +1,7 @@
 // Start-up costs of the macro library: an empty library built and cleared, its resident
 // memory, and reading and writing a library file of 1,000 macros.
 
+#include "library_of_1000_macros.h"
 #include "macros/macro_library_file.h"
 
 #include <benchmark/benchmark.h>
@@ -25,22 +26,8 @@ long ResidentBytes() {
     return resident * sysconf(_SC_PAGESIZE);
 }
 
-// 16 folders of 60 macros and 40 macros at the top level, each with 20 actions.
 void Fill(MacroLibrary& lib) {
-    auto addMacro = [&lib](const std::wstring& name, MacroLocation sel) {
-        lib.AddMacro(name, sel);
-        MacroKey& key = *lib.NodeAt(sel)->macro;
-        for (std::uint32_t i = 0; i < 20; ++i)
-            (void)key.InsertAction(i, MacroAction::MakeKey(std::uint8_t(0x41 + i), i % 2));
-    };
-    for (int f = 0; f < 16; ++f) {
-        MacroLocation folder;
-        lib.AddFolder(L"Folder " + std::to_wstring(f), folder);
-        for (int m = 0; m < 60; ++m)
-            addMacro(L"Macro " + std::to_wstring(m), folder);
-    }
-    for (int m = 0; m < 40; ++m)
-        addMacro(L"Top " + std::to_wstring(m), MacroLocation{});
+    test::FillWith1000Macros(lib);
 }
 
 fs::path BenchFolder() {

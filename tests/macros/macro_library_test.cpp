@@ -1,4 +1,5 @@
 #include "macros/macro_library.h"
+#include "macros/macro_library_file.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,31 @@ TEST(MacroLibrary, NamesAreExactAndPerSiblingGroup) {
         sel = kNone;
         EXPECT_EQ(lib.AddMacro(bad, sel), MacroAddResult::InvalidName);
     }
+}
+
+// The file gives a macro its node's name: a rename that left the macro's own name behind
+// made the library in memory differ from what its file reads back as.
+TEST(MacroLibrary, RenameNamesTheNodeAndItsMacroAlike) {
+    MacroLibrary lib;
+    const MacroLocation folder = Add(lib, L"Games", kNone, true);
+    const MacroLocation macro = Add(lib, L"Jump", folder, false);
+    EXPECT_TRUE(lib.RenameItem(macro, L"Double jump"));
+    EXPECT_EQ(NameAt(lib, macro), L"Double jump");
+    EXPECT_EQ(lib.NodeAt(macro)->macro->name, L"Double jump");
+    EXPECT_TRUE(lib.RenameItem(folder, L"Shooters"));
+    EXPECT_EQ(NameAt(lib, folder), L"Shooters");
+
+    MacroLibrary reread;
+    MacroLocation ignored;
+    ASSERT_TRUE(ParseMacroLibrary(FormatMacroLibrary(lib, kNone), reread, ignored));
+    EXPECT_EQ(*reread.NodeAt(macro)->macro, *lib.NodeAt(macro)->macro);
+
+    for (const std::wstring bad : {L"", L"a\nb"})
+        EXPECT_FALSE(lib.RenameItem(macro, bad));
+    EXPECT_FALSE(lib.RenameItem(Top(7), L"Nothing here"));
+    EXPECT_FALSE(lib.RenameItem(kNone, L"Nothing"));
+    EXPECT_EQ(NameAt(lib, macro), L"Double jump");
+    EXPECT_EQ(lib.NodeAt(Top(7))->MacroItemName, L"");
 }
 
 TEST(MacroLibrary, FullGroupAddsNothing) {

@@ -167,12 +167,14 @@ TEST(MacroRecorderLife, StartDiscardsTheOldActionsAndIdleRecordsNothing) {
     ASSERT_TRUE(recorder.start(&macro));
     EXPECT_EQ(macro.MacroActionNum, 0u);
     EXPECT_EQ(macro.MacroCommandActionNum, 0);
-    EXPECT_EQ(macro.actions[0], Down(kB)) << "slots keep their bytes until overwritten";
+    EXPECT_EQ(macro.actions[0], MacroAction{}) << "no old action is left to pile up";
+    EXPECT_EQ(recorder.onKeyEvent(kA, KeyEventWord(false, 0), false), RecordResult::Recorded);
+    EXPECT_EQ(macro.actions[1], MacroAction{}) << "the old press was not shifted along";
 
     recorder.stop();
     recorder.stop();
-    EXPECT_EQ(recorder.onKeyEvent(kA, 0, true), RecordResult::Ignored);
-    EXPECT_EQ(macro.MacroActionNum, 0u);
+    EXPECT_EQ(recorder.onKeyEvent(kB, 0, true), RecordResult::Ignored);
+    EXPECT_EQ(macro.MacroActionNum, 1u);
 }
 
 } // namespace

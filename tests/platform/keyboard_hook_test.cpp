@@ -1,6 +1,7 @@
 #include "platform/keyboard_hook.h"
 
 #include "buttons/key_capture.h"
+#include "held_key.h"
 #include "macros/macro_recorder.h"
 #include "platform/key_event_translation.h"
 #include "platform/window_base.h"
@@ -53,9 +54,17 @@ void SendKey(QObject* target, QEvent::Type type, int qtKey, bool autoRepeat = fa
     QCoreApplication::sendPostedEvents();
 }
 
+// The time a release is held back passes as well: the whole keystroke has arrived.
 void Tap(QObject* target, int qtKey) {
     SendKey(target, QEvent::KeyPress, qtKey);
     SendKey(target, QEvent::KeyRelease, qtKey);
+    CKeyboardHook::DeliverHeldKeys();
+    QCoreApplication::sendPostedEvents();
+}
+
+void LetHeldKeysGo() {
+    CKeyboardHook::DeliverHeldKeys();
+    QCoreApplication::sendPostedEvents();
 }
 
 struct TranslationCase {
@@ -128,6 +137,7 @@ TEST_F(KeyboardHookTest, TheClockWrapsAt31Bits) {
     clock = 0xFFFFFFF0u;
     ASSERT_EQ(hook.StartHook(&owner.window), 1);
     SendKey(&owner.window, QEvent::KeyRelease, Qt::Key_B);
+    LetHeldKeysGo();
     ASSERT_EQ(owner.strokes.size(), 1u);
     EXPECT_EQ(owner.strokes[0].word, 0xFFFFFFFAu) << "release bit over 31 bits of time";
 }
@@ -170,7 +180,7 @@ TEST_F(KeyboardHookTest, KeysFromTheWindowSystemAreTakenOnceAndFireNoShortcut) {
 
     QTest::keyClick(dialog.windowHandle(), Qt::Key_F5);
     QTest::keyClick(dialog.windowHandle(), Qt::Key_Y);
-    QCoreApplication::sendPostedEvents();
+    LetHeldKeysGo();
     EXPECT_EQ(owner.strokes, (std::vector<Stroke>{{0x74, KeyEventWord(false, 1010)},
                                                   {0x74, KeyEventWord(true, 1020)},
                                                   {'Y', KeyEventWord(false, 1030)},
@@ -239,6 +249,7 @@ TEST_F(KeyboardHookTest, RecordingFromCapturedKeys) {
     SendKey(&owner.window, QEvent::KeyRelease, Qt::Key_Enter, false, Qt::KeypadModifier);
     SendKey(&owner.window, QEvent::KeyPress, Qt::Key_Escape);
     SendKey(&owner.window, QEvent::KeyRelease, Qt::Key_Escape);
+    LetHeldKeysGo();
 
     const std::vector<MacroAction> expected = {
         MacroAction::MakeKey(0x0E, false), MacroAction::MakeDelay(4095),
@@ -248,6 +259,32 @@ TEST_F(KeyboardHookTest, RecordingFromCapturedKeys) {
     EXPECT_EQ(std::vector<MacroAction>(macro.actions.begin(),
                                        macro.actions.begin() + macro.MacroActionNum),
               expected);
+}
+
+// The X servers whose auto-repeat Qt cannot tell send a held key as release and press pairs.
+TEST_F(KeyboardHookTest, AKeyHeldOnAPlainServerArrivesAsOnePressAndOneRelease) {
+    std::uint32_t now = 0;
+    CKeyboardHook plain{[&now] { return now; }};
+    ASSERT_EQ(plain.StartHook(&owner.window), 1);
+    test::HoldKeyOnAPlainServer(&owner.window, Qt::Key_X, now, 1000, 2500, 45 + 8);
+    EXPECT_EQ(owner.strokes, (std::vector<Stroke>{{'X', KeyEventWord(false, 1000)},
+                                                  {'X', KeyEventWord(true, 2500)}}));
+
+    // The hold-back ends by its own timer too, and the release keeps its time.
+    now = 3000;
+    SendKey(&owner.window, QEvent::KeyPress, Qt::Key_A);
+    now = 3100;
+    SendKey(&owner.window, QEvent::KeyRelease, Qt::Key_A);
+    EXPECT_EQ(owner.strokes.size(), 3u) << "the release waits for a press that would fold it";
+    now = 3110;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return owner.strokes.size() == 4; }, 2000));
+    EXPECT_EQ(owner.strokes.back(), (Stroke{'A', KeyEventWord(true, 3100)}));
+
+    // A release just before the stop still goes to the window that had the keys.
+    SendKey(&owner.window, QEvent::KeyRelease, Qt::Key_B);
+    plain.StopHook();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(owner.strokes.back(), (Stroke{'B', KeyEventWord(true, 3110)}));
 }
 
 } // namespace

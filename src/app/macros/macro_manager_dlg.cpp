@@ -73,7 +73,7 @@ CMacroManagerDlg::~CMacroManagerDlg() {
 
 bool CMacroManagerDlg::OnInitDialog() {
     CDlgBase::OnInitDialog();
-    setWindowTitle(QString::fromStdWString(LanguageText(191)));
+    setWindowTitle(QString::fromStdWString(LanguageText(L::TitleText)));
     RegisterAsOpenDialog();
     LoadDialogFrame("skins/Frame_Macro_Manager.bmp");
     return true;

@@ -90,8 +90,8 @@ void CMacroManagerDlg::renameItem() {
         prompts_->Notice(kNameExists);
         return;
     }
-    node->MacroItemName = name;
-    refresh();
+    if (library_.RenameItem(selection_, name))
+        refresh();
 }
 
 void CMacroManagerDlg::deleteItem() {

@@ -15,6 +15,8 @@ constexpr SkinNames kCheck{"check_nr", "check_ov", "check_dn"};
 constexpr SkinNames kRadio{"radio_nr", "radio_ov", "radio_dn"};
 
 constexpr ControlSpec kControls[] = {
+    {.id = Id::Title, .kind = K::StaticText, .rect = {20, 3, 300, 27},
+     .textIndex = MacroManagerLayout::TitleText, .format = kLabel, .colour = look::HotText},
     {Id::Close, K::Image, {504, 4, 519, 19}, {"exit_nr", "exit_ov"}},
     // Over each list, in the frame's title band.
     {.id = Id::TreeLabel, .kind = K::StaticText, .rect = {24, 32, 169, 51}, .textIndex = 191,

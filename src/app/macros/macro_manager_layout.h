@@ -37,12 +37,15 @@ enum : int {
     LoopCount = 2034,  // the edit field
     InsertMenu = 2035,
     InsertLabel = 2036,
+    Title = 2037,
 };
 } // namespace MacroManagerId
 
 namespace MacroManagerLayout {
 inline constexpr int DesignWidth = 528;
 inline constexpr int DesignHeight = 365;
+// The main window's button names the dialog, in its title band and its window title.
+inline constexpr int TitleText = 8;
 // The grey-bordered areas; the lists and their bars lie one unit inside.
 inline constexpr DesignRect TreeArea{24, 53, 169, 324};
 inline constexpr DesignRect ActionArea{189, 53, 334, 324};

@@ -45,11 +45,10 @@ void CFerroxDlg::openMacroManager() {
 }
 
 void CFerroxDlg::afterMacroManager(bool librarySaved) {
-    // The file is what the mouse and the profiles follow; when it could not be written, the
-    // library in memory is newer than the file and stays.
-    if (librarySaved)
-        LoadUserMacroLibrary();
-    else
+    // The library in memory is what the manager has just written, so it is not read back
+    // (a large one would stall the window). When the write failed it is newer than the file
+    // and stays all the same.
+    if (!librarySaved)
         showAttention(-1, "The macro library could not be written. Your macros are kept until "
                           "the program ends; check that the data folder can be written.");
     for (ProfileSettings& profile : Profiles)

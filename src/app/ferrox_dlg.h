@@ -81,6 +81,8 @@ protected:
     void OnMouseMove(int x, int y) override;
     void OnLButtonUp(int x, int y) override;
     void OnLButtonDblClk(int x, int y) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void determineFolders();
@@ -106,6 +108,7 @@ private:
     bool trayShown() const;
     void allowWindow();
     LResult onDeviceChange(WParam change);
+    void requestVisibilityCheck();
     void onVisibilityTimer();
     void onNoDeviceTimer();
     void minimise();

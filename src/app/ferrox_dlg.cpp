@@ -254,6 +254,7 @@ bool CFerroxDlg::OnInitDialog() {
     if (startHidden_ == 1)
         showMinimized();
     sync().windowShown = sync().deviceShow = startHidden_ == 0;
+    visibilityDecided_ = true;
     if (startHiddenOption_ && startHidden_ != 1)
         minimise();
     if (startHiddenOption_)
@@ -376,7 +377,7 @@ LResult CFerroxDlg::onDeviceChange(WParam change) {
 // should not wake ten times a second. It waits a moment, as it always did, so that a window
 // minimised at start is seen minimised before it goes out of sight.
 void CFerroxDlg::requestVisibilityCheck() {
-    if (!sync().windowShown && !IsTimerActive(kVisibilityTimer))
+    if (visibilityDecided_ && !sync().windowShown && !IsTimerActive(kVisibilityTimer))
         SetTimer(kVisibilityTimer, kVisibilityCheckMilliseconds, TimerMode::SingleShot);
 }
 

@@ -183,6 +183,7 @@ private:
     std::filesystem::path forcedProgramFolder_;
     int startHidden_ = 0;
     bool startHiddenOption_ = false;
+    bool visibilityDecided_ = false; // the window-shown flag holds its start value
     int screenWidth_ = 0;
     int screenHeight_ = 0;
     int batteryShown_ = StartBatteryLevel;

@@ -7,6 +7,8 @@
 #include "device/virtual_mouse_firmware.h"
 #include "window_fixture.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
@@ -102,6 +104,14 @@ TEST_F(UnderAWindowManager, TheVirtualMousePanelStaysOnTheScreen) {
         << panel.frameGeometry().width() << "x" << panel.frameGeometry().height() << " on "
         << work.width() << "x" << work.height();
     EXPECT_GT(panel.frameGeometry().height(), panel.height()) << "framed by the window manager";
+
+    // Looked at by a person: the whole screen, the window manager's frames included.
+    const QSize size = Window().screen()->size();
+    const QString shot = QStringLiteral(FERROX_SCREENSHOT_DIR "/virtual_mouse_panel_%1x%2.png")
+                             .arg(size.width())
+                             .arg(size.height());
+    QDir().mkpath(QFileInfo(shot).path());
+    EXPECT_TRUE(Window().screen()->grabWindow(0).save(shot));
 }
 
 } // namespace

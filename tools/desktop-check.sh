@@ -4,19 +4,20 @@
 # a menu must be shown, Escape must dismiss the menu, and on Wayland a second start's wake-up
 # must bring back a minimised window), then starts ferrox itself on the
 # virtual mouse, waits for its start-up status query in the --trace log and ends it with
-# SIGTERM, which must give exit status 0.
+# SIGTERM, which must give exit status 0. Then, on two screen sizes, X11 with a window manager
+# (openbox) and real pointer input (xdotool): moving the window, and the virtual mouse's panel.
 #
 #   tools/desktop-check.sh [BUILD_DIR]     (default: build)
 #
-# Exit status: 0 when everything passed, 1 when something failed, 77 when Xvfb or weston is
-# not installed (tools/setup.sh installs both).
+# Exit status: 0 when everything passed, 1 when something failed, 77 when Xvfb, weston, openbox
+# or xdotool is not installed (tools/setup.sh installs them).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 check=$build/tests/desktop_check
 ferrox=$build/out/ferrox
 
-for tool in Xvfb weston; do
+for tool in Xvfb weston openbox xdotool; do
   if ! command -v "$tool" >/dev/null; then
     echo "desktop-check: $tool is not installed; run tools/setup.sh" >&2
     exit 77
@@ -55,11 +56,20 @@ wait_for() {
 }
 
 start_x11() {
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" \
+  rm -f "$work/display" # an earlier server's number would be taken for this one's
+  Xvfb -displayfd 3 -screen 0 "${screen_size:-1920x1080}x24" -nolisten tcp 3>"$work/display" \
     >"$work/xvfb.log" 2>&1 &
   servers+=($!)
   wait_for 10 test -s "$work/display" || return 1
   export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+}
+
+# On the X server start_x11 started; ready once it has taken over the screen.
+start_openbox() {
+  rm -f "$work/openbox.ready"
+  openbox --sm-disable --startup "touch $work/openbox.ready" >"$work/openbox.log" 2>&1 &
+  servers+=($!)
+  wait_for 10 test -e "$work/openbox.ready"
 }
 
 start_wayland() {
@@ -112,7 +122,25 @@ check_on() (
   echo "desktop-check: $1: window and menu shown, ferrox ended normally"
 )
 
+# check_under_wm NAME SIZE: X11 at that screen size, with openbox, in a subshell of its own.
+check_under_wm() (
+  trap stop_servers EXIT
+  export XDG_RUNTIME_DIR=$work/$1 FERROX_DATA_DIR=$work/$1/data
+  mkdir -p "$FERROX_DATA_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+  unset DISPLAY WAYLAND_DISPLAY
+  if ! screen_size=$2 start_x11 || ! start_openbox; then
+    echo "desktop-check: $1: the display server or the window manager did not start" >&2
+    cat "$work"/*.log >&2 2>/dev/null
+    exit 1
+  fi
+  FERROX_EXPECT_PLATFORM=xcb FERROX_WINDOW_MANAGER=openbox \
+    "$check" --gtest_brief=1 --gtest_filter='UnderAWindowManager.*' || exit 1
+  echo "desktop-check: $1: the window moves only while dragged, the panel stays on the screen"
+)
+
 failed=0
 check_on x11 xcb start_x11 || failed=1
 check_on wayland wayland start_wayland || failed=1
+check_under_wm openbox-1280x800 1280x800 || failed=1
+check_under_wm openbox-1920x1280 1920x1280 || failed=1
 exit "$failed"

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+  libxcb1-dev                                          # one X11 request Qt does not make
   libudev-dev
   libwayland-dev                                       # asking the compositor about xdg-activation
   qt6-svg-dev                                          # the icon's SVG, drawn at build time
@@ -13,6 +14,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-noto-core fonts-noto-cjk
   xvfb
+  openbox xdotool                                      # a window manager's own window move, driven by real input
   python3
   # Wayland sessions, and a headless compositor to check the window program on one
   qt6-wayland weston

@@ -15,7 +15,9 @@ inline constexpr unsigned DBT_DEVICEREMOVECOMPLETE = 0x8004;
 // Main window controls and timers.
 inline constexpr int kExitButtonId = 2001;
 inline constexpr int kMinimiseButtonId = 2002;
-inline constexpr unsigned kVisibilityTimer = 40; // 100 ms, repeating
+// 100 ms after the window-shown flag, the tray or the window's state changed, once.
+inline constexpr unsigned kVisibilityTimer = 40;
+inline constexpr int kVisibilityCheckMilliseconds = 100;
 inline constexpr unsigned kNoDeviceTimer = 80;   // 2 s after start-up, once
 inline constexpr unsigned kApplyTimer = 30;      // 20 ms after a change, once
 inline constexpr unsigned kSaveTimer = 70;       // 10 s after the last apply, once

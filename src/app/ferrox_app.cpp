@@ -103,11 +103,12 @@ int CFerroxApp::Run(int argc, char** argv) {
             *hid.virtualMouse, [&mice](DeviceKind kind) { return mice.FirmwareFor(kind); });
         auto play = [&driver, target](const VirtualAction& action) {
             const bool done = driver->Run(action);
-            // The window would read the new battery only at its next status query, up to 21 s
-            // later; a demo shows it at once.
-            const bool battery = action.kind == VirtualActionKind::Battery ||
-                                 action.kind == VirtualActionKind::Charging;
-            if (done && battery && target)
+            // The window would read the new battery or show request only at its next status
+            // query, up to 21 s later; a demo shows it at once.
+            const bool status = action.kind == VirtualActionKind::Battery ||
+                                action.kind == VirtualActionKind::Charging ||
+                                action.kind == VirtualActionKind::ShowButton;
+            if (done && status && target)
                 target->Session().sync().QueryStatus();
             return done;
         };

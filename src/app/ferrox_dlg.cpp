@@ -254,6 +254,7 @@ bool CFerroxDlg::OnInitDialog() {
         discovery_.link().of(kind).eventPath.clear();
     }
     presence_ = std::make_unique<DesktopPresence>(*this, trayAvailable_);
+    presence_->SetTrayAddedListener([this] { requestVisibilityCheck(); });
 
     // With NeedPassword at 1 only the mouse's own show request (a status answer) reveals the
     // window. Minimised first: without a tray icon it stays on the taskbar, never out of reach.
@@ -261,8 +262,12 @@ bool CFerroxDlg::OnInitDialog() {
     if (startHidden_ == 1)
         showMinimized();
     sync().windowShown = sync().deviceShow = startHidden_ == 0;
+    visibilityDecided_ = true;
     if (startHiddenOption_ && startHidden_ != 1)
         minimise();
+    if (startHiddenOption_)
+        sync().HoldStandingShow();
+    requestVisibilityCheck();
     RefreshView();
 
     notices_ = new DeviceNoticeBridge(hid_, *this);
@@ -270,7 +275,6 @@ bool CFerroxDlg::OnInitDialog() {
     // connection.
     session_.Start();
     hasBackground_ = SetFrameBitmap(background.get());
-    SetTimer(kVisibilityTimer, 100, TimerMode::Repeating);
     SetTimer(kNoDeviceTimer, 2000, TimerMode::SingleShot);
     return true;
 }
@@ -327,7 +331,8 @@ void CFerroxDlg::onTrayShow() {
         raise();
         activateWindow();
     } else {
-        sync().QueryStatus(); // its answer may show the window
+        sync().ReleaseStandingShow(); // the user asks: the mouse's indication counts as it is
+        sync().QueryStatus();         // its answer may show the window
     }
 }
 
@@ -375,9 +380,30 @@ LResult CFerroxDlg::onDeviceChange(WParam change) {
     return 0;
 }
 
+// Only the window-shown flag, the tray and the window's own state decide what the check does,
+// so it runs when one of them changes rather than for the window's whole life: an idle program
+// should not wake ten times a second. It waits a moment, as it always did, so that a window
+// minimised at start is seen minimised before it goes out of sight.
+void CFerroxDlg::requestVisibilityCheck() {
+    if (visibilityDecided_ && !sync().windowShown && !IsTimerActive(kVisibilityTimer))
+        SetTimer(kVisibilityTimer, kVisibilityCheckMilliseconds, TimerMode::SingleShot);
+}
+
+void CFerroxDlg::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange)
+        requestVisibilityCheck(); // restored from the taskbar, maybe
+    CDlgBase::changeEvent(event);
+}
+
+void CFerroxDlg::showEvent(QShowEvent* event) {
+    requestVisibilityCheck();
+    CDlgBase::showEvent(event);
+}
+
 // Without a tray icon a hidden window could not be brought back: it stays minimised on the
 // taskbar instead, and once the user restores it from there it counts as allowed.
 void CFerroxDlg::onVisibilityTimer() {
+    KillTimer(kVisibilityTimer);
     if (sync().windowShown || !isVisible())
         return;
     if (trayShown() || IsEnded())

@@ -81,6 +81,8 @@ protected:
     void OnMouseMove(int x, int y) override;
     void OnLButtonUp(int x, int y) override;
     void OnLButtonDblClk(int x, int y) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void determineFolders();
@@ -106,6 +108,7 @@ private:
     bool trayShown() const;
     void allowWindow();
     LResult onDeviceChange(WParam change);
+    void requestVisibilityCheck();
     void onVisibilityTimer();
     void onNoDeviceTimer();
     void minimise();
@@ -180,6 +183,7 @@ private:
     std::filesystem::path forcedProgramFolder_;
     int startHidden_ = 0;
     bool startHiddenOption_ = false;
+    bool visibilityDecided_ = false; // the window-shown flag holds its start value
     int screenWidth_ = 0;
     int screenHeight_ = 0;
     int batteryShown_ = StartBatteryLevel;

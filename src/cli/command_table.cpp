@@ -33,7 +33,7 @@ constexpr CliCommand kCommands[] = {
     {"autostart", CmdAutostart, "start the window program hidden at login: on, off, or show"},
     {"virtual", CmdVirtual,
      "play with the mouse of a running ferrox --simulate: dpi-button, rate, plug, unplug, "
-     "battery, charging"},
+     "battery, charging, show-button"},
 };
 
 } // namespace

@@ -210,7 +210,9 @@ void SyncController::HandleStatusAnswer(const Frame& frame) {
     }
     if (answer->signatureMatches) {
         deviceShow = answer->accessFlag != 0;
-        if (!windowShown && deviceShow) {
+        standingShow_ = holdFirstAnswer_ ? deviceShow : standingShow_ && deviceShow;
+        holdFirstAnswer_ = false;
+        if (!windowShown && deviceShow && !standingShow_) {
             shownByDevice = true;
             windowShown = true;
             host_.showWindowFromDevice();

@@ -43,6 +43,13 @@ public:
     bool deviceShow = false;
     bool shownByDevice = false;
 
+    // Started hidden on purpose (--start-hidden): a show indication the mouse already gives in
+    // the first answer after start stands for the mouse's usual state, not a request, and does
+    // not bring the window up; once the mouse has cleared it, setting it again does.
+    void HoldStandingShow() { holdFirstAnswer_ = true; }
+    // The user asked for the window (the tray): the mouse's indication counts as it stands.
+    void ReleaseStandingShow() { holdFirstAnswer_ = standingShow_ = false; }
+
     // Returns true when it rescanned (the poll counter then goes to 19).
     std::function<bool()> readerWatchdog;
 
@@ -102,6 +109,8 @@ private:
     ChargeState charge_ = ChargeState::OnBattery;
     int batteryStep_ = 0;
     LowBatteryWatch batteryWatch_;
+    bool holdFirstAnswer_ = false;
+    bool standingShow_ = false; // set in the first answer and not cleared since
 };
 
 } // namespace ferrox

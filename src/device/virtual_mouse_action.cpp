@@ -8,7 +8,7 @@ namespace ferrox {
 
 const char* const kVirtualActionUsage =
     "dpi-button | rate 125|250|500|1000 | unplug wired|receiver | plug wired|receiver | "
-    "battery 0-255 | charging on|off|full";
+    "battery 0-255 | charging on|off|full | show-button on|off";
 
 namespace {
 
@@ -21,6 +21,7 @@ struct Word {
 constexpr std::array kKinds = {Word{"wired", uint32_t(DeviceKind::Wired)},
                                Word{"receiver", uint32_t(DeviceKind::Receiver)}};
 constexpr std::array kCharge = {Word{"off", 0}, Word{"on", 1}, Word{"full", 2}};
+constexpr std::array kOnOff = {Word{"off", 0}, Word{"on", 1}};
 constexpr std::array kRates = {125u, 250u, 500u, 1000u};
 constexpr uint32_t kMaxBattery = 255;
 
@@ -33,6 +34,7 @@ constexpr std::array kVerbs = {
     Verb{"dpi-button", K::DpiButton, false}, Verb{"rate", K::Rate, true},
     Verb{"unplug", K::Unplug, true},         Verb{"plug", K::Plug, true},
     Verb{"battery", K::Battery, true},       Verb{"charging", K::Charging, true},
+    Verb{"show-button", K::ShowButton, true},
 };
 
 template <std::size_t N>
@@ -64,6 +66,8 @@ bool ValidValue(K kind, uint32_t value) {
         return value <= kMaxBattery;
     case K::Charging:
         return value <= 2;
+    case K::ShowButton:
+        return value <= 1;
     }
     return false;
 }
@@ -75,6 +79,8 @@ std::optional<uint32_t> ParseValue(K kind, std::string_view text) {
         return Lookup(kKinds, text);
     case K::Charging:
         return Lookup(kCharge, text);
+    case K::ShowButton:
+        return Lookup(kOnOff, text);
     default:
         return Number(text);
     }

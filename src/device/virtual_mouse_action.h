@@ -1,6 +1,7 @@
 #pragma once
 // What can be done to the virtual mouse from outside the window that runs it: the mouse's own
-// controls (its DPI button, its report-rate switch), its cable and receiver, its battery. The
+// controls (its DPI button, its report-rate switch, the button that asks for the window), its
+// cable and receiver, its battery. The
 // window's "Virtual mouse" panel and `ferroxctl virtual` both speak in these actions; the latter
 // sends them to a window running with --simulate as message kVirtualMouseMessage, the kind and
 // the value as its two words (wParam and lParam in the older 12-byte form).
@@ -23,6 +24,7 @@ enum class VirtualActionKind : uint32_t {
     Plug = 4,      // value: DeviceKind
     Battery = 5,   // value: the level the mouse reports, 0..255 (readings above 100 happen)
     Charging = 6,  // value: 0 on battery, 1 charging, 2 full
+    ShowButton = 7, // value: 1 the mouse asks for the window (its show indication), 0 not
 };
 
 struct VirtualAction {

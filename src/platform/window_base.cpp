@@ -1,6 +1,7 @@
 #include "platform/window_base.h"
 
 #include "platform/canvas.h"
+#include "platform/system_move.h"
 #include "platform/thread_handover.h"
 #include "platform/virtual_keys.h"
 
@@ -239,14 +240,38 @@ void WindowBase::hoverElapsed() {
 }
 
 bool WindowBase::StartWindowDrag(const QPoint& globalPos) {
-    QWindow* handle = windowHandle();
-    // Wayland and most X11 window managers move the window themselves; without a window
-    // manager (or on a platform that declines) the window follows the pointer instead.
-    if (handle && handle->startSystemMove())
-        return true;
-    dragging_ = true;
+    // The window manager is not asked yet: asked on a press whose release it never sees (a
+    // click with no movement, the release already queued behind the press), some window
+    // managers move the window with the pointer until the next click.
+    drag_ = Drag::Pressed;
     dragOffset_ = globalPos - pos();
     return true;
+}
+
+bool WindowBase::dragMove(const QMouseEvent& event) {
+    if (drag_ == Drag::None)
+        return false;
+    if (!(event.buttons() & Qt::LeftButton)) {
+        drag_ = Drag::None; // the release went elsewhere: the move is over
+        return false;
+    }
+    if (drag_ == Drag::Pressed) {
+        // Wayland and most X11 window managers move the window themselves; without a window
+        // manager (or on a platform that declines) the window follows the pointer instead.
+        QWindow* handle = windowHandle();
+        drag_ = handle && StartSystemMove(*handle) ? Drag::System : Drag::Following;
+    }
+    if (drag_ == Drag::Following)
+        move(event.globalPosition().toPoint() - dragOffset_);
+    return true;
+}
+
+// The window manager takes the pointer once it moves the window, so a release that reaches the
+// window came before it did: the move it was asked for must not begin after all.
+void WindowBase::dragReleased() {
+    if (drag_ == Drag::System && windowHandle())
+        CancelSystemMove(*windowHandle());
+    drag_ = Drag::None;
 }
 
 void WindowBase::rememberPointer(const QPoint& pos) {
@@ -278,6 +303,7 @@ void WindowBase::paintEvent(QPaintEvent* event) {
 void WindowBase::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     rememberPointer(pos);
+    drag_ = Drag::None; // a window manager's move ended with a release this window never saw
     if (event->button() == Qt::LeftButton)
         OnLButtonDown(pos.x(), pos.y());
     else if (event->button() == Qt::RightButton)
@@ -288,8 +314,8 @@ void WindowBase::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     rememberPointer(pos);
     if (event->button() == Qt::LeftButton) {
-        if (dragging_) {
-            dragging_ = false;
+        if (drag_ != Drag::None) {
+            dragReleased();
             return;
         }
         OnLButtonUp(pos.x(), pos.y());
@@ -306,10 +332,8 @@ void WindowBase::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void WindowBase::mouseMoveEvent(QMouseEvent* event) {
-    if (dragging_) {
-        move(event->globalPosition().toPoint() - dragOffset_);
+    if (dragMove(*event))
         return;
-    }
     const QPoint pos = event->position().toPoint();
     rememberPointer(pos);
     OnMouseMove(pos.x(), pos.y());

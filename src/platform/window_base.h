@@ -91,10 +91,12 @@ public:
     void SetCapture() { captured_ = true; }
     void ReleaseCapture() { captured_ = false; }
     bool HasCapture() const { return captured_; }
-    // Lets the user move the window with the held left button: the window manager's own move
-    // where there is one, else the window follows the pointer until the release.
+    // Lets the user move the window with the held left button, from the press at globalPos: once
+    // the pointer moves with the button still held, the window manager's own move where there
+    // is one, else the window follows the pointer. A click that does not move moves nothing, and
+    // every way of moving ends when the button is up.
     bool StartWindowDrag(const QPoint& globalPos);
-    bool IsWindowDragging() const { return dragging_; }
+    bool IsWindowDragging() const { return drag_ != Drag::None; }
     // Pointer position in client coordinates, as last seen by this window.
     QPoint CursorPos() const { return lastPointer_; }
 
@@ -141,6 +143,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class Drag {
+        None,
+        Pressed,   // the press was taken for a move; nothing has moved yet
+        System,    // the window manager was asked to move the window
+        Following, // no window manager to ask: the window follows the pointer itself
+    };
+    // A move of the pointer while a drag is under way; true when the drag took it.
+    bool dragMove(const QMouseEvent& event);
+    void dragReleased();
+
     void rememberPointer(const QPoint& pos);
     void hoverElapsed();
     // True when the key was taken (default key or the window's own handler).
@@ -158,7 +170,7 @@ private:
     QTimer* hoverTimer_ = nullptr;
     bool trackLeave_ = false;
     bool captured_ = false;
-    bool dragging_ = false;
+    Drag drag_ = Drag::None;
     QPoint dragOffset_;
     QPoint lastPointer_{-1, -1};
     // A plain window leaves both keys to its handlers (and Qt: Escape closes a popup);

@@ -36,6 +36,17 @@ protected:
                 .prepare = [](VirtualMouseFirmware& mouse) { mouse.setAccessFlag(0); },
                 .trayAvailable = std::move(tray)};
     }
+    // NeedPassword 1 and --start-hidden, on a mouse that asks for the window from the start, as
+    // the virtual mouse does.
+    static Start LoginStart(bool tray) {
+        return {.shown = false, .startHidden = true, .trayAvailable = [tray] { return tray; }};
+    }
+    // A status query and its answer, as the poll or a tray click makes them.
+    void AnswerStatus() {
+        Window().Session().sync().QueryStatus();
+        Window().Session().worker().waitIdle();
+        Settle();
+    }
     void FireOsdTicks(int ticks) {
         for (int i = 0; i < ticks; ++i)
             FireTimer(OsdPresenter::TimerId);
@@ -152,7 +163,10 @@ TEST_F(DesktopPresenceTest, WithoutATrayTheWindowStaysReachable) {
 
 TEST_F(DesktopPresenceTest, RestoredFromTheTaskbarTheWindowIsAllowed) {
     StartWindow(HiddenStart([] { return false; }));
+    FireTimer(kVisibilityTimer);
+    EXPECT_FALSE(Window().IsTimerActive(kVisibilityTimer)) << "nothing more to do until a change";
     Window().showNormal(); // the user clicked it on the taskbar
+    EXPECT_TRUE(Window().IsTimerActive(kVisibilityTimer)) << "the restore is a change";
     FireTimer(kVisibilityTimer);
     EXPECT_TRUE(Window().isVisible());
     EXPECT_EQ(Window().WindowShownFlag(), 1);
@@ -171,8 +185,63 @@ TEST_F(DesktopPresenceTest, ATrayThatAppearsLateGetsTheIcon) {
     QSystemTrayIcon* icon = Window().Presence()->Tray().Icon();
     EXPECT_EQ(icon->toolTip(), QStringLiteral("Gaming Mouse"));
     // With the icon there, the window may go out of sight until it is allowed.
+    EXPECT_TRUE(Window().IsTimerActive(kVisibilityTimer));
     FireTimer(kVisibilityTimer);
     EXPECT_FALSE(Window().isVisible());
+}
+
+// The check that keeps a window out of sight runs when something it depends on changes, not
+// ten times a second for the program's whole life.
+TEST_F(DesktopPresenceTest, TheVisibilityCheckStopsOnceItHasDoneItsWork) {
+    StartWindow({.trayAvailable = [] { return true; }});
+    EXPECT_FALSE(Window().IsTimerActive(kVisibilityTimer)) << "shown at start: nothing to check";
+
+    StartWindow(HiddenStart([] { return true; }));
+    EXPECT_TRUE(Window().isMinimized()) << "minimised first, as it always was";
+    ASSERT_TRUE(Window().IsTimerActive(kVisibilityTimer));
+    FireTimer(kVisibilityTimer);
+    EXPECT_FALSE(Window().isVisible());
+    EXPECT_FALSE(Window().IsTimerActive(kVisibilityTimer));
+    Window().showNormal(); // shown by anything but the rules
+    EXPECT_TRUE(Window().IsTimerActive(kVisibilityTimer));
+    FireTimer(kVisibilityTimer);
+    EXPECT_FALSE(Window().isVisible());
+    EXPECT_FALSE(Window().IsTimerActive(kVisibilityTimer));
+}
+
+// Started at login, the window does not pop up because the mouse asks for it as it always
+// does; a request the mouse makes afresh, or a click on the tray icon, still brings it up.
+TEST_F(DesktopPresenceTest, StartedHiddenOnlyAFreshRequestOfTheMouseShowsTheWindow) {
+    for (bool tray : {true, false}) {
+        SCOPED_TRACE(tray ? "with a tray" : "without a tray");
+        StartWindow(LoginStart(tray));
+        FireTimer(kVisibilityTimer);
+        EXPECT_EQ(Window().DeviceShowFlag(), 1);
+        EXPECT_EQ(Window().WindowShownFlag(), 0);
+        EXPECT_EQ(Window().isVisible(), !tray) << "on the taskbar only without a tray";
+        EXPECT_TRUE(!Window().isVisible() || Window().isMinimized());
+        AnswerStatus(); // the next poll: the same standing request
+        EXPECT_EQ(Window().WindowShownFlag(), 0);
+
+        Mouse().setAccessFlag(0);
+        AnswerStatus();
+        EXPECT_EQ(Window().WindowShownFlag(), 0);
+        Mouse().setAccessFlag(1);
+        AnswerStatus();
+        EXPECT_EQ(Window().WindowShownFlag(), 1);
+        EXPECT_TRUE(Window().isVisible());
+        EXPECT_FALSE(Window().isMinimized());
+    }
+
+    StartWindow(LoginStart(true));
+    FireTimer(kVisibilityTimer);
+    ASSERT_FALSE(Window().isVisible());
+    Q_EMIT Window().Presence()->Tray().Icon()->activated(QSystemTrayIcon::Trigger);
+    Settle(); // the click, then the status query it makes
+    Window().Session().worker().waitIdle();
+    Settle();
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_EQ(Window().WindowShownFlag(), 1);
 }
 
 TEST_F(DesktopPresenceTest, TheRetriesEndAfterAFewSeconds) {

@@ -46,6 +46,10 @@ TEST(VirtualMouseAction, ParsesTheWordsAndRefusesAnythingElse) {
         {{"battery", "12"}, VirtualAction{K::Battery, 12}},
         {{"battery", "255"}, VirtualAction{K::Battery, 255}},
         {{"charging", "full"}, VirtualAction{K::Charging, 2}},
+        {{"show-button", "off"}, VirtualAction{K::ShowButton, 0}},
+        {{"show-button", "on"}, VirtualAction{K::ShowButton, 1}},
+        {{"show-button"}, std::nullopt},
+        {{"show-button", "full"}, std::nullopt},
         {{}, std::nullopt},
         {{"rate", "300"}, std::nullopt},
         {{"rate", "500x"}, std::nullopt},
@@ -66,6 +70,7 @@ TEST(VirtualMouseAction, ParsesTheWordsAndRefusesAnythingElse) {
     }
     EXPECT_EQ(VirtualActionOfMessage(99, 0), std::nullopt);
     EXPECT_EQ(VirtualActionOfMessage(uint32_t(K::Rate), 7), std::nullopt);
+    EXPECT_EQ(VirtualActionOfMessage(uint32_t(K::ShowButton), 2), std::nullopt);
 }
 
 // Runs the real ferroxctl against a socket this test serves.
@@ -234,6 +239,22 @@ TEST_F(VirtualMousePanelTest, RateBatteryAndChargeReachTheMouse) {
     // Made elsewhere (ferroxctl virtual): the panel shows it.
     driver->Run({VirtualActionKind::Battery, 77});
     EXPECT_EQ(panel->BatteryBox()->value(), 77);
+}
+
+// The mouse's request to show the window is the mouse's, whichever end reports it, and stays
+// with it while it is unplugged.
+TEST_F(VirtualMousePanelTest, TheShowRequestIsClearedAndSetOnEveryEnd) {
+    start();
+    ASSERT_TRUE(panel->ShowRequestBox()->isChecked()) << "the virtual mouse asks from the start";
+    panel->ShowRequestBox()->click();
+    for (DeviceKind kind : kAllDeviceKinds)
+        EXPECT_EQ(Mouse(kind).state().accessFlag, 0);
+    panel->CableBox()->click();
+    panel->ReceiverBox()->click();
+    driver->Run({VirtualActionKind::ShowButton, 1});
+    EXPECT_TRUE(panel->ShowRequestBox()->isChecked());
+    panel->CableBox()->click();
+    EXPECT_EQ(Mouse().state().accessFlag, 1);
 }
 
 } // namespace

@@ -230,6 +230,43 @@ TEST_F(SyncFixture, DeviceShowsAndWithdrawsTheWindow) {
     EXPECT_EQ(host.minimised, 1);
 }
 
+// Started hidden on purpose: the indication the mouse gives from the start is its usual state;
+// only one it sets after clearing it (or the user's own request) brings the window up.
+TEST_F(SyncFixture, AHiddenStartIgnoresTheIndicationTheMouseAlreadyGives) {
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> indications; // one answer each
+        bool userAsksAfterFirst;
+        int shownAtAnswer; // 1-based; 0: never
+    };
+    const Case cases[] = {
+        {"set from the start", {1, 1, 1}, false, 0},
+        {"cleared, then set", {1, 0, 1}, false, 3},
+        {"clear at first, set later", {0, 0, 1}, false, 3},
+        {"set from the start, the user asks", {1, 1}, true, 2},
+    };
+    for (const Case& c : cases) {
+        SyncController hidden{commands, host, library, saves.storage()};
+        hidden.HoldStandingShow();
+        int shownAt = 0;
+        for (std::size_t i = 0; i < c.indications.size(); ++i) {
+            if (i == 1 && c.userAsksAfterFirst)
+                hidden.ReleaseStandingShow();
+            hidden.HandleStatusAnswer(StatusFrame(0x25, 50, 0, c.indications[i]));
+            if (hidden.windowShown && shownAt == 0)
+                shownAt = int(i) + 1;
+        }
+        EXPECT_EQ(shownAt, c.shownAtAnswer) << c.what;
+    }
+    // An answer that is not our mouse's says nothing: the first real one is still held.
+    SyncController hidden{commands, host, library, saves.storage()};
+    hidden.HoldStandingShow();
+    hidden.HandleStatusAnswer(StatusFrame(0x25, 50, 0, 0, "XXXX"));
+    hidden.HandleStatusAnswer(StatusFrame(0x25, 50, 0, 1));
+    EXPECT_FALSE(hidden.windowShown);
+    EXPECT_TRUE(hidden.deviceShow);
+}
+
 TEST_F(SyncFixture, DeviceEventTakesLevelAndRateAndResyncs) {
     sync.HandleDeviceEvent(0x04, 3);
     EXPECT_EQ(CurrentProfile().currentDpiLevel, 2);

@@ -174,6 +174,29 @@ TEST(WindowBaseMouse, PressOutsideControlsDragsTheWindowWithoutAWindowManager) {
     EXPECT_FALSE(window.IsWindowDragging());
 }
 
+// The release went to another window (the desktop took the pointer meanwhile): the next move
+// without the button ends the drag instead of carrying the window along.
+TEST(WindowBaseMouse, ADragEndsWhenThePointerMovesWithTheButtonUp) {
+    WindowBase window;
+    window.setGeometry(100, 100, 200, 100);
+    window.Create();
+    for (bool movedFirst : {false, true}) {
+        window.move(100, 100);
+        window.StartWindowDrag(QPoint(110, 110));
+        if (movedFirst) {
+            QMouseEvent held(QEvent::MouseMove, QPointF(20, 20), QPointF(120, 120), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&window, &held);
+        }
+        const QPoint at = window.pos();
+        QMouseEvent up(QEvent::MouseMove, QPointF(40, 30), QPointF(170, 160), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &up);
+        EXPECT_FALSE(window.IsWindowDragging()) << movedFirst;
+        EXPECT_EQ(window.pos(), at) << movedFirst;
+    }
+}
+
 // Records which handler each Qt mouse event reached.
 class InputLog : public WindowBase {
 public:

@@ -34,8 +34,13 @@ DesktopPresence::~DesktopPresence() {
 
 // A tray host started at login may come up a few seconds after this program.
 void DesktopPresence::retryTray() {
-    if (tray_.TryAdd() || --retriesLeft_ <= 0)
+    if (tray_.TryAdd()) {
         window_.KillTimer(TrayRetryTimer);
+        if (trayAdded_)
+            trayAdded_();
+    } else if (--retriesLeft_ <= 0) {
+        window_.KillTimer(TrayRetryTimer);
+    }
 }
 
 void DesktopPresence::ShowBatteryWarning(BatteryWarning warning, int level) {

@@ -8,6 +8,7 @@
 #include "app/tray/main_tray_icon.h"
 #include "device/low_battery_watch.h"
 
+#include <functional>
 #include <memory>
 
 namespace ferrox {
@@ -24,6 +25,8 @@ public:
     ~DesktopPresence();
 
     bool TrayShown() const { return tray_.Shown(); }
+    // Runs when the tray icon is added after a retry (a tray host that came up late).
+    void SetTrayAddedListener(std::function<void()> listener) { trayAdded_ = std::move(listener); }
     MainTrayIcon& Tray() { return tray_; }
     OsdPresenter& Osd() { return osd_; }
     void ShowBatteryWarning(BatteryWarning warning, int level);
@@ -36,6 +39,7 @@ private:
     MainTrayIcon tray_;
     OsdPresenter osd_;
     int retriesLeft_ = TrayRetries;
+    std::function<void()> trayAdded_;
 };
 
 } // namespace ferrox

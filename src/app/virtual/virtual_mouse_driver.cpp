@@ -51,8 +51,10 @@ bool VirtualMouseDriver::run(const VirtualAction& action) {
         if (!backend_.isPlugged(kind)) {
             const int level = Battery();
             const int charge = Charge();
+            const bool asking = ShowRequested();
             const auto end = firmwareFor_(kind);
             end->setBattery(uint8_t(level), uint8_t(charge)); // the same mouse at either end
+            end->setAccessFlag(asking ? 1 : 0);
             backend_.plug(kind, end);
             lastEnd_ = end;
         }
@@ -63,20 +65,28 @@ bool VirtualMouseDriver::run(const VirtualAction& action) {
     case VirtualActionKind::Charging:
         setBattery(Battery(), int(action.value));
         return true;
+    case VirtualActionKind::ShowButton:
+        forEachEnd([&](VirtualMouseFirmware& end) { end.setAccessFlag(uint8_t(action.value)); });
+        return true;
     }
     return false;
 }
 
 void VirtualMouseDriver::setBattery(int level, int charge) {
+    forEachEnd([&](VirtualMouseFirmware& end) { end.setBattery(uint8_t(level), uint8_t(charge)); });
+}
+
+// What the mouse is rather than what one end of it does: every plugged end, or, with none, the
+// end that keeps it for whichever is plugged in next.
+void VirtualMouseDriver::forEachEnd(const std::function<void(VirtualMouseFirmware&)>& change) {
     bool plugged = false;
     for (DeviceKind kind : kAllDeviceKinds)
         if (backend_.isPlugged(kind)) {
-            firmwareFor_(kind)->setBattery(uint8_t(level), uint8_t(charge));
+            change(*firmwareFor_(kind));
             plugged = true;
         }
-    // Kept for whichever end is plugged in next.
     if (!plugged)
-        anyEnd()->setBattery(uint8_t(level), uint8_t(charge));
+        change(*anyEnd());
 }
 
 std::shared_ptr<VirtualMouseFirmware> VirtualMouseDriver::activeEnd() const {
@@ -107,6 +117,11 @@ int VirtualMouseDriver::RateHz() const {
 int VirtualMouseDriver::Battery() const {
     const auto end = anyEnd();
     return end ? end->state().battery : 0;
+}
+
+bool VirtualMouseDriver::ShowRequested() const {
+    const auto end = anyEnd();
+    return end && end->state().accessFlag != 0;
 }
 
 int VirtualMouseDriver::Charge() const {

@@ -1,6 +1,7 @@
 #pragma once
 // Carries out the actions on the virtual mouse of --simulate: presses its DPI button, switches
-// its report rate, plugs and unplugs its cable and receiver, sets what it says of its battery.
+// its report rate, sets or clears its request to show the window, plugs and unplugs its cable
+// and receiver, sets what it says of its battery.
 // One mouse stands behind both ends: its buttons act through the cable while that is plugged
 // in (as the window's commands do), its battery is the same whichever end reports it.
 
@@ -31,6 +32,8 @@ public:
     int RateHz() const;
     int Battery() const;
     int Charge() const; // 0 on battery, 1 charging, 2 full
+    // Whether the mouse asks for the window (its show indication).
+    bool ShowRequested() const;
 
 private:
     bool run(const VirtualAction& action);
@@ -39,6 +42,7 @@ private:
     // The plugged end, or the one last made: what the mouse is.
     std::shared_ptr<VirtualMouseFirmware> anyEnd() const;
     void setBattery(int level, int charge);
+    void forEachEnd(const std::function<void(VirtualMouseFirmware&)>& change);
 
     VirtualHidBackend& backend_;
     FirmwareFor firmwareFor_;

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QWindow>
 
 #include <array>
 
@@ -74,6 +75,8 @@ void VirtualMousePanel::build() {
     auto* form = new QFormLayout(this);
     dpiButton_ = new QPushButton(QStringLiteral("Press"), this);
     form->addRow(QStringLiteral("DPI button"), dpiButton_);
+    showRequest_ = new QCheckBox(QStringLiteral("Asks for the window"), this);
+    form->addRow(QStringLiteral("Show request"), showRequest_);
     rate_ = new QComboBox(this);
     for (int rate : kRates)
         rate_->addItem(QStringLiteral("%1 Hz").arg(rate), rate);
@@ -102,6 +105,8 @@ void VirtualMousePanel::connectControls() {
     connect(rate_, &QComboBox::activated, this, [this, run](int index) {
         run(VirtualActionKind::Rate, uint32_t(rate_->itemData(index).toInt()));
     });
+    connect(showRequest_, &QCheckBox::toggled, this,
+            [run](bool on) { run(VirtualActionKind::ShowButton, on ? 1 : 0); });
     auto plugBox = [this, run](QCheckBox* box, DeviceKind kind) {
         connect(box, &QCheckBox::toggled, this, [run, kind](bool on) {
             run(on ? VirtualActionKind::Plug : VirtualActionKind::Unplug, uint32_t(kind));
@@ -120,6 +125,7 @@ void VirtualMousePanel::Refresh() {
     cable_->setChecked(driver_.Plugged(DeviceKind::Wired));
     receiver_->setChecked(driver_.Plugged(DeviceKind::Receiver));
     const bool connected = cable_->isChecked() || receiver_->isChecked();
+    showRequest_->setChecked(driver_.ShowRequested());
     dpiButton_->setEnabled(connected);
     rate_->setEnabled(connected);
     rate_->setCurrentIndex(std::max(0, rate_->findData(driver_.RateHz())));
@@ -131,9 +137,30 @@ void VirtualMousePanel::Refresh() {
 void VirtualMousePanel::ShowBeside(const QWidget& mainWindow) {
     adjustSize();
     const QScreen* screen = mainWindow.screen() ? mainWindow.screen() : QGuiApplication::primaryScreen();
-    const QRect work = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    move(PlaceBeside(mainWindow.frameGeometry(), frameGeometry().size(), work));
+    mainFrame_ = mainWindow.frameGeometry();
+    workArea_ = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // Placed as far as its size is known now; the window manager's frame around it is known
+    // only once it is on the screen, and may not fit where the bare panel did.
+    placeBeside();
+    winId();
+    windowHandle()->installEventFilter(this);
+    placeWhenFramed_ = true;
     show();
+}
+
+void VirtualMousePanel::placeBeside() {
+    const QPoint at = PlaceBeside(mainFrame_, frameGeometry().size(), workArea_);
+    if (at != frameGeometry().topLeft())
+        move(at);
+}
+
+bool VirtualMousePanel::eventFilter(QObject* watched, QEvent* event) {
+    if (placeWhenFramed_ && watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        placeWhenFramed_ = false; // once: from then on the panel is where the user puts it
+        placeBeside();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace ferrox

@@ -1,6 +1,6 @@
 #pragma once
-// The "Virtual mouse" window of `ferrox --simulate`: the mouse's DPI button and report-rate
-// switch, its cable and receiver, its battery and charge state, so the on-screen display, the
+// The "Virtual mouse" window of `ferrox --simulate`: the mouse's DPI button, its request to show
+// the window and its report-rate switch, its cable and receiver, its battery and charge state, so the on-screen display, the
 // battery gauge, the notifications and unplugging can be seen without the hardware.
 
 #include "device/virtual_mouse_action.h"
@@ -32,31 +32,40 @@ public:
                                QWidget* parent = nullptr);
     ~VirtualMousePanel() override;
 
-    // Shows the panel beside the main window's frame.
+    // Shows the panel beside the main window's frame, its own frame inside the work area.
     void ShowBeside(const QWidget& mainWindow);
     // Reads the mouse again: after an action made elsewhere (ferroxctl virtual).
     void Refresh();
 
     QPushButton* DpiButton() const { return dpiButton_; }
+    QCheckBox* ShowRequestBox() const { return showRequest_; }
     QComboBox* RateBox() const { return rate_; }
     QCheckBox* CableBox() const { return cable_; }
     QCheckBox* ReceiverBox() const { return receiver_; }
     QSpinBox* BatteryBox() const { return battery_; }
     QComboBox* ChargeBox() const { return charge_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void build();
     void connectControls();
+    void placeBeside();
 
     VirtualMouseDriver& driver_;
     Runner run_;
     QPushButton* dpiButton_ = nullptr;
+    QCheckBox* showRequest_ = nullptr;
     QComboBox* rate_ = nullptr;
     QCheckBox* cable_ = nullptr;
     QCheckBox* receiver_ = nullptr;
     QSpinBox* battery_ = nullptr;
     QComboBox* charge_ = nullptr;
     bool refreshing_ = false;
+    QRect mainFrame_;
+    QRect workArea_;
+    bool placeWhenFramed_ = false;
 };
 
 } // namespace ferrox

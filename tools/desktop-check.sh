@@ -3,7 +3,9 @@
 # through weston's headless backend. Under each it runs the desktop check (the main window and
 # a menu must be shown, and Escape must dismiss the menu), then starts ferrox itself on the
 # virtual mouse, waits for its start-up status query in the --trace log and ends it with
-# SIGTERM, which must give exit status 0.
+# SIGTERM, which must give exit status 0. Under X11 it then starts ferrox 60 more times and
+# reads its window back from the server each time: the whole surface must be painted
+# (FERROX_PAINT_STARTS=N changes the count).
 #
 #   tools/desktop-check.sh [BUILD_DIR]     (default: build)
 #
@@ -13,6 +15,7 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 check=$build/tests/desktop_check
+probe=$build/tests/paint_probe
 ferrox=$build/out/ferrox
 
 for tool in Xvfb weston; do
@@ -21,7 +24,7 @@ for tool in Xvfb weston; do
     exit 77
   fi
 done
-for program in "$check" "$ferrox"; do
+for program in "$check" "$probe" "$ferrox"; do
   if [ ! -x "$program" ]; then
     echo "desktop-check: $program is missing; build first (tools/build.sh)" >&2
     exit 1
@@ -95,6 +98,32 @@ run_ferrox() {
   fi
 }
 
+# starts_painted NAME COUNT: ferrox starts COUNT times, each on a fresh data folder, so it
+# starts minimised and the virtual mouse's show request brings it up, as on a first run. The
+# window's pixels are read back from the X server: a start whose window stays black fails, and
+# its picture is kept in the build's screenshots folder.
+starts_painted() {
+  local i pid status black=0
+  mkdir -p "$build/screenshots"
+  for ((i = 1; i <= $2; i++)); do
+    FERROX_DATA_DIR=$work/$1/paint/$i "$ferrox" --simulate >"$work/$1.paint.log" 2>&1 &
+    pid=$!
+    if ! "$probe" "$pid" 10 "$build/screenshots/$1_unpainted_start.png"; then
+      black=$((black + 1))
+      echo "desktop-check: $1: start $i of $2 left the window unpainted" >&2
+    fi
+    kill -TERM "$pid" 2>/dev/null
+    wait "$pid"
+    status=$?
+    if [ "$status" -ne 0 ]; then
+      echo "desktop-check: $1: start $i of $2: ferrox ended with $status on SIGTERM" >&2
+      cat "$work/$1.paint.log" >&2
+      return 1
+    fi
+  done
+  [ "$black" -eq 0 ]
+}
+
 # check_on NAME PLATFORM START: one display server, in a subshell of its own.
 check_on() (
   trap stop_servers EXIT
@@ -109,6 +138,10 @@ check_on() (
   FERROX_EXPECT_PLATFORM=$2 "$check" --gtest_brief=1 || exit 1
   run_ferrox "$1" || exit 1
   echo "desktop-check: $1: window and menu shown, ferrox ended normally"
+  if [ "$2" = xcb ]; then
+    starts_painted "$1" "${FERROX_PAINT_STARTS:-60}" || exit 1
+    echo "desktop-check: $1: the window was painted on each of ${FERROX_PAINT_STARTS:-60} starts"
+  fi
 )
 
 failed=0

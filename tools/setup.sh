@@ -12,6 +12,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-noto-core fonts-noto-cjk
   xvfb
+  libxcb1-dev                                          # the desktop check reads windows back from X
   python3
   # Wayland sessions, and a headless compositor to check the window program on one
   qt6-wayland weston

@@ -1,6 +1,7 @@
 #include "app/macros/macro_manager_layout.h"
 
 #include "platform/canvas.h"
+#include "app/tool_tips.h"
 
 namespace ferrox {
 
@@ -15,7 +16,7 @@ constexpr SkinNames kCheck{"check_nr", "check_ov", "check_dn"};
 constexpr SkinNames kRadio{"radio_nr", "radio_ov", "radio_dn"};
 
 constexpr ControlSpec kControls[] = {
-    {Id::Close, K::Image, {504, 4, 519, 19}, {"exit_nr", "exit_ov"}},
+    CloseButton(Id::Close, {504, 4, 519, 19}),
     // Over each list, in the frame's title band.
     {.id = Id::TreeLabel, .kind = K::StaticText, .rect = {24, 32, 169, 51}, .textIndex = 191,
      .format = kLabel, .colour = look::HotText},

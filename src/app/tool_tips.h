@@ -26,8 +26,11 @@ enum : int {
 } // namespace Tip
 
 constexpr ControlSpec CloseButton(int id, DesignRect rect) {
-    return {.id = id, .kind = ControlKind::Image, .rect = rect,
-            .images = {"exit_nr", "exit_ov"}, .tipIndex = Tip::Close};
+    return {.id = id,
+            .kind = ControlKind::Image,
+            .rect = rect,
+            .images = {"exit_nr", "exit_ov"},
+            .tipIndex = Tip::Close};
 }
 
 } // namespace ferrox

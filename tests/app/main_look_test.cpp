@@ -88,7 +88,8 @@ TEST_F(MainLook, PictureOnlyControlsNameThemselvesInATipInEveryLanguage) {
         TipAt(MainId::ImportProfile);
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->inherits("QTipLabel") && top->isVisible())
-                Shoot(top, QStringLiteral("tip_import_profile_") + QString::fromLatin1(language.name));
+                Shoot(top,
+                      QStringLiteral("tip_import_profile_") + QString::fromLatin1(language.name));
     }
     // The lighting modes show either the direction arrows or the colour slots.
     struct ModeControl {
@@ -114,8 +115,12 @@ TEST_F(MainLook, TheFourProfileButtonsShowFourDifferentPictures) {
         for (int a : buttons)
             for (int b : buttons)
                 if (a < b) {
-                    const QImage first = window.copy(Bounds(a));
-                    const QImage second = window.copy(Bounds(b));
+                    // Inside the rounded corners, where the background shows through.
+                    const int corner = Scaled(4);
+                    const QImage first =
+                        window.copy(Bounds(a).adjusted(corner, corner, -corner, -corner));
+                    const QImage second =
+                        window.copy(Bounds(b).adjusted(corner, corner, -corner, -corner));
                     ASSERT_EQ(first.size(), second.size());
                     EXPECT_NE(first, second) << a << " and " << b << " at " << scale;
                 }
@@ -130,7 +135,8 @@ TEST_F(MainLook, TheDebounceValueFitsItsPlaceAtEveryScale) {
         ASSERT_NE(value, nullptr);
         for (int ms = 0; ms <= 30; ms += 2) {
             const QString text = QString::number(ms) + QStringLiteral("ms");
-            EXPECT_LE(QFontMetrics(value->Font()).horizontalAdvance(text), value->GetBounds().width())
+            EXPECT_LE(QFontMetrics(value->Font()).horizontalAdvance(text),
+                      value->GetBounds().width())
                 << text.toStdString() << " at " << scale;
         }
     }

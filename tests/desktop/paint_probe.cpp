@@ -70,8 +70,7 @@ int Area(xcb_connection_t* connection, xcb_window_t window) {
 
 // Top-level windows are the root's children, or their children where a window manager frames
 // them.
-void Search(const Probe& probe, xcb_window_t parent, int depth, xcb_window_t& best,
-            int& bestArea) {
+void Search(const Probe& probe, xcb_window_t parent, int depth, xcb_window_t& best, int& bestArea) {
     const auto tree = Own(
         xcb_query_tree_reply(probe.connection, xcb_query_tree(probe.connection, parent), nullptr));
     if (!tree)

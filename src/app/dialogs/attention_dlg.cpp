@@ -1,8 +1,8 @@
 #include "app/dialogs/attention_dlg.h"
 
+#include "app/tool_tips.h"
 #include "ui/control_factory.h"
 #include "ui/ui_scale.h"
-#include "app/tool_tips.h"
 
 #include <QFontMetrics>
 

@@ -1,10 +1,10 @@
 #include "app/dialogs/color_palette_dlg.h"
 
+#include "app/tool_tips.h"
 #include "platform/canvas.h"
 #include "ui/control_factory.h"
 #include "ui/skin_images.h"
 #include "ui/ui_scale.h"
-#include "app/tool_tips.h"
 
 #include <algorithm>
 

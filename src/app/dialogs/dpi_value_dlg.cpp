@@ -1,10 +1,10 @@
 #include "app/dialogs/dpi_value_dlg.h"
 
+#include "app/tool_tips.h"
 #include "platform/virtual_keys.h"
 #include "settings/language_text.h"
 #include "ui/control_factory.h"
 #include "ui/slider_control.h"
-#include "app/tool_tips.h"
 
 #include <algorithm>
 #include <limits>

@@ -2,11 +2,11 @@
 
 #include "app/dialogs/attention_dlg.h"
 #include "app/dialogs/dpi_value_dlg.h"
+#include "app/tool_tips.h"
 #include "platform/canvas.h"
 #include "settings/language_text.h"
 #include "ui/control_factory.h"
 #include "ui/ui_font.h"
-#include "app/tool_tips.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "app/dialogs/profile_name_dlg.h"
 
 #include "app/dialogs/attention_dlg.h"
+#include "app/tool_tips.h"
 #include "settings/language_text.h"
 #include "ui/control_factory.h"
-#include "app/tool_tips.h"
 
 #include <algorithm>
 #include <cwctype>

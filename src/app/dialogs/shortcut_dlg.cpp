@@ -1,5 +1,6 @@
 #include "app/dialogs/shortcut_dlg.h"
 
+#include "app/tool_tips.h"
 #include "buttons/key_codes.h"
 #include "buttons/key_names.h"
 #include "platform/canvas.h"
@@ -7,7 +8,6 @@
 #include "ui/check_button.h"
 #include "ui/control_factory.h"
 #include "ui/ui_scale.h"
-#include "app/tool_tips.h"
 
 namespace ferrox {
 

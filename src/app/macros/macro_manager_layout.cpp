@@ -1,7 +1,7 @@
 #include "app/macros/macro_manager_layout.h"
 
-#include "platform/canvas.h"
 #include "app/tool_tips.h"
+#include "platform/canvas.h"
 
 namespace ferrox {
 

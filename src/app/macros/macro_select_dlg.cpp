@@ -3,12 +3,12 @@
 #include "app/dialogs/attention_dlg.h"
 #include "app/macros/macro_manager_layout.h"
 #include "app/macros/macro_prompts.h"
+#include "app/tool_tips.h"
 #include "platform/canvas.h"
 #include "ui/control_factory.h"
 #include "ui/edit_show_list.h"
 #include "ui/ui_scale.h"
 #include "ui/vscroll_bar.h"
-#include "app/tool_tips.h"
 
 namespace ferrox {
 

@@ -1,11 +1,11 @@
 #include "app/macros/macro_small_dlg.h"
 
 #include "app/dialogs/attention_dlg.h"
+#include "app/tool_tips.h"
 #include "platform/canvas.h"
 #include "settings/language_text.h"
 #include "ui/control_factory.h"
 #include "ui/ui_scale.h"
-#include "app/tool_tips.h"
 
 #include <algorithm>
 #include <memory>

@@ -2,13 +2,13 @@
 
 #include "app/main/desktop_links.h"
 #include "app/main/section_column.h"
+#include "app/tool_tips.h"
 #include "ui/combo_button.h"
 #include "ui/control_factory.h"
 #include "ui/dlg_base.h"
 #include "ui/level_bar_controls.h"
 
 #include "app/control_bindings.h"
-#include "app/tool_tips.h"
 
 #include <array>
 #include <vector>

@@ -30,6 +30,9 @@ const QRect NoPressRect(QPoint(-1, -1), QPoint(-2, -2));
 
 CDlgBase::CDlgBase(QWidget* parent) : WindowBase(parent), pressRect_(NoPressRect) {
     SetDefaultKeys(DefaultKey::EndOk, DefaultKey::EndCancel);
+    // A tip names a picture: it helps whether or not the window has the keyboard focus (a
+    // compositor may leave a window it has not activated without it).
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 
 CDlgBase::~CDlgBase() {

@@ -19,6 +19,7 @@
 #include "desktop_events.h"
 #include "device/virtual_hid_backend.h"
 #include "device/virtual_mouse_firmware.h"
+#include "lang/language_setting.h"
 #include "settings/config_table.h"
 #include "settings/profile_settings.h"
 #include "ui/wnd_popup.h"
@@ -58,6 +59,7 @@ protected:
         std::function<void(VirtualMouseFirmware&)> prepare = {};
         // Whether the desktop shows tray icons (asked again while the window retries).
         std::function<bool()> trayAvailable = [] { return false; };
+        std::wstring language = {}; // the LanSetting.ini code; empty: the default, English
     };
 
     void TearDown() override {
@@ -71,6 +73,9 @@ protected:
     void StartWindow(const Start& start) {
         CloseWindow();
         const auto folder = FreshWindowDataFolder(start.shown);
+        if (!start.language.empty()) {
+            ASSERT_TRUE(WriteLanguageSetting(LanguageSettingPath(), start.language));
+        }
         hid_ = {};
         auto mouse = std::make_unique<VirtualHidBackend>();
         hid_.virtualMouse = mouse.get();

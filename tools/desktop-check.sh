@@ -4,8 +4,11 @@
 # a menu must be shown, Escape must dismiss the menu, and on Wayland a second start's wake-up
 # must bring back a minimised window), then starts ferrox itself on the
 # virtual mouse, waits for its start-up status query in the --trace log and ends it with
-# SIGTERM, which must give exit status 0. Then, on two screen sizes, X11 with a window manager
-# (openbox) and real pointer input (xdotool): moving the window, and the virtual mouse's panel.
+# SIGTERM, which must give exit status 0. Under X11 it then starts ferrox 60 more times and
+# reads its window back from the server each time: the whole surface must be painted
+# (FERROX_PAINT_STARTS=N changes the count). Then, on two screen sizes, X11 with a window
+# manager (openbox) and real pointer input (xdotool): moving the window, and the virtual
+# mouse's panel.
 #
 #   tools/desktop-check.sh [BUILD_DIR]     (default: build)
 #
@@ -15,6 +18,7 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 check=$build/tests/desktop_check
+probe=$build/tests/paint_probe
 ferrox=$build/out/ferrox
 
 for tool in Xvfb weston openbox xdotool; do
@@ -23,7 +27,7 @@ for tool in Xvfb weston openbox xdotool; do
     exit 77
   fi
 done
-for program in "$check" "$ferrox"; do
+for program in "$check" "$probe" "$ferrox"; do
   if [ ! -x "$program" ]; then
     echo "desktop-check: $program is missing; build first (tools/build.sh)" >&2
     exit 1
@@ -106,6 +110,35 @@ run_ferrox() {
   fi
 }
 
+# starts_painted NAME COUNT: ferrox starts COUNT times, each on a fresh data folder, so it
+# starts minimised and the virtual mouse's show request brings it up, as on a first run. The
+# window's pixels are read back from the X server: a start whose window stays black fails, and
+# its picture is kept in the build's screenshots folder.
+starts_painted() {
+  local i pid status black=0
+  mkdir -p "$build/screenshots"
+  for ((i = 1; i <= $2; i++)); do
+    FERROX_DATA_DIR=$work/$1/paint/$i "$ferrox" --simulate >"$work/$1.paint.log" 2>&1 &
+    pid=$!
+    # The probe is a short-lived reader; in a sanitizer build its exit must not fail on leaks
+    # of the platform libraries.
+    if ! ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+      "$probe" "$pid" 10 "$build/screenshots/$1_unpainted_start.png"; then
+      black=$((black + 1))
+      echo "desktop-check: $1: start $i of $2 left the window unpainted" >&2
+    fi
+    kill -TERM "$pid" 2>/dev/null
+    wait "$pid"
+    status=$?
+    if [ "$status" -ne 0 ]; then
+      echo "desktop-check: $1: start $i of $2: ferrox ended with $status on SIGTERM" >&2
+      cat "$work/$1.paint.log" >&2
+      return 1
+    fi
+  done
+  [ "$black" -eq 0 ]
+}
+
 # check_on NAME PLATFORM START: one display server, in a subshell of its own.
 check_on() (
   trap stop_servers EXIT
@@ -120,6 +153,10 @@ check_on() (
   FERROX_EXPECT_PLATFORM=$2 "$check" --gtest_brief=1 || exit 1
   run_ferrox "$1" || exit 1
   echo "desktop-check: $1: window and menu shown, ferrox ended normally"
+  if [ "$2" = xcb ]; then
+    starts_painted "$1" "${FERROX_PAINT_STARTS:-60}" || exit 1
+    echo "desktop-check: $1: the window was painted on each of ${FERROX_PAINT_STARTS:-60} starts"
+  fi
 )
 
 # check_under_wm NAME SIZE: X11 at that screen size, with openbox, in a subshell of its own.

@@ -12,7 +12,7 @@ namespace {
 // insert-action menu 113, the lighting list 184, key buttons about 140 beside their arrow.
 constexpr std::array kTextsInUse = {
     LanguageTextUse{0, 0, 0, "language name; \"中文\" selects the Chinese font"},
-    LanguageTextUse{1, 1, 69, "tray menu: show the window; profile chooser button"},
+    LanguageTextUse{1, 1, 69, "profile chooser button"},
     LanguageTextUse{2, 2, 156, "tray menu: exit"},
     LanguageTextUse{3, 3, 160, "version line, followed by \":1.1.4\""},
     LanguageTextUse{4, 5, 65, "OK and cancel buttons of the dialogs"},
@@ -85,6 +85,9 @@ constexpr std::array kTextsInUse = {
     LanguageTextUse{272, 272, 262, "debounce section header"},
     LanguageTextUse{273, 273, 210, "DPI value dialog title"},
     LanguageTextUse{274, 274, 200, "label: wake on motion"},
+    LanguageTextUse{275, 275, 0, "tray menu: show the window"},
+    LanguageTextUse{276, 276, 638, "notice: no mouse settings program for this desktop, two lines"},
+    LanguageTextUse{280, 292, 0, "tips of the controls that show only a picture"},
     LanguageTextUse{310, 311, 0, "start-up notice: files not read, files not saved; a list follows"},
     LanguageTextUse{312, 318, 0,
                     "what such a file was: folder, named pipe, device, socket, link to nothing, "
@@ -98,6 +101,21 @@ constexpr std::array kAddedTexts = {
     AddedLanguageText{158, L"For help, contact the seller of your mouse."},
     AddedLanguageText{160, L"Mouse battery low. Charge it soon."},
     AddedLanguageText{161, L"Mouse battery almost empty. Charge it now."},
+    AddedLanguageText{275, L"Show Ferrox"},
+    AddedLanguageText{276, L"No mouse settings program was found for this desktop"},
+    AddedLanguageText{280, L"Minimize"},
+    AddedLanguageText{281, L"Close"},
+    AddedLanguageText{282, L"Add a profile"},
+    AddedLanguageText{283, L"Import a profile file into the current profile"},
+    AddedLanguageText{284, L"Export the current profile to a file"},
+    AddedLanguageText{285, L"Rename the current profile"},
+    AddedLanguageText{286, L"Use this level in the DPI cycle"},
+    AddedLanguageText{287, L"Indicator color of this level: click to change it"},
+    AddedLanguageText{288, L"Drag to set the DPI, or click to type it"},
+    AddedLanguageText{289, L"Click to use this color, double-click to change it"},
+    AddedLanguageText{290, L"Direction: up"},
+    AddedLanguageText{291, L"Direction: down"},
+    AddedLanguageText{292, L"Click a mark on the dial to set the sleep time"},
 };
 
 } // namespace

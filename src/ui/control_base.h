@@ -48,6 +48,10 @@ public:
     // Drops the control's images; it draws nothing of them afterwards.
     virtual void ReleaseImages() {}
 
+    // The tooltip the desktop shows when the pointer rests on the control; empty for none.
+    void SetTip(std::wstring tip) { tip_ = std::move(tip); }
+    const std::wstring& Tip() const { return tip_; }
+
     void SetFont(int height, const std::wstring& face);
     const QFont& Font() const { return font_; }
 
@@ -102,6 +106,7 @@ protected:
 
 private:
     bool repaintsWindowOnRelease_ = false;
+    std::wstring tip_;
 };
 
 } // namespace ferrox

@@ -253,6 +253,8 @@ std::unique_ptr<CControlBase> MakeControl(CDlgBase& dialog, const ControlSpec& r
         control->SetFont(Scaled(row.font.height),
                          row.font.face.empty() ? LanguageFontFace : std::wstring(row.font.face));
     control->SetRepaintsWindowOnRelease(row.flags.repaintsWindow);
+    if (row.tipIndex >= 0)
+        control->SetTip(LanguageText(row.tipIndex));
     return control;
 }
 

@@ -90,6 +90,7 @@ struct ControlSpec {
     SliderMargins margins{};
     int level = -1;     // DPI level buttons: the level 0..7 they select
     int stripFrames = 0; // buttons: images[0] is a strip of this many looks side by side
+    int tipIndex = -1;   // LanguageTable text of the control's tooltip; -1: none
 };
 
 // What a dialog binds to identifiers: which radio button holds which bit of RadioGroupFlags,

@@ -6,9 +6,11 @@
 #include "ui/ui_font.h"
 
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QPainter>
 #include <QScreen>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -28,6 +30,9 @@ const QRect NoPressRect(QPoint(-1, -1), QPoint(-2, -2));
 
 CDlgBase::CDlgBase(QWidget* parent) : WindowBase(parent), pressRect_(NoPressRect) {
     SetDefaultKeys(DefaultKey::EndOk, DefaultKey::EndCancel);
+    // A tip names a picture: it helps whether or not the window has the keyboard focus (a
+    // compositor may leave a window it has not activated without it).
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 
 CDlgBase::~CDlgBase() {
@@ -400,6 +405,45 @@ void CDlgBase::OnLButtonDblClk(int x, int y) {
         repaint(hotControl_);
     pressRect_ = found->GetBounds();
     doubleClick_ = true;
+}
+
+// --- events: tooltips, the way back from minimised ---
+
+bool CDlgBase::event(QEvent* event) {
+    // Qt asks once the pointer has rested for the desktop's tooltip delay.
+    if (event->type() == QEvent::ToolTip) {
+        showTip(*static_cast<QHelpEvent*>(event));
+        return true;
+    }
+    // A minimised window paints one pixel, and the desktop may already show it (X servers
+    // without a window manager never hide it), so the backing store holds a black window.
+    // Qt only flushes that store when the window comes back: it has to be painted anew.
+    if (event->type() == QEvent::WindowStateChange &&
+        (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) &&
+        !isMinimized())
+        update();
+    return WindowBase::event(event);
+}
+
+void CDlgBase::showTip(const QHelpEvent& help) {
+    const CControlBase* control = tippedControlAt(help.pos());
+    if (!control) {
+        QToolTip::hideText();
+        return;
+    }
+    // The tip goes once the pointer leaves the control.
+    QToolTip::showText(help.globalPos(), QString::fromStdWString(control->Tip()), this,
+                       control->GetBounds());
+}
+
+CControlBase* CDlgBase::tippedControlAt(const QPoint& point) const {
+    CControlBase* found = nullptr;
+    for (const auto& layer : layers_)
+        for (const auto& control : layer)
+            if (control->IsDisplayed() && !control->Tip().empty() &&
+                control->Contains(point.x(), point.y()))
+                found = control.get();
+    return found;
 }
 
 void CDlgBase::BindEndButtons(int okId, std::initializer_list<int> cancelIds) {

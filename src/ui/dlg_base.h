@@ -20,6 +20,8 @@
 #include <string_view>
 #include <vector>
 
+class QHelpEvent;
+
 namespace ferrox {
 
 struct FrameBitmap;
@@ -121,6 +123,7 @@ protected:
     void OnLButtonUp(int x, int y) override;
     void OnRButtonUp(int x, int y) override;
     void OnLButtonDblClk(int x, int y) override;
+    bool event(QEvent* event) override;
 
     int windowWidth_ = 2254;
     int windowHeight_ = 1480;
@@ -129,6 +132,9 @@ private:
     bool addControl(int layer, std::unique_ptr<CControlBase> control);
     void prepareFrame(const QImage& frame, Colour average);
     CControlBase* controlAt(int x, int y, int lastLayer) const;
+    // The topmost displayed control at the point that has a tooltip.
+    CControlBase* tippedControlAt(const QPoint& point) const;
+    void showTip(const QHelpEvent& help);
     void repaint(CControlBase* control);
 
     Colour backgroundColour_ = DefaultBackground;

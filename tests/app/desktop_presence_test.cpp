@@ -6,6 +6,7 @@
 #include "app/tray/desktop_presence.h"
 #include "app/dialogs/attention_dlg.h"
 #include "device/change_groups.h"
+#include "lang/language_table.h"
 #include "settings/dpi_table.h"
 #include "window_fixture.h"
 
@@ -267,6 +268,21 @@ TEST_F(DesktopPresenceTest, AClickOnTheTrayIconBringsTheWindowBack) {
     Q_EMIT Window().Presence()->Tray().Icon()->activated(QSystemTrayIcon::Context);
     Settle();
     EXPECT_FALSE(Window().isVisible());
+}
+
+// The first item shows the window; the profile chooser's text would promise the profiles.
+TEST_F(DesktopPresenceTest, TheTrayMenusFirstItemOffersTheWindowInEveryLanguage) {
+    for (const wchar_t* language : {L"EN", L"RU", L"UA"}) {
+        StartWindow({.trayAvailable = [] { return true; }, .language = language});
+        QMenu* menu = Window().Presence()->Tray().Menu();
+        ASSERT_NE(menu, nullptr);
+        const std::wstring first = menu->actions().front()->text().toStdWString();
+        EXPECT_EQ(first, LanguageText(275));
+        EXPECT_NE(first, LanguageText(1)) << "the profile chooser's text";
+        if (std::wstring_view(language) == L"EN") {
+            EXPECT_EQ(first, L"Show Ferrox");
+        }
+    }
 }
 
 TEST_F(DesktopPresenceTest, TrayExitWithADialogOpenEndsAndWritesThePendingSave) {

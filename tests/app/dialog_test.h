@@ -5,6 +5,7 @@
 
 #include "base/app_globals.h"
 #include "lang/language_loader.h"
+#include "lang/language_setting.h"
 #include "ui/open_dialog_table.h"
 #include "ui/ui_scale.h"
 
@@ -39,10 +40,18 @@ protected:
     void TearDown() override {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ProgramFolder = savedProgram_;
-        if (UiScale != savedScale_) {
+        std::error_code ignored;
+        const bool otherLanguage = std::filesystem::remove(LanguageSettingPath(), ignored);
+        if (UiScale != savedScale_ || otherLanguage) {
             UiScale = savedScale_;
             LoadLanguage(); // the fonts follow the scale
         }
+    }
+    // A shipped language, loaded as the program loads it at start (at the current UiScale);
+    // TearDown goes back to the default.
+    static void UseLanguage(std::wstring_view code) {
+        ASSERT_TRUE(WriteLanguageSetting(LanguageSettingPath(), code));
+        LoadLanguage();
     }
     static void Shoot(QWidget* w, const QString& name) { SaveScreenshot(w->grab().toImage(), name); }
 

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -270,6 +271,38 @@ TEST_F(FireKey, CancelAndCloseSendNothing) {
     Click(other, CFireKeyDlg::CloseId);
     EXPECT_TRUE(other.IsEnded());
     EXPECT_EQ(window.count, 0);
+}
+
+// The explanation is drawn wrapped in its own place, whole and clear of the buttons, in every
+// shipped language and at both scales.
+TEST_F(KeyDialogs, FireKeyExplanationFitsClearOfTheButtons) {
+    for (const char* language : {"EN", "RU", "UA"})
+        for (float scale : {1.0f, 1.5f}) {
+            UiScale = scale;
+            UseLanguage(QString::fromLatin1(language).toStdWString());
+            CFireKeyDlg fire(&window);
+            ASSERT_TRUE(fire.Create());
+            const CControlBase* explanation = fire.FindControl(CFireKeyDlg::ExplanationId);
+            ASSERT_NE(explanation, nullptr);
+            const QRect place = explanation->GetBounds();
+            const QRect needed = QFontMetrics(explanation->Font())
+                                     .boundingRect(place, Qt::AlignLeft | Qt::TextWordWrap,
+                                                   QString::fromStdWString(explanation->GetText()));
+            const std::string where = std::string(language) + " at " + std::to_string(scale);
+            EXPECT_LE(needed.bottom(), place.bottom()) << where;
+            EXPECT_LE(needed.right(), place.right()) << where;
+            const int clearance = Scaled(4);
+            for (int id : {CFireKeyDlg::OkId, CFireKeyDlg::CancelId}) {
+                const QRect button = fire.FindControl(id)->GetBounds();
+                EXPECT_FALSE(place.adjusted(-clearance, -clearance, clearance, clearance)
+                                 .intersects(button))
+                    << id << ", " << where;
+            }
+            EXPECT_LE(place.bottom(), fire.height() - 1 - clearance) << where;
+            Shoot(&fire, QStringLiteral("fire_key_dialog_%1_x%2")
+                             .arg(QString::fromLatin1(language).toLower())
+                             .arg(scale == 1.0f ? QStringLiteral("1") : QStringLiteral("1_5")));
+        }
 }
 
 TEST_F(KeyDialogs, Screenshots) {

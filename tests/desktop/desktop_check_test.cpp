@@ -5,12 +5,14 @@
 #include "app/main/main_layout.h"
 #include "app/profile_bar_window.h"
 #include "app/wake/wake_window.h"
+#include "lang/language_table.h"
 #include "ui/combo_button.h"
 #include "ui/control_notify.h"
 #include "ui/menu_popup.h"
 #include "window_fixture.h"
 
 #include <QGuiApplication>
+#include <QToolTip>
 
 #include <cstdlib>
 
@@ -78,6 +80,18 @@ TEST_F(OnTheDesktop, ASecondStartBringsBackAMinimisedWindowOnWayland) {
         WakeWindow(Window(), token);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&Window(), kExposeWait)) << token;
     }
+}
+
+// The pointer rests on a button that shows only a picture: after the desktop's tooltip delay
+// the window system's own events bring up its tip.
+TEST_F(OnTheDesktop, APictureButtonShowsItsTipWhenThePointerRests) {
+    Window().activateWindow();
+    QTest::qWaitForWindowActive(&Window(), kExposeWait);
+    const QPoint at = Window().FindControl(MainId::ImportProfile)->GetBounds().center();
+    test::DesktopMove(&Window(), at - QPoint(3, 0));
+    test::DesktopMove(&Window(), at);
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, kExposeWait));
+    EXPECT_EQ(QToolTip::text().toStdWString(), LanguageText(283));
 }
 
 } // namespace

@@ -71,6 +71,10 @@ TEST(ShippedSkins, LooksOfOneControlAreDistinct) {
          "power_manage_6min.png", "power_manage_7min.png", "power_manage_8min.png",
          "power_manage_9min.png", "power_manage_10min.png"},
         {"battery_empty.png", "battery_full.png", "battery_charging.png"},
+        // The profile bar's add, import, export and rename buttons, each in both looks.
+        {"add_nr.png", "add_ov.png", "profile_import_nr.png", "profile_import_ov.png",
+         "profile_export_nr.png", "profile_export_ov.png", "profile_rename_nr.png",
+         "profile_rename_ov.png"},
     };
     for (const auto& group : groups) {
         for (size_t a = 0; a < group.size(); ++a) {

@@ -2,6 +2,7 @@
 
 #include "families.h"
 #include "paint_kit.h"
+#include "profile_glyphs.h"
 #include "skin_sink.h"
 #include "style.h"
 
@@ -35,20 +36,24 @@ void pushButtons(SkinSink& sink) {
     sink.put("button4_nr.png", body(215, 45, raisedLook(), 4));
 }
 
-void plusGlyph(QImage& image, const QColor& colour) {
-    QPainter p(&image);
-    const int cx = image.width() / 2, cy = image.height() / 2;
-    p.fillRect(QRect(cx - 4, cy, 9, 1), colour);
-    p.fillRect(QRect(cx, cy - 4, 1, 9), colour);
-}
-
-void addButtons(SkinSink& sink) {
-    QImage normal = body(46, 20, raisedLook());
-    plusGlyph(normal, style::kText);
-    QImage over = body(46, 20, raisedHoverLook());
-    plusGlyph(over, style::kTextBright);
-    sink.put("add_nr.png", normal);
-    sink.put("add_ov.png", over);
+// The four small buttons of the profile bar, each with its own picture.
+void profileButtons(SkinSink& sink) {
+    struct Button {
+        const char* name;
+        ProfileGlyph glyph;
+    };
+    constexpr Button buttons[] = {{"add", ProfileGlyph::Add},
+                                  {"profile_import", ProfileGlyph::Import},
+                                  {"profile_export", ProfileGlyph::Export},
+                                  {"profile_rename", ProfileGlyph::Rename}};
+    for (const Button& b : buttons)
+        for (bool over : {false, true}) {
+            QImage image = body(46, 20, over ? raisedHoverLook() : raisedLook());
+            QPainter p(&image);
+            drawProfileGlyph(p, b.glyph, QPoint(23, 10), over ? style::kTextBright : style::kText);
+            p.end();
+            sink.put(std::string(b.name) + (over ? "_ov.png" : "_nr.png"), image);
+        }
 }
 
 void recordDot(QImage& image, const QColor& colour, bool lit) {
@@ -170,7 +175,7 @@ void profileTabs(SkinSink& sink) {
 
 void drawButtons(SkinSink& sink) {
     pushButtons(sink);
-    addButtons(sink);
+    profileButtons(sink);
     recordButton(sink);
     windowButton(sink, "exit", true);
     windowButton(sink, "min", false);

@@ -41,6 +41,12 @@ inline constexpr SkinEntry kSkinTable[] = {
     {Place::Skins, "button4_nr.png", 215, 45, 1},
     {Place::Skins, "add_nr.png", 46, 20, 1},
     {Place::Skins, "add_ov.png", 46, 20, 1},
+    {Place::Skins, "profile_import_nr.png", 46, 20, 1},
+    {Place::Skins, "profile_import_ov.png", 46, 20, 1},
+    {Place::Skins, "profile_export_nr.png", 46, 20, 1},
+    {Place::Skins, "profile_export_ov.png", 46, 20, 1},
+    {Place::Skins, "profile_rename_nr.png", 46, 20, 1},
+    {Place::Skins, "profile_rename_ov.png", 46, 20, 1},
     {Place::Skins, "macro_record_nr.png", 120, 24, 1},
     {Place::Skins, "macro_record_dn.png", 120, 24, 1},
     // Drop-down fields.

@@ -1,5 +1,6 @@
 #include "app/dialogs/attention_dlg.h"
 
+#include "app/tool_tips.h"
 #include "ui/control_factory.h"
 #include "ui/ui_scale.h"
 
@@ -10,7 +11,7 @@ namespace ferrox {
 namespace {
 
 constexpr ControlSpec kControls[] = {
-    {CAttentionDlg::CloseId, ControlKind::Image, {300, 4, 315, 19}, {"exit_nr", "exit_ov"}},
+    CloseButton(CAttentionDlg::CloseId, {300, 4, 315, 19}),
     {CAttentionDlg::OkId, ControlKind::Image, {240, 70, 309, 90}, {"button2_nr", "button2_ov"}, 4,
      {}, {}, DT_CENTER},
     // Centred, and wrapped when it does not fit one line.

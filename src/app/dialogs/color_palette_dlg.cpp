@@ -1,5 +1,6 @@
 #include "app/dialogs/color_palette_dlg.h"
 
+#include "app/tool_tips.h"
 #include "platform/canvas.h"
 #include "ui/control_factory.h"
 #include "ui/skin_images.h"
@@ -18,7 +19,7 @@ constexpr unsigned kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 constexpr FontSpec kValueFont{L"Tahoma", 14};
 
 constexpr ControlSpec kControls[] = {
-    {D::CloseId, K::Image, {480, 6, 495, 21}, {"exit_nr", "exit_ov"}},
+    CloseButton(D::CloseId, {480, 6, 495, 21}),
     {D::OkId, K::Image, {391, 234, 460, 254}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
     {D::RedId, K::StaticText, {320, 212, 373, 230}, {}, -1, {}, kValueFont, kCentred},
     {D::GreenId, K::StaticText, {320, 235, 373, 253}, {}, -1, {}, kValueFont, kCentred},

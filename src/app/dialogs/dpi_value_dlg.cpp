@@ -1,5 +1,6 @@
 #include "app/dialogs/dpi_value_dlg.h"
 
+#include "app/tool_tips.h"
 #include "platform/virtual_keys.h"
 #include "settings/language_text.h"
 #include "ui/control_factory.h"
@@ -20,7 +21,7 @@ constexpr unsigned kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 constexpr ControlSpec kControls[] = {
     {.id = D::TitleId, .kind = K::StaticText, .rect = {20, 3, 230, 27}, .textIndex = 273,
      .format = DT_VCENTER | DT_SINGLELINE, .colour = look::HotText},
-    {D::CloseId, K::Image, {405, 4, 420, 19}, {"exit_nr", "exit_ov"}},
+    CloseButton(D::CloseId, {405, 4, 420, 19}),
     {D::CancelId, K::Image, {260, 110, 329, 130}, {"button2_nr", "button2_ov"}, 5, {}, {},
      kCentred},
     {D::OkId, K::Image, {350, 110, 419, 130}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},

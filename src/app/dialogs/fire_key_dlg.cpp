@@ -2,6 +2,7 @@
 
 #include "app/dialogs/attention_dlg.h"
 #include "app/dialogs/dpi_value_dlg.h"
+#include "app/tool_tips.h"
 #include "platform/canvas.h"
 #include "settings/language_text.h"
 #include "ui/control_factory.h"
@@ -27,18 +28,20 @@ constexpr std::size_t kMaxDigits = 9; // a value that long is out of range anywa
 constexpr unsigned long kMaximum = 255;
 constexpr unsigned long kFirstMinimum = 5;
 
-// Cancel sits beside OK, clear of the explanation; the second label ends inside the dialog.
+// Cancel sits beside OK; the second label ends inside the dialog. The explanation takes two
+// lines of the interface font, and the buttons sit lower than in the other small dialogs so
+// that it ends clear of them.
 constexpr ControlSpec kControls[] = {
     {.id = D::TextId, .kind = K::StaticText, .rect = {20, 3, 230, 27}, .textIndex = kTitleText,
      .format = kLine, .colour = look::HotText},
-    {D::CloseId, K::Image, {405, 4, 420, 19}, {"exit_nr", "exit_ov"}},
-    {D::CancelId, K::Image, {260, 110, 329, 130}, {"button2_nr", "button2_ov"}, 5, {}, {},
+    CloseButton(D::CloseId, {405, 4, 420, 19}),
+    {D::CancelId, K::Image, {260, 115, 329, 135}, {"button2_nr", "button2_ov"}, 5, {}, {},
      kCentred},
-    {D::OkId, K::Image, {350, 110, 419, 130}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
+    {D::OkId, K::Image, {350, 115, 419, 135}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
     {D::TextId, K::StaticText, {70, 30, 240, 48}, {}, 171, {}, {}, kLine},
     {D::TextId, K::StaticText, {250, 30, 420, 48}, {}, 172, {}, {}, kLine},
     // Holds the explanation; the dialog draws it wrapped (a static text keeps to one line).
-    {.id = D::ExplanationId, .kind = K::StaticText, .rect = {70, 75, 420, 108}, .textIndex = 173,
+    {.id = D::ExplanationId, .kind = K::StaticText, .rect = {70, 75, 420, 110}, .textIndex = 173,
      .flags = {.visible = false}},
 };
 
@@ -90,7 +93,7 @@ void CFireKeyDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
     CDlgBase::DrawDialog(canvas, clientRect);
     if (const CControlBase* text = FindControl(ExplanationId))
         canvas.DrawText(QString::fromStdWString(text->GetText()), text->GetBounds(),
-                        DT_LEFT | DT_WORDBREAK, look::Text, ControlFont());
+                        DT_LEFT | DT_WORDBREAK, look::Text, text->Font());
 }
 
 void CFireKeyDlg::CreateControls(int, int, int, int) {

@@ -1,5 +1,6 @@
 #include "app/dialogs/firmware_reset_dlg.h"
 
+#include "app/tool_tips.h"
 #include "device/device_link.h"
 #include "device/sync_controller.h"
 #include "platform/canvas.h"
@@ -16,7 +17,7 @@ constexpr unsigned kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 constexpr int kTitleText = 7; // the button's own text names the dialog
 
 constexpr ControlSpec kControls[] = {
-    {D::CloseId, K::Image, {405, 4, 420, 19}, {"exit_nr", "exit_ov"}},
+    CloseButton(D::CloseId, {405, 4, 420, 19}),
     {D::OkId, K::Image, {260, 110, 329, 130}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
     {D::CancelId, K::Image, {350, 110, 419, 130}, {"button2_nr", "button2_ov"}, 5, {}, {},
      kCentred},

@@ -1,6 +1,7 @@
 #include "app/dialogs/profile_name_dlg.h"
 
 #include "app/dialogs/attention_dlg.h"
+#include "app/tool_tips.h"
 #include "settings/language_text.h"
 #include "ui/control_factory.h"
 
@@ -18,7 +19,7 @@ constexpr int kNoticeTitle = 150;
 constexpr int kNoticeEmptyName = 147;
 
 constexpr ControlSpec kButtons[] = {
-    {D::CloseId, K::Image, {405, 4, 420, 19}, {"exit_nr", "exit_ov"}},
+    CloseButton(D::CloseId, {405, 4, 420, 19}),
     {D::OkId, K::Image, {260, 110, 329, 130}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
     {D::CancelId, K::Image, {350, 110, 419, 130}, {"button2_nr", "button2_ov"}, 5, {}, {},
      kCentred},

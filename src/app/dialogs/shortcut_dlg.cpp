@@ -1,5 +1,6 @@
 #include "app/dialogs/shortcut_dlg.h"
 
+#include "app/tool_tips.h"
 #include "buttons/key_codes.h"
 #include "buttons/key_names.h"
 #include "platform/canvas.h"
@@ -26,7 +27,7 @@ constexpr int kTitleText = 180;
 constexpr ControlSpec kControls[] = {
     {.id = D::LabelId, .kind = K::StaticText, .rect = {20, 3, 230, 27}, .textIndex = kTitleText,
      .format = kLine, .colour = look::HotText},
-    {D::CloseId, K::Image, {405, 4, 420, 19}, {"exit_nr", "exit_ov"}},
+    CloseButton(D::CloseId, {405, 4, 420, 19}),
     {D::OkId, K::Image, {260, 110, 329, 130}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
     {D::CancelId, K::Image, {350, 110, 419, 130}, {"button2_nr", "button2_ov"}, 5, {}, {},
      kCentred},

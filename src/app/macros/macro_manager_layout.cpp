@@ -1,5 +1,6 @@
 #include "app/macros/macro_manager_layout.h"
 
+#include "app/tool_tips.h"
 #include "platform/canvas.h"
 
 namespace ferrox {
@@ -17,7 +18,7 @@ constexpr SkinNames kRadio{"radio_nr", "radio_ov", "radio_dn"};
 constexpr ControlSpec kControls[] = {
     {.id = Id::Title, .kind = K::StaticText, .rect = {20, 3, 300, 27},
      .textIndex = MacroManagerLayout::TitleText, .format = kLabel, .colour = look::HotText},
-    {Id::Close, K::Image, {504, 4, 519, 19}, {"exit_nr", "exit_ov"}},
+    CloseButton(Id::Close, {504, 4, 519, 19}),
     // Over each list, in the frame's title band.
     {.id = Id::TreeLabel, .kind = K::StaticText, .rect = {24, 32, 169, 51}, .textIndex = 191,
      .format = kLabel, .colour = look::HotText},

@@ -3,6 +3,7 @@
 #include "app/dialogs/attention_dlg.h"
 #include "app/macros/macro_manager_layout.h"
 #include "app/macros/macro_prompts.h"
+#include "app/tool_tips.h"
 #include "platform/canvas.h"
 #include "ui/control_factory.h"
 #include "ui/edit_show_list.h"
@@ -25,7 +26,7 @@ constexpr ControlSpec kControls[] = {
     {.id = D::TitleId, .kind = ControlKind::StaticText, .rect = {24, 32, 489, 51},
      .textIndex = 191, .format = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS,
      .colour = look::HotText},
-    {D::CloseId, ControlKind::Image, {504, 4, 519, 19}, {"exit_nr", "exit_ov"}},
+    CloseButton(D::CloseId, {504, 4, 519, 19}),
     {D::ChooseId, ControlKind::Image, {369, 333, 489, 357}, {"button3_nr", "button3_ov"}, 4, {},
      {}, kCentred},
 };

@@ -1,6 +1,7 @@
 #include "app/macros/macro_small_dlg.h"
 
 #include "app/dialogs/attention_dlg.h"
+#include "app/tool_tips.h"
 #include "platform/canvas.h"
 #include "settings/language_text.h"
 #include "ui/control_factory.h"
@@ -20,7 +21,7 @@ constexpr int kNoticeTitle = 150;
 constexpr int kDigitsOnly = 175;
 
 constexpr ControlSpec kButtons[] = {
-    {D::CloseId, K::Image, {300, 4, 315, 19}, {"exit_nr", "exit_ov"}},
+    CloseButton(D::CloseId, {300, 4, 315, 19}),
     {D::OkId, K::Image, {170, 70, 235, 93}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
     {D::CancelId, K::Image, {240, 70, 305, 93}, {"button2_nr", "button2_ov"}, 5, {}, {},
      kCentred},

@@ -2,6 +2,7 @@
 
 #include "app/main/desktop_links.h"
 #include "app/main/section_column.h"
+#include "app/tool_tips.h"
 #include "ui/combo_button.h"
 #include "ui/control_factory.h"
 #include "ui/dlg_base.h"
@@ -22,7 +23,6 @@ constexpr SkinNames kHeader{"header_nr", "header_nr", "header_ov"};
 constexpr SkinNames kCheck{"check_nr", "check_ov", "check_dn"};
 constexpr SkinNames kRadio{"radio_nr", "radio_ov", "radio_dn"};
 constexpr SkinNames kButton2{"button2_nr", "button2_ov"};
-constexpr SkinNames kAdd{"add_nr", "add_ov"};
 constexpr SkinNames kCombo2{"combo2_nr", "combo2_ov"};
 constexpr SkinNames kSlider{"Slider_Circle"};
 constexpr FontSpec kValueFont{L"Tahoma", 16};
@@ -42,8 +42,10 @@ constexpr std::array<std::string_view, KeyComboCount> kSerialNumbers{
 
 // Title bar, button panel.
 constexpr ControlSpec kTitleAndButtons[] = {
-    {MainId::Exit, K::Image, {1092, 12, 1107, 27}, {"exit_nr", "exit_ov"}},
-    {MainId::Minimise, K::Image, {1072, 12, 1087, 27}, {"min_nr", "min_ov"}},
+    {.id = MainId::Exit, .kind = K::Image, .rect = {1092, 12, 1107, 27},
+     .images = {"exit_nr", "exit_ov"}, .tipIndex = Tip::Exit},
+    {.id = MainId::Minimise, .kind = K::Image, .rect = {1072, 12, 1087, 27},
+     .images = {"min_nr", "min_ov"}, .tipIndex = Tip::Minimise},
     {.id = MainId::ButtonsTitle, .kind = K::Check, .rect = {36, 37, 266, 62},
      .images = kHeader2, .textIndex = 9, .font = kHeaderFont, .format = kCentre,
      .flags = kLockedTitle},
@@ -101,15 +103,19 @@ constexpr ControlSpec kLeftPanels[] = {
     {.id = MainId::PowerTitle, .kind = K::Check, .rect = {36, 525, 266, 550},
      .images = kHeader2, .textIndex = 265, .font = kHeaderFont, .format = kCentre,
      .flags = kLockedTitle},
-    {MainId::PowerDial, K::PowerDial, {81, 550, 221, 634},
-     {"power_manage_3min", "power_manage_4min", "power_manage_5min", "power_manage_6min",
-      "power_manage_7min", "power_manage_8min", "power_manage_9min", "power_manage_10min"}},
-    {.id = MainId::PowerText, .kind = K::StaticText, .rect = {36, 640, 266, 658},
+    {.id = MainId::PowerDial, .kind = K::PowerDial, .rect = {81, 550, 221, 634},
+     .images = {"power_manage_3min", "power_manage_4min", "power_manage_5min",
+                "power_manage_6min", "power_manage_7min", "power_manage_8min",
+                "power_manage_9min", "power_manage_10min"},
+     .tipIndex = Tip::PowerDial},
+    // The time and the two rows close up under the dial, so the last row ends clear of the
+    // frame's bottom border (at its described place it lay on it).
+    {.id = MainId::PowerText, .kind = K::StaticText, .rect = {36, 634, 266, 652},
      .format = kCentre},
-    {MainId::MoveLightingCheck, K::Check, {50, 658, 65, 673}, kCheck},
-    {.id = 3402, .kind = K::StaticText, .rect = {70, 658, 264, 676}, .textIndex = 268},
-    {MainId::MotionWakeupCheck, K::Check, {50, 678, 65, 693}, kCheck},
-    {.id = 3402, .kind = K::StaticText, .rect = {70, 678, 264, 696}, .textIndex = 274},
+    {MainId::MoveLightingCheck, K::Check, {50, 655, 65, 670}, kCheck},
+    {.id = 3402, .kind = K::StaticText, .rect = {70, 654, 264, 672}, .textIndex = 268},
+    {MainId::MotionWakeupCheck, K::Check, {50, 674, 65, 689}, kCheck},
+    {.id = 3402, .kind = K::StaticText, .rect = {70, 673, 264, 691}, .textIndex = 274},
     {3400, K::StaticImage, {457, 171, 672, 569}, {"mouse/mouse_nr"}},
 };
 
@@ -123,10 +129,17 @@ constexpr std::array<ControlSpec, 9> ProfileBar() {
                                .images = {"profile_slot_nr", "profile_slot_ov",
                                           "profile_slot_nr2", "profile_slot_ov2"},
                                .format = kCentre};
-    bar[5] = {MainId::AddProfile, K::Image, {50, 550, 96, 570}, kAdd};
-    bar[6] = {MainId::ImportProfile, K::Image, {300, 610, 346, 630}, kAdd};
-    bar[7] = {MainId::ExportProfile, K::Image, {358, 610, 404, 630}, kAdd};
-    bar[8] = {MainId::RenameProfile, K::Image, {416, 610, 462, 630}, kAdd};
+    bar[5] = {.id = MainId::AddProfile, .kind = K::Image, .rect = {50, 550, 96, 570},
+              .images = {"add_nr", "add_ov"}, .tipIndex = Tip::AddProfile};
+    bar[6] = {.id = MainId::ImportProfile, .kind = K::Image, .rect = {300, 610, 346, 630},
+              .images = {"profile_import_nr", "profile_import_ov"},
+              .tipIndex = Tip::ImportProfile};
+    bar[7] = {.id = MainId::ExportProfile, .kind = K::Image, .rect = {358, 610, 404, 630},
+              .images = {"profile_export_nr", "profile_export_ov"},
+              .tipIndex = Tip::ExportProfile};
+    bar[8] = {.id = MainId::RenameProfile, .kind = K::Image, .rect = {416, 610, 462, 630},
+              .images = {"profile_rename_nr", "profile_rename_ov"},
+              .tipIndex = Tip::RenameProfile};
     return bar;
 }
 
@@ -178,7 +191,7 @@ constexpr std::array<ControlSpec, 40> DpiSection() {
         at(1) = {.id = MainId::DpiBar + k, .kind = K::VerticalSlider,
                  .rect = {x + 9, 75, x + 16, 207},
                  .images = {"mouse/dpi_bar_1", "mouse/dpi_bar_2"}, .layer = 1, .flags = flags,
-                 .positions = 1};
+                 .positions = 1, .tipIndex = Tip::DpiBar};
         // Wider than the column's other controls, so a five-digit value fits its box.
         at(2) = {.id = MainId::DpiRadio + k, .kind = K::DpiRadio,
                  .rect = {x - 3, 212, x + 29, 223}, .images = {"dpi_value"},
@@ -186,9 +199,10 @@ constexpr std::array<ControlSpec, 40> DpiSection() {
                  .level = k, .stripFrames = 3};
         at(3) = {.id = MainId::DpiCheck + k, .kind = K::Check, .rect = {x + 7, 226, x + 18, 237},
                  .images = {"check_button_dpi_nr", "check_button_dpi_ov", "check_button_dpi_dn"},
-                 .layer = 1, .flags = flags};
+                 .layer = 1, .flags = flags, .tipIndex = Tip::DpiInCycle};
         at(4) = {.id = MainId::DpiColour + k, .kind = K::ColourSelect,
-                 .rect = {x, 240, x + 26, 252}, .layer = 1, .flags = flags};
+                 .rect = {x, 240, x + 26, 252}, .layer = 1, .flags = flags,
+                 .tipIndex = Tip::DpiColour};
     }
     return section;
 }
@@ -224,7 +238,7 @@ constexpr std::array<ControlSpec, 8> ColourSlots() {
                                  .rect = {42 + 26 * i, 134, 63 + 26 * i, 154},
                                  .images = {"color_select_nr", "color_select_nr",
                                             "color_select_check"},
-                                 .layer = 2};
+                                 .layer = 2, .tipIndex = Tip::ColourSlot};
     return slots;
 }
 
@@ -232,9 +246,9 @@ constexpr ControlSpec kLightingTail[] = {
     {.id = MainId::DirectionLabel, .kind = K::StaticText, .rect = {42, 107, 132, 125},
      .textIndex = 123, .layer = 2},
     {.id = MainId::DirectionUp, .kind = K::Radio, .rect = {42, 134, 71, 152},
-     .images = {"up_nr", "up_ov", "up_check"}, .layer = 2},
+     .images = {"up_nr", "up_ov", "up_check"}, .layer = 2, .tipIndex = Tip::DirectionUp},
     {.id = MainId::DirectionDown, .kind = K::Radio, .rect = {81, 134, 110, 152},
-     .images = {"down_nr", "down_ov", "down_check"}, .layer = 2},
+     .images = {"down_nr", "down_ov", "down_check"}, .layer = 2, .tipIndex = Tip::DirectionDown},
 };
 
 // The button to the desktop's mouse settings has a row of its own under the last slider.
@@ -306,7 +320,8 @@ constexpr ControlSpec kLowSections[] = {
      .layer = 6},
     {.id = MainId::DebounceSlider, .kind = K::Slider, .rect = {42, 37, 187, 50},
      .images = kSlider, .layer = 6, .positions = 16, .start = 1},
-    {.id = MainId::DebounceValue, .kind = K::StaticText, .rect = {195, 34, 226, 52},
+    // Wide enough for "30ms", to the section frame's inner edge.
+    {.id = MainId::DebounceValue, .kind = K::StaticText, .rect = {195, 34, 257, 52},
      .text = L"12ms", .font = kValueFont, .format = kVCentre, .layer = 6},
 };
 

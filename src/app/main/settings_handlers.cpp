@@ -22,7 +22,7 @@ namespace {
 
 constexpr std::array<const wchar_t*, 4> kRateNames{L"125HZ", L"250HZ", L"500HZ", L"1000HZ"};
 constexpr int kNoDeviceText = 155;
-constexpr int kNoMouseSettingsText = -1; // no text of the language file says it
+constexpr int kNoMouseSettingsText = 276;
 
 bool IsPointerSlider(int id) {
     return id == MainId::PointerSpeedSlider || id == MainId::ScrollSlider ||

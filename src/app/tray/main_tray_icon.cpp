@@ -11,7 +11,8 @@
 namespace ferrox {
 namespace {
 
-constexpr int kShowText = 1;
+// Not text 1: that names the profile chooser, and the item shows the window.
+constexpr int kShowText = 275;
 constexpr int kExitText = 2;
 
 QString MenuText(int index, const char* english) {
@@ -41,7 +42,7 @@ bool MainTrayIcon::TryAdd() {
         return false;
     menu_ = new QMenu;
     // Posted: the menu closes before the window acts on the choice.
-    menu_->addAction(MenuText(kShowText, "Show"), this,
+    menu_->addAction(MenuText(kShowText, "Show Ferrox"), this,
                      [this] { window_.PostMessage(ShowCommand); });
     menu_->addSeparator();
     menu_->addAction(MenuText(kExitText, "Exit"), this,

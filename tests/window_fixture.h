@@ -58,6 +58,8 @@ protected:
         std::function<void(VirtualMouseFirmware&)> prepare = {};
         // Whether the desktop shows tray icons (asked again while the window retries).
         std::function<bool()> trayAvailable = [] { return false; };
+        // A data folder made by the test to start on, as it is; empty: a fresh one.
+        std::filesystem::path folder = {};
     };
 
     void TearDown() override {
@@ -70,7 +72,8 @@ protected:
     // the virtual mouse's firmware. A window already open is closed first.
     void StartWindow(const Start& start) {
         CloseWindow();
-        const auto folder = FreshWindowDataFolder(start.shown);
+        const auto folder =
+            start.folder.empty() ? FreshWindowDataFolder(start.shown) : start.folder;
         hid_ = {};
         auto mouse = std::make_unique<VirtualHidBackend>();
         hid_.virtualMouse = mouse.get();

@@ -8,6 +8,8 @@
 #include "app/osd/osd_texts.h"
 #include "app/tray/desktop_presence.h"
 #include "base/app_globals.h"
+#include "base/path_text.h"
+#include "base/text_file.h"
 #include "lang/language_table.h"
 #include "macros/macro_user_library.h"
 #include "platform/canvas.h"
@@ -43,12 +45,10 @@ std::wstring Text(int index, const wchar_t* english) {
 }
 
 // No language file has this text: it names files, and only this program can tell of them.
-std::wstring HeldFilesText(const std::vector<std::filesystem::path>& files) {
-    std::wstring text =
-        L"These files could not be read and no copy of them could be kept, so they are left as "
-        L"they are and defaults are used in their place:";
-    for (const std::filesystem::path& file : files)
-        text += L"\n" + file.wstring();
+std::wstring DataFolderText(const std::vector<FileProblem>& problems) {
+    std::wstring text = L"Some of your settings could not be used:";
+    for (const FileProblem& problem : problems)
+        text += L"\n\n" + PathText(problem.path) + L" " + FromUtf8(problem.text);
     return text;
 }
 
@@ -225,8 +225,8 @@ bool CFerroxDlg::OnInitDialog() {
     const UserDataLoad load = LoadUserData();
     SetDesignSize(DesignWidth, DesignHeight);
     CDlgBase::OnInitDialog(); // builds the controls and shows the window
-    if (!load.heldFiles.empty())
-        heldFilesNotice_ = CAttentionDlg::Show(this, AttentionTitle(), HeldFilesText(load.heldFiles),
+    if (!load.problems.empty())
+        dataFolderNotice_ = CAttentionDlg::Show(this, AttentionTitle(), DataFolderText(load.problems),
                                                CAttentionDlg::Mode::ModelessTopMost);
     if (const QScreen* s = screen())
         PlaceOnWorkArea(s->availableGeometry());

@@ -1,7 +1,6 @@
 // ferroxctl: the mouse's settings from the command line.
 
 #include "base/app_globals.h"
-#include "base/damaged_file.h"
 #include "cli/cli_options.h"
 #include "cli/command_table.h"
 #include "device/virtual_mouse_firmware.h"
@@ -62,12 +61,7 @@ int Run(int argc, char** argv) {
     }
     ProgramFolder = ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR);
     DataFolder = ChooseDataFolder(context.dataDir);
-    const int status = found->run(context);
-    for (const std::filesystem::path& file : HeldFiles())
-        std::cerr << "ferroxctl: warning: " << file.string()
-                  << " could not be read and no copy of it could be kept; defaults were used in "
-                     "its place and the file was left as it is\n";
-    return status;
+    return found->run(context);
 }
 
 } // namespace

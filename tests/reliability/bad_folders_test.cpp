@@ -20,8 +20,10 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace ferrox::test {
@@ -51,6 +53,10 @@ struct Row {
     Needs needs = Needs::Nothing;
     const char* slot3 = nullptr; // the name slot 3 must have: the folder's own file
 };
+
+void PrintTo(const Row& row, std::ostream* out) {
+    *out << row.name;
+}
 
 // --- laying folders out ---
 
@@ -165,10 +171,12 @@ void ReadOnlyFolder(const Ground& g) {
 // A first run on a disk that has no room left.
 void FullDisk(const Ground& g) {
     MountTmpfs(g.data, "size=64k");
-    std::ofstream filler(g.data / "filler", std::ios::binary);
+    const int fd = ::open((g.data / "filler").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0);
     const std::string block(4096, 'x');
-    while (filler.write(block.data(), block.size()))
+    while (::write(fd, block.data(), block.size()) > 0)
         ;
+    ::close(fd);
 }
 
 void FolderIsAFile(const Ground& g) {
@@ -277,6 +285,22 @@ std::map<fs::path, std::string> Kept(const Ground& g, const Row& row) {
     return kept;
 }
 
+// What must be as it was when a row ends: everything beside the folder, and what it keeps.
+struct Watched {
+    std::map<fs::path, std::string> outside;
+    std::map<fs::path, std::string> kept;
+};
+
+Watched Watch(const Ground& g, const Row& row) {
+    return {Snapshot(g.root, g.data), Kept(g, row)};
+}
+
+void ExpectUnchanged(const Ground& g, const Row& row, const Watched& watched) {
+    EXPECT_EQ(Kept(g, row), watched.kept);
+    EXPECT_EQ(Snapshot(g.root, g.data), watched.outside)
+        << "something outside the data folder changed";
+}
+
 // The ground of one row, built afresh, and left unmounted and removable when the row ends.
 class RowGround {
 public:
@@ -321,7 +345,8 @@ protected:
         // From the row's root, so that a relative path would land where it is watched.
         std::string environment = "cd " + Quoted(g.root) + " && timeout -s KILL 60";
         if (AsOtherUser(row)) {
-            const fs::path runtime = g.root / "runtime";
+            // Beside the rows' grounds: the lock file it holds is no file of the row's.
+            const fs::path runtime = Scratch() / "runtime-of-nobody";
             fs::create_directories(runtime);
             EXPECT_EQ(::chown(runtime.c_str(), kNobody, kNobody), 0);
             EXPECT_EQ(::chmod(runtime.c_str(), 0700), 0);
@@ -341,8 +366,7 @@ TEST_P(BadFolderCommands, NothingOutsideIsWrittenAndWhatCannotBeUsedIsNamed) {
     row.make(g);
     if (HasFatalFailure())
         return;
-    const auto outside = Snapshot(g.root, g.data);
-    const auto kept = Kept(g, row);
+    const Watched watched = Watch(g, row);
 
     std::string told;
     for (const char* words : {"show", "config", "macro list", "show 3"}) {
@@ -370,8 +394,7 @@ TEST_P(BadFolderCommands, NothingOutsideIsWrittenAndWhatCannotBeUsedIsNamed) {
         EXPECT_EQ(Snapshot(g.data), before) << "a refused command changed the folder";
     if (row.change == 0)
         EXPECT_NE(Run(g, row, "show 4").out.find("profile slot 4: Renamed"), std::string::npos);
-    EXPECT_EQ(Kept(g, row), kept);
-    EXPECT_EQ(Snapshot(g.root, g.data), outside) << "something outside the data folder changed";
+    ExpectUnchanged(g, row, watched);
 }
 
 std::string RowName(const ::testing::TestParamInfo<Row>& info) {
@@ -398,8 +421,7 @@ TEST_P(BadFolderWindow, StartsOnWhatItCanAndNamesTheRest) {
     row.make(g);
     if (HasFatalFailure())
         return;
-    const auto outside = Snapshot(g.root, g.data);
-    const auto kept = Kept(g, row);
+    const Watched watched = Watch(g, row);
 
     Start start;
     start.folder = g.data;
@@ -420,8 +442,7 @@ TEST_P(BadFolderWindow, StartsOnWhatItCanAndNamesTheRest) {
     (void)AddProfile(L"New");
     (void)RenameProfile(4, L"Renamed");
     CloseWindow();
-    EXPECT_EQ(Kept(g, row), kept);
-    EXPECT_EQ(Snapshot(g.root, g.data), outside) << "something outside the data folder changed";
+    ExpectUnchanged(g, row, watched);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, BadFolderWindow, ::testing::ValuesIn(kRows), RowName);

@@ -1,3 +1,8 @@
+# ferrox_private_folder(<folder>): mode 0700, as a runtime folder must have.
+function(ferrox_private_folder folder)
+  file(CHMOD ${folder} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+endfunction()
+
 # ferrox_add_test(<name> SOURCES <files...> LIBS <targets...> [QT])
 # One executable per subsystem; QT tests run on the offscreen platform.
 function(ferrox_add_test name)
@@ -12,7 +17,9 @@ function(ferrox_add_test name)
   add_test(NAME ${name} COMMAND ${name})
   # A runtime folder per program: the single-instance lock one test holds must not refuse
   # another program's commands that ctest runs at the same time.
+  # Private, as the programs take no runtime folder that others could reach.
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-runtime/${name})
+  ferrox_private_folder(${CMAKE_BINARY_DIR}/test-runtime/${name})
   set(env "XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime/${name};FERROX_DATA_DIR=${CMAKE_BINARY_DIR}/test-data/${name}")
   if(T_QT)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")

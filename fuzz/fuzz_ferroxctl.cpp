@@ -43,6 +43,7 @@ const fs::path& RuntimeFolder() {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     DeviceCommandPause = [](std::chrono::milliseconds) {};
     fs::create_directories(RuntimeFolder());
+    fs::permissions(RuntimeFolder(), fs::perms::owner_all);
     setenv("XDG_RUNTIME_DIR", RuntimeFolder().c_str(), 1);
     std::atexit([] { std::error_code ec; fs::remove_all(RuntimeFolder(), ec); });
     return 0;

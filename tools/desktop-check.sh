@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Shows the window program and a menu on real display servers: X11 through Xvfb and Wayland
 # through weston's headless backend. Under each it runs the desktop check (the main window and
-# a menu must be shown, and Escape must dismiss the menu), then starts ferrox itself on the
+# a menu must be shown, Escape must dismiss the menu, and on Wayland a second start's wake-up
+# must bring back a minimised window), then starts ferrox itself on the
 # virtual mouse, waits for its start-up status query in the --trace log and ends it with
 # SIGTERM, which must give exit status 0.
 #

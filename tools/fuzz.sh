@@ -64,6 +64,11 @@ seed() {
       printf 'set\0rate\0001000' >"$dir/seed-set"
       printf 'profile\0add\0Work' >"$dir/seed-profile"
       printf 'macro\0list\0--json' >"$dir/seed-macro" ;;
+    instance_message)
+      # A framed wake-up with a token, an older 12-byte one, a framed virtual mouse action.
+      printf '\xb7\x0b\x00\x00\x01\x00\xa0\xf3\x05\x00\x00\x00tok-1' >"$dir/seed-wake"
+      printf '\xb7\x0b\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00' >"$dir/seed-older-wake"
+      printf '\xb8\x0b\x00\x00\x01\x00\xa0\xf3\x08\x00\x00\x00\x02\x00\x00\x00\xf4\x01\x00\x00' >"$dir/seed-virtual" ;;
   esac
 }
 

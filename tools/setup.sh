@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
   libudev-dev
+  libwayland-dev                                       # asking the compositor about xdg-activation
   qt6-svg-dev                                          # the icon's SVG, drawn at build time
   desktop-file-utils appstream man-db dpkg-dev file    # checking the installed files, the package
   googletest libgtest-dev libgmock-dev libbenchmark-dev

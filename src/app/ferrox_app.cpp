@@ -9,13 +9,16 @@
 #include "app/trace_file.h"
 #include "app/virtual/virtual_mouse_driver.h"
 #include "app/virtual/virtual_mouse_panel.h"
+#include "app/wake/wake_window.h"
 #include "base/app_globals.h"
+#include "base/instance_client.h"
 #include "base/instance_lock.h"
 
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
 
+#include <cstdlib>
 #include <iostream>
 
 #ifndef FERROX_VERSION
@@ -42,7 +45,9 @@ int CFerroxApp::Run(int argc, char** argv) {
     // A second instance only wakes the first one, shows nothing and ends.
     auto lock = InstanceLock::acquire(InstanceLockPath());
     if (!lock) {
-        SendToRunningInstance(InstanceSocketPath(), kWakeInstanceMessage);
+        // The launcher's token lets a Wayland window be raised by the first instance.
+        const char* token = std::getenv("XDG_ACTIVATION_TOKEN");
+        SendWakeUp(InstanceSocketPath(), token ? token : "");
         return 0;
     }
     // ferroxctl reads this to keep away from the data folder (and the mouse) this window uses.
@@ -64,9 +69,8 @@ int CFerroxApp::Run(int argc, char** argv) {
     }
     SimulatedMice mice(options.simulateState);
     HidSystem hid = MakeHidSystem(options.simulate, mice.Maker());
-    if (!mice.StateReadable()) {
-        std::cerr << "ferrox: " << mice.StateFile().string()
-                  << " is not a virtual mouse state file\n";
+    if (!mice.StateFault().empty()) {
+        std::cerr << "ferrox: " << mice.StateFault() << "\n";
         return 1;
     }
 
@@ -84,9 +88,9 @@ int CFerroxApp::Run(int argc, char** argv) {
         if (target)
             target->PostMessage(WM_CLOSE);
     });
-    InstanceServer server([target](unsigned message) {
+    InstanceServer server([target](const std::string& token) {
         if (target)
-            target->PostMessage(message);
+            WakeWindow(*target, token);
     });
     server.listen(InstanceSocketPath());
 
@@ -108,9 +112,8 @@ int CFerroxApp::Run(int argc, char** argv) {
             return done;
         };
         panel = std::make_unique<VirtualMousePanel>(*driver, play);
-        server.setRequestHandler([play](unsigned message, uint32_t wParam, uint32_t lParam) {
-            const std::optional<VirtualAction> action = VirtualActionOfMessage(wParam, lParam);
-            return message == kVirtualMouseMessage && action && play(*action);
+        server.setRequestHandler([play](const InstanceMessage& message) {
+            return VirtualMouseRequest(message, play);
         });
         // Once the main window has its place.
         QTimer::singleShot(0, panel.get(), [&panel, target] {
@@ -123,8 +126,8 @@ int CFerroxApp::Run(int argc, char** argv) {
     panel.reset();
     // Call site: anything the platform needs shut down after the window (fonts, images).
     dlg.reset(); // the session sends what is still queued before it goes
-    if (!mice.SaveState())
-        std::cerr << "ferrox: could not write " << mice.StateFile().string() << "\n";
+    if (const std::string fault = mice.SaveState(); !fault.empty())
+        std::cerr << "ferrox: " << fault << "\n";
     return 0;
 }
 

@@ -4,10 +4,12 @@
 #include "app/main/main_layout.h"
 #include "app/device_notice_bridge.h"
 #include "app/dialogs/attention_dlg.h"
+#include "app/file_notice_text.h"
 #include "app/profile_bar_window.h"
 #include "app/osd/osd_texts.h"
 #include "app/tray/desktop_presence.h"
 #include "base/app_globals.h"
+#include "base/damaged_file.h"
 #include "base/path_text.h"
 #include "base/text_file.h"
 #include "lang/language_table.h"
@@ -45,11 +47,21 @@ std::wstring Text(int index, const wchar_t* english) {
 }
 
 // No language file has this text: it names files, and only this program can tell of them.
-std::wstring DataFolderText(const std::vector<FileProblem>& problems) {
+std::wstring DataFolderText(const std::vector<DataProblem>& problems) {
     std::wstring text = L"Some of your settings could not be used:";
-    for (const FileProblem& problem : problems)
+    for (const DataProblem& problem : problems)
         text += L"\n\n" + PathText(problem.path) + L" " + FromUtf8(problem.text);
     return text;
+}
+
+// Held files are among the data folder's problems, with the reason they are held.
+std::wstring UnusableFilesText(const UserDataLoad& load) {
+    std::vector<FileProblem> others;
+    for (const FileProblem& problem : load.fileProblems)
+        if (!IsHeldFile(problem.path))
+            others.push_back(problem);
+    const std::wstring data = load.problems.empty() ? L"" : DataFolderText(load.problems);
+    return JoinParagraphs(data, FileProblemsText(others));
 }
 
 std::wstring AttentionTitle() {
@@ -225,8 +237,8 @@ bool CFerroxDlg::OnInitDialog() {
     const UserDataLoad load = LoadUserData();
     SetDesignSize(DesignWidth, DesignHeight);
     CDlgBase::OnInitDialog(); // builds the controls and shows the window
-    if (!load.problems.empty())
-        dataFolderNotice_ = CAttentionDlg::Show(this, AttentionTitle(), DataFolderText(load.problems),
+    if (const std::wstring files = UnusableFilesText(load); !files.empty())
+        heldFilesNotice_ = CAttentionDlg::Show(this, AttentionTitle(), files,
                                                CAttentionDlg::Mode::ModelessTopMost);
     if (const QScreen* s = screen())
         PlaceOnWorkArea(s->availableGeometry());

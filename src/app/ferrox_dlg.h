@@ -54,7 +54,7 @@ public:
     // The progress animation after an apply or a reset, while it runs.
     CProgressBarDlg* ProgressWindow() const { return progress_; }
     // The start-up notice about files of the data folder that could not be used.
-    WindowBase* DataFolderNoticeWindow() const { return dataFolderNotice_; }
+    WindowBase* HeldFilesNoticeWindow() const { return heldFilesNotice_; }
     // Tray icon, on-screen display and notifications; null before Create().
     DesktopPresence* Presence() const { return presence_.get(); }
 
@@ -204,7 +204,7 @@ private:
     QPointer<WindowBase> noDeviceNotice_;
     QPointer<WindowBase> supportNotice_;
     QPointer<WindowBase> attention_;
-    QPointer<WindowBase> dataFolderNotice_;
+    QPointer<WindowBase> heldFilesNotice_;
     KeyFunctionMenus keyMenus_{*this, {[this](unsigned groups) { requestApply(groups); },
                                        [this](int text) { showAttention(text); }}};
 };

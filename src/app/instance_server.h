@@ -1,39 +1,61 @@
 #pragma once
-// The first instance's end of the wake-up channel: a local socket that turns each message a
-// second instance sends into a call of the handler on the user-interface thread.
+// The first instance's end of its local socket, on the user-interface thread's event loop:
+// the wake-up of a second start becomes a call of the wake handler, anything else a request
+// for the request handler. The channel underneath keeps the socket usable whatever a sender
+// does; this class only watches its descriptors, its deadlines and its socket file.
+
+#include "base/instance_channel.h"
 
 #include <QObject>
 
-#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <memory>
+#include <string>
 
-class QLocalServer;
-class QLocalSocket;
+class QFileSystemWatcher;
+class QSocketNotifier;
+class QTimer;
 
 namespace ferrox {
 
 class InstanceServer : public QObject {
 public:
-    using Handler = std::function<void(unsigned message)>;
-    // A request other than the wake-up, answered true (done) or false (could not be done).
-    using RequestHandler = std::function<bool(unsigned message, uint32_t wParam, uint32_t lParam)>;
+    // token: the second start's xdg-activation token, empty when it had none.
+    using WakeHandler = std::function<void(const std::string& token)>;
+    // A request other than the wake-up, from this user; its answer goes back to the sender.
+    using RequestHandler = std::function<InstanceReplyText(const InstanceMessage&)>;
 
-    explicit InstanceServer(Handler handler, QObject* parent = nullptr);
+    explicit InstanceServer(WakeHandler wake, QObject* parent = nullptr,
+                            InstanceChannel::Limits limits = {});
+    ~InstanceServer() override;
 
     // Call only while holding the instance lock: a socket file left by a crashed run is
-    // removed first. False when the socket cannot be made (the program runs on without it).
+    // replaced. False when the socket cannot be made (the program runs on without it).
     bool listen(const std::filesystem::path& socketPath);
-    // Without one, every request but the wake-up is dropped unanswered.
+    // Without one, every request but the wake-up is refused.
     void setRequestHandler(RequestHandler handler) { requests_ = std::move(handler); }
 
 private:
+    std::optional<InstanceReplyText> take(const InstanceMessage& message);
     void accept();
-    void read(QLocalSocket* socket);
+    void read(int fd);
+    void expire();
+    void restore();
+    // Brings the notifiers, the deadline timer and the file watch in line with the channel.
+    void follow();
+    void followConnections();
 
-    Handler handler_;
+    WakeHandler wake_;
     RequestHandler requests_;
-    QLocalServer* server_;
+    InstanceChannel channel_;
+    QString path_;
+    QSocketNotifier* listening_ = nullptr;
+    std::map<int, QSocketNotifier*> connections_;
+    QTimer* deadline_;
+    QTimer* retry_;
+    QFileSystemWatcher* watcher_;
 };
 
 } // namespace ferrox

@@ -10,10 +10,11 @@ SimulatedMice::SimulatedMice(std::filesystem::path stateFile) : stateFile_(std::
 FirmwareMaker SimulatedMice::Maker() {
     return [this](DeviceKind kind) {
         auto firmware = std::make_shared<VirtualMouseFirmware>();
-        std::error_code error;
-        if (!stateFile_.empty() && std::filesystem::exists(stateFile_, error) &&
-            !firmware->loadState(stateFile_))
-            readable_ = false;
+        if (!stateFile_.empty() && stateFault_.empty()) {
+            FileProblem problem;
+            const auto load = firmware->loadState(stateFile_, problem);
+            stateFault_ = StateFileFault(stateFile_, load, problem);
+        }
         firmware_.emplace_back(kind, firmware);
         return firmware;
     };
@@ -27,12 +28,15 @@ std::shared_ptr<VirtualMouseFirmware> SimulatedMice::FirmwareFor(DeviceKind kind
     return firmware_.back().second;
 }
 
-bool SimulatedMice::SaveState() const {
+std::string SimulatedMice::SaveState() const {
     std::shared_ptr<VirtualMouseFirmware> target;
     for (const auto& [kind, firmware] : firmware_)
         if (!target || kind == DeviceKind::Wired)
             target = firmware;
-    return stateFile_.empty() || !target || target->saveState(stateFile_);
+    FileProblem problem;
+    if (stateFile_.empty() || !target || target->saveState(stateFile_, problem))
+        return {};
+    return DescribeFileProblem(problem);
 }
 
 } // namespace ferrox

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -21,16 +22,16 @@ public:
     FirmwareMaker Maker();
     // The firmware made for kind, made now when it has none yet (an end plugged in later).
     std::shared_ptr<VirtualMouseFirmware> FirmwareFor(DeviceKind kind);
-    // False once a state file that exists could not be read as one.
-    bool StateReadable() const { return readable_; }
+    // Why a state file could not be read as one; empty while all is well.
+    const std::string& StateFault() const { return stateFault_; }
     const std::filesystem::path& StateFile() const { return stateFile_; }
     // Writes the state the commands went to (the wired mouse's when both are plugged in).
-    // True when there is nothing to write.
-    bool SaveState() const;
+    // Empty when written or when there is nothing to write; otherwise why it was not.
+    std::string SaveState() const;
 
 private:
     std::filesystem::path stateFile_;
-    bool readable_ = true;
+    std::string stateFault_;
     std::vector<std::pair<DeviceKind, std::shared_ptr<VirtualMouseFirmware>>> firmware_;
 };
 

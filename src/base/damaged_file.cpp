@@ -1,5 +1,8 @@
 #include "base/damaged_file.h"
 
+#include "base/file_replace.h"
+#include "base/regular_file.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -21,24 +24,9 @@ struct HeldFile {
 std::mutex heldMutex;
 std::vector<HeldFile> held;
 
-// A save follows links, even to a file that is not there yet: a link must compare as the file
-// it leads to, so that holding either holds both.
-fs::path Comparable(fs::path path) {
-    std::error_code ec;
-    constexpr int kMaxLinkDepth = 40;
-    for (int depth = 0; depth < kMaxLinkDepth && fs::is_symlink(path, ec); ++depth) {
-        fs::path target = fs::read_symlink(path, ec);
-        if (ec)
-            break;
-        path = target.is_absolute() ? target : path.parent_path() / target;
-    }
-    fs::path result = fs::weakly_canonical(path, ec);
-    return ec ? path.lexically_normal() : result;
-}
-
 void Hold(const fs::path& path) {
     std::lock_guard lock(heldMutex);
-    fs::path comparable = Comparable(path);
+    fs::path comparable = ComparablePath(path);
     if (std::none_of(held.begin(), held.end(),
                      [&](const HeldFile& file) { return file.comparable == comparable; }))
         held.push_back({path, std::move(comparable)});
@@ -138,6 +126,7 @@ bool KeepDamagedFile(const fs::path& path) {
     const fs::file_status status = fs::status(path, ec);
     if (status.type() == fs::file_type::not_found)
         return false;
+    ReplaceWithFreshMode(path);
     // A file that cannot even be looked at is held like one that cannot be copied.
     const fs::path contents = fs::canonical(path, ec);
     if (ec || !fs::is_regular_file(status)) {
@@ -166,7 +155,7 @@ bool IsHeldFile(const fs::path& path) {
     std::lock_guard lock(heldMutex);
     if (held.empty())
         return false;
-    const fs::path comparable = Comparable(path);
+    const fs::path comparable = ComparablePath(path);
     return std::any_of(held.begin(), held.end(),
                        [&](const HeldFile& file) { return file.comparable == comparable; });
 }

@@ -1,18 +1,16 @@
 #include "base/instance_lock.h"
 
-#include <array>
-#include <optional>
+#include "base/regular_file.h"
+
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
-#include <poll.h>
+#include <optional>
+#include <sstream>
 #include <sys/file.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace ferrox {
@@ -23,32 +21,33 @@ namespace {
 // The historic mutex name, made file-safe: kept so older notes about it still match.
 constexpr const char* kInstanceName = "ferrox-20210610-Mouse-33XX";
 
-void PutWord(uint8_t* out, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        out[i] = uint8_t(value >> (8 * i));
-}
-
-// Only a folder of our own that nobody else can write to may hold the lock and the socket.
+// Only a folder of our own that nobody else can reach may hold the lock and the socket:
+// another user who could write there could take the lock and keep the window from starting.
 bool PrivateFolder(const fs::path& folder) {
-    ::mkdir(folder.c_str(), 0700);
     struct stat st {};
     return ::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == getuid() &&
            (st.st_mode & 0077) == 0;
 }
 
+bool MakePrivateFolder(const fs::path& folder) {
+    ::mkdir(folder.c_str(), 0700);
+    return PrivateFolder(folder);
+}
+
 } // namespace
 
 fs::path InstanceRuntimeFolder() {
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime == '/')
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        runtime && *runtime == '/' && PrivateFolder(runtime))
         return runtime;
     const fs::path folder = fs::path("/tmp") / ("ferrox-" + std::to_string(getuid()));
-    if (PrivateFolder(folder))
+    if (MakePrivateFolder(folder))
         return folder;
     const char* home = std::getenv("HOME");
     const fs::path own = fs::path(home && *home ? home : "/") / ".cache" / "ferrox-runtime";
     std::error_code ec;
     fs::create_directories(own.parent_path(), ec);
-    PrivateFolder(own);
+    MakePrivateFolder(own);
     return own;
 }
 
@@ -69,7 +68,13 @@ fs::path InstanceInfoPath() {
 //   devices=real|simulated
 //   folder=<the rest of the file>
 std::optional<InstanceInfo> ReadInstanceInfo(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
+    // Two short lines and a folder name.
+    constexpr std::uintmax_t kMaxInfoBytes = 64 * 1024;
+    FileProblem problem;
+    const std::optional<std::string> text = ReadWholeFile(file, kMaxInfoBytes, problem);
+    if (!text)
+        return std::nullopt;
+    std::istringstream in(*text);
     std::string holder, devices, folder;
     if (!std::getline(in, holder) || !std::getline(in, devices))
         return std::nullopt;
@@ -139,76 +144,6 @@ bool InstanceLock::publish(const fs::path& file, const InstanceInfo& info) {
     }
     published_ = file;
     return true;
-}
-
-namespace {
-
-// Connects and sends the three words; the open socket, or -1 when nobody listens.
-int SendWords(const fs::path& socketPath, unsigned message, uint32_t wParam, uint32_t lParam) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const std::string path = socketPath.string();
-    if (path.size() >= sizeof address.sun_path)
-        return -1;
-    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return -1;
-    std::array<uint8_t, kInstanceMessageBytes> wire{};
-    PutWord(wire.data(), message);
-    PutWord(wire.data() + 4, wParam);
-    PutWord(wire.data() + 8, lParam);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::send(fd, wire.data(), wire.size(), MSG_NOSIGNAL) != ssize_t(wire.size())) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-constexpr int kNoReply = -1;  // closed without an answer
-constexpr int kTimedOut = -2; // still open when the time was up
-
-// The reply byte, kNoReply or kTimedOut.
-int ReadReply(int fd, int milliseconds) {
-    pollfd pfd{fd, POLLIN, 0};
-    if (::poll(&pfd, 1, milliseconds) <= 0)
-        return kTimedOut;
-    uint8_t reply = 0;
-    return ::recv(fd, &reply, 1, 0) == 1 ? reply : kNoReply;
-}
-
-} // namespace
-
-bool SendToRunningInstance(const fs::path& socketPath, unsigned message) {
-    const int fd = SendWords(socketPath, message, 0, 0);
-    if (fd < 0)
-        return false;
-    // Wait for the first instance to take it (it closes the connection) so that a caller that
-    // ends at once does not race the delivery.
-    ReadReply(fd, 1000);
-    ::close(fd);
-    return true;
-}
-
-InstanceReply AskRunningInstance(const fs::path& socketPath, unsigned message, uint32_t wParam,
-                                 uint32_t lParam) {
-    const int fd = SendWords(socketPath, message, wParam, lParam);
-    if (fd < 0)
-        return InstanceReply::NoInstance;
-    // A window that is still starting takes requests once its event loop runs.
-    const int reply = ReadReply(fd, 5000);
-    ::close(fd);
-    switch (reply) {
-    case kTimedOut:
-        return InstanceReply::NoAnswer;
-    case kNoReply:
-        return InstanceReply::Refused;
-    case kReplyDone:
-        return InstanceReply::Done;
-    default:
-        return InstanceReply::Failed;
-    }
 }
 
 } // namespace ferrox

@@ -2,7 +2,7 @@
 // The single-instance guard: an exclusive lock on a file in the user's runtime folder, held
 // for the life of the process and released by the system when it ends (a crashed run leaves
 // no lock behind). The first instance listens on a local socket beside it; a second one
-// sends the wake-up message there and ends. Plain POSIX, no Qt: ferroxctl takes the same lock
+// sends the wake-up message there and ends (instance_client.h). Plain POSIX, no Qt: ferroxctl takes the same lock
 // while it changes files or the mouse, and reads what the window published beside it.
 
 #include <cstdint>
@@ -11,7 +11,8 @@
 
 namespace ferrox {
 
-// $XDG_RUNTIME_DIR, or a private folder under /tmp when it is not set.
+// $XDG_RUNTIME_DIR when it is a folder of this user's that nobody else can reach, else a
+// private folder under /tmp (or, failing that, under the home folder).
 std::filesystem::path InstanceRuntimeFolder();
 std::filesystem::path InstanceLockPath();
 std::filesystem::path InstanceSocketPath();
@@ -48,27 +49,5 @@ private:
     int fd_;
     std::filesystem::path published_;
 };
-
-// Sends message with both parameters 0 to the instance listening at socketPath; false when
-// none answers within a second. Works before any Qt object exists.
-bool SendToRunningInstance(const std::filesystem::path& socketPath, unsigned message);
-
-// The wire form: message, wParam, lParam as three little-endian 32-bit words. A request that
-// the instance takes is answered with one byte before it closes the connection.
-inline constexpr int kInstanceMessageBytes = 12;
-inline constexpr uint8_t kReplyDone = 1;
-inline constexpr uint8_t kReplyFailed = 2;
-
-enum class InstanceReply {
-    NoInstance, // nobody listens at the socket
-    Refused,    // the instance closed the connection without an answer
-    NoAnswer,   // the instance kept the connection open without answering
-    Done,
-    Failed, // taken, but it could not be done
-};
-
-// Sends a request and waits up to five seconds for the instance's answer.
-InstanceReply AskRunningInstance(const std::filesystem::path& socketPath, unsigned message,
-                                 uint32_t wParam, uint32_t lParam);
 
 } // namespace ferrox

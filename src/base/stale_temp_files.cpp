@@ -1,5 +1,7 @@
 #include "base/stale_temp_files.h"
 
+#include "base/regular_file.h"
+
 #include <cerrno>
 #include <charconv>
 #include <optional>
@@ -48,13 +50,19 @@ int RemoveStaleTempFiles(const fs::path& folder) {
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::optional<pid_t> owner = TempFileOwner(it->path().filename().string());
         std::error_code kind;
-        if (!owner || !it->is_regular_file(kind) || !ProcessIsGone(*owner))
+        if (!owner || it->symlink_status(kind).type() != fs::file_type::regular ||
+            !ProcessIsGone(*owner))
             continue;
         std::error_code gone;
         if (fs::remove(it->path(), gone))
             ++removed;
     }
     return removed;
+}
+
+int RemoveStaleTempFilesBeside(const fs::path& file) {
+    const fs::path folder = FollowLinks(file).file.parent_path();
+    return RemoveStaleTempFiles(folder.empty() ? fs::path(".") : folder);
 }
 
 } // namespace ferrox

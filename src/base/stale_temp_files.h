@@ -10,5 +10,8 @@ namespace ferrox {
 // Removes from folder (not its subfolders) every temporary save file of a process that no
 // longer runs; files of running processes and every other file stay. Returns how many went.
 int RemoveStaleTempFiles(const std::filesystem::path& folder);
+// The same in the folder where a save of file puts its temporary file (beside the file a
+// symbolic link names): an export sweeps up what an earlier, killed export left there.
+int RemoveStaleTempFilesBeside(const std::filesystem::path& file);
 
 } // namespace ferrox

@@ -1,8 +1,9 @@
 #include "base/text_file.h"
 
 #include "base/damaged_file.h"
+#include "base/file_replace.h"
+#include "base/regular_file.h"
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -19,44 +20,6 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 // No file of the program holds a line near this long; a file of zeros left by a crashed disk
 // or a video picked by mistake would otherwise be gathered into memory as one endless line.
 constexpr std::size_t kMaxLineCharacters = 1024 * 1024;
-constexpr int kMaxLinkDepth = 40;
-
-// A symbolic link keeps being one: the new file replaces what it points at.
-fs::path ResolveLinks(fs::path path) {
-    std::error_code ec;
-    for (int depth = 0; depth < kMaxLinkDepth && fs::is_symlink(path, ec); ++depth) {
-        fs::path target = fs::read_symlink(path, ec);
-        if (ec)
-            break;
-        path = target.is_absolute() ? target : path.parent_path() / target;
-    }
-    return path;
-}
-
-std::FILE* CreateTempBeside(const fs::path& target, fs::path& tempPath) {
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        // Cut so that a long file name still leaves room for the suffix.
-        std::string name = "." + target.filename().string().substr(0, 160) + ".tmp" +
-                           std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        tempPath = target.parent_path() / name;
-        if (std::FILE* f = std::fopen(tempPath.c_str(), "wbx"))
-            return f;
-        if (errno != EEXIST)
-            break;
-    }
-    tempPath.clear();
-    return nullptr;
-}
-
-// Best effort: makes the rename itself survive a power cut.
-void SyncFolder(const fs::path& folder) {
-    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
 
 std::string ErrorText(const fs::path& path) {
     return path.string() + ": " + std::strerror(errno);
@@ -83,12 +46,19 @@ bool CStdioFileEx::Open(const fs::path& path, unsigned flags) {
 }
 
 bool CStdioFileEx::openForReading(const fs::path& path, unsigned flags) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec))
+    FileProblem problem;
+    const RegularFileHandle opened = OpenRegularFile(path, problem);
+    if (opened.fd < 0) {
+        if (!IsMissingFile(problem))
+            NoteFileProblem(problem);
         return false;
-    m_file = std::fopen(path.c_str(), "rb");
-    if (!m_file)
+    }
+    m_file = ::fdopen(opened.fd, "rb");
+    if (!m_file) {
+        ::close(opened.fd);
         return false;
+    }
+    m_size = opened.size;
     m_buffer.resize(kBufferSize);
     m_writing = false;
     m_unicodeMode = (flags & modeUnicode) != 0;
@@ -101,22 +71,32 @@ bool CStdioFileEx::openForReading(const fs::path& path, unsigned flags) {
 }
 
 bool CStdioFileEx::openForWriting(const fs::path& path, unsigned flags) {
-    m_target = ResolveLinks(path);
+    FileProblem problem;
+    std::optional<SaveTarget> target = ChooseSaveTarget(path, problem);
+    if (!target) {
+        NoteFileProblem(problem);
+        return false;
+    }
     // A file that could not be read, and of which no copy could be kept, is not ours to replace.
-    if (IsHeldFile(m_target))
+    if (IsHeldFile(target->file))
         return false;
-    std::error_code ec;
-    bool exists = fs::exists(m_target, ec);
-    if (!(flags & modeCreate) && !exists)
+    if (!(flags & modeCreate) && !target->exists)
         return false;
-    m_file = CreateTempBeside(m_target, m_tempPath);
-    if (!m_file)
+    const int fd = CreateTempBeside(*target, m_tempPath, problem);
+    m_file = fd < 0 ? nullptr : ::fdopen(fd, "wb");
+    if (!m_file) {
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(m_tempPath.c_str());
+        }
+        m_tempPath.clear();
+        NoteFileProblem(problem);
         return false;
+    }
+    m_target = std::move(*target);
     // Whole blocks go straight to the file: a second buffer would only copy them again.
     std::setvbuf(m_file, nullptr, _IONBF, 0);
     m_output.reserve(kBufferSize + 4096);
-    if (exists && fs::is_regular_file(m_target, ec))
-        fs::permissions(m_tempPath, fs::status(m_target, ec).permissions(), ec);
     m_writing = true;
     m_unicodeMode = (flags & modeUnicode) != 0;
     return true;
@@ -237,15 +217,14 @@ bool CStdioFileEx::Close() {
     bool ok = drainOutput() && std::fflush(m_file) == 0 && ::fsync(::fileno(m_file)) == 0;
     ok = std::fclose(m_file) == 0 && ok;
     m_file = nullptr;
-    std::error_code ec;
     if (ok) {
-        fs::rename(m_tempPath, m_target, ec);
-        ok = !ec;
+        FileProblem problem;
+        ok = PutInPlace(m_tempPath, m_target, problem);
+        if (!ok)
+            NoteFileProblem(problem);
+    } else {
+        ::unlink(m_tempPath.c_str());
     }
-    if (ok)
-        SyncFolder(m_target.parent_path());
-    else
-        fs::remove(m_tempPath, ec);
     m_tempPath.clear();
     m_writing = false;
     release();
@@ -254,8 +233,7 @@ bool CStdioFileEx::Close() {
 
 void CStdioFileEx::Abort() {
     if (m_writing) {
-        std::error_code ec;
-        fs::remove(m_tempPath, ec);
+        ::unlink(m_tempPath.c_str());
         m_tempPath.clear();
         m_writing = false;
     }

@@ -6,7 +6,13 @@
 // Writing never happens in place: a file opened for writing is written to a temporary file in
 // the same folder and only replaces the old file when Close() succeeds after a complete write.
 // A crash, a full disk or a forgotten Close() therefore leave the old file as it was.
+// Only regular files are read and replaced (base/regular_file.h, base/file_replace.h); a
+// file refused for what it is, or that could not be opened for a reason other than not being
+// there, is noted for the user (base/file_problems.h).
 
+#include "base/file_replace.h"
+
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
@@ -72,6 +78,8 @@ public:
     bool IsOpen() const { return m_file != nullptr; }
     bool IsUnicode() const { return m_unicodeMode; }
     const std::filesystem::path& GetFilePath() const { return m_path; }
+    // The size of a file opened for reading, as it was when it was opened.
+    std::uintmax_t Size() const { return m_size; }
 
 protected:
     virtual void SetFilePath(const std::filesystem::path& path) { m_path = path; }
@@ -89,7 +97,8 @@ private:
 
     std::FILE* m_file = nullptr;
     std::filesystem::path m_path;
-    std::filesystem::path m_target;   // where the written file lands (links followed)
+    SaveTarget m_target;              // where the written file lands (links followed)
+    std::uintmax_t m_size = 0;
     std::filesystem::path m_tempPath; // empty unless writing
     bool m_unicodeMode = false;
     bool m_writing = false;

@@ -8,12 +8,8 @@ namespace ferrox {
 
 std::optional<std::vector<std::wstring>>
 ReadTextLines(const std::filesystem::path& path, std::uintmax_t maxBytes, std::size_t maxLines) {
-    std::error_code ec;
-    std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec || size > maxBytes)
-        return std::nullopt;
     CStdioFileEx file;
-    if (!file.Open(path, CStdioFileEx::kUnicodeRead))
+    if (!file.Open(path, CStdioFileEx::kUnicodeRead) || file.Size() > maxBytes)
         return std::nullopt;
     std::vector<std::wstring> lines;
     try {

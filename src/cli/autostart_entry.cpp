@@ -1,9 +1,11 @@
 #include "cli/autostart_entry.h"
 
 #include "base/app_globals.h"
+#include "base/file_replace.h"
+#include "base/regular_file.h"
 
 #include <cstring>
-#include <fstream>
+#include <sstream>
 #include <system_error>
 
 #ifndef FERROX_APP_ID
@@ -63,9 +65,13 @@ std::optional<std::string> AutostartEntryText(const fs::path& program, const fs:
 }
 
 bool AutostartEntryActive(const fs::path& file) {
-    std::ifstream in(file);
-    if (!in)
+    // A desktop entry is a few hundred bytes.
+    constexpr std::uintmax_t kMaxEntryBytes = 64 * 1024;
+    FileProblem problem;
+    const std::optional<std::string> text = ReadWholeFile(file, kMaxEntryBytes, problem);
+    if (!text)
         return false;
+    std::istringstream in(*text);
     for (std::string line; std::getline(in, line);)
         if (line == "Hidden=true")
             return false;
@@ -79,23 +85,11 @@ bool WriteAutostartEntry(const fs::path& file, const std::string& text, std::str
         error = "cannot create " + file.parent_path().string() + ": " + ec.message();
         return false;
     }
-    const fs::path temporary = file.string() + ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!(out << text) || !out.flush()) {
-            error = "cannot write " + temporary.string();
-            out.close();
-            fs::remove(temporary, ec);
-            return false;
-        }
-    }
-    fs::rename(temporary, file, ec);
-    if (ec) {
-        error = "cannot replace " + file.string() + ": " + ec.message();
-        fs::remove(temporary, ec);
-        return false;
-    }
-    return true;
+    FileProblem problem;
+    if (ReplaceFileBytes(file, text, problem))
+        return true;
+    error = DescribeFileProblem(problem);
+    return false;
 }
 
 } // namespace ferrox

@@ -1,6 +1,8 @@
 // ferroxctl: the mouse's settings from the command line.
 
 #include "base/app_globals.h"
+#include "base/damaged_file.h"
+#include "base/file_problems.h"
 #include "cli/cli_options.h"
 #include "cli/command_table.h"
 #include "device/virtual_mouse_firmware.h"
@@ -61,7 +63,12 @@ int Run(int argc, char** argv) {
     }
     ProgramFolder = ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR);
     DataFolder = ChooseDataFolder(context.dataDir);
-    return found->run(context);
+    const int status = found->run(context);
+    // Held files were told of with the load that held them, with the reason.
+    for (const FileProblem& problem : NotedFileProblems())
+        if (!IsHeldFile(problem.path))
+            std::cerr << "ferroxctl: warning: " << DescribeFileProblem(problem) << "\n";
+    return status;
 }
 
 } // namespace

@@ -44,8 +44,10 @@ bool DeviceCommandRun::LoadSettings() {
 std::shared_ptr<VirtualFirmware> DeviceCommandRun::makeFirmware(DeviceKind kind) {
     auto firmware = std::make_shared<VirtualMouseFirmware>();
     const auto& file = context_.simulateState;
-    if (!file.empty() && std::filesystem::exists(file) && !firmware->loadState(file)) {
-        badState_ = true;
+    if (!file.empty() && stateFault_.empty()) {
+        FileProblem problem;
+        const auto load = firmware->loadState(file, problem);
+        stateFault_ = StateFileFault(file, load, problem);
     }
     firmware_.emplace_back(kind, firmware);
     return firmware;
@@ -60,8 +62,8 @@ void DeviceCommandRun::printFrame(char direction, const Frame& frame) {
 bool DeviceCommandRun::Open() {
     context_.makeFirmware = [this](DeviceKind kind) { return makeFirmware(kind); };
     HidSystem& hid = context_.hid();
-    if (badState_) {
-        Fail(context_.simulateState.string() + " is not a virtual mouse state file");
+    if (!stateFault_.empty()) {
+        Fail(stateFault_);
         return false;
     }
     session_ = std::make_unique<SyncSession>(*hid.backend, sink_, host_, UserMacroLibrary(),
@@ -100,8 +102,10 @@ std::vector<DeviceMessage> DeviceCommandRun::Finish(bool handle) {
             target = firmware;
         }
     }
-    if (target && !context_.simulateState.empty() && !target->saveState(context_.simulateState)) {
-        Warn("could not write " + context_.simulateState.string());
+    FileProblem problem;
+    if (target && !context_.simulateState.empty() &&
+        !target->saveState(context_.simulateState, problem)) {
+        Warn(DescribeFileProblem(problem));
     }
     return messages;
 }

@@ -64,7 +64,7 @@ private:
     SyncHost host_;
     std::unique_ptr<InstanceLock> lock_;
     std::vector<std::pair<DeviceKind, std::shared_ptr<VirtualMouseFirmware>>> firmware_;
-    bool badState_ = false;
+    std::string stateFault_; // why the state file could not be loaded
     std::mutex traceMutex_;
     std::unique_ptr<SyncSession> session_;
 };

@@ -3,6 +3,7 @@
 // window's socket. It touches neither files nor a mouse of its own, so it runs beside the
 // window whatever data folder either uses.
 
+#include "base/instance_client.h"
 #include "base/instance_lock.h"
 #include "cli/command_table.h"
 #include "device/virtual_mouse_action.h"
@@ -18,8 +19,8 @@ int CmdVirtual(CliContext& context) {
         context.err << "ferroxctl virtual: " << error << "\n";
         return kExitUsage;
     }
-    switch (AskRunningInstance(InstanceSocketPath(), kVirtualMouseMessage,
-                               uint32_t(action->kind), action->value)) {
+    switch (AskRunningInstance(InstanceSocketPath(), InstanceMessageType::VirtualMouse,
+                               VirtualMousePayload(uint32_t(action->kind), action->value))) {
     case InstanceReply::Done:
         return kExitOk;
     case InstanceReply::NoInstance:
@@ -37,6 +38,10 @@ int CmdVirtual(CliContext& context) {
     case InstanceReply::Failed:
         context.err << "ferroxctl virtual: the virtual mouse has neither its cable nor its "
                        "receiver plugged in\n";
+        return kExitFailure;
+    case InstanceReply::VersionMismatch:
+        context.err << "ferroxctl virtual: version mismatch: the running Ferrox window is of "
+                       "another version; restart it\n";
         return kExitFailure;
     }
     return kExitFailure;

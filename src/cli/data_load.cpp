@@ -10,9 +10,9 @@ namespace {
 
 UserDataLoad LoadAndTell(CliContext& context, const std::string& command) {
     UserDataLoad load = LoadUserData();
-    for (const FileProblem& problem : load.problems)
+    for (const DataProblem& problem : load.problems)
         context.err << "ferroxctl " << command << ": "
-                    << (problem.kind == FileProblem::Kind::Unread ? "" : "warning: ")
+                    << (problem.kind == DataProblem::Kind::Unread ? "" : "warning: ")
                     << problem.path.string() << " " << problem.text << "\n";
     return load;
 }

@@ -1,11 +1,11 @@
 #include "device/hidraw_enumeration.h"
 
 #include "base/path_text.h"
+#include "base/regular_file.h"
 #include "device/hid_report_descriptor.h"
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <iterator>
 #include <optional>
 #include <sstream>
@@ -31,16 +31,8 @@ std::optional<unsigned> NodeNumber(const std::string& name) {
 }
 
 std::optional<std::string> ReadSmallFile(const fs::path& path, size_t limit) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string data(limit + 1, '\0');
-    in.read(data.data(), std::streamsize(data.size()));
-    const auto got = size_t(in.gcount());
-    if (got > limit)
-        return std::nullopt;
-    data.resize(got);
-    return data;
+    FileProblem problem;
+    return ReadWholeFile(path, limit, problem);
 }
 
 bool ParseHex16(std::string_view text, uint16_t& value) {
@@ -104,8 +96,8 @@ bool ParseHidIdFromUevent(const std::string& uevent, uint16_t& vendorId, uint16_
 std::vector<HidrawInterface> EnumerateHidraw(const fs::path& classRoot, const fs::path& devRoot) {
     std::vector<std::pair<unsigned, std::string>> nodes;
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(classRoot, ec)) {
-        const std::string name = entry.path().filename().string();
+    for (fs::directory_iterator it(classRoot, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
         if (const auto number = NodeNumber(name))
             nodes.emplace_back(*number, name);
     }

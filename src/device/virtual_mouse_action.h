@@ -2,8 +2,8 @@
 // What can be done to the virtual mouse from outside the window that runs it: the mouse's own
 // controls (its DPI button, its report-rate switch), its cable and receiver, its battery. The
 // window's "Virtual mouse" panel and `ferroxctl virtual` both speak in these actions; the latter
-// sends them to a window running with --simulate as message kVirtualMouseMessage, wParam the
-// kind and lParam the value.
+// sends them to a window running with --simulate as message kVirtualMouseMessage, the kind and
+// the value as its two words (wParam and lParam in the older 12-byte form).
 
 #include "device/device_kind.h"
 

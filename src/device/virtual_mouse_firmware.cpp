@@ -1,9 +1,10 @@
 #include "device/virtual_mouse_firmware.h"
 
+#include "base/file_replace.h"
+#include "base/regular_file.h"
+
 #include <algorithm>
 #include <bit>
-#include <fstream>
-#include <sstream>
 
 namespace ferrox {
 
@@ -305,34 +306,37 @@ void VirtualMouseFirmware::setAccessFlag(uint8_t flag) {
     state_.accessFlag = flag;
 }
 
-bool VirtualMouseFirmware::saveState(const std::filesystem::path& file) const {
-    const std::string text = state().serialize();
-    std::filesystem::path temp = file;
-    temp += ".new";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out || !(out << text) || !out.flush()) {
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, file, ec);
-    return !ec;
+bool VirtualMouseFirmware::saveState(const std::filesystem::path& file,
+                                     FileProblem& problem) const {
+    return ReplaceFileBytes(file, state().serialize(), problem);
 }
 
-bool VirtualMouseFirmware::loadState(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return false;
+VirtualMouseFirmware::StateLoad VirtualMouseFirmware::loadState(const std::filesystem::path& file,
+                                                                FileProblem& problem) {
+    // A state file is a few kilobytes of text.
+    constexpr std::uintmax_t kMaxStateBytes = 1u << 20;
+    const std::optional<std::string> text = ReadWholeFile(file, kMaxStateBytes, problem);
+    if (!text) {
+        return IsMissingFile(problem) ? StateLoad::Missing : StateLoad::Unreadable;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
     VirtualMouseState s = state();
-    if (!s.parse(text.str())) {
-        return false;
+    if (!s.parse(*text)) {
+        return StateLoad::NotAState;
     }
     setState(s);
-    return true;
+    return StateLoad::Loaded;
+}
+
+std::string StateFileFault(const std::filesystem::path& file, VirtualMouseFirmware::StateLoad load,
+                           const FileProblem& problem) {
+    switch (load) {
+    case VirtualMouseFirmware::StateLoad::Unreadable:
+        return DescribeFileProblem(problem);
+    case VirtualMouseFirmware::StateLoad::NotAState:
+        return file.string() + " is not a virtual mouse state file";
+    default:
+        return {};
+    }
 }
 
 } // namespace ferrox

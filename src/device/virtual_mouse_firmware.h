@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "base/file_problems.h"
 #include "device/frame.h"
 #include "device/spoiled_answers.h"
 #include "device/virtual_firmware.h"
@@ -47,9 +48,12 @@ public:
     void setBattery(uint8_t level, uint8_t chargeState);
     void setAccessFlag(uint8_t flag);
 
-    // For --simulate-state FILE. Saving writes a new file and renames it over the old one.
-    [[nodiscard]] bool saveState(const std::filesystem::path& file) const;
-    [[nodiscard]] bool loadState(const std::filesystem::path& file);
+    // For --simulate-state FILE. Saving replaces the file as every save does
+    // (base/file_replace.h); problem says why it failed. A file that is not there leaves the
+    // state as it is.
+    enum class StateLoad { Loaded, Missing, Unreadable, NotAState };
+    [[nodiscard]] bool saveState(const std::filesystem::path& file, FileProblem& problem) const;
+    [[nodiscard]] StateLoad loadState(const std::filesystem::path& file, FileProblem& problem);
 
 private:
     static bool validFrame(std::span<const uint8_t> report);
@@ -77,5 +81,10 @@ private:
     int emptyAnswers_ = 0;
     AnswerSpoiler spoiler_;
 };
+
+// What to tell the user of a state file that could not be loaded; empty when there is
+// nothing to tell (loaded, or not there yet).
+std::string StateFileFault(const std::filesystem::path& file, VirtualMouseFirmware::StateLoad load,
+                           const FileProblem& problem);
 
 } // namespace ferrox

@@ -85,6 +85,10 @@ constexpr std::array kTextsInUse = {
     LanguageTextUse{272, 272, 262, "debounce section header"},
     LanguageTextUse{273, 273, 210, "DPI value dialog title"},
     LanguageTextUse{274, 274, 200, "label: wake on motion"},
+    LanguageTextUse{310, 311, 0, "start-up notice: files not read, files not saved; a list follows"},
+    LanguageTextUse{312, 318, 0,
+                    "what such a file was: folder, named pipe, device, socket, link to nothing, "
+                    "link loop, no permission"},
 };
 
 constexpr int kPixelsPerCharacter = 7;

@@ -1,5 +1,6 @@
 #include "macros/macro_exchange.h"
 
+#include "base/stale_temp_files.h"
 #include "macros/macro_library_file.h"
 
 #include <algorithm>
@@ -126,6 +127,7 @@ bool ExportMacro(const MacroLibrary& library, const MacroLocation& selection,
                  const std::filesystem::path& path) {
     if (!IsMacroNode(library.NodeAt(selection)))
         return false;
+    RemoveStaleTempFilesBeside(path);
     return WriteMacroLibrary(path, library, selection);
 }
 
@@ -134,6 +136,7 @@ bool ExportMacroSet(const MacroLibrary& library, const MacroLocation& selection,
     // A selection that names no item exports everything, as the proposed file name says.
     const MacroItem* node = library.NodeAt(selection);
     const bool selected = selection.stage >= 0 && node && !node->IsFree();
+    RemoveStaleTempFilesBeside(path);
     return WriteMacroLibrary(path, library, selected ? selection : MacroLocation{});
 }
 

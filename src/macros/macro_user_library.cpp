@@ -2,6 +2,8 @@
 
 #include "base/app_globals.h"
 #include "base/damaged_file.h"
+#include "base/file_problems.h"
+#include "base/regular_file.h"
 #include "macros/macro_library_file.h"
 
 #include <system_error>
@@ -36,6 +38,12 @@ bool LoadUserMacroLibrary(MacroLibrary& library, FileCheck* check) {
         return true;
     KeepDamagedFile(path);
     return false;
+}
+
+bool UserMacroLibraryOpened() {
+    const std::filesystem::path path = UserMacroLibraryPath();
+    return FollowLinks(path).type == std::filesystem::file_type::regular &&
+           !FileProblemNoted(path);
 }
 
 bool SaveUserMacroLibrary(const MacroLibrary& library) {

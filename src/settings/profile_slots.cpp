@@ -1,5 +1,6 @@
 #include "settings/profile_slots.h"
 
+#include "base/stale_temp_files.h"
 #include "settings/config_file.h"
 #include "settings/config_table.h"
 #include "settings/profile_file.h"
@@ -92,6 +93,7 @@ ProfileResult ExportProfile(int slot, const std::filesystem::path& path) {
     std::error_code ec;
     if (path.has_parent_path() && !std::filesystem::is_directory(path.parent_path(), ec))
         return ProfileResult::WriteFailed;
+    RemoveStaleTempFilesBeside(path);
     return WriteProfileFile(slot, path) ? ProfileResult::Done : ProfileResult::WriteFailed;
 }
 

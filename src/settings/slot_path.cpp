@@ -31,7 +31,8 @@ bool SameFolder(const fs::path& a, const fs::path& b) {
 
 bool Exists(const fs::path& path) {
     std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
+    const fs::file_type type = fs::symlink_status(path, ec).type();
+    return type != fs::file_type::not_found && type != fs::file_type::none;
 }
 
 bool EndsInPsf(const std::string& name) {

@@ -2,6 +2,7 @@
 
 #include "base/app_globals.h"
 #include "base/damaged_file.h"
+#include "base/file_problems.h"
 #include "base/readable_file.h"
 #include "base/text_file.h"
 #include "base/stale_temp_files.h"
@@ -20,14 +21,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Kind = FileProblem::Kind;
+using Kind = DataProblem::Kind;
 
 void Add(UserDataLoad& load, fs::path path, std::string text, Kind kind) {
     load.problems.push_back({std::move(path), std::move(text), kind});
 }
 
 // Why the data folder cannot hold the files; empty when it can.
-FileProblem FolderProblemOf(const std::error_code& created) {
+DataProblem FolderProblemOf(const std::error_code& created) {
     for (const fs::path& folder : {DataFolder, ConfigFolder()})
         if (std::string problem = FolderProblem(folder); !problem.empty())
             return {folder, "cannot hold the settings (" + problem + ")", Kind::Unread};
@@ -57,7 +58,7 @@ void AddConfigProblems(UserDataLoad& load, const ConfigLoadReport& report) {
                         "be read", Kind::Unread);
         break;
     }
-    if (report.saveFailed)
+    if (report.saveFailed && !FileProblemNoted(path))
         Add(load, path, "could not be written; the defaults that stand in for it are not saved",
             Kind::NotSaved);
     for (const SlotPathFallback& fallback : report.fallbacks) {
@@ -83,7 +84,7 @@ void AddProfileProblems(UserDataLoad& load, const ConfigLoadReport& report) {
         else if (note.damaged && !IsHeldFile(path))
             Add(load, path, "is no profile file; a copy is kept beside it and " + SlotText(slot) +
                                 " starts from defaults", Kind::Note);
-        if (note.saveFailed)
+        if (note.saveFailed && !FileProblemNoted(path))
             Add(load, path, "could not be written; the defaults of " + SlotText(slot) +
                                 " are not saved", Kind::NotSaved);
         load.anythingRead |= note.file.state == FileState::Readable && !note.damaged;
@@ -105,7 +106,7 @@ void AddMacroProblems(UserDataLoad& load, const FileCheck& check) {
 void AddHeldFiles(UserDataLoad& load, const ConfigLoadReport& report) {
     for (const fs::path& file : HeldFiles()) {
         const bool told = std::any_of(load.problems.begin(), load.problems.end(),
-                                      [&](const FileProblem& p) { return p.path == file; });
+                                      [&](const DataProblem& p) { return p.path == file; });
         bool slotDefault = false;
         for (int slot = 0; slot < ProfileCount; ++slot)
             slotDefault |= file == DefaultProfilePath(slot);
@@ -120,13 +121,14 @@ void AddHeldFiles(UserDataLoad& load, const ConfigLoadReport& report) {
 
 bool UserDataLoad::SomethingUnread() const {
     return std::any_of(problems.begin(), problems.end(),
-                       [](const FileProblem& p) { return p.kind == Kind::Unread; });
+                       [](const DataProblem& p) { return p.kind == Kind::Unread; });
 }
 
 bool UserDataLoad::NothingRead() const {
-    return !anythingRead && std::any_of(problems.begin(), problems.end(), [](const FileProblem& p) {
-        return p.kind != Kind::Note;
-    });
+    return !anythingRead && (!fileProblems.empty() ||
+                             std::any_of(problems.begin(), problems.end(), [](const DataProblem& p) {
+                                 return p.kind != Kind::Note;
+                             }));
 }
 
 UserDataLoad LoadUserData() {
@@ -134,6 +136,7 @@ UserDataLoad LoadUserData() {
     // Created only now: a command refused before it loads anything leaves no trace.
     const std::error_code created = CreateDataFolder(DataFolder);
     ReleaseHeldFiles();
+    ForgetFileProblems();
     // Saves that a killed process left half-way; the files they were meant for are intact.
     RemoveStaleTempFiles(ConfigFolder());
     // Language first: default profile and key names written below are its texts.
@@ -150,11 +153,13 @@ UserDataLoad LoadUserData() {
     BuildDpiStepTable();
 
     load.anythingRead = load.configRead;
-    if (FileProblem folder = FolderProblemOf(created); !folder.path.empty()) {
+    if (DataProblem folder = FolderProblemOf(created); !folder.path.empty()) {
         // Every file in it fails the same way: the folder says it once.
         load.problems.push_back(std::move(folder));
+        ForgetFileProblems();
         return load;
     }
+    load.fileProblems = NotedFileProblems();
     AddConfigProblems(load, config);
     AddProfileProblems(load, config);
     AddMacroProblems(load, library);

@@ -2,6 +2,7 @@
 // What the window loads at start-up, in its order; ferroxctl commands load the same before they
 // work. DataFolder, ProgramFolder and UiScale must be set first.
 
+#include "base/file_problems.h"
 #include "lang/language_loader.h"
 
 #include <filesystem>
@@ -11,7 +12,7 @@
 namespace ferrox {
 
 // Something about a file or folder of the data folder that the user must be told.
-struct FileProblem {
+struct DataProblem {
     enum class Kind {
         Note,     // it was damaged, or named no file: it was kept and defaults replace it
         Unread,   // it is there but could not be read: defaults stand in, and it is left alone
@@ -30,7 +31,10 @@ struct UserDataLoad {
     // Whether any of the user's files (configuration, profiles, macro library) was read.
     bool anythingRead = false;
     // In the order met. A data folder that cannot hold files is the one problem told of it.
-    std::vector<FileProblem> problems;
+    std::vector<DataProblem> problems;
+    // Files that were no regular files, or could not be opened or not be saved over
+    // (base/file_problems.h), as the file layer met them: defaults stand in for them too.
+    std::vector<FileProblem> fileProblems;
 
     // Something is there that could not be read: a command that would save over it must not run.
     bool SomethingUnread() const;

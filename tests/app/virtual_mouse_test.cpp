@@ -7,6 +7,7 @@
 #include "app/tray/desktop_presence.h"
 #include "app/virtual/virtual_mouse_driver.h"
 #include "app/virtual/virtual_mouse_panel.h"
+#include "app/wake/wake_window.h"
 #include "base/instance_lock.h"
 #include "device/virtual_hid_backend.h"
 #include "device/virtual_mouse_action.h"
@@ -87,16 +88,17 @@ TEST(VirtualMouseSocket, OnlyAWindowOnTheVirtualMouseTakesTheActions) {
     EXPECT_TRUE(err.contains("no Ferrox window is running")) << err.toStdString();
 
     // A window on the real mouse: wake-ups only.
-    auto server = std::make_unique<InstanceServer>([](unsigned) {});
+    auto server = std::make_unique<InstanceServer>([](const std::string&) {});
     ASSERT_TRUE(server->listen(InstanceSocketPath()));
     EXPECT_EQ(Ferroxctl(runtime, {"dpi-button"}, &err), 1);
     EXPECT_TRUE(err.contains("not running with --simulate")) << err.toStdString();
 
     std::vector<std::pair<uint32_t, uint32_t>> taken;
-    server->setRequestHandler([&](unsigned message, uint32_t w, uint32_t l) {
-        EXPECT_EQ(message, kVirtualMouseMessage);
-        taken.emplace_back(w, l);
-        return w != uint32_t(VirtualActionKind::DpiButton); // as with nothing plugged in
+    server->setRequestHandler([&](const InstanceMessage& message) {
+        return VirtualMouseRequest(message, [&](const VirtualAction& action) {
+            taken.emplace_back(uint32_t(action.kind), action.value);
+            return action.kind != VirtualActionKind::DpiButton; // as with nothing plugged in
+        });
     });
     EXPECT_EQ(Ferroxctl(runtime, {"rate", "1000"}), 0);
     EXPECT_EQ(Ferroxctl(runtime, {"dpi-button"}, &err), 1);

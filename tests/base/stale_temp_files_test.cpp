@@ -49,5 +49,25 @@ TEST_F(StaleTempFilesTest, OnlyTheSavesOfEndedProcessesGo) {
     EXPECT_EQ(RemoveStaleTempFiles(folder_ / "missing"), 0);
 }
 
+// A save through a link writes its temporary file beside the file the link names, so that
+// is where a killed save left it.
+TEST_F(StaleTempFilesTest, BesideAFileMeansBesideWhatALinkNames) {
+    const std::string dead = std::to_string(test::DeadPid());
+    fs::create_directories(folder_ / "real");
+    fs::create_symlink("real/export.psf", folder_ / "export.psf");
+    const fs::path there = folder_ / "real" / (".export.psf.tmp" + dead + "-0");
+    std::ofstream(there) << "x";
+    const fs::path here = make(".export.psf.tmp" + dead + "-1");
+    // A link of that name is no file of a save; only the link itself would go.
+    fs::create_symlink(make("keep"), folder_ / (".keep.tmp" + dead + "-2"));
+
+    EXPECT_EQ(RemoveStaleTempFilesBeside(folder_ / "export.psf"), 1);
+    EXPECT_FALSE(fs::exists(there));
+    EXPECT_TRUE(fs::exists(here));
+    EXPECT_EQ(RemoveStaleTempFilesBeside(folder_ / "x.psf"), 1);
+    EXPECT_FALSE(fs::exists(here));
+    EXPECT_TRUE(fs::is_symlink(folder_ / (".keep.tmp" + dead + "-2")));
+}
+
 } // namespace
 } // namespace ferrox

@@ -235,12 +235,17 @@ TEST(TextFile, FailingWriteLeavesTheOldFileIntact) {
 
 TEST(TextFile, FailedRenameIsAFailedWrite) {
     fs::path folder = test::FreshFolder("rename_fail");
-    fs::create_directories(folder / "taken" / "inner");
+    ASSERT_TRUE(WriteAll(folder / "taken", L"old\n"));
     CStdioFileEx file;
     ASSERT_TRUE(file.Open(folder / "taken", CStdioFileEx::kUnicodeWrite));
     file.WriteText(L"x\n");
+    // The temporary file vanishes before it can be renamed into place.
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path() != folder / "taken")
+            fs::remove(entry.path());
     EXPECT_FALSE(file.Close());
-    EXPECT_TRUE(fs::is_directory(folder / "taken" / "inner"));
+    EXPECT_EQ(ReadAll(folder / "taken", CStdioFileEx::kUnicodeRead),
+              std::vector<std::wstring>{L"old"});
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 

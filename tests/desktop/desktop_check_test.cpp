@@ -4,6 +4,7 @@
 
 #include "app/main/main_layout.h"
 #include "app/profile_bar_window.h"
+#include "app/wake/wake_window.h"
 #include "ui/combo_button.h"
 #include "ui/control_notify.h"
 #include "ui/menu_popup.h"
@@ -57,6 +58,26 @@ TEST_F(OnTheDesktop, EscapeDismissesTheMenuWithItsDeactivationMessage) {
     EXPECT_FALSE(ComboOpen());
     EXPECT_EQ(Window().Popup(kListPopupSlot), nullptr);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+// Wayland without a tray: xdg-shell cannot take a window back from minimised, so a second
+// start's wake-up must bring it back some other way. weston minimises for real and sends the
+// hidden surface no frame callbacks, which Qt reports as the window no longer exposed.
+TEST_F(OnTheDesktop, ASecondStartBringsBackAMinimisedWindowOnWayland) {
+    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+        GTEST_SKIP() << "an X11 server without a window manager does not minimise";
+    for (const char* token : {"", "a-token-the-compositor-does-not-know"}) {
+        Window().SendMessage(kMinimiseButtonId, 0, NotifyClicked);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                Window().update();
+                return !Window().windowHandle()->isExposed();
+            },
+            kExposeWait))
+            << "the compositor did not minimise the window";
+        WakeWindow(Window(), token);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&Window(), kExposeWait)) << token;
+    }
 }
 
 } // namespace

@@ -93,7 +93,8 @@ struct DeviceCommands : ::testing::Test {
 
     VirtualMouseState mouse() {
         VirtualMouseFirmware firmware;
-        EXPECT_TRUE(firmware.loadState(state));
+        FileProblem problem;
+        EXPECT_EQ(firmware.loadState(state, problem), VirtualMouseFirmware::StateLoad::Loaded);
         return firmware.state();
     }
 };
@@ -356,7 +357,8 @@ TEST_F(DeviceCommands, AMacroBehindAGapInTheLibraryIsLinked) {
 TEST_F(DeviceCommands, StatusAndResetAsTheWindowWould) {
     VirtualMouseFirmware firmware;
     firmware.setBattery(150, 0);
-    ASSERT_TRUE(firmware.saveState(state));
+    FileProblem problem;
+    ASSERT_TRUE(firmware.saveState(state, problem));
     CliRun r = run({"status"}, false, SimulateKind::Receiver);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "signature: T7Q5\nsensor:    0x3325 (code 0x25)\nbattery:   0%\n"
@@ -377,7 +379,8 @@ TEST_F(DeviceCommands, StatusShowsStrangeSignatureBytesAsHex) {
     VirtualMouseState strange = firmware.state();
     strange.signature = {0x1B, '[', '2', 0xC3};
     firmware.setState(strange);
-    ASSERT_TRUE(firmware.saveState(state));
+    FileProblem problem;
+    ASSERT_TRUE(firmware.saveState(state, problem));
     CliRun r = run({"status"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.lines()[0], "signature: \\x1B[2\\xC3 (not this mouse)");

@@ -157,10 +157,12 @@ TEST(VirtualMouseFirmware, StateSurvivesAFileAndBadFilesAreRefused) {
     write(fw, cmd::ReportRate, {0x01});
     write(fw, cmd::MacroChunk, {0x01, 0x30, 0x00, 0x04});
     fw.setBattery(55, 1);
-    ASSERT_TRUE(fw.saveState(dir / "mouse.state"));
+    FileProblem problem;
+    ASSERT_TRUE(fw.saveState(dir / "mouse.state", problem));
 
+    using Load = VirtualMouseFirmware::StateLoad;
     VirtualMouseFirmware other;
-    ASSERT_TRUE(other.loadState(dir / "mouse.state"));
+    ASSERT_EQ(other.loadState(dir / "mouse.state", problem), Load::Loaded);
     EXPECT_EQ(other.state().serialize(), fw.state().serialize());
 
     for (const char* text :
@@ -168,10 +170,14 @@ TEST(VirtualMouseFirmware, StateSurvivesAFileAndBadFilesAreRefused) {
           "ferrox-virtual-mouse 1\ndpi 01\n", "ferrox-virtual-mouse 1\nmacro99 01\n"}) {
         std::ofstream(dir / "bad.state", std::ios::trunc) << text;
         VirtualMouseFirmware fresh;
-        EXPECT_FALSE(fresh.loadState(dir / "bad.state")) << text;
+        EXPECT_EQ(fresh.loadState(dir / "bad.state", problem), Load::NotAState) << text;
         EXPECT_EQ(fresh.state().serialize(), VirtualMouseState::Defaults().serialize());
     }
-    EXPECT_FALSE(other.loadState(dir / "missing.state"));
+    EXPECT_EQ(other.loadState(dir / "missing.state", problem), Load::Missing);
+    std::filesystem::create_directory(dir / "folder.state");
+    EXPECT_EQ(other.loadState(dir / "folder.state", problem), Load::Unreadable);
+    EXPECT_EQ(StateFileFault(dir / "folder.state", Load::Unreadable, problem),
+              (dir / "folder.state").string() + " could not be read: it is a folder, not a regular file");
     std::filesystem::remove_all(dir);
 }
 

@@ -428,7 +428,7 @@ TEST_P(BadFolderWindow, StartsOnWhatItCanAndNamesTheRest) {
     StartWindow(start);
     if (row.slot3)
         EXPECT_EQ(ProfileValue(Profiles[3], ProfileKey::ProfileName), FromUtf8(row.slot3));
-    const auto* notice = dynamic_cast<const CAttentionDlg*>(Window().DataFolderNoticeWindow());
+    const auto* notice = dynamic_cast<const CAttentionDlg*>(Window().HeldFilesNoticeWindow());
     if (row.named.empty()) {
         EXPECT_EQ(notice, nullptr);
     } else {

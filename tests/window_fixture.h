@@ -60,6 +60,8 @@ protected:
         // Whether the desktop shows tray icons (asked again while the window retries).
         std::function<bool()> trayAvailable = [] { return false; };
         std::wstring language = {}; // the LanSetting.ini code; empty: the default, English
+        // A data folder made by the test to start on, as it is; empty: a fresh one.
+        std::filesystem::path folder = {};
     };
 
     void TearDown() override {
@@ -72,7 +74,8 @@ protected:
     // the virtual mouse's firmware. A window already open is closed first.
     void StartWindow(const Start& start) {
         CloseWindow();
-        const auto folder = FreshWindowDataFolder(start.shown);
+        const auto folder =
+            start.folder.empty() ? FreshWindowDataFolder(start.shown) : start.folder;
         if (!start.language.empty()) {
             ASSERT_TRUE(WriteLanguageSetting(LanguageSettingPath(), start.language));
         }

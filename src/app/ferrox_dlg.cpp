@@ -9,7 +9,9 @@
 #include "app/osd/osd_texts.h"
 #include "app/tray/desktop_presence.h"
 #include "base/app_globals.h"
+#include "base/damaged_file.h"
 #include "base/path_text.h"
+#include "base/text_file.h"
 #include "lang/language_table.h"
 #include "macros/macro_user_library.h"
 #include "platform/canvas.h"
@@ -45,19 +47,21 @@ std::wstring Text(int index, const wchar_t* english) {
 }
 
 // No language file has this text: it names files, and only this program can tell of them.
-std::wstring HeldFilesText(const std::vector<std::filesystem::path>& files) {
-    std::wstring text =
-        L"These files could not be read and no copy of them could be kept, so they are left as "
-        L"they are and defaults are used in their place:";
-    for (const std::filesystem::path& file : files)
-        text += L"\n" + PathText(file);
+std::wstring DataFolderText(const std::vector<DataProblem>& problems) {
+    std::wstring text = L"Some of your settings could not be used:";
+    for (const DataProblem& problem : problems)
+        text += L"\n\n" + PathText(problem.path) + L" " + FromUtf8(problem.text);
     return text;
 }
 
+// Held files are among the data folder's problems, with the reason they are held.
 std::wstring UnusableFilesText(const UserDataLoad& load) {
-    const std::wstring held = load.heldFiles.empty() ? L"" : HeldFilesText(load.heldFiles);
-    const std::wstring problems = FileProblemsText(load.fileProblems);
-    return JoinParagraphs(held, problems);
+    std::vector<FileProblem> others;
+    for (const FileProblem& problem : load.fileProblems)
+        if (!IsHeldFile(problem.path))
+            others.push_back(problem);
+    const std::wstring data = load.problems.empty() ? L"" : DataFolderText(load.problems);
+    return JoinParagraphs(data, FileProblemsText(others));
 }
 
 std::wstring AttentionTitle() {

@@ -53,7 +53,7 @@ public:
     WindowBase* AttentionWindow() const { return attention_; }
     // The progress animation after an apply or a reset, while it runs.
     CProgressBarDlg* ProgressWindow() const { return progress_; }
-    // The start-up notice about files that were left alone (base/damaged_file.h).
+    // The start-up notice about files of the data folder that could not be used.
     WindowBase* HeldFilesNoticeWindow() const { return heldFilesNotice_; }
     // Tray icon, on-screen display and notifications; null before Create().
     DesktopPresence* Presence() const { return presence_.get(); }

@@ -76,9 +76,10 @@ fs::path ChooseDataFolder(const fs::path& override) {
     return XdgConfigHome() / "GamingMouseData20220725A";
 }
 
-void CreateDataFolder(const fs::path& folder) {
+std::error_code CreateDataFolder(const fs::path& folder) {
     std::error_code ec;
     fs::create_directories(folder / "config", ec);
+    return ec;
 }
 
 float ChooseUiScale(int width, int height) {

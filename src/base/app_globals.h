@@ -3,6 +3,7 @@
 // every subsystem afterwards.
 
 #include <filesystem>
+#include <system_error>
 
 namespace ferrox {
 
@@ -33,9 +34,8 @@ std::filesystem::path XdgConfigHome();
 // override (--data-dir) when given, else FERROX_DATA_DIR, else $XDG_CONFIG_HOME (default
 // ~/.config) + "/GamingMouseData20220725A"; made absolute, links left as they are.
 std::filesystem::path ChooseDataFolder(const std::filesystem::path& override = {});
-// Creates folder and its "config" subfolder where missing. Failures are not reported here:
-// the file operations that follow fail in their own way.
-void CreateDataFolder(const std::filesystem::path& folder);
+// Creates folder and its "config" subfolder where missing; the error when that failed.
+std::error_code CreateDataFolder(const std::filesystem::path& folder);
 // From the full-screen work area in logical pixels: 2.0 above 2400 x 1600, 1.5 above
 // 1800 x 1200, otherwise 1.0.
 float ChooseUiScale(int width, int height);

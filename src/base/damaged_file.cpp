@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
+#include <fstream>
 #include <mutex>
 #include <string>
 #include <system_error>
@@ -78,6 +80,35 @@ bool MakeCopy(const fs::path& contents, const fs::path& copy) {
     return !ec;
 }
 
+bool SameBytes(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(a, ec);
+    if (ec || fs::file_size(b, ec) != size || ec)
+        return false;
+    std::ifstream first(a, std::ios::binary);
+    std::ifstream second(b, std::ios::binary);
+    char one[64 * 1024];
+    char two[sizeof one];
+    while (first && second) {
+        first.read(one, sizeof one);
+        second.read(two, sizeof two);
+        if (first.gcount() != second.gcount() ||
+            std::memcmp(one, two, std::size_t(first.gcount())) != 0)
+            return false;
+    }
+    return first.eof() && second.eof();
+}
+
+// A file that stays damaged from one run to the next (one that cannot be replaced, or that
+// the same fault spoils the same way again) is already kept: another copy would only push the
+// older, different ones out.
+bool AlreadyKept(const fs::path& contents, const std::vector<std::pair<int, fs::path>>& copies) {
+    std::error_code ec;
+    return std::any_of(copies.begin(), copies.end(), [&](const auto& copy) {
+        return fs::equivalent(contents, copy.second, ec) || SameBytes(contents, copy.second);
+    });
+}
+
 void RemoveOldestCopies(std::vector<std::pair<int, fs::path>>& copies) {
     std::error_code ec;
     while (copies.size() > std::size_t(kDamagedCopiesKept)) {
@@ -104,6 +135,8 @@ bool KeepDamagedFile(const fs::path& path) {
         return false;
     }
     std::vector<std::pair<int, fs::path>> copies = ExistingCopies(path);
+    if (AlreadyKept(contents, copies))
+        return true;
     const int number = copies.empty() ? 1 : copies.back().first + 1;
     if (!MakeCopy(contents, CopyPath(path, number))) {
         Hold(path);
@@ -112,6 +145,10 @@ bool KeepDamagedFile(const fs::path& path) {
     copies.emplace_back(number, CopyPath(path, number));
     RemoveOldestCopies(copies);
     return true;
+}
+
+void HoldFile(const fs::path& path) {
+    Hold(path);
 }
 
 bool IsHeldFile(const fs::path& path) {

@@ -16,10 +16,13 @@ inline constexpr int kDamagedCopiesKept = 5;
 // beyond kDamagedCopiesKept. A symbolic link keeps what it points at. Saves replace files
 // rather than rewrite them, so a hard link keeps the old contents without taking disk space a
 // second time, however large the damaged file is; where links are impossible the file is
-// copied. False when nothing was kept: there is no such file, or it could not be kept (for
+// copied. A copy of the same contents (the same file, or the same bytes) is not kept twice:
+// true, with no new copy. False when nothing was kept: there is no such file, or it could not be kept (for
 // lack of permission, say), in which case it is held.
 bool KeepDamagedFile(const std::filesystem::path& path);
 
+// Holds a file the program could not read, so that no save of this run replaces it.
+void HoldFile(const std::filesystem::path& path);
 // Whether a save to path must leave the file alone, because it could not be kept.
 bool IsHeldFile(const std::filesystem::path& path);
 // The files held so far, in the order they were met, for telling the user.

@@ -64,14 +64,10 @@ int Run(int argc, char** argv) {
     ProgramFolder = ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR);
     DataFolder = ChooseDataFolder(context.dataDir);
     const int status = found->run(context);
-    // A held file has its own word below.
+    // Held files were told of with the load that held them, with the reason.
     for (const FileProblem& problem : NotedFileProblems())
         if (!IsHeldFile(problem.path))
             std::cerr << "ferroxctl: warning: " << DescribeFileProblem(problem) << "\n";
-    for (const std::filesystem::path& file : HeldFiles())
-        std::cerr << "ferroxctl: warning: " << file.string()
-                  << " could not be read and no copy of it could be kept; defaults were used in "
-                     "its place and the file was left as it is\n";
     return status;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/text_file.h"
 #include "cli/command_table.h"
+#include "cli/data_load.h"
 #include "cli/json_text.h"
 #include "settings/config_table.h"
 #include "settings/profile_settings.h"
@@ -54,12 +55,12 @@ int CmdConfig(CliContext& context) {
         context.err << "ferroxctl config: unexpected argument " << context.args.front() << "\n";
         return kExitUsage;
     }
-    LoadUserData();
+    const int status = LoadToRead(context, "config");
     if (context.json)
         PrintJson(context.out);
     else
         PrintText(context.out);
-    return kExitOk;
+    return status;
 }
 
 } // namespace ferrox

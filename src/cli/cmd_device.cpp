@@ -118,7 +118,9 @@ int CmdApply(CliContext& context) {
     if (run.RefuseWhileWindowRuns()) {
         return kExitFailure;
     }
-    run.LoadSettings();
+    if (!run.LoadSettings()) {
+        return kExitFailure;
+    }
     if (slot && UseProfile(static_cast<int>(*slot)) != ProfileResult::Done) {
         return run.Fail("profile slot " + std::to_string(*slot) + " is not on the profile bar");
     }
@@ -152,7 +154,9 @@ int CmdReset(CliContext& context) {
     if (run.RefuseWhileWindowRuns()) {
         return kExitFailure;
     }
-    run.LoadSettings();
+    if (!run.LoadSettings()) {
+        return kExitFailure;
+    }
     if (!run.Open()) {
         return kExitFailure;
     }

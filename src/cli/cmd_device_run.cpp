@@ -3,6 +3,7 @@
 #include "base/instance_lock.h"
 #include "base/text_file.h"
 #include "cli/command_table.h"
+#include "cli/data_load.h"
 #include "cli/window_guard.h"
 #include "device/unsent_changes.h"
 #include "lang/language_loader.h"
@@ -36,11 +37,8 @@ bool DeviceCommandRun::RefuseWhileWindowRuns() {
     return !ClaimDataFolder(context_, name_, GuardUse::FilesAndDevice, lock_);
 }
 
-void DeviceCommandRun::LoadSettings() {
-    if (!LoadUserData().macrosClean && UserMacroLibraryOpened()) {
-        Warn(UserMacroLibraryPath().string() +
-             " is damaged; the macros before the damage are used");
-    }
+bool DeviceCommandRun::LoadSettings() {
+    return LoadToChange(context_, name_);
 }
 
 std::shared_ptr<VirtualFirmware> DeviceCommandRun::makeFirmware(DeviceKind kind) {

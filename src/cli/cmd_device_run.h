@@ -32,8 +32,9 @@ public:
     // True (and the message printed) while the window program works on the same data folder
     // or the same real mouse (ClaimDataFolder).
     bool RefuseWhileWindowRuns();
-    // Configuration, profiles, DPI table, language texts and macro library.
-    void LoadSettings();
+    // Configuration, profiles, DPI table, language texts and macro library. False (and told)
+    // when one of the files the command would save could not be read.
+    [[nodiscard]] bool LoadSettings();
     // Scans for the devices with the images set from the current profile; nothing is sent, and
     // only the changes an earlier run saved without delivering them are pending afterwards.
     // False with the message printed when the virtual mouse's state file cannot be read.

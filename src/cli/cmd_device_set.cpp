@@ -289,7 +289,9 @@ int CmdSet(CliContext& context) {
     if (run.RefuseWhileWindowRuns()) {
         return kExitFailure;
     }
-    run.LoadSettings();
+    if (!run.LoadSettings()) {
+        return kExitFailure;
+    }
     if (!run.Open()) {
         return kExitFailure;
     }

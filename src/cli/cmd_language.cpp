@@ -4,6 +4,7 @@
 
 #include "base/text_file.h"
 #include "cli/command_table.h"
+#include "cli/data_load.h"
 #include "cli/json_text.h"
 #include "cli/window_guard.h"
 #include "lang/language_loader.h"
@@ -55,13 +56,14 @@ void PrintSelectionJson(std::ostream& out, const LanguageLoadResult& load) {
 }
 
 int ShowLanguage(CliContext& context) {
-    const LanguageLoadResult load = LoadUserData().language;
+    UserDataLoad data;
+    const int status = LoadToRead(context, "language", &data);
     if (context.json) {
-        PrintSelectionJson(context.out, load);
+        PrintSelectionJson(context.out, data.language);
     } else {
-        PrintSelection(context.out, load);
+        PrintSelection(context.out, data.language);
     }
-    return kExitOk;
+    return status;
 }
 
 int ChooseLanguage(CliContext& context, std::string code) {
@@ -78,8 +80,9 @@ int ChooseLanguage(CliContext& context, std::string code) {
     std::unique_ptr<InstanceLock> lock;
     if (!ClaimDataFolder(context, "language", GuardUse::Files, lock))
         return kExitFailure;
-    // Like every command, on top of what the window loads at start-up.
-    LoadUserData();
+    // Like every command, on top of what the window loads at start-up. Only the language
+    // choice is written, so what else could not be read is told but stops nothing.
+    LoadToRead(context, "language");
     const std::filesystem::path path = LanguageSettingPath();
     if (!WriteLanguageSetting(path, choice->code)) {
         context.err << "ferroxctl language: cannot write " << path.string() << "\n";

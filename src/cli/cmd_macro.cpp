@@ -5,12 +5,12 @@
 
 #include "base/text_file.h"
 #include "cli/command_table.h"
+#include "cli/data_load.h"
 #include "cli/json_text.h"
 #include "cli/window_guard.h"
 #include "macros/macro_exchange.h"
 #include "macros/macro_path.h"
 #include "macros/macro_user_library.h"
-#include "startup/startup_load.h"
 
 #include <limits>
 #include <optional>
@@ -25,6 +25,7 @@ constexpr const char* kUsage = "ferroxctl macro: expected list, export PATH FILE
 struct MacroCommand {
     CliContext& context;
     MacroLibrary& library = UserMacroLibrary();
+    int status = kExitOk; // of a command that only reads, when all else goes well
 
     int Fail(const std::string& message) {
         context.err << "ferroxctl macro: " << message << "\n";
@@ -35,12 +36,13 @@ struct MacroCommand {
         return kExitUsage;
     }
 
-    // Everything the window loads at start-up, the user's library among it.
-    void Load() {
-        if (!LoadUserData().macrosClean && UserMacroLibraryOpened())
-            context.err << "ferroxctl macro: warning: " << UserMacroLibraryPath().string()
-                        << " is damaged; the items before the damage are used and the file is "
-                           "kept as MacroLibraryFile.mlf.damaged\n";
+    // Everything the window loads at start-up, the user's library among it. An import saves
+    // the library, so it must not run over one that could not be read.
+    bool Load(bool changing) {
+        if (changing)
+            return LoadToChange(context, "macro");
+        status = LoadToRead(context, "macro");
+        return true;
     }
 
     std::optional<MacroLocation> Resolve(const std::string& path) {
@@ -106,7 +108,7 @@ struct MacroCommand {
         } else {
             ListGroup(context.out, MacroLocation{}, 0);
         }
-        return kExitOk;
+        return status;
     }
 
     int Export(const std::string& path, const std::string& file) {
@@ -118,7 +120,7 @@ struct MacroCommand {
         if (!ExportMacro(library, *at, file))
             return Fail("cannot write " + file);
         context.out << "Exported " << path << " to " << file << "\n";
-        return kExitOk;
+        return status;
     }
 
     int ExportSet(const std::optional<std::string>& path, const std::string& file) {
@@ -133,7 +135,7 @@ struct MacroCommand {
             return Fail("cannot write " + file);
         context.out << "Exported " << (path ? *path : std::string("the whole library")) << " to "
                     << file << "\n";
-        return kExitOk;
+        return status;
     }
 
     int Import(const std::string& file, const std::optional<std::string>& folder, bool set) {
@@ -189,7 +191,8 @@ struct MacroCommand {
         if (verb.starts_with("import") &&
             !ClaimDataFolder(context, "macro", GuardUse::Files, lock))
             return kExitFailure;
-        Load();
+        if (!Load(verb.starts_with("import")))
+            return kExitFailure;
         // The optional word of a three-word form.
         auto optional = [&](std::size_t i) {
             return n == 3 ? std::optional<std::string>(a[i]) : std::nullopt;

@@ -6,12 +6,12 @@
 #include "base/text_file.h"
 #include "cli/cmd_device_run.h"
 #include "cli/command_table.h"
+#include "cli/data_load.h"
 #include "cli/slot_argument.h"
 #include "cli/window_guard.h"
 #include "settings/config_file.h"
 #include "settings/config_table.h"
 #include "settings/profile_slots.h"
-#include "startup/startup_load.h"
 
 #include <filesystem>
 #include <ostream>
@@ -102,7 +102,9 @@ int UseAndSend(CliContext& context, int slot) {
     if (run.RefuseWhileWindowRuns()) {
         return kExitFailure;
     }
-    run.LoadSettings();
+    if (!run.LoadSettings()) {
+        return kExitFailure;
+    }
     if (!run.Open()) {
         return kExitFailure;
     }
@@ -156,7 +158,13 @@ int CmdProfile(CliContext& context) {
     std::unique_ptr<InstanceLock> lock;
     if (args[0] != "export" && !ClaimDataFolder(context, "profile", GuardUse::Files, lock))
         return kExitFailure;
-    LoadUserData();
+    if (args[0] == "export") {
+        // Defaults in place of what could not be read are no export of the user's profile.
+        if (LoadToRead(context, "profile") != kExitOk)
+            return kExitFailure;
+    } else if (!LoadToChange(context, "profile")) {
+        return kExitFailure;
+    }
     int usedSlot = slot;
     ProfileResult result = Run(args[0], slot, args, usedSlot);
     if (result != ProfileResult::Done) {

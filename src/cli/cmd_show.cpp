@@ -3,6 +3,7 @@
 
 #include "base/text_file.h"
 #include "cli/command_table.h"
+#include "cli/data_load.h"
 #include "cli/json_text.h"
 #include "cli/slot_argument.h"
 #include "settings/config_table.h"
@@ -236,13 +237,13 @@ int CmdShow(CliContext& context) {
                     << " is not a profile slot (0..4)\n";
         return kExitUsage;
     }
-    LoadUserData();
+    const int status = LoadToRead(context, "show");
     int shown = slot ? *slot : CurrentSlot();
     if (context.json)
         PrintJson(context.out, shown);
     else
         PrintText(context.out, shown);
-    return kExitOk;
+    return status;
 }
 
 } // namespace ferrox

@@ -24,8 +24,15 @@ std::filesystem::path UserMacroLibraryPath() {
     return ConfigFolder() / "MacroLibraryFile.mlf";
 }
 
-bool LoadUserMacroLibrary(MacroLibrary& library) {
+bool LoadUserMacroLibrary(MacroLibrary& library, FileCheck* check) {
     const std::filesystem::path path = UserMacroLibraryPath();
+    const FileCheck found = CheckReadableFile(path);
+    if (check)
+        *check = found;
+    if (found.state == FileState::Unreadable) {
+        HoldFile(path);
+        return false;
+    }
     MacroLocation ignored;
     if (ReadMacroLibrary(path, library, ignored))
         return true;

@@ -2,6 +2,7 @@
 // The user's macro library: one per process, loaded at start-up from
 // config/MacroLibraryFile.mlf under DataFolder and saved when the macro manager closes.
 
+#include "base/readable_file.h"
 #include "macros/macro_library.h"
 
 #include <filesystem>
@@ -17,8 +18,9 @@ std::filesystem::path UserMacroLibraryPath();
 // Reads the user's library file into the library; the file's selection is ignored. A missing
 // file leaves the library empty. A damaged file loads what comes before the fault, and a copy
 // of it is kept as "MacroLibraryFile.mlf.damaged" so that the next save cannot cost the user
-// the rest. Returns whether the file was read cleanly.
-bool LoadUserMacroLibrary(MacroLibrary& library = UserMacroLibrary());
+// the rest. A file that is there but cannot be read is held (never replaced) and the library
+// left as it is. Returns whether the file was read cleanly; check tells what was found.
+bool LoadUserMacroLibrary(MacroLibrary& library = UserMacroLibrary(), FileCheck* check = nullptr);
 // Whether the library file is a regular file that could be opened: a load that was not clean
 // then met damage inside it. (A file that is missing is no fault; one that could not be opened
 // is among the noted file problems.)

@@ -68,23 +68,40 @@ bool SaveConfig() {
     return WriteConfigFile();
 }
 
-bool LoadConfig() {
+bool LoadConfig(ConfigLoadReport* report) {
+    ConfigLoadReport local;
+    ConfigLoadReport& result = report ? *report : local;
+    result = {};
+    const std::filesystem::path path = ConfigFilePath();
+    const FileCheck check = CheckReadableFile(path);
     // One line more than a valid file may have, so an 18th pair is seen.
-    auto lines = ReadTextLines(ConfigFilePath(), MaxConfigBytes, ConfigPairCount + 2);
+    auto lines = check.state == FileState::Readable
+                     ? ReadTextLines(path, MaxConfigBytes, ConfigPairCount + 2)
+                     : std::nullopt;
     auto table = lines ? ParseConfigLines(*lines) : std::nullopt;
     if (table) {
         ConfigTable = *table;
-    } else {
-        // A hand edit with one slip must not cost the user the bar list and profile paths.
-        KeepDamagedFile(ConfigFilePath());
+        result.source = ConfigLoadReport::Source::Read;
+    } else if (check.state == FileState::Unreadable) {
+        result.source = ConfigLoadReport::Source::Unreadable;
+        result.reason = check.reason;
+        HoldFile(path);
         FillConfigDefaults();
-        WriteConfigFile();
+        for (int slot = 0; slot < ProfileCount; ++slot)
+            HoldFile(DefaultProfilePath(slot));
+    } else {
+        if (check.state == FileState::Readable)
+            result.source = ConfigLoadReport::Source::Damaged;
+        // A hand edit with one slip must not cost the user the bar list and profile paths.
+        KeepDamagedFile(path);
+        FillConfigDefaults();
+        result.saveFailed = !IsHeldFile(path) && !WriteConfigFile();
     }
-    SettleProfilePaths();
+    result.fallbacks = SettleProfilePaths();
     // Before the profiles: a profile reset while reading must get this sensor's DPI levels.
     SensorId = ConfiguredSensor();
     for (int slot = 0; slot < ProfileCount; ++slot)
-        ReadProfileFile(slot, ProfileSlotPath(slot));
+        ReadProfileFile(slot, ProfileSlotPath(slot), &result.profiles[slot]);
     SettleSensorCheck();
     return table.has_value();
 }

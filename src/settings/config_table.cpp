@@ -110,18 +110,23 @@ std::filesystem::path ProfileSlotPath(int slot) {
 }
 
 std::filesystem::path DefaultProfilePath(int slot) {
-    return ConfigFolder() / ("default" + std::to_string(slot) + ".psf");
+    return SlotFileIn(DataFolder, slot);
 }
 
-bool SettleProfilePaths() {
-    bool replaced = false;
+std::vector<SlotPathFallback> SettleProfilePaths() {
+    std::vector<SlotPathFallback> fallbacks;
     for (int slot = 0; slot < ProfileCount; ++slot) {
-        if (!ProfileSlotPath(slot).is_absolute()) {
-            SetConfigValue(ConfigKey::ProfileSlot0URL + slot, PathText(DefaultProfilePath(slot)));
-            replaced = true;
+        const int pair = ConfigKey::ProfileSlot0URL + slot;
+        const std::filesystem::path stored = ProfileSlotPath(slot);
+        if (std::optional<SlotPathFault> fault = CheckSlotPath(stored)) {
+            fallbacks.push_back({slot, ConfigValue(pair), *fault});
+            SetConfigValue(pair, PathText(DefaultProfilePath(slot)));
+        } else if (const std::filesystem::path own = OwnSlotPath(DataFolder, slot, stored);
+                   own != stored) {
+            SetConfigValue(pair, PathText(own));
         }
     }
-    return replaced;
+    return fallbacks;
 }
 
 std::wstring FormatSensorHex(SensorIdValue value) {

@@ -4,11 +4,13 @@
 
 #include "settings/dpi_table.h"
 #include "settings/profile_settings.h"
+#include "settings/slot_path.h"
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace ferrox {
 
@@ -61,10 +63,17 @@ void WriteProfileBar(const ProfileBarList& bar);
 std::filesystem::path ProfileSlotPath(int slot);
 // Where a slot's profile file is unless the configuration names another one.
 std::filesystem::path DefaultProfilePath(int slot);
-// Profile paths that mean nothing on this system (another system's "C:\Users\...", a
-// relative name that would land in whatever the current folder is) point to the slot's default
-// file instead; true when any was replaced.
-bool SettleProfilePaths();
+// A stored slot path that could name no profile file, replaced by the slot's default path.
+struct SlotPathFallback {
+    int slot = 0;
+    std::wstring stored;
+    SlotPathFault fault = SlotPathFault::NotAbsolute;
+};
+// Profile paths that name no profile file (another system's "C:\Users\...", a relative name
+// that would land in whatever the current folder is, a line cut short) point to the slot's
+// default file instead, and are returned; a path into another data folder is taken as this
+// one's own (OwnSlotPath).
+std::vector<SlotPathFallback> SettleProfilePaths();
 
 // "0x%4X": four places, padded with spaces.
 std::wstring FormatSensorHex(SensorIdValue value);

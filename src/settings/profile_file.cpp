@@ -27,15 +27,25 @@ bool WriteProfileFile(int slot, const std::filesystem::path& path) {
            WriteTextLines(path, FormatProfileLines(Profiles[slot]));
 }
 
-bool ReadProfileFile(int slot, const std::filesystem::path& path) {
+bool ReadProfileFile(int slot, const std::filesystem::path& path, ProfileReadNote* note) {
     if (!IsSlot(slot))
         return false;
-    if (!path.empty() && LoadProfileFile(path, Profiles[slot]))
+    ProfileReadNote local;
+    ProfileReadNote& result = note ? *note : local;
+    result = {};
+    if (!path.empty())
+        result.file = CheckReadableFile(path);
+    if (result.file.state == FileState::Readable && LoadProfileFile(path, Profiles[slot]))
         return true;
     ResetProfile(Profiles[slot], static_cast<unsigned>(slot));
+    if (result.file.state == FileState::Unreadable)
+        HoldFile(path);
     std::filesystem::path own = ProfileSlotPath(slot);
-    KeepDamagedFile(own);
-    WriteProfileFile(slot, own);
+    result.damaged = result.file.state == FileState::Readable;
+    if (!IsHeldFile(own))
+        KeepDamagedFile(own);
+    // A file that could not be kept is held as well, and left as it is.
+    result.saveFailed = !IsHeldFile(own) && !WriteProfileFile(slot, own);
     return false;
 }
 

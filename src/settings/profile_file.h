@@ -2,6 +2,7 @@
 // Profile files (*.psf): one profile as "[Setting]" and 98 more lines, each field at a fixed
 // line; used for the five slots and for export and import.
 
+#include "base/readable_file.h"
 #include "settings/profile_settings.h"
 
 #include <filesystem>
@@ -23,10 +24,17 @@ bool ParseProfileLines(const std::vector<std::wstring>& lines, ProfileSettings& 
 bool LoadProfileFile(const std::filesystem::path& path, ProfileSettings& profile);
 // Slot 0..4 to a file. False when the file could not be written (then it is unchanged).
 bool WriteProfileFile(int slot, const std::filesystem::path& path);
-// A file into slot 0..4. When it cannot be read the slot is reset and written to its own file
-// (a damaged file there is first kept beside it as "<name>.damaged"); returns whether the file
-// was read.
-bool ReadProfileFile(int slot, const std::filesystem::path& path);
+// What reading a slot's file met.
+struct ProfileReadNote {
+    FileCheck file;       // Readable also for a file that turned out to be no profile
+    bool damaged = false; // read but no profile: kept beside it and replaced
+    bool saveFailed = false; // the defaults that stand in for it could not be saved
+};
+// A file into slot 0..4. When it cannot be used the slot is reset and, unless the file is there
+// but cannot be read (it is then held: never replaced), written to its own file (a damaged
+// file there is first kept beside it as "<name>.damaged"); returns whether the file was read.
+bool ReadProfileFile(int slot, const std::filesystem::path& path,
+                     ProfileReadNote* note = nullptr);
 // Every slot to its "ProfileSlot<n>URL" file; false when any of them was not written.
 bool SaveAllProfiles();
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace ferrox {
 namespace {
 
@@ -95,6 +97,30 @@ TEST(DamagedFile, LinksKeepWhatTheyPointAtAndNothingIsKeptOfNoFile) {
     EXPECT_FALSE(KeepDamagedFile(folder));
     EXPECT_FALSE(KeepDamagedFile({}));
     EXPECT_FALSE(fs::exists(folder / "absent.psf.damaged"));
+}
+
+// A file that stays damaged run after run (it cannot be replaced, or the same fault spoils it
+// the same way) is kept once: copies of other damage are not pushed out by it.
+TEST(DamagedFile, TheSameContentsAreKeptOnce) {
+    const fs::path folder = test::FreshFolder("damaged_once");
+    const fs::path path = folder / "config.ini";
+    WriteBytes(path, "first damage");
+    ASSERT_TRUE(KeepDamagedFile(path));
+    ASSERT_TRUE(Save(path, L"fresh\n"));
+    WriteBytes(path, "second damage");
+    for (int run = 0; run < 7; ++run)
+        ASSERT_TRUE(KeepDamagedFile(path)) << "the same file, run " << run;
+    ASSERT_TRUE(Save(path, L"fresh\n"));
+    WriteBytes(path, "second damage");
+    ASSERT_TRUE(KeepDamagedFile(path)) << "the same bytes again";
+    std::vector<std::string> kept;
+    for (const auto& entry : fs::directory_iterator(folder))
+        kept.push_back(entry.path().filename().string());
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(kept, (std::vector<std::string>{"config.ini", "config.ini.damaged",
+                                              "config.ini.damaged.2"}));
+    EXPECT_EQ(ReadBytes(folder / "config.ini.damaged"), "first damage");
+    EXPECT_EQ(ReadBytes(folder / "config.ini.damaged.2"), "second damage");
 }
 
 } // namespace

@@ -1,0 +1,41 @@
+#include "cli/data_load.h"
+
+#include "cli/command_table.h"
+
+#include <ostream>
+
+namespace ferrox {
+
+namespace {
+
+UserDataLoad LoadAndTell(CliContext& context, const std::string& command) {
+    UserDataLoad load = LoadUserData();
+    for (const DataProblem& problem : load.problems)
+        context.err << "ferroxctl " << command << ": "
+                    << (problem.kind == DataProblem::Kind::Unread ? "" : "warning: ")
+                    << problem.path.string() << " " << problem.text << "\n";
+    return load;
+}
+
+} // namespace
+
+int LoadToRead(CliContext& context, const std::string& command, UserDataLoad* out) {
+    UserDataLoad load = LoadAndTell(context, command);
+    const int status = load.NothingRead() ? kExitFailure : kExitOk;
+    if (out)
+        *out = std::move(load);
+    return status;
+}
+
+bool LoadToChange(CliContext& context, const std::string& command, UserDataLoad* out) {
+    UserDataLoad load = LoadAndTell(context, command);
+    const bool unread = load.SomethingUnread();
+    if (unread)
+        context.err << "ferroxctl " << command
+                    << ": nothing was changed, so that what could not be read is not lost\n";
+    if (out)
+        *out = std::move(load);
+    return !unread;
+}
+
+} // namespace ferrox

@@ -32,7 +32,8 @@ struct Device {
     CommandSet commands{worker, [] { return std::shared_ptr<HidHandle>(); }};
     MacroLibrary library;
     CheckingHost host;
-    SyncController sync{commands, host, library,
+    NoSyncTimers timers;
+    SyncController sync{commands, host, timers, library,
                         SyncStorage{[] { return true; }, [] { return true; },
                                     [](int) { return true; }}};
 };

@@ -13,6 +13,7 @@
 #include "base/app_globals.h"
 #include "base/instance_client.h"
 #include "base/instance_lock.h"
+#include "platform/qt_log_sink.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -30,6 +31,7 @@
 
 namespace ferrox {
 int CFerroxApp::Run(int argc, char** argv) {
+    InstallQtLog();
     AppOptions options;
     std::string error;
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);

@@ -77,15 +77,15 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
       deviceMessages_(
           [this](PostingMessageSink::Task task) { PostTask(std::move(task)); },
           [this](const DeviceMessage& message) { session_.Handle(message); }),
-      session_(*hid.backend, deviceMessages_, *this, UserMacroLibrary(), std::move(options.pause),
-               std::move(options.storage)),
+      session_(*hid.backend, deviceMessages_, *this, syncTimers_, UserMacroLibrary(),
+               std::move(options.pause), std::move(options.storage)),
       discovery_(session_.discovery()) {
     session_.SetReportTrace(options.trace);
     forcedScale_ = options.uiScale;
     progressClock_ = std::move(options.progressClock);
     forcedProgramFolder_ = std::move(options.programFolder);
     trayAvailable_ = std::move(options.trayAvailable);
-    applyDelay_ = options.applyDelayMilliseconds;
+    sync().setApplyDelay(options.applyDelayMilliseconds);
     setWindowTitle(QStringLiteral("Ferrox"));
     // Neither key confirms nor closes the main window; both reach the key filter.
     SetDefaultKeys(DefaultKey::Capture, DefaultKey::Capture);
@@ -138,28 +138,6 @@ void CFerroxDlg::bindMessages() {
     });
     bindTimer(kVisibilityTimer, [this] { onVisibilityTimer(); });
     bindTimer(kNoDeviceTimer, [this] { onNoDeviceTimer(); });
-    bindTimer(kApplyTimer, [this] {
-        KillTimer(kApplyTimer);
-        sync().ApplyAll();
-    });
-    bindTimer(kSaveTimer, [this] { sync().DeferredSave(); });
-    bindTimer(kStatusTimer, [this] { sync().PollStatus(); });
-}
-
-void CFerroxDlg::startApplyTimer() {
-    SetTimer(kApplyTimer, applyDelay_, TimerMode::SingleShot);
-}
-
-void CFerroxDlg::startSaveTimer() {
-    SetTimer(kSaveTimer, 10000, TimerMode::SingleShot);
-}
-
-void CFerroxDlg::stopSaveTimer() {
-    KillTimer(kSaveTimer);
-}
-
-void CFerroxDlg::startStatusTimer() {
-    SetTimer(kStatusTimer, 1000, TimerMode::Repeating);
 }
 
 void CFerroxDlg::refreshView() {

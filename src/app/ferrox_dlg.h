@@ -9,6 +9,7 @@
 #include "app/main/section_column.h"
 #include "app/window_session_options.h"
 #include "app/window_rules.h"
+#include "app/window_sync_timers.h"
 #include "device/device_discovery.h"
 #include "device/hid_system.h"
 #include "device/sync_session.h"
@@ -91,10 +92,6 @@ private:
     SyncController& sync() { return session_.sync(); }
 
     // What the synchronisation asks of the window.
-    void startApplyTimer() override;
-    void startSaveTimer() override;
-    void stopSaveTimer() override;
-    void startStatusTimer() override;
     void refreshView() override;
     void showWindowFromDevice() override;
     void minimiseWindow() override;
@@ -173,6 +170,7 @@ private:
     std::filesystem::path dataDirOverride_;
     // Answers, failed writes and device events come back to this thread as posted tasks.
     PostingMessageSink deviceMessages_;
+    WindowSyncTimers syncTimers_{*this};
     SyncSession session_;
     DeviceDiscovery& discovery_;
     DeviceNoticeBridge* notices_ = nullptr;
@@ -189,7 +187,6 @@ private:
     int batteryShown_ = StartBatteryLevel;
     bool hasBackground_ = false;
     std::function<bool()> trayAvailable_;
-    int applyDelay_ = 20;
     std::unique_ptr<DesktopPresence> presence_;
 
     OpenSections sections_ = StartSections();

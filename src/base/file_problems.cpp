@@ -1,5 +1,7 @@
 #include "base/file_problems.h"
 
+#include "base/log_sink.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -56,12 +58,16 @@ std::string DescribeFileProblem(const FileProblem& problem) {
 }
 
 void NoteFileProblem(const FileProblem& problem) {
-    std::lock_guard lock(problemsMutex);
-    const bool known = std::any_of(problems.begin(), problems.end(), [&](const FileProblem& p) {
-        return p.path == problem.path && p.use == problem.use;
-    });
-    if (!known)
+    {
+        std::lock_guard lock(problemsMutex);
+        const bool known = std::any_of(problems.begin(), problems.end(), [&](const FileProblem& p) {
+            return p.path == problem.path && p.use == problem.use;
+        });
+        if (known)
+            return; // logged when it was first met; a save every few seconds would repeat it
         problems.push_back(problem);
+    }
+    Log(LogLevel::Warning, LogCategory::Files, DescribeFileProblem(problem));
 }
 
 std::vector<FileProblem> NotedFileProblems() {

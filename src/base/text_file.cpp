@@ -2,6 +2,7 @@
 
 #include "base/damaged_file.h"
 #include "base/file_replace.h"
+#include "base/log_sink.h"
 #include "base/regular_file.h"
 
 #include <cerrno>
@@ -51,10 +52,13 @@ bool CStdioFileEx::openForReading(const fs::path& path, unsigned flags) {
     if (opened.fd < 0) {
         if (!IsMissingFile(problem))
             NoteFileProblem(problem);
+        else
+            Log(LogLevel::Debug, LogCategory::Files, DescribeFileProblem(problem));
         return false;
     }
     m_file = ::fdopen(opened.fd, "rb");
     if (!m_file) {
+        LogFailure(LogCategory::Files, "open " + path.string(), errno);
         ::close(opened.fd);
         return false;
     }
@@ -215,8 +219,14 @@ bool CStdioFileEx::Close() {
         return true;
     }
     bool ok = drainOutput() && std::fflush(m_file) == 0 && ::fsync(::fileno(m_file)) == 0;
-    ok = std::fclose(m_file) == 0 && ok;
+    int error = ok ? 0 : errno;
+    if (std::fclose(m_file) != 0 && ok) {
+        error = errno;
+        ok = false;
+    }
     m_file = nullptr;
+    if (!ok)
+        LogFailure(LogCategory::Files, "write " + m_path.string(), error);
     if (ok) {
         FileProblem problem;
         ok = PutInPlace(m_tempPath, m_target, problem);

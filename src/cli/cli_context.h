@@ -24,6 +24,7 @@ struct CliContext {
     std::filesystem::path simulateState;
     bool json = false;  // --json: machine-readable output
     bool trace = false; // --trace: show the frames exchanged with the device
+    bool verbose = false; // --verbose: the log on standard error
     // The command's own words, options included.
     std::vector<std::string> args;
 

@@ -3,6 +3,7 @@
 #include "base/app_globals.h"
 #include "base/damaged_file.h"
 #include "base/file_problems.h"
+#include "base/stream_log_sink.h"
 #include "cli/cli_options.h"
 #include "cli/command_table.h"
 #include "device/virtual_mouse_firmware.h"
@@ -23,6 +24,8 @@ void PrintUsage(std::ostream& out) {
            "                         ~/.config/GamingMouseData20220725A)\n"
            "  --json                 print machine-readable output\n"
            "  --trace                show the reports exchanged with the device\n"
+           "  --verbose              log device access and failed file operations, with\n"
+           "                         the system's reasons, to standard error\n"
            "  --help                 show this help and exit\n"
            "  --version              show the version and exit\n\n"
            "Commands:\n";
@@ -52,6 +55,10 @@ int Run(int argc, char** argv) {
     case CliParse::Run:
         break;
     }
+    // Static: a device handle closed while the program ends may still log.
+    static StreamLogSink verboseLog(std::cerr, "ferroxctl");
+    if (context.verbose)
+        SetLogSink(&verboseLog);
     if (command.empty()) {
         std::cerr << "ferroxctl: no command given (try ferroxctl --help)\n";
         return kExitUsage;

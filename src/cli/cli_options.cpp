@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include <optional>
+#include <utility>
 
 namespace ferrox {
 namespace {
@@ -24,9 +25,12 @@ enum class Taken { No, Yes, Failed };
 
 Taken TakeGlobal(std::span<const std::string> args, size_t& i, CliContext& c, std::string& error) {
     const std::string& arg = args[i];
-    if (arg == "--json" || arg == "--trace") {
-        (arg == "--json" ? c.json : c.trace) = true;
-        return Taken::Yes;
+    for (const auto& [name, flag] : {std::pair{"--json", &c.json}, std::pair{"--trace", &c.trace},
+                                     std::pair{"--verbose", &c.verbose}}) {
+        if (arg == name) {
+            *flag = true;
+            return Taken::Yes;
+        }
     }
     if (arg == "--simulate") {
         c.simulate = SimulateKind::Both;

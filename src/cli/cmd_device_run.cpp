@@ -66,8 +66,8 @@ bool DeviceCommandRun::Open() {
         Fail(stateFault_);
         return false;
     }
-    session_ = std::make_unique<SyncSession>(*hid.backend, sink_, host_, UserMacroLibrary(),
-                                             DeviceCommandPause);
+    session_ = std::make_unique<SyncSession>(*hid.backend, sink_, host_, timers_,
+                                             UserMacroLibrary(), DeviceCommandPause);
     if (context_.trace) {
         session_->worker().setTrace(
             [this](char direction, const Frame& frame) { printFrame(direction, frame); });

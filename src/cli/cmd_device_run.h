@@ -62,6 +62,7 @@ private:
     std::string name_;
     QueuedMessageSink sink_;
     SyncHost host_;
+    NoSyncTimers timers_; // applies and saves are made at once
     std::unique_ptr<InstanceLock> lock_;
     std::vector<std::pair<DeviceKind, std::shared_ptr<VirtualMouseFirmware>>> firmware_;
     std::string stateFault_; // why the state file could not be loaded

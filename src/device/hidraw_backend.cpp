@@ -2,6 +2,10 @@
 
 #include "device/hidraw_enumeration.h"
 #include "device/hidraw_handle.h"
+#include "base/log_sink.h"
+#include "base/path_text.h"
+
+#include <cerrno>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -23,10 +27,15 @@ std::unique_ptr<HidHandle> HidrawBackend::open(const std::wstring& path) {
         if (entry.info.path != path)
             continue;
         const int fd = ::open(entry.node.c_str(), O_RDWR | O_CLOEXEC);
-        if (fd < 0)
+        if (fd < 0) {
+            LogFailure(LogCategory::Device, "open " + entry.node.string(), errno);
             return nullptr;
+        }
+        Log(LogLevel::Debug, LogCategory::Device, "open " + TextPath(path).string());
         return HidrawHandle::adopt(fd, std::move(entry.info), std::move(entry.inputReportIds));
     }
+    Log(LogLevel::Debug, LogCategory::Device,
+        "open " + TextPath(path).string() + ": no such interface");
     return nullptr;
 }
 

@@ -1,5 +1,6 @@
 #include "device/hidraw_enumeration.h"
 
+#include "base/log_sink.h"
 #include "base/path_text.h"
 #include "base/regular_file.h"
 #include "device/hid_report_descriptor.h"
@@ -32,7 +33,10 @@ std::optional<unsigned> NodeNumber(const std::string& name) {
 
 std::optional<std::string> ReadSmallFile(const fs::path& path, size_t limit) {
     FileProblem problem;
-    return ReadWholeFile(path, limit, problem);
+    auto bytes = ReadWholeFile(path, limit, problem);
+    if (!bytes)
+        Log(LogLevel::Debug, LogCategory::Device, DescribeFileProblem(problem));
+    return bytes;
 }
 
 bool ParseHex16(std::string_view text, uint16_t& value) {
@@ -101,6 +105,8 @@ std::vector<HidrawInterface> EnumerateHidraw(const fs::path& classRoot, const fs
         if (const auto number = NodeNumber(name))
             nodes.emplace_back(*number, name);
     }
+    if (ec)
+        LogFailure(LogCategory::Device, "list " + classRoot.string(), ec.value());
     std::sort(nodes.begin(), nodes.end());
     std::vector<HidrawInterface> out;
     for (const auto& [number, name] : nodes)

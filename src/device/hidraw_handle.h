@@ -3,6 +3,8 @@
 
 #include "device/hid_backend.h"
 
+#include <atomic>
+#include <string>
 #include <vector>
 
 namespace ferrox {
@@ -23,12 +25,18 @@ public:
 private:
     HidrawHandle(int fd, int wakeFd, HidInterfaceInfo info, std::vector<uint8_t> inputReportIds);
     bool acceptsReport(uint8_t id) const;
+    std::string name() const;
+    // Logs a failed ioctl with its reason, counts a good one.
+    bool counted(int result, const char* what, std::atomic<unsigned>& count) const;
 
     int fd_;
     int wakeFd_;
     HidInterfaceInfo info_;
     std::vector<uint8_t> inputReportIds_;
     bool numbered_;
+    // Reports this handle passed each way, for the log when it closes.
+    mutable std::atomic<unsigned> sent_ = 0;
+    mutable std::atomic<unsigned> received_ = 0;
 };
 
 } // namespace ferrox

@@ -1,5 +1,8 @@
 #include "device/hidraw_monitor.h"
 
+#include "base/log_sink.h"
+
+#include <cerrno>
 #include <cstring>
 #include <libudev.h>
 
@@ -7,12 +10,15 @@ namespace ferrox {
 
 std::unique_ptr<HidrawMonitor> HidrawMonitor::create() {
     udev* context = udev_new();
-    if (!context)
+    if (!context) {
+        LogFailure(LogCategory::Device, "udev", errno);
         return nullptr;
+    }
     udev_monitor* monitor = udev_monitor_new_from_netlink(context, "udev");
     if (!monitor ||
         udev_monitor_filter_add_match_subsystem_devtype(monitor, "hidraw", nullptr) < 0 ||
         udev_monitor_enable_receiving(monitor) < 0) {
+        LogFailure(LogCategory::Device, "udev monitor for hidraw", errno);
         if (monitor)
             udev_monitor_unref(monitor);
         udev_unref(context);

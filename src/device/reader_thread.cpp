@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/log_sink.h"
+#include "base/path_text.h"
 #include "device/frame.h"
 
 namespace ferrox {
@@ -23,6 +25,8 @@ bool ReaderThreads::start(DeviceKind kind, HidBackend& backend, const std::wstri
     }
     const HidInterfaceInfo& info = handle->info();
     if (info.vendorId != kFerroxVendorId || info.productId != ProductIdOf(kind)) {
+        Log(LogLevel::Debug, LogCategory::Device,
+            "no reader on " + TextPath(path).string() + ": another device is there now");
         return false;
     }
     return start(kind, std::move(handle));
@@ -84,6 +88,10 @@ void ReaderThreads::run(Slot& slot, DeviceKind kind, std::shared_ptr<HidHandle> 
         if (buffer[0] == 0x05 && buffer[1] == 0x06) {
             sink_.post(DeviceEventMessage{kind, buffer[3], buffer[4]});
         }
+    }
+    if (slot.keepRunning) {
+        Log(LogLevel::Debug, LogCategory::Device,
+            "reader of " + TextPath(handle->info().path).string() + " ended");
     }
     slot.active = false;
     sink_.post(ReaderEndedMessage{kind});

@@ -1,5 +1,6 @@
 #include "device/sync_controller.h"
 
+#include "base/log_sink.h"
 #include "device/command_set.h"
 #include "device/unsent_changes.h"
 
@@ -73,13 +74,22 @@ SyncStorage SyncStorage::Files() {
             }};
 }
 
-SyncController::SyncController(CommandSet& commands, SyncHost& host, const MacroLibrary& library,
-                               SyncStorage storage)
-    : commands_(commands), host_(host), library_(library), storage_(std::move(storage)) {}
+SyncController::SyncController(CommandSet& commands, SyncHost& host, SyncScheduler& timers,
+                               const MacroLibrary& library, SyncStorage storage)
+    : commands_(commands), host_(host), timers_(timers), library_(library),
+      storage_(std::move(storage)) {
+    timers_.bind(SyncTimer::Apply, [this] { ApplyAll(); });
+    timers_.bind(SyncTimer::Save, [this] { DeferredSave(); });
+    timers_.bind(SyncTimer::Status, [this] { PollStatus(); });
+}
 
 void SyncController::RequestApply(unsigned groups) {
     changes_ |= groups;
-    host_.startApplyTimer();
+    startApplyTimer();
+}
+
+void SyncController::startApplyTimer() {
+    timers_.start(SyncTimer::Apply, applyDelay_, SyncTimerMode::Once);
 }
 
 void SyncController::ScheduleConnectApply() {
@@ -87,7 +97,7 @@ void SyncController::ScheduleConnectApply() {
     // ever send it again. Like the others it goes out only when the mouse does not hold it.
     changes_ |= ChangeGroup::Keys | ChangeGroup::Settings | ChangeGroup::Power | ChangeGroup::Wakeup;
     noProgressOnce_ = true;
-    host_.startApplyTimer();
+    startApplyTimer();
 }
 
 void SyncController::ApplyAll() {
@@ -105,6 +115,8 @@ void SyncController::ApplyAll() {
         // again behind its receiver gives no device notice that would send it.
         changes_ |= undelivered_ & ~ChangeGroup::Macros;
     }
+    Log(LogLevel::Debug, LogCategory::Sync,
+        "apply, change groups " + std::to_string(changes_));
     unsigned requested = changes_ & ChangeGroup::Device;
     if ((requested & ChangeGroup::Keys) && AnyMacroKey(profile)) {
         requested |= ChangeGroup::Macros;
@@ -132,7 +144,7 @@ void SyncController::ApplyAll() {
         host_.showProgressNotice();
     }
     noProgressOnce_ = false;
-    host_.startSaveTimer();
+    timers_.start(SyncTimer::Save, SaveDelayMilliseconds, SyncTimerMode::Once);
     savePending_ = true;
     host_.refreshView();
 }
@@ -203,6 +215,10 @@ void SyncController::PollStatus() {
     host_.updateBatteryDisplay(batteryLevel_, charge_, batteryStep_);
 }
 
+void SyncController::StartStatusPoll() {
+    timers_.start(SyncTimer::Status, StatusPollMilliseconds, SyncTimerMode::Repeating);
+}
+
 void SyncController::HandleStatusAnswer(const Frame& frame) {
     const std::optional<StatusAnswer> answer = ParseStatusAnswer(frame);
     if (!answer) {
@@ -263,10 +279,12 @@ void SyncController::HandleDeviceEvent(uint8_t rateCode, uint8_t level) {
 }
 
 bool SyncController::DeferredSave() {
-    host_.stopSaveTimer();
+    timers_.stop(SyncTimer::Save);
     savePending_ = false;
     const bool config = storage_.saveConfig();
     const bool profiles = storage_.saveProfiles();
+    if (!config || !profiles)
+        Log(LogLevel::Warning, LogCategory::Sync, "the settings could not all be saved");
     return config && profiles;
 }
 

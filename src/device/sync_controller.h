@@ -2,13 +2,14 @@
 // Keeps the mouse in step with the current profile: change flags and the 20 ms apply, the
 // shadow images when the mouse already holds the profile, the status poll every second with
 // its query every 21 ticks, what a status answer changes, and the deferred save. The window
-// owns it and drives it from its timers; it talks back through SyncHost.
+// owns it and gives it the timers it runs on; it tells the window what changed through SyncHost.
 
 #include <cstdint>
 #include <functional>
 
 #include "device/change_groups.h"
 #include "device/sync_host.h"
+#include "device/sync_scheduler.h"
 #include "device/transport_messages.h"
 
 // Only names here: the window includes this header beside its own drawing code.
@@ -21,6 +22,9 @@ class MacroLibrary;
 inline constexpr int StatusQueryTicks = 20; // the counter runs 0..20: a query every 21 s
 inline constexpr int PollCounterAfterScan = 19;
 inline constexpr uint8_t StartBatteryLevel = 10;
+inline constexpr int ApplyDelayMilliseconds = 20;
+inline constexpr int SaveDelayMilliseconds = 10000;
+inline constexpr int StatusPollMilliseconds = 1000;
 
 // Where the synchronisation writes the settings; the configuration and profile files by default.
 struct SyncStorage {
@@ -35,8 +39,9 @@ struct SyncStorage {
 
 class SyncController {
 public:
-    SyncController(CommandSet& commands, SyncHost& host, const MacroLibrary& library,
-                   SyncStorage storage = SyncStorage::Files());
+    // Binds its timers to the scheduler; both must outlive it.
+    SyncController(CommandSet& commands, SyncHost& host, SyncScheduler& timers,
+                   const MacroLibrary& library, SyncStorage storage = SyncStorage::Files());
 
     // Visibility state of the window; the window-shown flag allows every apply and poll.
     bool windowShown = false;
@@ -53,6 +58,9 @@ public:
     // Returns true when it rescanned (the poll counter then goes to 19).
     std::function<bool()> readerWatchdog;
 
+    // How long a change waits for the others made with it before it is sent.
+    void setApplyDelay(int milliseconds) { applyDelay_ = milliseconds; }
+
     void RequestApply(unsigned groups);
     // A scan found the device: keys, main and power settings and the wake-up, each as far as the
     // mouse does not hold it; no progress notice.
@@ -63,6 +71,8 @@ public:
     void MacroLibraryEdited();
     void SyncShadows();
     void PollStatus();
+    // A scan found a device: the poll every second starts (again).
+    void StartStatusPoll();
     void QueryStatus();
     void HandleStatusAnswer(const Frame& answer);
     // The mouse's 05 06 notice: report-rate code and 1-based DPI level.
@@ -93,13 +103,16 @@ public:
     ChargeState chargeState() const { return charge_; }
 
 private:
+    void startApplyTimer();
     void changeSensor(uint16_t sensor);
     void setUndelivered(unsigned groups);
 
     CommandSet& commands_;
     SyncHost& host_;
+    SyncScheduler& timers_;
     const MacroLibrary& library_;
     SyncStorage storage_;
+    int applyDelay_ = ApplyDelayMilliseconds;
     unsigned changes_ = 0;
     unsigned undelivered_ = 0;
     bool noProgressOnce_ = false;

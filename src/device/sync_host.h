@@ -1,6 +1,7 @@
 #pragma once
-// What the synchronisation asks of the window that owns it. Every call comes on the owner's
-// thread. Empty defaults let ferroxctl and tests implement only what they watch.
+// What the synchronisation tells the window that owns it; its timers come from a SyncScheduler.
+// Every call comes on the owner's thread. Empty defaults let ferroxctl and tests implement only
+// what they watch.
 
 #include <cstdint>
 
@@ -13,10 +14,6 @@ class SyncHost {
 public:
     virtual ~SyncHost() = default;
 
-    virtual void startApplyTimer() {}  // timer 30: 20 ms, one-shot, restarted
-    virtual void startSaveTimer() {}   // timer 70: 10 s, one-shot, restarted
-    virtual void stopSaveTimer() {}    // timer 70
-    virtual void startStatusTimer() {} // timer 110: every second, (re)started by scans
     virtual void refreshView() {}
     // After an apply that sent something: the modal progress notice (text 146).
     virtual void showProgressNotice() {}

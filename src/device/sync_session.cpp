@@ -5,18 +5,18 @@
 namespace ferrox {
 
 SyncSession::SyncSession(HidBackend& backend, DeviceMessageSink& sink, SyncHost& host,
-                         const MacroLibrary& library, DeviceWorker::Pause pause,
-                         SyncStorage storage)
+                         SyncScheduler& timers, const MacroLibrary& library,
+                         DeviceWorker::Pause pause, SyncStorage storage)
     : backend_(backend), host_(host), worker_(sink, std::move(pause)), readers_(sink),
       discovery_(backend, DiscoveryHooks{[this](DeviceKind kind) { startReader(kind); },
-                                         [this] { host_.startStatusTimer(); },
+                                         [this] { sync_.StartStatusPoll(); },
                                          [this] {
                                              target_.Forget();
                                              sync_.ScheduleConnectApply();
                                          }}),
       target_(discovery_.link(), backend),
       commands_(std::make_unique<CommandSet>(worker_, [this] { return target_.active(); })),
-      sync_(*commands_, host, library, std::move(storage)) {
+      sync_(*commands_, host, timers, library, std::move(storage)) {
     sync_.readerWatchdog = [this] { return RunReaderWatchdog(); };
 }
 

@@ -23,7 +23,8 @@ class MacroLibrary;
 class SyncSession {
 public:
     SyncSession(HidBackend& backend, DeviceMessageSink& sink, SyncHost& host,
-                const MacroLibrary& library, DeviceWorker::Pause pause = DeviceWorker::RealPause,
+                SyncScheduler& timers, const MacroLibrary& library,
+                DeviceWorker::Pause pause = DeviceWorker::RealPause,
                 SyncStorage storage = SyncStorage::Files());
     // Stops the readers, then lets the worker send what is still queued.
     ~SyncSession();

@@ -148,5 +148,25 @@ TEST(FerroxctlFiles, ProfileThatCanNeitherBeReadNorKeptIsLeftAloneAndReported) {
     EXPECT_FALSE(fs::exists(data / "config" / "default1.psf.damaged"));
 }
 
+// --verbose logs the reason the moment the file fails; without it no log line is written.
+TEST(FerroxctlFiles, VerboseGivesTheSystemsReasonForAFileThatCannotBeRead) {
+    if (!test::CanRunAsNobody())
+        GTEST_SKIP() << "needs root to make a file of another user";
+    const fs::path data = test::Scratch() / "verbose-data";
+    fs::remove_all(data);
+    ASSERT_EQ(Ferroxctl("--data-dir " + Quoted(data) + " show").status, 0);
+    const fs::path profile = data / "config" / "default1.psf";
+    test::MakeForeignFile(profile, "someone else's profile");
+    const std::string asNobody = "setpriv --reuid=65534 --regid=65534 --clear-groups";
+    const std::string line =
+        "ferroxctl: files warning: " + profile.string() + " could not be read: Permission denied";
+    const ProgramRun verbose =
+        Ferroxctl("--verbose --data-dir " + Quoted(data) + " show 1", asNobody);
+    EXPECT_EQ(verbose.status, 0) << verbose.err;
+    EXPECT_NE(verbose.err.find(line), std::string::npos) << verbose.err;
+    const ProgramRun quiet = Ferroxctl("--data-dir " + Quoted(data) + " show 1", asNobody);
+    EXPECT_EQ(quiet.err.find("ferroxctl: files "), std::string::npos) << quiet.err;
+}
+
 } // namespace
 } // namespace ferrox

@@ -116,6 +116,7 @@ struct Bench {
     QueuedMessageSink sink;
     WireLog wire;
     SyncHost host;
+    NoSyncTimers timers;
     std::unique_ptr<DeviceWorker> worker;
     std::unique_ptr<CommandSet> commands;
     std::unique_ptr<SyncController> sync;
@@ -130,7 +131,7 @@ struct Bench {
         });
         commands = std::make_unique<CommandSet>(*worker, [this] { return handle; });
         sync = std::make_unique<SyncController>(
-            *commands, host, setup.library,
+            *commands, host, timers, setup.library,
             SyncStorage{[] { return true; }, [] { return true; }, [](int) { return true; },
                         [] { return 0u; }, [](unsigned) { return true; }});
         sync->windowShown = true;

@@ -7,6 +7,7 @@
 #include "device/hidraw_enumeration.h"
 #include "device/hidraw_handle.h"
 
+#include "log_recorder.h"
 #include "scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -187,8 +188,13 @@ TEST(HidrawDiscovery, SharedInterfaceIsAdoptedAndMissingNodesAreReported) {
     EXPECT_NE(link.wired.commandHandle, nullptr);
 
     fs::remove(dev / "hidraw10");
+    test::LogRecorder log;
     discovery.ScanDevices();
     EXPECT_FALSE(discovery.link().receiver.present);
+    // The user's bug report says why: the system's reason goes with the node's name.
+    EXPECT_TRUE(log.has(LogLevel::Warning, LogCategory::Device,
+                        "open " + (dev / "hidraw10").string() + ": No such file or directory"))
+        << log.text();
     ASSERT_EQ(discovery.unopenable().size(), 2u);
     EXPECT_EQ(discovery.unopenable()[0].productId, kReceiverProductId);
 }
@@ -200,7 +206,7 @@ protected:
         int fds[2];
         EXPECT_EQ(socketpair(AF_UNIX, SOCK_SEQPACKET, 0, fds), 0);
         peer = fds[1];
-        HidInterfaceInfo info{L"/dev/hidraw9#col3", kFerroxVendorId, kWiredProductId, 33, 0};
+        HidInterfaceInfo info{L"/dev/hidraw9#col3", kFerroxVendorId, kWiredProductId, 33, 33};
         return HidrawHandle::adopt(fds[0], info, std::move(ids));
     }
     void send(std::vector<uint8_t> report) {
@@ -242,6 +248,22 @@ TEST_F(HidrawHandleTest, InterruptAndHangUpEndTheRead) {
     EXPECT_EQ(handle->readInput(buffer), HidReadResult::Failed);
     // Feature reports of another length than the collection's are never sent.
     EXPECT_FALSE(handle->setFeature(std::vector<uint8_t>(32)));
+}
+
+TEST_F(HidrawHandleTest, TheDeviceLogCountsReportsAndKeepsTheReasonOfAFailure) {
+    test::LogRecorder log;
+    auto handle = adopt({5});
+    send({0x05, 0x06, 0x02, 0x03});
+    std::vector<uint8_t> buffer(33);
+    ASSERT_EQ(handle->readInput(buffer), HidReadResult::Report);
+    EXPECT_FALSE(handle->setFeature(std::vector<uint8_t>(33))); // a socket takes no ioctl
+    handle.reset();
+    EXPECT_TRUE(log.has(LogLevel::Debug, LogCategory::Device,
+                        "set feature on /dev/hidraw9#col3: Inappropriate ioctl for device"))
+        << log.text();
+    EXPECT_TRUE(log.has(LogLevel::Debug, LogCategory::Device,
+                        "close /dev/hidraw9#col3: 0 reports sent, 1 received"))
+        << log.text();
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 // Test doubles shared by the protocol tests: a command handle that hands frames straight to
 // a firmware, an event handle fed by hand, and a recorder of the worker's pauses.
 
+#include <array>
 #include <chrono>
+#include <functional>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -12,10 +14,43 @@
 #include "device/device_kind.h"
 #include "device/device_worker.h"
 #include "device/hid_backend.h"
+#include "device/sync_scheduler.h"
 #include "device/virtual_firmware.h"
 #include "device/virtual_mouse_firmware.h"
 
 namespace ferrox::test {
+
+// The synchronisation's timers, fired by the test: fire() runs a running timer's expiry.
+class HandTimers : public SyncScheduler {
+public:
+    struct Timer {
+        std::function<void()> expiry;
+        bool running = false;
+        int milliseconds = 0;
+        SyncTimerMode mode = SyncTimerMode::Once;
+        int starts = 0;
+    };
+    void bind(SyncTimer timer, std::function<void()> expiry) override {
+        at(timer).expiry = std::move(expiry);
+    }
+    void start(SyncTimer timer, int milliseconds, SyncTimerMode mode) override {
+        at(timer) = {at(timer).expiry, true, milliseconds, mode, at(timer).starts + 1};
+    }
+    void stop(SyncTimer timer) override { at(timer).running = false; }
+    // False when the timer was not running.
+    bool fire(SyncTimer timer) {
+        Timer& t = at(timer);
+        if (!t.running)
+            return false;
+        t.running = t.mode == SyncTimerMode::Repeating;
+        t.expiry();
+        return true;
+    }
+    Timer& at(SyncTimer timer) { return timers_[size_t(timer)]; }
+
+private:
+    std::array<Timer, 3> timers_;
+};
 
 class FirmwareHandle : public HidHandle {
 public:

@@ -24,8 +24,6 @@ using test::FirmwareHandle;
 using test::PauseLog;
 
 struct RecordingHost : SyncHost {
-    int applyTimerStarts = 0;
-    int saveTimerStarts = 0;
     int progressNotices = 0;
     int shownByDevice = 0;
     int minimised = 0;
@@ -33,8 +31,6 @@ struct RecordingHost : SyncHost {
     int deviceNotices = 0;
     std::vector<std::pair<BatteryWarning, int>> warnings;
     std::vector<std::pair<int, ChargeState>> battery;
-    void startApplyTimer() override { ++applyTimerStarts; }
-    void startSaveTimer() override { ++saveTimerStarts; }
     void showProgressNotice() override { ++progressNotices; }
     void showWindowFromDevice() override { ++shownByDevice; }
     void minimiseWindow() override { ++minimised; }
@@ -75,8 +71,9 @@ struct SyncFixture : ::testing::Test, test::FirmwareOnWorker {
     CommandSet commands{worker, [this] { return handle; }};
     MacroLibrary library;
     RecordingHost host;
+    test::HandTimers timers;
     Saves saves;
-    SyncController sync{commands, host, library, saves.storage()};
+    SyncController sync{commands, host, timers, library, saves.storage()};
 
     SyncFixture() {
         test::ResetTestSettings();
@@ -99,13 +96,21 @@ TEST_F(SyncFixture, ChangesBeforeTheTimerFiresGoOutTogether) {
     sync.RequestApply(ChangeGroup::Settings);
     CurrentProfile().dpiStep[0] = 4;
     sync.RequestApply(ChangeGroup::Settings);
-    EXPECT_EQ(host.applyTimerStarts, 2);
-    sync.ApplyAll();
+    EXPECT_EQ(timers.at(SyncTimer::Apply).starts, 2);
+    EXPECT_EQ(timers.at(SyncTimer::Apply).milliseconds, ApplyDelayMilliseconds);
+    ASSERT_TRUE(timers.fire(SyncTimer::Apply));
     EXPECT_EQ(sentCommands(), (std::vector<uint8_t>{cmd::DpiLevels}));
     EXPECT_EQ(fw->state().dpi[2], 5); // code of step 4
     EXPECT_EQ(sync.pendingChanges(), 0u);
     EXPECT_EQ(host.progressNotices, 1);
     EXPECT_TRUE(sync.savePending());
+    EXPECT_FALSE(timers.at(SyncTimer::Apply).running);
+
+    EXPECT_EQ(timers.at(SyncTimer::Save).milliseconds, SaveDelayMilliseconds);
+    ASSERT_TRUE(timers.fire(SyncTimer::Save));
+    EXPECT_EQ(saves.config, 1);
+    EXPECT_FALSE(sync.savePending());
+    EXPECT_FALSE(timers.at(SyncTimer::Save).running);
 }
 
 TEST_F(SyncFixture, NothingIsSentWhileTheWindowMayNotBeShown) {
@@ -133,7 +138,7 @@ TEST_F(SyncFixture, WhatWasSavedWithoutTheMouseIsRecordedAndSentWhenItIsBack) {
     // A later run: the images say the mouse holds the profile, the record says otherwise.
     handle = mouse;
     CommandSet later{worker, [this] { return handle; }};
-    SyncController next{later, host, library, saves.storage()};
+    SyncController next{later, host, timers, library, saves.storage()};
     next.windowShown = true;
     next.SyncShadows();
     next.ResumeUndelivered();
@@ -367,7 +372,7 @@ TEST_F(SyncFixture, SettingsNeverLoadedAreNeverWritten) {
     DataFolder = std::filesystem::path(base ? base : "/tmp/ferrox-sync-test") / "never-loaded";
     std::filesystem::remove_all(DataFolder);
     std::filesystem::create_directories(ConfigFolder());
-    SyncController files(commands, host, library);
+    SyncController files(commands, host, timers, library);
 
     ConfigTable = {};
     Profiles[0] = ProfileSettings{};
@@ -385,6 +390,7 @@ struct SessionFixture : ::testing::Test {
     std::shared_ptr<VirtualMouseFirmware> fw = std::make_shared<VirtualMouseFirmware>();
     QueuedMessageSink sink;
     RecordingHost host;
+    test::HandTimers timers;
     MacroLibrary library;
     Saves saves;
     PauseLog pauses;
@@ -393,8 +399,8 @@ struct SessionFixture : ::testing::Test {
     SessionFixture() {
         test::ResetTestSettings();
         backend.plug(DeviceKind::Receiver, fw);
-        session = std::make_unique<SyncSession>(backend, sink, host, library, pauses.recorder(),
-                                                saves.storage());
+        session = std::make_unique<SyncSession>(backend, sink, host, timers, library,
+                                                pauses.recorder(), saves.storage());
         session->sync().windowShown = true;
     }
     ~SessionFixture() override { session.reset(); }
@@ -430,9 +436,14 @@ TEST_F(SessionFixture, StartQueriesAndTheMouseReportsBack) {
     EXPECT_EQ(session->sync().batteryLevel(), 42);
     EXPECT_TRUE(session->readers().isActive(DeviceKind::Receiver));
 
-    // The scan's apply: the mouse's defaults differ from the profile's only in what the
-    // shadow images cannot know, and the shadows say the mouse holds the profile.
-    session->sync().ApplyAll();
+    // The scan started the poll every second and the scan's apply: the mouse's defaults
+    // differ from the profile's only in what the shadow images cannot know, and the shadows
+    // say the mouse holds the profile.
+    const test::HandTimers::Timer& poll = timers.at(SyncTimer::Status);
+    EXPECT_TRUE(poll.running);
+    EXPECT_EQ(poll.milliseconds, StatusPollMilliseconds);
+    EXPECT_EQ(poll.mode, SyncTimerMode::Repeating);
+    ASSERT_TRUE(timers.fire(SyncTimer::Apply));
     drain();
     std::vector<uint8_t> codes;
     for (const Frame& f : fw->frames()) {

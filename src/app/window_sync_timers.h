@@ -1,0 +1,26 @@
+#pragma once
+// The synchronisation's timers as timers of the main window, under the window's timer
+// identifiers (app_messages.h), so that they are visible and can be fired as any other.
+
+#include "device/sync_scheduler.h"
+
+#include <array>
+
+namespace ferrox {
+
+class WindowBase;
+
+class WindowSyncTimers : public SyncScheduler {
+public:
+    explicit WindowSyncTimers(WindowBase& window) : window_(window) {}
+
+    void bind(SyncTimer timer, std::function<void()> expiry) override;
+    void start(SyncTimer timer, int milliseconds, SyncTimerMode mode) override;
+    void stop(SyncTimer timer) override;
+
+private:
+    WindowBase& window_;
+    std::array<bool, 3> repeating_{};
+};
+
+} // namespace ferrox

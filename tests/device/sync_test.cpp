@@ -251,7 +251,7 @@ TEST_F(SyncFixture, AHiddenStartIgnoresTheIndicationTheMouseAlreadyGives) {
         {"set from the start, the user asks", {1, 1}, true, 2},
     };
     for (const Case& c : cases) {
-        SyncController hidden{commands, host, library, saves.storage()};
+        SyncController hidden{commands, host, timers, library, saves.storage()};
         hidden.HoldStandingShow();
         int shownAt = 0;
         for (std::size_t i = 0; i < c.indications.size(); ++i) {
@@ -264,7 +264,7 @@ TEST_F(SyncFixture, AHiddenStartIgnoresTheIndicationTheMouseAlreadyGives) {
         EXPECT_EQ(shownAt, c.shownAtAnswer) << c.what;
     }
     // An answer that is not our mouse's says nothing: the first real one is still held.
-    SyncController hidden{commands, host, library, saves.storage()};
+    SyncController hidden{commands, host, timers, library, saves.storage()};
     hidden.HoldStandingShow();
     hidden.HandleStatusAnswer(StatusFrame(0x25, 50, 0, 0, "XXXX"));
     hidden.HandleStatusAnswer(StatusFrame(0x25, 50, 0, 1));

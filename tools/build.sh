@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
 # Sets up the machine (when needed) and builds everything.
 #   tools/build.sh              into build/
-#   tools/build.sh --sanitize   into build-sanitize/, with the address and undefined-behaviour sanitizers
+#   tools/build.sh --sanitize   into build-sanitize/ with clang, with the address and undefined-behaviour
+#                               sanitizers: with the plain build (gcc), the whole tree gets both compilers
 #   tools/build.sh --tsan       into build-tsan/, with the thread sanitizer: the tests of tools/tsan-tests
 #   tools/build.sh --fuzz       into build-fuzz/ with clang: the fuzz targets only (build-fuzz/fuzz/)
+# FERROX_WERROR=ON in the environment makes warnings errors (CI sets it); further arguments go
+# to cmake.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=build
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERROX_WERROR="${FERROX_WERROR:-OFF}")
+clang=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
 target=all
 setup=()
 case "${1:-}" in
   --sanitize)
     dir=build-sanitize
-    options+=(-DFERROX_SANITIZE=ON)
+    options+=(-DFERROX_SANITIZE=ON "${clang[@]}")
+    setup=(--clang)
     shift
     ;;
   --tsan)
@@ -25,10 +30,9 @@ case "${1:-}" in
     ;;
   --fuzz)
     dir=build-fuzz
-    options+=(-DFERROX_FUZZ=ON -DFERROX_BUILD_TESTS=OFF
-              -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
+    options+=(-DFERROX_FUZZ=ON -DFERROX_BUILD_TESTS=OFF "${clang[@]}")
     target=fuzz
-    setup=(--fuzz)
+    setup=(--clang)
     shift
     ;;
 esac

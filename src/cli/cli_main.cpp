@@ -6,7 +6,9 @@
 #include "cli/command_table.h"
 #include "device/virtual_mouse_firmware.h"
 
+#include <cctype>
 #include <iostream>
+#include <sstream>
 
 namespace ferrox {
 namespace {
@@ -30,6 +32,18 @@ void PrintUsage(std::ostream& out) {
             << c.summary << "\n";
 }
 
+void PrintCommandHelp(std::ostream& out, const CliCommand& command) {
+    std::istringstream forms(command.Forms());
+    const char* lead = "Usage: ";
+    for (std::string form; std::getline(forms, form); lead = "   or: ")
+        out << lead << "ferroxctl [OPTION]... " << form << "\n";
+    std::string summary(command.summary);
+    summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
+    out << summary << ".\n\n"
+        << "The options are those of ferroxctl --help; man ferroxctl describes the command in "
+           "full.\n";
+}
+
 int Run(int argc, char** argv) {
     CliContext context(std::cout, std::cerr);
     // The virtual mouse runs the full simulated firmware; commands that keep its state in a
@@ -38,18 +52,18 @@ int Run(int argc, char** argv) {
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     std::string command;
     std::string error;
-    switch (ParseCommandLine(args, context, command, error)) {
-    case CliParse::Error:
+    const CliParse parsed = ParseCommandLine(args, context, command, error);
+    if (parsed == CliParse::Error) {
         std::cerr << "ferroxctl: " << error << " (try ferroxctl --help)\n";
         return kExitUsage;
-    case CliParse::Help:
-        PrintUsage(std::cout);
-        return kExitOk;
-    case CliParse::Version:
+    }
+    if (parsed == CliParse::Version) {
         std::cout << "ferroxctl " FERROX_VERSION "\n";
         return kExitOk;
-    case CliParse::Run:
-        break;
+    }
+    if (command.empty() && parsed == CliParse::Help) {
+        PrintUsage(std::cout);
+        return kExitOk;
     }
     if (command.empty()) {
         std::cerr << "ferroxctl: no command given (try ferroxctl --help)\n";
@@ -59,6 +73,10 @@ int Run(int argc, char** argv) {
     if (!found) {
         std::cerr << "ferroxctl: unknown command " << command << " (try ferroxctl --help)\n";
         return kExitUsage;
+    }
+    if (parsed == CliParse::Help) {
+        PrintCommandHelp(std::cout, *found);
+        return kExitOk;
     }
     ProgramFolder = ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR);
     DataFolder = ChooseDataFolder(context.dataDir);

@@ -25,7 +25,7 @@ void PrintText(std::ostream& out) {
 }
 
 void PrintJson(std::ostream& out) {
-    out << "{\n  \"pairs\": [";
+    out << "{\n  " << kJsonFormatMember << ",\n  \"pairs\": [";
     for (std::size_t i = 0; i < ConfigTable.size(); ++i)
         out << (i ? ",\n" : "\n") << "    {\"key\": " << JsonString(ToUtf8(ConfigTable[i].key))
             << ", \"value\": " << JsonString(ToUtf8(ConfigTable[i].value)) << "}";

@@ -251,15 +251,6 @@ constexpr std::array<Setting, 12> Settings{{
     {"button", 2, "button SLOT CODE | button SLOT macro PATH", ChangeGroup::Keys, SetButton},
 }};
 
-std::string UsageText() {
-    std::string text = "expected one of:";
-    for (const Setting& s : Settings) {
-        text += "\n  set ";
-        text += s.usage;
-    }
-    return text;
-}
-
 const Setting* FindSetting(const std::string& name) {
     for (const Setting& s : Settings) {
         if (s.name == name) {
@@ -269,14 +260,28 @@ const Setting* FindSetting(const std::string& name) {
     return nullptr;
 }
 
+// Every setting's command line, separator between them.
+std::string FormsText(std::string_view separator) {
+    std::string text;
+    for (const Setting& s : Settings) {
+        text += text.empty() ? "set " : std::string(separator) + "set ";
+        text += s.usage;
+    }
+    return text;
+}
+
 } // namespace
+
+std::string SetForms() {
+    return FormsText("\n");
+}
 
 int CmdSet(CliContext& context) {
     DeviceCommandRun run(context, "set");
     const std::vector<std::string>& args = context.args;
     const Setting* setting = args.empty() ? nullptr : FindSetting(args[0]);
     if (!setting) {
-        return run.Fail(UsageText(), kExitUsage);
+        return run.Fail("expected one of:\n  " + FormsText("\n  "), kExitUsage);
     }
     const Args values = Args(args).subspan(1);
     const bool macroButton = setting->change == SetButton && values.size() == 3;

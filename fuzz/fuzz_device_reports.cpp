@@ -32,9 +32,10 @@ struct Device {
     CommandSet commands{worker, [] { return std::shared_ptr<HidHandle>(); }};
     MacroLibrary library;
     CheckingHost host;
+    // No record of undelivered changes: the run keeps nothing between inputs.
     SyncController sync{commands, host, library,
                         SyncStorage{[] { return true; }, [] { return true; },
-                                    [](int) { return true; }}};
+                                    [](int) { return true; }, nullptr, nullptr}};
 };
 
 void CheckProfile(const ProfileSettings& p) {

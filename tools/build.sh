@@ -11,6 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=build
 options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERROX_WERROR="${FERROX_WERROR:-OFF}")
+compiler=
 clang=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
 target=all
 setup=()
@@ -18,6 +19,7 @@ case "${1:-}" in
   --sanitize)
     dir=build-sanitize
     options+=(-DFERROX_SANITIZE=ON "${clang[@]}")
+    compiler=clang++
     setup=(--clang)
     shift
     ;;
@@ -32,6 +34,7 @@ case "${1:-}" in
     dir=build-fuzz
     options+=(-DFERROX_FUZZ=ON -DFERROX_BUILD_TESTS=OFF "${clang[@]}")
     target=fuzz
+    compiler=clang++
     setup=(--clang)
     shift
     ;;
@@ -40,6 +43,13 @@ tools/setup.sh "${setup[@]}"
 if command -v ccache >/dev/null; then
   # Several checkouts of this tree share one compiler cache.
   options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+# CMake cannot switch the compiler of a configured folder: it starts afresh and drops the options
+# given with the switch. A folder set up with another compiler (build-sanitize/ was gcc's) is
+# configured anew instead.
+if [ -n "$compiler" ] && [ -f "$dir/CMakeCache.txt" ] &&
+  ! grep -qx "CMAKE_CXX_COMPILER:[A-Z]*=$compiler" "$dir/CMakeCache.txt"; then
+  rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
 fi
 cmake -S . -B "$dir" -G Ninja "${options[@]}" "$@" >/dev/null
 # shellcheck disable=SC2086 # the target list is meant to split

@@ -14,6 +14,7 @@
 #include "settings/key_assignment.h"
 #include "settings/language_text.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <span>
@@ -260,12 +261,17 @@ const Setting* FindSetting(const std::string& name) {
     return nullptr;
 }
 
-// Every setting's command line, separator between them.
+// Every setting's command lines (a usage's " | " parts each one), separator between them.
 std::string FormsText(std::string_view separator) {
+    constexpr std::string_view alternative = " | ";
     std::string text;
     for (const Setting& s : Settings) {
-        text += text.empty() ? "set " : std::string(separator) + "set ";
-        text += s.usage;
+        for (std::string_view rest = s.usage; !rest.empty();) {
+            const std::size_t end = std::min(rest.find(alternative), rest.size());
+            text += (text.empty() ? "" : std::string(separator)) + "set ";
+            text += rest.substr(0, end);
+            rest.remove_prefix(std::min(end + alternative.size(), rest.size()));
+        }
     }
     return text;
 }

@@ -32,7 +32,7 @@ void PrintJson(std::ostream& out) {
     ProfileBarList bar = ReadProfileBar();
     out << "\n  ],\n  \"currentSlot\": " << CurrentSlot() << ",\n  \"sensor\": " << SensorId
         << ",\n  \"startHidden\": "
-        << (ConfigNumber(ConfigKey::NeedPassword) == 1 ? "true" : "false")
+        << (ConfigNumber(ConfigKey::NeedPassword) != 0 ? "true" : "false")
         << ",\n  \"profileBar\": {\"count\": " << bar.count << ", \"slots\": [";
     for (int pos = 0; pos < ProfileCount; ++pos)
         out << (pos ? ", " : "") << bar.slots[pos];

@@ -24,7 +24,7 @@ void PrintUsage(std::ostream& out) {
            "                         ~/.config/GamingMouseData20220725A)\n"
            "  --json                 print machine-readable output\n"
            "  --trace                show the reports exchanged with the device\n"
-           "  --help                 show this help and exit\n"
+           "  --help                 show this help, or after a command its forms, and exit\n"
            "  --version              show the version and exit\n\n"
            "Commands:\n";
     for (const CliCommand& c : CommandTable())

@@ -33,9 +33,10 @@ struct Device {
     MacroLibrary library;
     CheckingHost host;
     NoSyncTimers timers;
+    // No record of undelivered changes: the run keeps nothing between inputs.
     SyncController sync{commands, host, timers, library,
                         SyncStorage{[] { return true; }, [] { return true; },
-                                    [](int) { return true; }}};
+                                    [](int) { return true; }, nullptr, nullptr}};
 };
 
 void CheckProfile(const ProfileSettings& p) {

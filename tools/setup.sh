@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12; does nothing when all is there.
-#   tools/setup.sh --fuzz   also clang and its fuzzer runtime, for the fuzz build
+#   tools/setup.sh --clang   also clang and its sanitizer and fuzzer runtimes, for the sanitizer
+#                            and fuzz builds
 set -euo pipefail
 
 packages=(
@@ -19,7 +20,7 @@ packages=(
   # Wayland sessions, and a headless compositor to check the window program on one
   qt6-wayland weston
 )
-if [ "${1:-}" = "--fuzz" ]; then
+if [ "${1:-}" = "--clang" ]; then
   packages+=(clang libclang-rt-dev)
 fi
 

@@ -95,8 +95,8 @@ void ProfileBar::Bind(WindowBase& window) {
         {ProfileBarId::Export, &ProfileBar::ExportClicked},
         {ProfileBarId::Import, &ProfileBar::ImportClicked},
     };
-    for (auto [id, action] : buttons)
-        window.bindMessage(unsigned(id), [this, action](WParam, LParam code) {
+    for (const auto& [id, method] : buttons)
+        window.bindMessage(unsigned(id), [this, action = method](WParam, LParam code) {
             if (code == NotifyClicked)
                 (this->*action)();
             return LResult(0);

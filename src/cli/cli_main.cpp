@@ -8,7 +8,9 @@
 #include "cli/command_table.h"
 #include "device/virtual_mouse_firmware.h"
 
+#include <cctype>
 #include <iostream>
+#include <sstream>
 
 namespace ferrox {
 namespace {
@@ -26,12 +28,24 @@ void PrintUsage(std::ostream& out) {
            "  --trace                show the reports exchanged with the device\n"
            "  --verbose              log device access and failed file operations, with\n"
            "                         the system's reasons, to standard error\n"
-           "  --help                 show this help and exit\n"
+           "  --help                 show this help, or after a command its forms, and exit\n"
            "  --version              show the version and exit\n\n"
            "Commands:\n";
     for (const CliCommand& c : CommandTable())
         out << "  " << c.name << std::string(c.name.size() < 20 ? 20 - c.name.size() : 1, ' ')
             << c.summary << "\n";
+}
+
+void PrintCommandHelp(std::ostream& out, const CliCommand& command) {
+    std::istringstream forms(command.Forms());
+    const char* lead = "Usage: ";
+    for (std::string form; std::getline(forms, form); lead = "   or: ")
+        out << lead << "ferroxctl [OPTION]... " << form << "\n";
+    std::string summary(command.summary);
+    summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
+    out << summary << ".\n\n"
+        << "The options are those of ferroxctl --help; man ferroxctl describes the command in "
+           "full.\n";
 }
 
 int Run(int argc, char** argv) {
@@ -42,18 +56,18 @@ int Run(int argc, char** argv) {
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     std::string command;
     std::string error;
-    switch (ParseCommandLine(args, context, command, error)) {
-    case CliParse::Error:
+    const CliParse parsed = ParseCommandLine(args, context, command, error);
+    if (parsed == CliParse::Error) {
         std::cerr << "ferroxctl: " << error << " (try ferroxctl --help)\n";
         return kExitUsage;
-    case CliParse::Help:
-        PrintUsage(std::cout);
-        return kExitOk;
-    case CliParse::Version:
+    }
+    if (parsed == CliParse::Version) {
         std::cout << "ferroxctl " FERROX_VERSION "\n";
         return kExitOk;
-    case CliParse::Run:
-        break;
+    }
+    if (command.empty() && parsed == CliParse::Help) {
+        PrintUsage(std::cout);
+        return kExitOk;
     }
     // Static: a device handle closed while the program ends may still log.
     static StreamLogSink verboseLog(std::cerr, "ferroxctl");
@@ -67,6 +81,10 @@ int Run(int argc, char** argv) {
     if (!found) {
         std::cerr << "ferroxctl: unknown command " << command << " (try ferroxctl --help)\n";
         return kExitUsage;
+    }
+    if (parsed == CliParse::Help) {
+        PrintCommandHelp(std::cout, *found);
+        return kExitOk;
     }
     ProgramFolder = ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR);
     DataFolder = ChooseDataFolder(context.dataDir);

@@ -75,12 +75,12 @@ CliParse ParseCommandLine(std::span<const std::string> args, CliContext& context
         case Taken::No:
             break;
         }
-        if (!command.empty()) {
-            context.args.push_back(arg); // the command judges its own words
-        } else if (arg == "--help" || arg == "-h") {
+        if (arg == "--help" || arg == "-h") {
             help = true;
         } else if (arg == "--version") {
             version = true;
+        } else if (!command.empty()) {
+            context.args.push_back(arg); // the command judges its own words
         } else if (arg.starts_with("-")) {
             error = "unknown option " + arg;
             return CliParse::Error;

@@ -1,4 +1,4 @@
-// ferroxctl autostart [on|off]: start the window program hidden at login, or not.
+// ferroxctl autostart [on|off|show]: start the window program hidden at login, or not.
 
 #include "base/app_globals.h"
 #include "cli/autostart_entry.h"
@@ -25,7 +25,7 @@ fs::path WindowProgram() {
 void PrintState(CliContext& context, const fs::path& file) {
     const bool on = AutostartEntryActive(file);
     if (context.json)
-        context.out << "{\"enabled\": " << (on ? "true" : "false")
+        context.out << "{" << kJsonFormatMember << ", \"enabled\": " << (on ? "true" : "false")
                     << ", \"file\": " << JsonString(file.string()) << "}\n";
     else
         context.out << "autostart is " << (on ? "on: " : "off (") << file.string()
@@ -65,7 +65,7 @@ int SwitchOff(CliContext& context, const fs::path& file) {
 int CmdAutostart(CliContext& context) {
     const std::vector<std::string>& a = context.args;
     const fs::path file = AutostartEntryPath();
-    if (a.empty()) {
+    if (a.empty() || (a.size() == 1 && a[0] == "show")) {
         PrintState(context, file);
         return kExitOk;
     }
@@ -73,7 +73,7 @@ int CmdAutostart(CliContext& context) {
         return SwitchOn(context, file);
     if (a.size() == 1 && a[0] == "off")
         return SwitchOff(context, file);
-    context.err << "ferroxctl autostart: expected on, off or nothing (to show the state)\n";
+    context.err << "ferroxctl autostart: expected on, off or show\n";
     return kExitUsage;
 }
 

@@ -26,14 +26,14 @@ void PrintText(std::ostream& out) {
 }
 
 void PrintJson(std::ostream& out) {
-    out << "{\n  \"pairs\": [";
+    out << "{\n  " << kJsonFormatMember << ",\n  \"pairs\": [";
     for (std::size_t i = 0; i < ConfigTable.size(); ++i)
         out << (i ? ",\n" : "\n") << "    {\"key\": " << JsonString(ToUtf8(ConfigTable[i].key))
             << ", \"value\": " << JsonString(ToUtf8(ConfigTable[i].value)) << "}";
     ProfileBarList bar = ReadProfileBar();
     out << "\n  ],\n  \"currentSlot\": " << CurrentSlot() << ",\n  \"sensor\": " << SensorId
         << ",\n  \"startHidden\": "
-        << (ConfigNumber(ConfigKey::NeedPassword) == 1 ? "true" : "false")
+        << (ConfigNumber(ConfigKey::NeedPassword) != 0 ? "true" : "false")
         << ",\n  \"profileBar\": {\"count\": " << bar.count << ", \"slots\": [";
     for (int pos = 0; pos < ProfileCount; ++pos)
         out << (pos ? ", " : "") << bar.slots[pos];

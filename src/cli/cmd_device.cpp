@@ -60,9 +60,9 @@ void PrintStatus(CliContext& context, const Frame& frame, const StatusAnswer& an
     const int battery = answer.batteryLevel > 100 ? 0 : answer.batteryLevel;
     std::ostream& out = context.out;
     if (context.json) {
-        out << "{\"signature\": " << JsonString(signature)
+        out << "{" << kJsonFormatMember << ", \"signature\": " << JsonString(signature)
             << ", \"signatureMatches\": " << (answer.signatureMatches ? "true" : "false")
-            << ", \"sensor\": " << (sensor ? JsonString(sensorText) : "null")
+            << ", \"sensor\": " << (sensor ? std::to_string(*sensor) : "null")
             << ", \"sensorCode\": " << JsonString(Hex(answer.sensorCode, 2))
             << ", \"battery\": " << battery
             << ", \"charge\": " << JsonString(ChargeText(answer.charge))

@@ -14,6 +14,7 @@
 #include "settings/key_assignment.h"
 #include "settings/language_text.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <span>
@@ -251,15 +252,6 @@ constexpr std::array<Setting, 12> Settings{{
     {"button", 2, "button SLOT CODE | button SLOT macro PATH", ChangeGroup::Keys, SetButton},
 }};
 
-std::string UsageText() {
-    std::string text = "expected one of:";
-    for (const Setting& s : Settings) {
-        text += "\n  set ";
-        text += s.usage;
-    }
-    return text;
-}
-
 const Setting* FindSetting(const std::string& name) {
     for (const Setting& s : Settings) {
         if (s.name == name) {
@@ -269,14 +261,33 @@ const Setting* FindSetting(const std::string& name) {
     return nullptr;
 }
 
+// Every setting's command lines (a usage's " | " parts each one), separator between them.
+std::string FormsText(std::string_view separator) {
+    constexpr std::string_view alternative = " | ";
+    std::string text;
+    for (const Setting& s : Settings) {
+        for (std::string_view rest = s.usage; !rest.empty();) {
+            const std::size_t end = std::min(rest.find(alternative), rest.size());
+            text += (text.empty() ? "" : std::string(separator)) + "set ";
+            text += rest.substr(0, end);
+            rest.remove_prefix(std::min(end + alternative.size(), rest.size()));
+        }
+    }
+    return text;
+}
+
 } // namespace
+
+std::string SetForms() {
+    return FormsText("\n");
+}
 
 int CmdSet(CliContext& context) {
     DeviceCommandRun run(context, "set");
     const std::vector<std::string>& args = context.args;
     const Setting* setting = args.empty() ? nullptr : FindSetting(args[0]);
     if (!setting) {
-        return run.Fail(UsageText(), kExitUsage);
+        return run.Fail("expected one of:\n  " + FormsText("\n  "), kExitUsage);
     }
     const Args values = Args(args).subspan(1);
     const bool macroButton = setting->change == SetButton && values.size() == 3;

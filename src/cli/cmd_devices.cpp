@@ -100,7 +100,7 @@ int CmdDevices(CliContext& context) {
                     << " (see README) and replug the device\n";
     }
     if (context.json)
-        context.out << "{\n";
+        context.out << "{\n  " << kJsonFormatMember << ",\n";
     for (DeviceKind kind : kAllDeviceKinds) {
         const auto adopted = AdoptedOf(discovery.link().of(kind));
         if (context.json)

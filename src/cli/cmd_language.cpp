@@ -48,7 +48,7 @@ void PrintSelection(std::ostream& out, const LanguageLoadResult& load) {
 }
 
 void PrintSelectionJson(std::ostream& out, const LanguageLoadResult& load) {
-    out << "{\n  \"code\": " << JsonString(ToUtf8(load.code))
+    out << "{\n  " << kJsonFormatMember << ",\n  \"code\": " << JsonString(ToUtf8(load.code))
         << ",\n  \"file\": " << JsonString(ToUtf8(load.fileName))
         << ",\n  \"source\": " << JsonString(SourceText(load))
         << ",\n  \"complete\": " << (load.result == LanguageFileResult::Complete ? "true" : "false")

@@ -101,8 +101,9 @@ struct MacroCommand {
 
     int List() {
         if (context.json) {
+            context.out << "{" << kJsonFormatMember << ", \"items\": ";
             ListGroupJson(context.out, MacroLocation{}, 0);
-            context.out << "\n";
+            context.out << "}\n";
         } else if (library.VisibleRowCount() == 0) {
             context.out << "The macro library is empty.\n";
         } else {

@@ -205,7 +205,7 @@ void PrintJsonKeys(std::ostream& out, const ProfileSettings& p) {
 
 void PrintJson(std::ostream& out, int slot) {
     const ProfileSettings& p = Profiles[slot];
-    out << "{\n  \"slot\": " << slot
+    out << "{\n  " << kJsonFormatMember << ",\n  \"slot\": " << slot
         << ",\n  \"current\": " << (slot == CurrentSlot() ? "true" : "false")
         << ",\n  \"barPosition\": " << BarPosition(slot) << ",\n  \"settings\": [";
     for (int pair = 0; pair < ProfileKeyCount; ++pair)

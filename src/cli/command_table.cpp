@@ -20,20 +20,42 @@ int CmdVirtual(CliContext& context);
 namespace {
 
 constexpr CliCommand kCommands[] = {
-    {"devices", CmdDevices, "list the mouse's and the receiver's HID interfaces"},
-    {"status", CmdStatus, "query the mouse: signature, sensor, battery, charge, access"},
-    {"set", CmdSet, "change a setting of the current profile, send it and save it"},
-    {"apply", CmdApply, "send the whole current profile (or slot SLOT, made current)"},
-    {"reset", CmdReset, "factory-reset the mouse and the current profile"},
-    {"show", CmdShow, "print a profile: show [SLOT] (default the current one)"},
-    {"config", CmdConfig, "print the global configuration table"},
-    {"profile", CmdProfile, "export, import, add, rename, delete or use a profile slot"},
-    {"language", CmdLanguage, "show the interface language, or choose EN, RU or UA"},
-    {"macro", CmdMacro, "list the macro library; export or import macros and sets"},
-    {"autostart", CmdAutostart, "start the window program hidden at login: on, off, or show"},
+    {"devices", CmdDevices, "list the mouse's and the receiver's HID interfaces", "devices"},
+    {"status", CmdStatus, "query the mouse: signature, sensor, battery, charge, access",
+     "status"},
+    {"set", CmdSet, "change a setting of the current profile, send it and save it", {},
+     SetForms},
+    {"apply", CmdApply, "send the whole current profile (or slot SLOT, made current)",
+     "apply [SLOT]"},
+    {"reset", CmdReset, "factory-reset the mouse and the current profile", "reset"},
+    {"show", CmdShow, "print a profile: show [SLOT] (default the current one)", "show [SLOT]"},
+    {"config", CmdConfig, "print the global configuration table", "config"},
+    {"profile", CmdProfile, "export, import, add, rename, delete or use a profile slot",
+     "profile export SLOT FILE\n"
+     "profile import SLOT FILE\n"
+     "profile add NAME\n"
+     "profile rename SLOT NAME\n"
+     "profile delete SLOT\n"
+     "profile use SLOT"},
+    {"language", CmdLanguage, "show the interface language, or choose EN, RU or UA",
+     "language [EN|RU|UA]"},
+    {"macro", CmdMacro, "list the macro library; export or import macros and sets",
+     "macro list\n"
+     "macro export PATH FILE\n"
+     "macro import FILE [FOLDER]\n"
+     "macro export-set [PATH] FILE\n"
+     "macro import-set FILE [FOLDER]"},
+    {"autostart", CmdAutostart, "start the window program hidden at login: on, off, or show",
+     "autostart [on|off|show]"},
     {"virtual", CmdVirtual,
      "play with the mouse of a running ferrox --simulate: dpi-button, rate, plug, unplug, "
-     "battery, charging, show-button"},
+     "battery, charging, show-button",
+     "virtual dpi-button\n"
+     "virtual rate 125|250|500|1000\n"
+     "virtual plug|unplug wired|receiver\n"
+     "virtual battery 0..255\n"
+     "virtual charging on|off|full\n"
+     "virtual show-button on|off"},
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "cli/cli_context.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace ferrox {
@@ -15,9 +16,17 @@ struct CliCommand {
     std::string_view name;
     CommandFunction run;
     std::string_view summary; // one line for --help
+    // Its command lines for `ferroxctl COMMAND --help`, one a line; a command that keeps them
+    // in its own table gives a function instead.
+    std::string_view forms;
+    std::string (*formsOf)() = nullptr;
+
+    std::string Forms() const { return formsOf ? formsOf() : std::string(forms); }
 };
 
 std::span<const CliCommand> CommandTable();
+// The settings `set` takes, one command line each ("set rate 125|250|500|1000").
+std::string SetForms();
 const CliCommand* FindCommand(std::string_view name);
 
 // Exit statuses shared by the commands.

@@ -61,10 +61,12 @@ protected:
                     continue;
                 const QRect r = content->GetBounds();
                 EXPECT_LE(r.bottom(), Window().height() - 1) << content->Id();
-                for (const auto& fixed : Window().Layer(0))
-                    if (fixed->IsDisplayed())
+                for (const auto& fixed : Window().Layer(0)) {
+                    if (fixed->IsDisplayed()) {
                         EXPECT_FALSE(r.intersects(fixed->GetBounds()))
                             << content->Id() << " over " << fixed->Id();
+                    }
+                }
             }
     }
 };

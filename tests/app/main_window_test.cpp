@@ -73,9 +73,10 @@ TEST_F(MainWindow, FixedControlsLieApartAndTheKeyRowsInTheirFrame) {
                 const auto& one = fixed[a];
                 const auto& other = fixed[b];
                 if (one->IsDisplayed() && other->IsDisplayed() && one->Id() != kPicture &&
-                    other->Id() != kPicture)
+                    other->Id() != kPicture) {
                     EXPECT_FALSE(one->GetBounds().intersects(other->GetBounds()))
                         << one->Id() << " over " << other->Id() << " at " << scale;
+                }
             }
         const DesignBox frame = LeftPanelFrames()[0];
         const QRect keyFrame(test::WindowTest::Design(frame.x, frame.y),

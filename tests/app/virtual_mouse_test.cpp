@@ -65,8 +65,9 @@ TEST(VirtualMouseAction, ParsesTheWordsAndRefusesAnythingElse) {
         const auto action = ParseVirtualAction(c.words, error);
         EXPECT_EQ(action, c.expected) << (c.words.empty() ? "" : c.words[0]);
         EXPECT_EQ(error.empty(), action.has_value()) << error;
-        if (action) // what travels on the socket comes back the same
+        if (action) { // what travels on the socket comes back the same
             EXPECT_EQ(VirtualActionOfMessage(uint32_t(action->kind), action->value), action);
+        }
     }
     EXPECT_EQ(VirtualActionOfMessage(99, 0), std::nullopt);
     EXPECT_EQ(VirtualActionOfMessage(uint32_t(K::Rate), 7), std::nullopt);

@@ -3,11 +3,10 @@
 
 #include "cli/autostart_entry.h"
 
+#include "cli/ferroxctl_program.h"
 #include "scratch_folder.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
@@ -17,6 +16,8 @@
 namespace ferrox {
 namespace {
 namespace fs = std::filesystem;
+using test::Ferroxctl;
+using test::ProgramRun;
 
 TEST(AutostartEntry, ExecArgumentsAreQuotedAsDesktopEntriesWant) {
     struct Case {
@@ -45,24 +46,9 @@ TEST(AutostartEntry, ExecArgumentsAreQuotedAsDesktopEntriesWant) {
     EXPECT_FALSE(AutostartEntryText("/usr/bin/ferrox", "/bad\npath"));
 }
 
-struct ProgramRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 std::string Slurp(const fs::path& p) {
     std::ifstream in(p);
     return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-ProgramRun Ferroxctl(const std::string& arguments, const std::string& environment) {
-    const fs::path dir = test::Scratch() / "autostart-run";
-    fs::create_directories(dir);
-    const std::string command = environment + " " FERROX_OUTPUT_DIR "/ferroxctl " + arguments +
-                                " >" + (dir / "out").string() + " 2>" + (dir / "err").string();
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(dir / "out"), Slurp(dir / "err")};
 }
 
 TEST(AutostartCommand, OnWritesTheEntryOffRemovesIt) {
@@ -81,7 +67,11 @@ TEST(AutostartCommand, OnWritesTheEntryOffRemovesIt) {
         << text;
     EXPECT_FALSE(fs::exists(entry.string() + ".new"));
     EXPECT_EQ(Ferroxctl("--json autostart", env).out,
-              "{\"enabled\": true, \"file\": \"" + entry.string() + "\"}\n");
+              "{\"format\": 1, \"enabled\": true, \"file\": \"" + entry.string() + "\"}\n");
+    // What --help offers: "show" says the same as no word at all.
+    const ProgramRun show = Ferroxctl("autostart show", env);
+    EXPECT_EQ(show.status, 0) << show.err;
+    EXPECT_EQ(show.out, on.out);
 
     // A desktop that switched the entry off keeps it with Hidden=true.
     std::ofstream(entry, std::ios::app) << "Hidden=true\n";
@@ -105,6 +95,7 @@ TEST(AutostartCommand, RelativeConfigHomeDataDirAndErrors) {
 
     EXPECT_EQ(Ferroxctl("autostart maybe", env).status, 2);
     EXPECT_EQ(Ferroxctl("autostart on off", env).status, 2);
+    EXPECT_EQ(Ferroxctl("autostart show on", env).status, 2);
 
     // A file where the autostart folder belongs: a failure that says so, nothing written.
     const fs::path blocked = test::Scratch() / "blocked-config";

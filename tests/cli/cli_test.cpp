@@ -60,6 +60,8 @@ TEST(CliOptions, HelpVersionAndErrors) {
     const Case cases[] = {
         {{"--help"}, CliParse::Help},
         {{"-h", "devices"}, CliParse::Help},
+        {{"set", "rate", "--help"}, CliParse::Help},
+        {{"--simulate", "devices", "--version"}, CliParse::Version},
         {{"--version"}, CliParse::Version},
         {{"--simulate", "--trace"}, CliParse::Run},
         {{"--bogus", "devices"}, CliParse::Error},
@@ -164,6 +166,39 @@ TEST(FerroxctlProgram, ExitStatusesAndMessages) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("  devices "), std::string::npos);
     EXPECT_EQ(Ferroxctl("--version").out.rfind("ferroxctl ", 0), 0u);
+}
+
+TEST(FerroxctlProgram, HelpAfterACommandShowsThatCommandsForms) {
+    struct Case {
+        std::string args;
+        std::string first;
+    };
+    const Case cases[] = {
+        {"set --help", "Usage: ferroxctl [OPTION]... set dpi LEVEL DPI\n"},
+        {"--simulate set rate -h", "Usage: ferroxctl [OPTION]... set dpi LEVEL DPI\n"},
+        {"--help macro", "Usage: ferroxctl [OPTION]... macro list\n"},
+        {"autostart --help", "Usage: ferroxctl [OPTION]... autostart [on|off|show]\n"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = Ferroxctl(c.args);
+        EXPECT_EQ(run.status, 0) << c.args;
+        EXPECT_EQ(run.err, "") << c.args;
+        EXPECT_EQ(run.out.rfind(c.first, 0), 0u) << c.args << ":\n" << run.out;
+    }
+    EXPECT_NE(Ferroxctl("set --help").out.find("   or: ferroxctl [OPTION]... set rate "
+                                                "125|250|500|1000\n"),
+              std::string::npos);
+    // Every command has its forms, each naming the command.
+    for (const CliCommand& command : CommandTable()) {
+        const std::string forms = command.Forms();
+        EXPECT_FALSE(forms.empty()) << command.name;
+        for (std::size_t at = 0; at != std::string::npos; at = forms.find('\n', at + 1))
+            EXPECT_EQ(forms.compare(at ? at + 1 : 0, command.name.size(), command.name), 0)
+                << forms;
+    }
+    const ProgramRun unknown = Ferroxctl("launch --help");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "ferroxctl: unknown command launch (try ferroxctl --help)\n");
 }
 
 TEST(FerroxctlProgram, DataDirOptionWinsOverTheEnvironment) {

@@ -363,6 +363,11 @@ TEST_F(DeviceCommands, StatusAndResetAsTheWindowWould) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "signature: T7Q5\nsensor:    0x3325 (code 0x25)\nbattery:   0%\n"
                      "charge:    on battery\naccess:    1\n");
+    // Scripts get the sensor as the number show and config print.
+    r = run({"status"}, false, SimulateKind::Receiver, true);
+    EXPECT_EQ(r.out, "{\"format\": 1, \"signature\": \"T7Q5\", \"signatureMatches\": true, "
+                     "\"sensor\": 13093, \"sensorCode\": \"0x25\", \"battery\": 0, "
+                     "\"charge\": \"on battery\", \"access\": 1}\n");
 
     ASSERT_EQ(run({"set", "rate", "125"}).status, 0);
     r = run({"reset"}, true);

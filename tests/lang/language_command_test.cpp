@@ -53,7 +53,7 @@ TEST_F(LanguageCommandTest, ChoosesALanguageAndShowsIt) {
 
 TEST_F(LanguageCommandTest, ShowsTheDefaultWithoutASettingFile) {
     ASSERT_EQ(run({}, true), 0) << err.str();
-    EXPECT_EQ(out.str(), "{\n  \"code\": \"\",\n  \"file\": \"Lan.txt\",\n  \"source\": \"" +
+    EXPECT_EQ(out.str(), "{\n  \"format\": 1,\n  \"code\": \"\",\n  \"file\": \"Lan.txt\",\n  \"source\": \"" +
                              (ProgramFolder / "lang" / "Lan.txt").string() +
                              "\",\n  \"complete\": true,\n  \"language\": \"English\"\n}\n");
     // What the window loads at start-up came first: a fresh data folder has its default files.

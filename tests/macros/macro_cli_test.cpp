@@ -50,6 +50,7 @@ TEST_F(MacroCommand, ListShowsTheWholeTree) {
                          "Edit/\n"
                          "  Copy  [#7, 3 actions, loop 2 x1]\n");
     ASSERT_EQ(Run({"list"}, true), kExitOk);
+    EXPECT_EQ(out.str().rfind("{\"format\": 1, \"items\": [{\"name\":\"Hello\"", 0), 0u) << out.str();
     EXPECT_NE(out.str().find("{\"name\":\"Copy\",\"folder\":false,\"keyIndex\":7"),
               std::string::npos);
 }

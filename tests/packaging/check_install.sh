@@ -73,7 +73,7 @@ for option in $("$usr/bin/ferrox" --help | grep -oE -- '--[a-z-]+' | sort -u); d
 done
 out=$(bash -c 'source "$1"; COMP_WORDS=(ferroxctl autostart ""); COMP_CWORD=2
                _ferroxctl; echo "${COMPREPLY[*]}"' _ "$share/bash-completion/completions/ferroxctl")
-[[ $out == "on off" ]] || fail "completion of 'ferroxctl autostart': '$out'"
+[[ $out == "on off show" ]] || fail "completion of 'ferroxctl autostart': '$out'"
 
 # The installed programs find their data in the stage, beside themselves.
 data=$stage/data

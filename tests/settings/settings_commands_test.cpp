@@ -2,6 +2,7 @@
 
 #include "base/text_file.h"
 #include "cli/command_table.h"
+#include "settings/config_file.h"
 #include "settings/settings_fixture.h"
 
 #include <sstream>
@@ -59,6 +60,19 @@ TEST_F(SettingsCommandsTest, FirstUseWritesDefaultsAndShowsThem) {
         << config.out;
     EXPECT_NE(config.out.find("{\"slot\": 3, "), std::string::npos);
     EXPECT_NE(config.out.find("\"onBar\": false"), std::string::npos);
+}
+
+TEST_F(SettingsCommandsTest, StartHiddenIsWhatTheWindowDoes) {
+    // The window starts shown only for 0; any other number hides it as 1 does.
+    for (const auto& [value, hidden] : {std::pair{0L, false}, {1L, true}, {2L, true}}) {
+        ASSERT_EQ(Run("config", {}).status, kExitOk);
+        SetConfigNumber(ConfigKey::NeedPassword, value);
+        ASSERT_TRUE(SaveConfig());
+        const Outcome config = Run("config", {}, true);
+        EXPECT_NE(config.out.find(std::string("\"startHidden\": ") + (hidden ? "true" : "false")),
+                  std::string::npos)
+            << value << config.out;
+    }
 }
 
 TEST_F(SettingsCommandsTest, ProfileOperationsPersist) {

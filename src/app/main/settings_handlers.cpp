@@ -81,8 +81,8 @@ void CFerroxDlg::bindSettingsHandlers() {
         {MainId::MoveLightingCheck, ChangeGroup::Power},
         {MainId::MotionWakeupCheck, ChangeGroup::Wakeup},
     }};
-    for (auto [id, group] : powerControls)
-        onControl(id, [this, group](LParam code, WParam) {
+    for (const auto& [id, changed] : powerControls)
+        onControl(id, [this, group = changed](LParam code, WParam) {
             if (code != NotifyClicked)
                 return;
             CollectView();
@@ -103,8 +103,8 @@ void CFerroxDlg::bindSettingsHandlers() {
         {MainId::FirmwareReset, &CFerroxDlg::onFirmwareReset},
         {MainId::Link, &CFerroxDlg::openProjectPage},
     }};
-    for (auto [id, action] : buttons)
-        onControl(id, [this, action](LParam code, WParam) {
+    for (const auto& [id, method] : buttons)
+        onControl(id, [this, action = method](LParam code, WParam) {
             if (code == NotifyClicked)
                 (this->*action)();
         });

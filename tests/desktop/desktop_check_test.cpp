@@ -86,7 +86,8 @@ TEST_F(OnTheDesktop, ASecondStartBringsBackAMinimisedWindowOnWayland) {
 // the window system's own events bring up its tip.
 TEST_F(OnTheDesktop, APictureButtonShowsItsTipWhenThePointerRests) {
     Window().activateWindow();
-    QTest::qWaitForWindowActive(&Window(), kExposeWait);
+    // Without a window manager the window never becomes active; its tips show all the same.
+    (void)QTest::qWaitForWindowActive(&Window(), kExposeWait);
     const QPoint at = Window().FindControl(MainId::ImportProfile)->GetBounds().center();
     test::DesktopMove(&Window(), at - QPoint(3, 0));
     test::DesktopMove(&Window(), at);

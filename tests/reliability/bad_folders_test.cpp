@@ -46,9 +46,9 @@ struct Row {
     int read;   // exit status of show, config and macro list
     int change; // of profile add and profile rename
     // Under root, what the messages must name (a file, or a folder the problem is in).
-    std::vector<std::string> named;
+    std::vector<std::string> named = {};
     // Under root, what no program may change; a refused command keeps the whole folder.
-    std::vector<std::string> kept;
+    std::vector<std::string> kept = {};
     bool refused = false; // the changing commands change nothing in the folder
     Needs needs = Needs::Nothing;
     const char* slot3 = nullptr; // the name slot 3 must have: the folder's own file
@@ -198,8 +198,9 @@ void DanglingProfile(const Ground& g) {
 // Mode 000 means something only to a user other than root: as root, the programs run as nobody,
 // who then owns the folder.
 void GiveToOtherUser(const Ground& g) {
-    if (::geteuid() == 0)
+    if (::geteuid() == 0) {
         ASSERT_EQ(std::system(("chown -R 65534:65534 " + Quoted(g.root)).c_str()), 0);
+    }
 }
 
 void UnreadableProfile(const Ground& g) {
@@ -373,9 +374,10 @@ TEST_P(BadFolderCommands, NothingOutsideIsWrittenAndWhatCannotBeUsedIsNamed) {
         const ProgramRun run = Run(g, row, words);
         EXPECT_EQ(run.status, row.read) << words << ": " << run.err;
         told += run.err;
-        if (row.slot3 && std::string(words) == "show 3")
+        if (row.slot3 && std::string(words) == "show 3") {
             EXPECT_NE(run.out.find(std::string("profile slot 3: ") + row.slot3), std::string::npos)
                 << run.out;
+        }
     }
     for (const std::string& name : row.named)
         EXPECT_NE(told.find((g.root / name).string()), std::string::npos)
@@ -387,13 +389,16 @@ TEST_P(BadFolderCommands, NothingOutsideIsWrittenAndWhatCannotBeUsedIsNamed) {
         const ProgramRun run = Run(g, row, words);
         EXPECT_EQ(run.status, row.change) << words << ": " << run.err;
         // A refusal or a failure says which file or folder it is about.
-        if (row.change != 0)
+        if (row.change != 0) {
             EXPECT_NE(run.err.find(g.data.string()), std::string::npos) << words << ": " << run.err;
+        }
     }
-    if (row.refused)
+    if (row.refused) {
         EXPECT_EQ(Snapshot(g.data), before) << "a refused command changed the folder";
-    if (row.change == 0)
+    }
+    if (row.change == 0) {
         EXPECT_NE(Run(g, row, "show 4").out.find("profile slot 4: Renamed"), std::string::npos);
+    }
     ExpectUnchanged(g, row, watched);
 }
 
@@ -426,8 +431,9 @@ TEST_P(BadFolderWindow, StartsOnWhatItCanAndNamesTheRest) {
     Start start;
     start.folder = g.data;
     StartWindow(start);
-    if (row.slot3)
+    if (row.slot3) {
         EXPECT_EQ(ProfileValue(Profiles[3], ProfileKey::ProfileName), FromUtf8(row.slot3));
+    }
     const auto* notice = dynamic_cast<const CAttentionDlg*>(Window().HeldFilesNoticeWindow());
     if (row.named.empty()) {
         EXPECT_EQ(notice, nullptr);

@@ -1,5 +1,7 @@
 #include "base/readable_file.h"
 
+#include "base/log_sink.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -26,9 +28,7 @@ std::string KindText(mode_t mode) {
     return "it is not a regular file";
 }
 
-} // namespace
-
-FileCheck CheckReadableFile(const std::filesystem::path& path) {
+FileCheck CheckFile(const std::filesystem::path& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
         const int error = errno;
@@ -49,6 +49,17 @@ FileCheck CheckReadableFile(const std::filesystem::path& path) {
     const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     ::close(fd);
     return regular ? FileCheck{FileState::Readable, {}} : Unreadable(KindText(info.st_mode));
+}
+
+} // namespace
+
+FileCheck CheckReadableFile(const std::filesystem::path& path) {
+    FileCheck check = CheckFile(path);
+    // The reason is logged where it is found: the message people see may word it for the case.
+    if (check.state == FileState::Unreadable)
+        Log(LogLevel::Warning, LogCategory::Files,
+            path.string() + " could not be read: " + check.reason);
+    return check;
 }
 
 std::string FolderProblem(const std::filesystem::path& folder) {

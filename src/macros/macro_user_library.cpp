@@ -40,12 +40,6 @@ bool LoadUserMacroLibrary(MacroLibrary& library, FileCheck* check) {
     return false;
 }
 
-bool UserMacroLibraryOpened() {
-    const std::filesystem::path path = UserMacroLibraryPath();
-    return FollowLinks(path).type == std::filesystem::file_type::regular &&
-           !FileProblemNoted(path);
-}
-
 bool SaveUserMacroLibrary(const MacroLibrary& library) {
     std::error_code ec;
     std::filesystem::create_directories(UserMacroLibraryPath().parent_path(), ec);

@@ -21,10 +21,6 @@ std::filesystem::path UserMacroLibraryPath();
 // the rest. A file that is there but cannot be read is held (never replaced) and the library
 // left as it is. Returns whether the file was read cleanly; check tells what was found.
 bool LoadUserMacroLibrary(MacroLibrary& library = UserMacroLibrary(), FileCheck* check = nullptr);
-// Whether the library file is a regular file that could be opened: a load that was not clean
-// then met damage inside it. (A file that is missing is no fault; one that could not be opened
-// is among the noted file problems.)
-bool UserMacroLibraryOpened();
 // Writes the library with no selection; false when it could not be written (the old file is
 // then unchanged).
 [[nodiscard]] bool SaveUserMacroLibrary(const MacroLibrary& library = UserMacroLibrary());

@@ -3,9 +3,9 @@
 // recognition as the reader threads' (05 06 only).
 // Properties: the profile only ever holds values it can hold, the battery display 0..100 %.
 
-#include "device/command_set.h"
-#include "device/device_worker.h"
-#include "device/sync_controller.h"
+#include "device/protocol/command_set.h"
+#include "device/protocol/device_worker.h"
+#include "device/protocol/sync_controller.h"
 #include "fuzz/fuzz_support.h"
 #include "macros/macro_library.h"
 #include "settings/config_table.h"

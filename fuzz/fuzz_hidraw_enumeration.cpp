@@ -1,7 +1,7 @@
 // The sysfs data of a hidraw node: its uevent text and its report descriptor. The input is the
 // uevent, a NUL byte, then the descriptor; the enumeration reads them from a sysfs-like folder.
 
-#include "device/hidraw_enumeration.h"
+#include "device/hid/hidraw_enumeration.h"
 #include "fuzz/fuzz_support.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // HID report descriptors, as hidraw hands them over from any device on the machine.
 // Property: a collection with input reports names their IDs (a reader filters by them).
 
-#include "device/hid_report_descriptor.h"
+#include "device/hid/hid_report_descriptor.h"
 #include "fuzz/fuzz_support.h"
 
 using namespace ferrox;

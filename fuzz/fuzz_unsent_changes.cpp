@@ -1,7 +1,7 @@
 // The record of changes saved but not yet delivered to the mouse (config/unsent.txt).
 // Property: the groups read write back and read again to the same groups.
 
-#include "device/unsent_changes.h"
+#include "device/protocol/unsent_changes.h"
 #include "fuzz/fuzz_support.h"
 
 using namespace ferrox;

@@ -1,7 +1,7 @@
 // The virtual mouse's state file (ferroxctl --simulate-state). Property: a state that parses
 // writes back to a text that parses to the same state.
 
-#include "device/virtual_mouse_state.h"
+#include "device/virtual/virtual_mouse_state.h"
 #include "fuzz/fuzz_support.h"
 
 using namespace ferrox;

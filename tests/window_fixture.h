@@ -14,11 +14,11 @@
 //   }
 
 #include "app/app_messages.h"
-#include "app/ferrox_dlg.h"
+#include "app/main_window/ferrox_dlg.h"
 #include "app/window_data_folder.h"
 #include "desktop_events.h"
-#include "device/virtual_hid_backend.h"
-#include "device/virtual_mouse_firmware.h"
+#include "device/hid/virtual_hid_backend.h"
+#include "device/virtual/virtual_mouse_firmware.h"
 #include "lang/language_setting.h"
 #include "settings/config_table.h"
 #include "settings/profile_settings.h"

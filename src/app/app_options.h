@@ -2,7 +2,7 @@
 // The ferrox command line: --simulate[=KIND], --simulate-state FILE, --trace FILE,
 // --data-dir DIR, --start-hidden, --help, --version.
 
-#include "device/device_kind.h"
+#include "device/hid/device_kind.h"
 
 #include <filesystem>
 #include <span>

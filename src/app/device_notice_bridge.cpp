@@ -1,7 +1,7 @@
 #include "app/device_notice_bridge.h"
 
 #include "app/app_messages.h"
-#include "device/virtual_hid_backend.h"
+#include "device/hid/virtual_hid_backend.h"
 #include "platform/window_base.h"
 
 #include <QSocketNotifier>

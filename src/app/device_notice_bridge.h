@@ -2,7 +2,7 @@
 // Turns device notices into WM_DEVICECHANGE messages posted to the main window: from the udev
 // monitor for the real devices, from the virtual mouse's listener when simulating.
 
-#include "device/hid_system.h"
+#include "device/hid/hid_system.h"
 
 #include <QObject>
 

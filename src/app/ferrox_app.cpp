@@ -2,7 +2,7 @@
 
 #include "app/app_messages.h"
 #include "app/app_options.h"
-#include "app/ferrox_dlg.h"
+#include "app/main_window/ferrox_dlg.h"
 #include "app/instance_server.h"
 #include "app/simulated_firmware.h"
 #include "app/termination_signals.h"

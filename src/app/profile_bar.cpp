@@ -1,7 +1,7 @@
 #include "app/profile_bar.h"
 
 #include "base/app_globals.h"
-#include "device/change_groups.h"
+#include "device/protocol/change_groups.h"
 #include "settings/config_table.h"
 #include "settings/profile_slots.h"
 #include "ui/control_base.h"

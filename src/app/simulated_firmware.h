@@ -1,7 +1,7 @@
 #pragma once
 // The virtual mouse of --simulate, and the --simulate-state file it keeps its settings in.
 
-#include "device/hid_system.h"
+#include "device/hid/hid_system.h"
 
 #include <filesystem>
 #include <memory>

@@ -2,7 +2,7 @@
 // The --trace FILE log of the window program: every report written and read, one line each,
 // appended and flushed at once, so the file is complete whenever the program stops.
 
-#include "device/frame.h"
+#include "device/protocol/frame.h"
 
 #include <cstdio>
 #include <filesystem>

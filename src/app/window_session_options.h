@@ -4,9 +4,9 @@
 // they can watch, and --trace hands in its log.
 
 #include "app/dialogs/progress_bar_dlg.h"
-#include "device/device_worker.h"
-#include "device/sync_session.h"
-#include "device/sync_controller.h"
+#include "device/protocol/device_worker.h"
+#include "device/protocol/sync_session.h"
+#include "device/protocol/sync_controller.h"
 
 #include <filesystem>
 #include <functional>

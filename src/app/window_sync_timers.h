@@ -2,7 +2,7 @@
 // The synchronisation's timers as timers of the main window, under the window's timer
 // identifiers (app_messages.h), so that they are visible and can be fired as any other.
 
-#include "device/sync_scheduler.h"
+#include "device/protocol/sync_scheduler.h"
 
 #include <array>
 

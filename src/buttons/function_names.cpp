@@ -1,8 +1,8 @@
 #include "buttons/function_names.h"
 
 #include "buttons/function_presets.h"
-#include "buttons/key_codes.h"
-#include "buttons/key_names.h"
+#include "keys/key_codes.h"
+#include "keys/key_names.h"
 #include "lang/language_table.h"
 
 #include <array>

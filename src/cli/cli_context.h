@@ -2,8 +2,8 @@
 // What every ferroxctl command gets: the global options as parsed, the words after the command
 // name, where to print, and the HID devices (made on first use).
 
-#include "device/device_kind.h"
-#include "device/hid_system.h"
+#include "device/hid/device_kind.h"
+#include "device/hid/hid_system.h"
 
 #include <filesystem>
 #include <iosfwd>

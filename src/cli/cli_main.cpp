@@ -6,7 +6,7 @@
 #include "base/stream_log_sink.h"
 #include "cli/cli_options.h"
 #include "cli/command_table.h"
-#include "device/virtual_mouse_firmware.h"
+#include "device/virtual/virtual_mouse_firmware.h"
 
 #include <cctype>
 #include <iostream>

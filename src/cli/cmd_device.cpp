@@ -5,8 +5,8 @@
 #include "cli/cmd_device_values.h"
 #include "cli/command_table.h"
 #include "cli/json_text.h"
-#include "device/command_set.h"
-#include "device/status_answer.h"
+#include "device/protocol/command_set.h"
+#include "device/protocol/status_answer.h"
 #include "settings/config_table.h"
 #include "settings/profile_slots.h"
 

@@ -5,7 +5,7 @@
 #include "cli/command_table.h"
 #include "cli/data_load.h"
 #include "cli/window_guard.h"
-#include "device/unsent_changes.h"
+#include "device/protocol/unsent_changes.h"
 #include "lang/language_loader.h"
 #include "macros/macro_user_library.h"
 #include "settings/config_file.h"

@@ -4,8 +4,8 @@
 // state file under --simulate), the --trace lines, and the end of a run.
 
 #include "cli/cli_context.h"
-#include "device/sync_session.h"
-#include "device/virtual_mouse_firmware.h"
+#include "device/protocol/sync_session.h"
+#include "device/virtual/virtual_mouse_firmware.h"
 
 #include <memory>
 #include <mutex>

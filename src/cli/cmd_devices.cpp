@@ -4,7 +4,7 @@
 #include "base/text_file.h"
 #include "cli/command_table.h"
 #include "cli/json_text.h"
-#include "device/device_discovery.h"
+#include "device/hid/device_discovery.h"
 
 #include <cstdio>
 #include <iomanip>

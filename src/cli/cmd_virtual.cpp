@@ -6,7 +6,7 @@
 #include "base/instance_client.h"
 #include "base/instance_lock.h"
 #include "cli/command_table.h"
-#include "device/virtual_mouse_action.h"
+#include "device/virtual/virtual_mouse_action.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
 #include "macros/macro_action_text.h"
 
-#include "buttons/key_names.h"
+#include "keys/key_names.h"
 
 namespace ferrox {
 namespace {

@@ -1,6 +1,6 @@
 #include "platform/key_event_translation.h"
 
-#include "buttons/key_capture.h"
+#include "keys/key_capture.h"
 
 #include <QKeyEvent>
 

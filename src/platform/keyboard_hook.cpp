@@ -1,6 +1,6 @@
 #include "platform/keyboard_hook.h"
 
-#include "buttons/key_capture.h"
+#include "keys/key_capture.h"
 #include "platform/key_event_translation.h"
 #include "platform/window_base.h"
 

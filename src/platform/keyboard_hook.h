@@ -14,7 +14,7 @@
 // capture; when the current owner stops, an owner that started earlier and has not stopped
 // gets the keys again.
 
-#include "buttons/key_repeat_fold.h"
+#include "keys/key_repeat_fold.h"
 #include "platform/messages.h"
 
 #include <QPointer>

@@ -4,14 +4,14 @@
 // and the opening and the closing of the macro manager, each from the request to well after
 // the work it sets off (applies, first paints, saves).
 
-#include "app/ferrox_dlg.h"
-#include "app/macros/macro_manager_dlg.h"
-#include "app/macros/macro_manager_layout.h"
-#include "app/main/main_layout.h"
+#include "app/main_window/ferrox_dlg.h"
+#include "app/macro_dialogs/macro_manager_dlg.h"
+#include "app/macro_dialogs/macro_manager_layout.h"
+#include "app/main_window/main_layout.h"
 #include "app/profile_bar.h"
 #include "app/window_session_options.h"
 #include "base/app_globals.h"
-#include "device/virtual_hid_backend.h"
+#include "device/hid/virtual_hid_backend.h"
 #include "macros/library_of_1000_macros.h"
 #include "macros/macro_library_file.h"
 #include "macros/macro_user_library.h"

@@ -3,9 +3,9 @@
 // built in the same run; steady resident memory; a full repaint at UiScale 2; and the CPU taken
 // and the wake-ups of the whole process while idle with the status poll running. Each figure is printed beside its goal.
 
-#include "app/ferrox_dlg.h"
+#include "app/main_window/ferrox_dlg.h"
 #include "app/window_session_options.h"
-#include "device/virtual_hid_backend.h"
+#include "device/hid/virtual_hid_backend.h"
 #include "base/app_globals.h"
 #include "ui/ui_scale.h"
 

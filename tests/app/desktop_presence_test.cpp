@@ -5,7 +5,7 @@
 #include "app/osd/osd_texts.h"
 #include "app/tray/desktop_presence.h"
 #include "app/dialogs/attention_dlg.h"
-#include "device/change_groups.h"
+#include "device/protocol/change_groups.h"
 #include "lang/language_table.h"
 #include "settings/dpi_table.h"
 #include "window_fixture.h"

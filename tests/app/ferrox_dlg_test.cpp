@@ -2,7 +2,7 @@
 // and the no-device notice. Timers are fired by hand.
 
 #include "app/app_messages.h"
-#include "app/ferrox_dlg.h"
+#include "app/main_window/ferrox_dlg.h"
 #include "base/app_globals.h"
 #include "window_fixture.h"
 #include "ui/control_notify.h"

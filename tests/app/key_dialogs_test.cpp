@@ -6,7 +6,7 @@
 #include "app/dialogs/fire_key_dlg.h"
 #include "app/dialogs/shortcut_dlg.h"
 #include "base/app_globals.h"
-#include "buttons/key_capture.h"
+#include "keys/key_capture.h"
 #include "desktop_events.h"
 #include "held_key.h"
 #include "dialog_test.h"

@@ -1,8 +1,8 @@
-#include "app/macros/macro_manager_dlg.h"
+#include "app/macro_dialogs/macro_manager_dlg.h"
 
-#include "app/macros/macro_manager_layout.h"
-#include "app/macros/macro_popups.h"
-#include "buttons/key_capture.h"
+#include "app/macro_dialogs/macro_manager_layout.h"
+#include "app/macro_dialogs/macro_popups.h"
+#include "keys/key_capture.h"
 #include "held_key.h"
 #include "macro_test_support.h"
 #include "lang/language_setting.h"

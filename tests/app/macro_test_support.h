@@ -2,7 +2,7 @@
 // What the macro window tests share: the shipped skins and English texts, a library to work
 // on, a stand-in for the user's answers, real key events and screenshots.
 
-#include "app/macros/macro_prompts.h"
+#include "app/macro_dialogs/macro_prompts.h"
 #include "dialog_test.h"
 #include "base/app_globals.h"
 #include "lang/language_loader.h"

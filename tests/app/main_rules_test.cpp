@@ -1,9 +1,9 @@
 // The main window's plain rules: the right column's sections, the lighting colour rules and
 // the way out to the desktop's mouse settings.
 
-#include "app/main/desktop_links.h"
-#include "app/main/lighting_rules.h"
-#include "app/main/section_column.h"
+#include "app/main_window/desktop_links.h"
+#include "app/main_window/lighting_rules.h"
+#include "app/main_window/section_column.h"
 
 #include <gtest/gtest.h>
 

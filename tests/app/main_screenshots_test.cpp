@@ -1,7 +1,7 @@
 // Pictures of the main window for a person to look at: at UiScale 1 and 2, with each section
 // of the right column opened in turn, written to screenshots/ beside the test program.
 
-#include "app/main/section_column.h"
+#include "app/main_window/section_column.h"
 #include "window_fixture.h"
 
 #include <QCoreApplication>

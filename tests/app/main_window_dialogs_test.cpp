@@ -10,7 +10,7 @@
 #include "app/dialogs/firmware_reset_dlg.h"
 #include "app/dialogs/profile_name_dlg.h"
 #include "app/profile_bar.h"
-#include "device/frame.h"
+#include "device/protocol/frame.h"
 #include "main_window_fixture.h"
 #include "platform/qt_colour.h"
 #include "settings/config_table.h"

@@ -2,8 +2,8 @@
 // The main window's tests share this: the real window on the virtual mouse, with its controls
 // found by identifier and clicked in their middle, and the frames the mouse received.
 
-#include "app/main/main_layout.h"
-#include "app/main/section_column.h"
+#include "app/main_window/main_layout.h"
+#include "app/main_window/section_column.h"
 #include "settings/dpi_levels.h"
 #include "ui/ui_scale.h"
 #include "window_fixture.h"

@@ -4,8 +4,8 @@
 
 #include "app/app_messages.h"
 #include "app/dialogs/color_palette_dlg.h"
-#include "app/main/main_layout.h"
-#include "app/main/section_column.h"
+#include "app/main_window/main_layout.h"
+#include "app/main_window/section_column.h"
 #include "settings/config_table.h"
 #include "settings/dpi_levels.h"
 #include "ui/check_button.h"

@@ -3,7 +3,7 @@
 
 #include "app/profile_bar.h"
 #include "app/window_data_folder.h"
-#include "device/change_groups.h"
+#include "device/protocol/change_groups.h"
 #include "settings/config_table.h"
 #include "settings/profile_file.h"
 

@@ -9,9 +9,9 @@
 #include "app/virtual/virtual_mouse_panel.h"
 #include "app/wake/wake_window.h"
 #include "base/instance_lock.h"
-#include "device/virtual_hid_backend.h"
-#include "device/virtual_mouse_action.h"
-#include "device/virtual_mouse_firmware.h"
+#include "device/hid/virtual_hid_backend.h"
+#include "device/virtual/virtual_mouse_action.h"
+#include "device/virtual/virtual_mouse_firmware.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>

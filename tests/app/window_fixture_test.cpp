@@ -2,7 +2,7 @@
 // mouse's frames and the saves are there to read, and no real pause is taken.
 
 #include "app/app_messages.h"
-#include "app/main/main_layout.h"
+#include "app/main_window/main_layout.h"
 #include "ui/combo_button.h"
 #include "ui/menu_popup.h"
 #include "window_fixture.h"

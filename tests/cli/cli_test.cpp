@@ -2,7 +2,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/command_table.h"
-#include "device/virtual_hid_backend.h"
+#include "device/hid/virtual_hid_backend.h"
 
 #include "cli/ferroxctl_program.h"
 #include "scratch_folder.h"

@@ -2,7 +2,7 @@
 // X11 (Xvfb) and under Wayland (weston's headless backend), where the window system, not the
 // test, decides whether a window is shown and where a popup goes.
 
-#include "app/main/main_layout.h"
+#include "app/main_window/main_layout.h"
 #include "app/profile_bar_window.h"
 #include "app/wake/wake_window.h"
 #include "lang/language_table.h"

@@ -4,7 +4,7 @@
 
 #include "app/virtual/virtual_mouse_driver.h"
 #include "app/virtual/virtual_mouse_panel.h"
-#include "device/virtual_mouse_firmware.h"
+#include "device/virtual/virtual_mouse_firmware.h"
 #include "window_fixture.h"
 
 #include <QDir>

@@ -7,10 +7,10 @@
 #include <chrono>
 #include <mutex>
 
-#include "device/command_set.h"
+#include "device/protocol/command_set.h"
 #include "device/protocol_test_support.h"
-#include "device/sync_controller.h"
-#include "device/virtual_mouse_firmware.h"
+#include "device/protocol/sync_controller.h"
+#include "device/virtual/virtual_mouse_firmware.h"
 #include "settings/config_table.h"
 
 namespace ferrox {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "device/command_set.h"
+#include "device/protocol/command_set.h"
 #include "device/protocol_test_support.h"
-#include "device/virtual_mouse_firmware.h"
+#include "device/virtual/virtual_mouse_firmware.h"
 
 namespace ferrox {
 namespace {

@@ -1,7 +1,7 @@
 // Adoption rules and device notices, on the virtual mouse.
 
-#include "device/device_discovery.h"
-#include "device/virtual_hid_backend.h"
+#include "device/hid/device_discovery.h"
+#include "device/hid/virtual_hid_backend.h"
 
 #include <gtest/gtest.h>
 

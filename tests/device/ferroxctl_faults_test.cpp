@@ -11,10 +11,10 @@
 #include "base/app_globals.h"
 #include "cli/cmd_device_run.h"
 #include "cli/command_table.h"
-#include "device/change_groups.h"
-#include "device/unsent_changes.h"
-#include "device/virtual_hid_backend.h"
-#include "device/virtual_mouse_firmware.h"
+#include "device/protocol/change_groups.h"
+#include "device/protocol/unsent_changes.h"
+#include "device/hid/virtual_hid_backend.h"
+#include "device/virtual/virtual_mouse_firmware.h"
 #include "settings/dpi_table.h"
 
 namespace ferrox {

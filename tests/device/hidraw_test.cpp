@@ -1,11 +1,11 @@
 // hidraw: report descriptors read as the Windows HID parser reads them, the logical interface
 // list built from a sysfs-like fixture folder, and collection-filtered reads.
 
-#include "device/device_discovery.h"
-#include "device/hid_report_descriptor.h"
-#include "device/hidraw_backend.h"
-#include "device/hidraw_enumeration.h"
-#include "device/hidraw_handle.h"
+#include "device/hid/device_discovery.h"
+#include "device/hid/hid_report_descriptor.h"
+#include "device/hid/hidraw_backend.h"
+#include "device/hid/hidraw_enumeration.h"
+#include "device/hid/hidraw_handle.h"
 
 #include "log_recorder.h"
 #include "scratch_folder.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "device/low_battery_watch.h"
+#include "device/protocol/low_battery_watch.h"
 
 namespace ferrox {
 namespace {

@@ -11,12 +11,12 @@
 #include <mutex>
 #include <vector>
 
-#include "device/device_kind.h"
-#include "device/device_worker.h"
-#include "device/hid_backend.h"
-#include "device/sync_scheduler.h"
-#include "device/virtual_firmware.h"
-#include "device/virtual_mouse_firmware.h"
+#include "device/hid/device_kind.h"
+#include "device/protocol/device_worker.h"
+#include "device/hid/hid_backend.h"
+#include "device/protocol/sync_scheduler.h"
+#include "device/hid/virtual_firmware.h"
+#include "device/virtual/virtual_mouse_firmware.h"
 
 namespace ferrox::test {
 

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "device/protocol_test_support.h"
-#include "device/reader_thread.h"
+#include "device/protocol/reader_thread.h"
 
 namespace ferrox {
 namespace {

@@ -8,12 +8,12 @@
 #include <thread>
 
 #include "base/app_globals.h"
-#include "device/command_set.h"
+#include "device/protocol/command_set.h"
 #include "device/profile_test_support.h"
 #include "device/protocol_test_support.h"
-#include "device/sync_session.h"
-#include "device/virtual_hid_backend.h"
-#include "device/virtual_mouse_firmware.h"
+#include "device/protocol/sync_session.h"
+#include "device/hid/virtual_hid_backend.h"
+#include "device/virtual/virtual_mouse_firmware.h"
 #include "settings/config_file.h"
 #include "settings/config_table.h"
 

@@ -4,10 +4,10 @@
 
 #include <thread>
 
-#include "device/device_worker.h"
-#include "device/frame.h"
+#include "device/protocol/device_worker.h"
+#include "device/protocol/frame.h"
 #include "device/protocol_test_support.h"
-#include "device/virtual_mouse_firmware.h"
+#include "device/virtual/virtual_mouse_firmware.h"
 
 namespace ferrox {
 namespace {

@@ -1,6 +1,6 @@
 // The virtual mouse at the HID level: routing to the firmware, input delivery, unplugging.
 
-#include "device/virtual_hid_backend.h"
+#include "device/hid/virtual_hid_backend.h"
 
 #include <gtest/gtest.h>
 

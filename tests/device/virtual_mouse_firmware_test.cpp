@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "device/virtual_mouse_firmware.h"
+#include "device/virtual/virtual_mouse_firmware.h"
 
 namespace ferrox {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "app/app_messages.h"
 #include "buttons/button_function.h"
-#include "device/command_images.h"
+#include "device/protocol/command_images.h"
 #include "settings/dpi_levels.h"
 #include "settings/dpi_table.h"
 #include "window_fixture.h"

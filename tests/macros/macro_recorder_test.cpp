@@ -1,6 +1,6 @@
 #include "macros/macro_recorder.h"
 
-#include "buttons/key_capture.h"
+#include "keys/key_capture.h"
 
 #include <gtest/gtest.h>
 

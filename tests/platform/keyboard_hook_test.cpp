@@ -1,6 +1,6 @@
 #include "platform/keyboard_hook.h"
 
-#include "buttons/key_capture.h"
+#include "keys/key_capture.h"
 #include "held_key.h"
 #include "macros/macro_recorder.h"
 #include "platform/key_event_translation.h"

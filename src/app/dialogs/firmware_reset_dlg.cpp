@@ -1,8 +1,8 @@
 #include "app/dialogs/firmware_reset_dlg.h"
 
 #include "app/tool_tips.h"
-#include "device/device_link.h"
-#include "device/sync_controller.h"
+#include "device/hid/device_link.h"
+#include "device/protocol/sync_controller.h"
 #include "platform/canvas.h"
 #include "settings/language_text.h"
 #include "ui/control_factory.h"

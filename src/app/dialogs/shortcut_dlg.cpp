@@ -1,8 +1,8 @@
 #include "app/dialogs/shortcut_dlg.h"
 
 #include "app/tool_tips.h"
-#include "buttons/key_codes.h"
-#include "buttons/key_names.h"
+#include "keys/key_codes.h"
+#include "keys/key_names.h"
 #include "platform/canvas.h"
 #include "settings/language_text.h"
 #include "ui/check_button.h"

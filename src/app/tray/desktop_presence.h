@@ -6,7 +6,7 @@
 #include "app/osd/desktop_notifier.h"
 #include "app/osd/osd_presenter.h"
 #include "app/tray/main_tray_icon.h"
-#include "device/low_battery_watch.h"
+#include "device/protocol/low_battery_watch.h"
 
 #include <functional>
 #include <memory>

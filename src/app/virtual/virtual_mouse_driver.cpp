@@ -1,9 +1,9 @@
 // No Qt here: the firmware's header uses a name Qt defines as a macro.
 #include "app/virtual/virtual_mouse_driver.h"
 
-#include "device/command_images.h"
-#include "device/virtual_hid_backend.h"
-#include "device/virtual_mouse_firmware.h"
+#include "device/protocol/command_images.h"
+#include "device/hid/virtual_hid_backend.h"
+#include "device/virtual/virtual_mouse_firmware.h"
 
 #include <array>
 

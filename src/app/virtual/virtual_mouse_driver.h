@@ -5,8 +5,8 @@
 // One mouse stands behind both ends: its buttons act through the cable while that is plugged
 // in (as the window's commands do), its battery is the same whichever end reports it.
 
-#include "device/device_kind.h"
-#include "device/virtual_mouse_action.h"
+#include "device/hid/device_kind.h"
+#include "device/virtual/virtual_mouse_action.h"
 
 #include <functional>
 #include <memory>

@@ -3,7 +3,7 @@
 // the window and its report-rate switch, its cable and receiver, its battery and charge state, so the on-screen display, the
 // battery gauge, the notifications and unplugging can be seen without the hardware.
 
-#include "device/virtual_mouse_action.h"
+#include "device/virtual/virtual_mouse_action.h"
 
 #include <QWidget>
 

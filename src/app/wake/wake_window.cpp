@@ -1,7 +1,7 @@
 #include "app/wake/wake_window.h"
 
 #include "app/app_messages.h"
-#include "app/ferrox_dlg.h"
+#include "app/main_window/ferrox_dlg.h"
 #include "app/wake/compositor_activation.h"
 
 #include <QGuiApplication>

@@ -4,7 +4,7 @@
 // mouse takes ferroxctl's actions.
 
 #include "base/instance_message.h"
-#include "device/virtual_mouse_action.h"
+#include "device/virtual/virtual_mouse_action.h"
 
 #include <functional>
 #include <string>

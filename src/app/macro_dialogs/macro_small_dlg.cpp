@@ -1,0 +1,112 @@
+#include "app/macro_dialogs/macro_small_dlg.h"
+
+#include "app/dialogs/attention_dlg.h"
+#include "app/tool_tips.h"
+#include "platform/canvas.h"
+#include "settings/language_text.h"
+#include "ui/control_factory.h"
+#include "ui/ui_scale.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace ferrox {
+
+namespace {
+
+using K = ControlKind;
+using D = CMacroSmallDlg;
+constexpr unsigned kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+constexpr int kNoticeTitle = 150;
+constexpr int kDigitsOnly = 175;
+
+constexpr ControlSpec kButtons[] = {
+    CloseButton(D::CloseId, {300, 4, 315, 19}),
+    {D::OkId, K::Image, {170, 70, 235, 93}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
+    {D::CancelId, K::Image, {240, 70, 305, 93}, {"button2_nr", "button2_ov"}, 5, {}, {},
+     kCentred},
+};
+
+std::size_t NonDigits(std::wstring_view text) {
+    return std::size_t(std::count_if(text.begin(), text.end(),
+                                     [](wchar_t c) { return c < L'0' || c > L'9'; }));
+}
+
+} // namespace
+
+CMacroSmallDlg::CMacroSmallDlg(int titleText, QWidget* parent)
+    : CDlgBase(parent), titleText_(titleText) {
+    SetDesignSize(DesignWidth, DesignHeight);
+    setWindowModality(Qt::ApplicationModal);
+    SetDefaultKeys(DefaultKey::EndOk, DefaultKey::Swallow);
+    BindEndButtons(OkId, {CloseId, CancelId});
+}
+
+bool CMacroSmallDlg::OnInitDialog() {
+    CDlgBase::OnInitDialog();
+    setWindowTitle(QString::fromStdWString(LanguageText(titleText_)));
+    RegisterAsOpenDialog();
+    LoadDialogFrame("skins/Frame_warning.bmp");
+    return true;
+}
+
+void CMacroSmallDlg::CreateControls(int, int, int, int) {
+    AddControls(*this, kButtons);
+    const ControlSpec title{.id = titleId_, .kind = K::StaticText, .rect = {10, 3, 290, 21},
+                            .textIndex = titleText_,
+                            .format = DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS,
+                            .colour = look::HotText};
+    AddControls(*this, std::span(&title, 1));
+    CreateValueField();
+}
+
+void CMacroSmallDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
+    DrawBackground(canvas, clientRect);
+    if (HasValueBox())
+        canvas.FillRect(QRect(QPoint(Scaled(ValueRect.left), Scaled(ValueRect.top)),
+                              QPoint(Scaled(ValueRect.right) - 1, Scaled(ValueRect.bottom) - 1)),
+                        0xFFFFFF);
+    DrawControls(canvas, clientRect);
+}
+
+void CMacroSmallDlg::OnOK() {
+    if (Confirm())
+        CDlgBase::OnOK();
+}
+
+std::wstring CMacroSmallDlg::ValueText() const {
+    if (const CEditField* edit = FindEditField(EditId))
+        return edit->GetText();
+    const CControlBase* value = FindControl(ValueId);
+    return value && value->Id() != titleId_ ? value->GetText() : std::wstring();
+}
+
+CEditField* CMacroSmallDlg::AddValueEdit(const std::wstring& text, EditFilter filter) {
+    CEditField* edit = AddEditField(EditId, ValueRect);
+    edit->SetFilter(std::move(filter));
+    edit->SetText(text);
+    edit->selectAll();
+    edit->setFocus();
+    return edit;
+}
+
+EditFilter CMacroSmallDlg::DigitsWanted(std::size_t maxLength) {
+    auto shown = std::make_shared<std::size_t>(0);
+    // A QObject's guard: the field outlives this class's part of the window.
+    QPointer<QObject> alive(this);
+    return [alive, self = this, shown, maxLength](std::wstring_view typed) {
+        std::wstring kept = PlainText(maxLength)(typed);
+        const std::size_t now = NonDigits(kept);
+        // Posted: the field is in the middle of taking the text.
+        if (now > *shown && alive)
+            self->PostTask([alive, self] {
+                if (alive)
+                    CAttentionDlg::Show(self, LanguageText(kNoticeTitle),
+                                        LanguageText(kDigitsOnly), CAttentionDlg::Mode::Modal);
+            });
+        *shown = now;
+        return kept;
+    };
+}
+
+} // namespace ferrox

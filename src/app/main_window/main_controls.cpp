@@ -1,0 +1,96 @@
+// How the main window's controls reach their handlers, and what every handler shares: the
+// apply request, drags that apply on release, the attention notice.
+
+#include "app/main_window/ferrox_dlg.h"
+#include "app/dialogs/attention_dlg.h"
+#include "app/profile_bar_window.h"
+#include "ui/combo_button.h"
+#include "ui/menu_popup.h"
+#include "ui/ui_scale.h"
+#include "device/protocol/sync_controller.h"
+#include "lang/language_table.h"
+
+namespace ferrox {
+
+void CFerroxDlg::bindControlHandlers() {
+    bindSectionHandlers();
+    bindDpiHandlers();
+    bindLightingHandlers();
+    bindSettingsHandlers();
+    keyMenus_.Bind();
+    bindMacroHandlers();
+}
+
+void CFerroxDlg::onControl(int id, std::function<void(LParam, WParam)> handler) {
+    bindMessage(unsigned(id), [handler = std::move(handler)](WParam wParam, LParam code) {
+        handler(code, wParam);
+        return LResult(0);
+    });
+}
+
+void CFerroxDlg::requestApply(unsigned groups) {
+    sliderDragged_ = false;
+    groups |= dragGroups_;
+    dragGroups_ = 0;
+    if (groups)
+        sync().RequestApply(groups);
+}
+
+void CFerroxDlg::noteDrag(unsigned groups) {
+    sliderDragged_ = true;
+    dragGroups_ |= groups;
+}
+
+void CFerroxDlg::showAttention(int textIndex, const char* english) {
+    const std::wstring text = textIndex >= 0 ? LanguageText(textIndex) : std::wstring();
+    const std::wstring message = text.empty() ? QString::fromUtf8(english).toStdWString() : text;
+    const std::wstring title = LanguageText(150);
+    attention_ = CAttentionDlg::Show(this, title.empty() ? L"Attention" : title, message,
+                                     CAttentionDlg::Mode::Modal);
+}
+
+// 300 × 300 design units from the menu's top-left corner; the rows start below the menu.
+void CFerroxDlg::openList(CMenuPopup* list, int menuId, unsigned resultMessage) {
+    ClosePopup(kListPopupSlot);
+    SetPopup(kListPopupSlot, list);
+    auto* menu = FindControlAs<CComboButton>(menuId);
+    const QPoint corner = menu ? menu->GetBounds().topLeft() : QPoint();
+    if (menu) {
+        menu->SetPopupOpen(true);
+        InvalidateRect(menu->GetBounds());
+    }
+    list->Create(this, QRect(mapToGlobal(corner), QSize(Scaled(300), Scaled(300))),
+                 resultMessage, menuId);
+}
+
+void CFerroxDlg::closeList(int menuId) {
+    if (auto* menu = FindControlAs<CComboButton>(menuId)) {
+        menu->SetPopupOpen(false);
+        InvalidateRect(menu->GetBounds());
+    }
+    ClosePopup(kListPopupSlot);
+}
+
+// A drag may end anywhere, even outside the window: its changes go to the mouse once, with the
+// release, or with the first move after it.
+void CFerroxDlg::OnLButtonUp(int x, int y) {
+    CDlgBase::OnLButtonUp(x, y);
+    inDoubleClick_ = false;
+    if (dragGroups_)
+        requestApply(0);
+    if (paletteSlot_ >= 0)
+        PostTask([this] { openSlotPalette(); });
+}
+
+void CFerroxDlg::OnMouseMove(int x, int y) {
+    CDlgBase::OnMouseMove(x, y);
+    if (dragGroups_ && !ButtonHeld())
+        requestApply(0);
+}
+
+void CFerroxDlg::OnLButtonDblClk(int x, int y) {
+    inDoubleClick_ = true;
+    CDlgBase::OnLButtonDblClk(x, y);
+}
+
+} // namespace ferrox

@@ -1,0 +1,15 @@
+#include "device/hid/device_kind.h"
+
+namespace ferrox {
+
+std::optional<SimulateKind> ParseSimulateKind(std::string_view text) {
+    if (text == "wired")
+        return SimulateKind::Wired;
+    if (text == "receiver")
+        return SimulateKind::Receiver;
+    if (text == "both")
+        return SimulateKind::Both;
+    return std::nullopt;
+}
+
+} // namespace ferrox

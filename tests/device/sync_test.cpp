@@ -27,14 +27,14 @@ struct RecordingHost : SyncHost {
     int progressNotices = 0;
     int shownByDevice = 0;
     int minimised = 0;
-    int sensorChanges = 0;
+    int refreshes = 0;
     int deviceNotices = 0;
     std::vector<std::pair<BatteryWarning, int>> warnings;
     std::vector<std::pair<int, ChargeState>> battery;
     void showProgressNotice() override { ++progressNotices; }
     void showWindowFromDevice() override { ++shownByDevice; }
     void minimiseWindow() override { ++minimised; }
-    void sensorChanged() override { ++sensorChanges; }
+    void refreshView() override { ++refreshes; }
     void showDeviceNotice() override { ++deviceNotices; }
     void batteryWarning(BatteryWarning warning, uint8_t level) override {
         warnings.emplace_back(warning, level);
@@ -172,6 +172,7 @@ TEST_F(SyncFixture, SensorChangeResetsDpiAndSavesSameSensorSavesNothing) {
     sync.HandleStatusAnswer(StatusFrame(0x55, 50, 0, 1)); // not in the table: kept
     EXPECT_EQ(SensorId, 0x3325);
     EXPECT_EQ(saves.config + saves.profiles, 0);
+    EXPECT_EQ(host.refreshes, 0);
 
     sync.HandleStatusAnswer(StatusFrame(0x35, 50, 0, 1));
     EXPECT_EQ(SensorId, 0x3335);
@@ -181,7 +182,7 @@ TEST_F(SyncFixture, SensorChangeResetsDpiAndSavesSameSensorSavesNothing) {
     EXPECT_EQ(saves.profiles, 1);
     EXPECT_EQ(Profiles[3].dpiStep[0], 11);
     EXPECT_EQ(DpiSteps.count, 160u);
-    EXPECT_EQ(host.sensorChanges, 1);
+    EXPECT_EQ(host.refreshes, 1) << "the window shows the new table";
 }
 
 TEST_F(SyncFixture, BatteryAndChargeFromTheAnswer) {

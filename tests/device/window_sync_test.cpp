@@ -57,6 +57,17 @@ TEST_F(WindowSync, TheMouseDpiButtonUpdatesTheCurrentProfile) {
     }
 }
 
+// The configured sensor has the short table; the mouse names one with the long table, whose
+// lift-off header the window shows without waiting for anything else to redraw it.
+TEST_F(WindowSync, ASensorNamedByTheMouseShowsItsTableAtOnce) {
+    StartWindow({.plugged = {DeviceKind::Receiver},
+                 .prepare = [](VirtualMouseFirmware& mouse) { mouse.setSensorCode(0x35); }});
+    ASSERT_EQ(SensorId, 0x3335);
+    CControlBase* liftOffHeader = Window().FindControl(3011);
+    ASSERT_NE(liftOffHeader, nullptr);
+    EXPECT_TRUE(liftOffHeader->IsDisplayed());
+}
+
 // NeedPassword at its default (1): hidden at start, shown once the mouse's status answer asks
 // for it (the virtual mouse's access flag).
 class WindowStartsHidden : public WindowSync {

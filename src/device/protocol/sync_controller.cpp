@@ -258,7 +258,8 @@ void SyncController::changeSensor(uint16_t sensor) {
     }
     storage_.saveProfiles();
     BuildDpiStepTable();
-    host_.sensorChanged();
+    // The new table can add or drop the lift-off section and changes every DPI value shown.
+    host_.refreshView();
 }
 
 void SyncController::HandleDeviceEvent(uint8_t rateCode, uint8_t level) {

@@ -14,6 +14,7 @@ class SyncHost {
 public:
     virtual ~SyncHost() = default;
 
+    // The current profile or the DPI step table changed: show them anew.
     virtual void refreshView() {}
     // After an apply that sent something: the modal progress notice (text 146).
     virtual void showProgressNotice() {}
@@ -24,8 +25,6 @@ public:
     // Battery gauge and percentage: level 0..100, the gauge's animation step 25..100.
     virtual void updateBatteryDisplay(uint8_t /*level*/, ChargeState /*charge*/,
                                       int /*animationStep*/) {}
-    // The DPI step table was rebuilt for a new sensor: lift-off header, DPI bars, redraw.
-    virtual void sensorChanged() {}
     // The mouse changed its DPI level or report rate: the on-screen display.
     virtual void showDeviceNotice() {}
     // The battery fell below one of the warning marks (once per discharge).

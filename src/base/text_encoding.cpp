@@ -95,13 +95,6 @@ std::u16string ToUtf16(const std::wstring& text) {
     return out;
 }
 
-std::wstring FromUtf16(const std::u16string& units) {
-    std::wstring out;
-    DecodeUtf16(
-        units.size(), [&units](std::size_t i) { return units[i]; }, out);
-    return out;
-}
-
 void AppendUtf16le(std::string& out, const std::wstring& text) {
     const std::size_t start = out.size();
     out.resize(start + 4 * text.size()); // a surrogate pair is the most one character takes

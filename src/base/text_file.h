@@ -76,8 +76,6 @@ public:
     void Abort();
 
     bool IsOpen() const { return m_file != nullptr; }
-    bool IsUnicode() const { return m_unicodeMode; }
-    const std::filesystem::path& GetFilePath() const { return m_path; }
     // The size of a file opened for reading, as it was when it was opened.
     std::uintmax_t Size() const { return m_size; }
 
@@ -113,9 +111,8 @@ private:
     std::string m_output;
 };
 
-// UTF-16LE units of a wide string (code points above U+FFFF become surrogate pairs) and back.
+// UTF-16LE units of a wide string (code points above U+FFFF become surrogate pairs).
 std::u16string ToUtf16(const std::wstring& text);
-std::wstring FromUtf16(const std::u16string& units);
 // The same straight from and into little-endian bytes; a lone last byte is ignored.
 void AppendUtf16le(std::string& out, const std::wstring& text);
 void AppendFromUtf16le(std::wstring& out, const char* bytes, std::size_t size);

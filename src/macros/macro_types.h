@@ -56,12 +56,6 @@ struct MacroAction {
     static constexpr MacroAction MakeKey(std::uint8_t code, bool release) {
         return {code, release ? MacroReleaseFlag : std::uint8_t(0), 0, 0};
     }
-    // Meaningful for keys and buttons only.
-    constexpr bool IsRelease() const { return (b1 & MacroReleaseFlag) != 0; }
-    constexpr bool IsMovement() const {
-        return b0 == MacroActionCode::MoveX || b0 == MacroActionCode::MoveY ||
-               b0 == MacroActionCode::Wheel;
-    }
 
     friend constexpr bool operator==(const MacroAction&, const MacroAction&) = default;
 };

@@ -99,10 +99,6 @@ SensorIdValue SensorId = 0x3325;
 // and that should be a usable one.
 DpiStepTable DpiSteps = *MakeDpiStepTable(0x3325);
 
-bool IsKnownSensor(SensorIdValue sensor) {
-    return FindSensor(sensor) != nullptr;
-}
-
 std::optional<DpiStepTable> MakeDpiStepTable(SensorIdValue sensor) {
     const SensorTable* source = FindSensor(sensor);
     if (!source)

@@ -49,6 +49,5 @@ bool BuildDpiStepTable();
 std::optional<DpiStepTable> MakeDpiStepTable(SensorIdValue sensor);
 // Default step indexes of levels 0..7 for a sensor, if known.
 std::optional<std::array<std::uint16_t, DpiLevelCount>> DefaultDpiSteps(SensorIdValue sensor);
-bool IsKnownSensor(SensorIdValue sensor);
 
 } // namespace ferrox

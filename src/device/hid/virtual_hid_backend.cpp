@@ -117,11 +117,6 @@ void VirtualHidBackend::plugUnrelated() {
     add(MakeDevice(L"unrelated", kUnrelatedVendorId, kUnrelatedProductId, kUnrelated));
 }
 
-void VirtualHidBackend::unplugUnrelated() {
-    if (remove(L"unrelated"))
-        notify(HidChange::Removal);
-}
-
 void VirtualHidBackend::add(std::shared_ptr<VirtualDevice> device) {
     {
         std::lock_guard lock(mutex_);

@@ -41,7 +41,6 @@ public:
 
     // A device of another vendor (a keyboard), for arrival notices that are not ours.
     void plugUnrelated();
-    void unplugUnrelated();
 
     // Called after every plug and unplug, on the thread that made it, outside any lock.
     void setChangeListener(std::function<void(HidChange)> listener);

@@ -60,9 +60,6 @@ public:
     bool connected() const { return activeHandle_() != nullptr; }
     void OnWriteFailed(const FrameTag& tag);
 
-    const CommandImages& lastSent() const { return shadow_; }
-    const MacroImage& macroImage(int slot) const { return macroImages_[slot & 0x0F]; }
-
 private:
     struct Unsent {
         std::array<bool, DeviceKeyPositions> keys{};

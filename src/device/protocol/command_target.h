@@ -19,7 +19,6 @@ public:
     // The wired mouse's interface when its handle is open, else the receiver's; null when
     // neither is open (or the interface can no longer be opened).
     std::shared_ptr<HidHandle> active();
-    bool isOpen() const { return link_.activeCommandHandle() != nullptr; }
     // After every scan: the link may hold a new handle, possibly at the address of the old
     // one, so the next active() opens afresh.
     void Forget();

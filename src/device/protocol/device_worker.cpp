@@ -53,11 +53,6 @@ void DeviceWorker::waitIdle() {
     idle_.wait(lock, [this] { return queue_.empty() && !busy_; });
 }
 
-uint8_t DeviceWorker::nextSequence() const {
-    std::lock_guard lock(mutex_);
-    return sequence_;
-}
-
 void DeviceWorker::run() {
     std::unique_lock lock(mutex_);
     for (;;) {

@@ -49,8 +49,6 @@ public:
     // Blocks until the queue is empty and the last job has finished. For ferroxctl and tests;
     // the window never waits on the worker.
     void waitIdle();
-    // Number of the next frame to be written.
-    uint8_t nextSequence() const;
 
 private:
     struct Job {

@@ -1,6 +1,7 @@
 #include "base/readable_file.h"
 
 #include "base/log_sink.h"
+#include "base/regular_file.h"
 
 #include <cerrno>
 #include <cstring>
@@ -10,45 +11,52 @@
 
 namespace ferrox {
 
+namespace fs = std::filesystem;
+
 namespace {
 
 FileCheck Unreadable(std::string reason) {
     return {FileState::Unreadable, std::move(reason)};
 }
 
-std::string KindText(mode_t mode) {
-    if (S_ISDIR(mode))
+std::string KindText(fs::file_type type) {
+    switch (type) {
+    case fs::file_type::directory:
         return "it is a folder, not a file";
-    if (S_ISFIFO(mode))
+    case fs::file_type::fifo:
         return "it is a named pipe, not a file";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
+    case fs::file_type::character:
+    case fs::file_type::block:
         return "it is a device, not a file";
-    if (S_ISSOCK(mode))
+    case fs::file_type::socket:
         return "it is a socket, not a file";
-    return "it is not a regular file";
+    default:
+        return "it is not a regular file";
+    }
 }
 
-FileCheck CheckFile(const std::filesystem::path& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        const int error = errno;
-        struct stat link {};
-        // A link whose target is gone is something the user made, unlike an absent file.
-        if ((error == ENOENT || error == ENOTDIR) && ::lstat(path.c_str(), &link) != 0)
-            return {FileState::Missing, {}};
-        if (error == ENOENT)
-            return Unreadable("it is a symbolic link to a file that does not exist");
-        return Unreadable(std::strerror(error));
-    }
-    // Opening a device or a pipe can block or have effects of its own: only files are opened.
-    if (!S_ISREG(info.st_mode))
-        return Unreadable(KindText(info.st_mode));
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
+// Nothing at the path, and no link either; a path through a file ("file/name") is as absent.
+// A link whose target is gone is something the user made, unlike an absent file.
+bool Absent(const LinkEnd& end) {
+    return !end.viaLink && (end.type == fs::file_type::not_found || end.error == ENOTDIR);
+}
+
+// Looked at, never opened: the reader that follows opens it once, and a device or a pipe is
+// not even opened here.
+FileCheck CheckFile(const fs::path& path) {
+    const LinkEnd end = FollowLinks(path);
+    if (Absent(end))
+        return {FileState::Missing, {}};
+    const FileProblem problem = ProblemAt(path, FileUse::Read, end);
+    if (problem.error != 0)
+        return Unreadable(std::strerror(problem.error));
+    if (problem.found == fs::file_type::not_found)
+        return Unreadable("it is a symbolic link to a file that does not exist");
+    if (problem.found != fs::file_type::none)
+        return Unreadable(KindText(problem.found));
+    if (::faccessat(AT_FDCWD, path.c_str(), R_OK, AT_EACCESS) != 0)
         return Unreadable(std::strerror(errno));
-    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    ::close(fd);
-    return regular ? FileCheck{FileState::Readable, {}} : Unreadable(KindText(info.st_mode));
+    return {FileState::Readable, {}};
 }
 
 } // namespace

@@ -20,7 +20,7 @@ struct FileCheck {
     std::string reason; // why it cannot be read, for people (the system's error text)
 };
 
-// Follows links; opens nothing that is not a regular file, and never waits on what it opens.
+// Follows links and opens nothing, so nothing it looks at can make it wait.
 FileCheck CheckReadableFile(const std::filesystem::path& path);
 
 // Why folder cannot hold the program's files (it, or a part of its path, is no folder, or it

@@ -1,6 +1,6 @@
 #pragma once
-// Keys as the window handlers know them: Windows virtual-key codes, which the described
-// dialogs and the stored shortcuts use. Letters and digits are their upper-case ASCII codes.
+// Keys as the window handlers know them: Windows virtual-key codes, which the dialogs and the
+// stored shortcuts use. Letters and digits are their upper-case ASCII codes.
 
 class QKeyEvent;
 

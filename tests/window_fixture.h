@@ -14,6 +14,7 @@
 //   }
 
 #include "app/app_messages.h"
+#include "app/ferrox_app.h"
 #include "app/main_window/ferrox_dlg.h"
 #include "app/window_data_folder.h"
 #include "desktop_events.h"
@@ -123,7 +124,7 @@ protected:
     void CloseWindow() {
         while (QWidget* popup = QApplication::activePopupWidget())
             popup->hide();
-        window_.reset();
+        EndMainWindow(std::move(window_));
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 

@@ -13,6 +13,7 @@
 #include "base/app_globals.h"
 #include "base/instance_client.h"
 #include "base/instance_lock.h"
+#include "macros/macro_user_library.h"
 #include "platform/qt_log_sink.h"
 
 #include <QApplication>
@@ -30,6 +31,12 @@
 #endif
 
 namespace ferrox {
+
+void EndMainWindow(std::unique_ptr<CFerroxDlg> window) {
+    window.reset();
+    UserMacroLibrarySaves().Wait();
+}
+
 int CFerroxApp::Run(int argc, char** argv) {
     InstallQtLog();
     AppOptions options;
@@ -128,7 +135,7 @@ int CFerroxApp::Run(int argc, char** argv) {
     dlg->RunModal();
     panel.reset();
     // Call site: anything the platform needs shut down after the window (fonts, images).
-    dlg.reset(); // the session sends what is still queued before it goes
+    EndMainWindow(std::move(dlg));
     if (const std::string fault = mice.SaveState(); !fault.empty())
         std::cerr << "ferrox: " << fault << "\n";
     return 0;

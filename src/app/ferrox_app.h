@@ -2,10 +2,18 @@
 // The application object: guarantees one running instance, then runs the main window until it
 // closes; the program ends with it.
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace ferrox {
+
+class CFerroxDlg;
+
+// How the program ends once its main window has closed: the window goes (a pending deferred
+// save is written, frames still queued are sent), then the macro library's saves, written on a
+// thread of their own, reach the file.
+void EndMainWindow(std::unique_ptr<CFerroxDlg> window);
 
 class CFerroxApp {
 public:

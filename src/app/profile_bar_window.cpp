@@ -6,7 +6,6 @@
 #include "settings/language_text.h"
 #include "ui/dlg_base.h"
 
-#include <QFileDialog>
 #include <QScreen>
 
 namespace ferrox {
@@ -20,20 +19,10 @@ QString Text(int index, const char* english) {
     return text.empty() ? QString::fromUtf8(english) : QString::fromStdWString(text);
 }
 
-QString PathText(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
-
-std::optional<std::filesystem::path> Chosen(const QString& file) {
-    if (file.isEmpty())
-        return std::nullopt;
-    return std::filesystem::path(file.toStdString());
-}
-
 } // namespace
 
 WindowProfileBarHost::WindowProfileBarHost(CDlgBase& window, ProfileBarCalls calls)
-    : window_(window), calls_(std::move(calls)) {}
+    : window_(window), calls_(std::move(calls)), files_(window) {}
 
 void WindowProfileBarHost::refreshView() {
     if (calls_.refreshView)
@@ -70,14 +59,12 @@ std::optional<std::wstring> WindowProfileBarHost::askProfileName(const std::wstr
 
 std::optional<std::filesystem::path> WindowProfileBarHost::askImportPath(
     const std::filesystem::path& folder) {
-    return Chosen(QFileDialog::getOpenFileName(&window_, Text(142, "Import Profile"),
-                                               PathText(folder), kFilter));
+    return files_.Open(Text(142, "Import Profile"), folder, kFilter);
 }
 
 std::optional<std::filesystem::path> WindowProfileBarHost::askExportPath(
     const std::filesystem::path& proposal) {
-    return Chosen(QFileDialog::getSaveFileName(&window_, Text(143, "Export Profile"),
-                                               PathText(proposal), kFilter));
+    return files_.Save(Text(143, "Export Profile"), proposal, kFilter);
 }
 
 void WindowProfileBarHost::openProfileList(const ProfileListRows& rows, const QRect& rect) {

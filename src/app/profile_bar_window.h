@@ -3,6 +3,7 @@
 // the profile list and context menu as popups of the window. What only the window knows (its
 // view, apply, notices and timer) it hands in as calls.
 
+#include "app/kept_file_dialog.h"
 #include "app/profile_bar.h"
 
 #include <QPointer>
@@ -50,6 +51,7 @@ public:
 private:
     CDlgBase& window_;
     ProfileBarCalls calls_;
+    KeptFileDialog files_; // import and export share it
 };
 
 // The main window's profile bar, bound to its controls, messages and timer 60.

@@ -21,6 +21,21 @@ struct MacroLibrary::Group {
                 return i;
         return -1;
     }
+    std::unique_ptr<Group> Copy() const {
+        auto copy = std::make_unique<Group>();
+        for (int i = 0; i < MacroGroupSize; ++i) {
+            const MacroItem& from = items[i];
+            MacroItem& to = copy->items[i];
+            to.MacroItemName = from.MacroItemName;
+            to.MacroItemIsFolder = from.MacroItemIsFolder;
+            to.MacroItemFolderIsOpen = from.MacroItemFolderIsOpen;
+            if (from.macro)
+                to.macro = std::make_unique<MacroKey>(*from.macro);
+            if (children[i])
+                copy->children[i] = children[i]->Copy();
+        }
+        return copy;
+    }
 };
 
 namespace {
@@ -71,6 +86,13 @@ MacroLocation ChildLocation(const MacroLocation& parent, int slot) {
 
 MacroLibrary::MacroLibrary() : m_root(std::make_unique<Group>()) {}
 MacroLibrary::~MacroLibrary() = default;
+
+std::unique_ptr<MacroLibrary> MacroLibrary::Copy() const {
+    auto copy = std::make_unique<MacroLibrary>();
+    copy->m_root = m_root->Copy();
+    copy->m_nextKeyIndex = m_nextKeyIndex;
+    return copy;
+}
 
 const MacroLibrary::Group* MacroLibrary::FindGroup(const MacroLocation& l) const {
     const Group* g = m_root.get();

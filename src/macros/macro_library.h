@@ -36,6 +36,8 @@ public:
     ~MacroLibrary();
     MacroLibrary(const MacroLibrary&) = delete;
     MacroLibrary& operator=(const MacroLibrary&) = delete;
+    // A deep copy of every slot and the counter, as a save writes it while this one changes on.
+    std::unique_ptr<MacroLibrary> Copy() const;
 
     // The slot at the location, or null for a stage outside 0..2 or an index outside 0..59.
     // The const form returns a shared free item for slots of groups never used.

@@ -41,9 +41,21 @@ bool LoadUserMacroLibrary(MacroLibrary& library, FileCheck* check) {
 }
 
 bool SaveUserMacroLibrary(const MacroLibrary& library) {
-    std::error_code ec;
-    std::filesystem::create_directories(UserMacroLibraryPath().parent_path(), ec);
-    return WriteMacroLibrary(UserMacroLibraryPath(), library, MacroLocation{});
+    UserMacroLibrarySaves().Wait();
+    return UserMacroLibraryWrite()(library);
+}
+
+MacroLibrarySaves& UserMacroLibrarySaves() {
+    static MacroLibrarySaves saves;
+    return saves;
+}
+
+MacroLibrarySaves::Write UserMacroLibraryWrite() {
+    return [path = UserMacroLibraryPath()](const MacroLibrary& library) {
+        std::error_code ec;
+        std::filesystem::create_directories(path.parent_path(), ec);
+        return WriteMacroLibrary(path, library, MacroLocation{});
+    };
 }
 
 } // namespace ferrox

@@ -4,6 +4,7 @@
 
 #include "base/readable_file.h"
 #include "macros/macro_library.h"
+#include "macros/macro_library_saves.h"
 
 #include <filesystem>
 
@@ -21,8 +22,16 @@ std::filesystem::path UserMacroLibraryPath();
 // the rest. A file that is there but cannot be read is held (never replaced) and the library
 // left as it is. Returns whether the file was read cleanly; check tells what was found.
 bool LoadUserMacroLibrary(MacroLibrary& library = UserMacroLibrary(), FileCheck* check = nullptr);
-// Writes the library with no selection; false when it could not be written (the old file is
-// then unchanged).
+// Writes the library with no selection, after the saves still queued for the file; false when
+// it could not be written (the old file is then unchanged). Waits for the disk: the window
+// saves through UserMacroLibrarySaves() instead.
 [[nodiscard]] bool SaveUserMacroLibrary(const MacroLibrary& library = UserMacroLibrary());
+
+// The saves of the user's library file, written on a thread of their own. The program waits
+// for them before it ends.
+MacroLibrarySaves& UserMacroLibrarySaves();
+// Writes a library with no selection to the user's library file as it is named now (the data
+// folder may change later; the write keeps the file). For any thread.
+MacroLibrarySaves::Write UserMacroLibraryWrite();
 
 } // namespace ferrox

@@ -3,6 +3,14 @@
 // (a frame at 60 Hz is 16 ms). Measured during the start, a profile switch, a profile import,
 // and the opening and the closing of the macro manager, each from the request to well after
 // the work it sets off (applies, first paints, saves).
+//
+// The start is measured as the program starts: the window is built before the event loop runs
+// (no loop, so nothing to stall, and nothing on screen before the first paint), then the loop
+// runs its first paint and the start-up work left to it. The building is reported beside it,
+// and the old measure, which counted the building as a stall, is kept for comparison.
+//
+// Baselines in the same run: the idle loop (what the machine's load alone costs the timer),
+// and the library written on the window's thread, as closing the manager did before.
 
 #include "app/main_window/ferrox_dlg.h"
 #include "app/macro_dialogs/macro_manager_dlg.h"
@@ -142,7 +150,40 @@ void Report(benchmark::State& state, double worstMs) {
     state.counters["goal_ms_max"] = kGoalMs;
 }
 
+void BM_StallWhileIdle(benchmark::State& state) {
+    StallMeter meter;
+    double worst = 0;
+    for (auto _ : state) {
+        meter.Start();
+        RunSteps({}, 1500);
+        worst = std::max(worst, meter.Take());
+        meter.Stop();
+    }
+    Report(state, worst);
+}
+BENCHMARK(BM_StallWhileIdle)->Iterations(5)->Unit(benchmark::kMillisecond);
+
 void BM_StallDuringStart(benchmark::State& state) {
+    WriteLargeLibrary();
+    StallMeter meter;
+    double worst = 0, building = 0;
+    for (auto _ : state) {
+        QElapsedTimer built;
+        built.start();
+        auto window = std::make_unique<Window>();
+        building = std::max(building, double(built.nsecsElapsed()) / 1e6);
+        meter.Start();
+        RunSteps({}, 1500);
+        worst = std::max(worst, meter.Take());
+        meter.Stop();
+    }
+    Report(state, worst);
+    state.counters["building_ms"] = building;
+}
+BENCHMARK(BM_StallDuringStart)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// The building counted as a stall: the window built from inside a running loop.
+void BM_StallDuringStartWithBuilding(benchmark::State& state) {
     WriteLargeLibrary();
     StallMeter meter;
     double worst = 0;
@@ -155,7 +196,7 @@ void BM_StallDuringStart(benchmark::State& state) {
     }
     Report(state, worst);
 }
-BENCHMARK(BM_StallDuringStart)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StallDuringStartWithBuilding)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 void BM_StallDuringProfileSwitch(benchmark::State& state) {
     Window& window = Started();
@@ -198,7 +239,7 @@ void BM_StallDuringProfileImport(benchmark::State& state) {
     if (ExportProfile(1, file) != ProfileResult::Done)
         state.SkipWithError("export failed");
     StallMeter meter;
-    double worst = 0;
+    double worst = 0, first = -1;
     for (auto _ : state) {
         meter.Start();
         // The time the user spends in the file dialog is measured too: it must not stall.
@@ -208,10 +249,17 @@ void BM_StallDuringProfileImport(benchmark::State& state) {
                        window.dlg->SendMessage(unsigned(ProfileBarId::Import), 0, NotifyClicked);
                    }}},
                  1500);
-        worst = std::max(worst, meter.Take());
+        const double stall = meter.Take();
         meter.Stop();
+        // The first import builds the file dialog; later ones show it again.
+        if (first < 0)
+            first = stall;
+        else
+            worst = std::max(worst, stall);
     }
-    Report(state, worst);
+    Report(state, std::max(worst, first));
+    state.counters["first_ms"] = first;
+    state.counters["later_ms"] = worst;
 }
 BENCHMARK(BM_StallDuringProfileImport)->Iterations(5)->Unit(benchmark::kMillisecond);
 
@@ -259,6 +307,26 @@ void BM_StallClosingMacroManager(benchmark::State& state) {
 }
 BENCHMARK(BM_StallClosingMacroManager)->Iterations(5)->Unit(benchmark::kMillisecond);
 
+// What closing the manager cost the loop before: the library written on the window's thread.
+void BM_StallSavingLibraryOnTheWindowsThread(benchmark::State& state) {
+    Started();
+    StallMeter meter;
+    double worst = 0;
+    for (auto _ : state) {
+        meter.Start();
+        RunSteps({{5,
+                   [&] {
+                       if (!SaveUserMacroLibrary(UserMacroLibrary()))
+                           state.SkipWithError("the library could not be written");
+                   }}},
+                 1000);
+        worst = std::max(worst, meter.Take());
+        meter.Stop();
+    }
+    Report(state, worst);
+}
+BENCHMARK(BM_StallSavingLibraryOnTheWindowsThread)->Iterations(5)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace ferrox
 
@@ -271,6 +339,7 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     ferrox::SharedWindow().reset(); // while the application is still there
+    ferrox::UserMacroLibrarySaves().Wait();
     std::filesystem::remove_all(ferrox::BenchData());
     return 0;
 }

@@ -7,6 +7,8 @@
 #include "macro_test_support.h"
 #include "lang/language_setting.h"
 #include "macros/macro_library_file.h"
+#include "macros/held_saves.h"
+#include "macros/macro_user_library.h"
 #include "settings/language_text.h"
 #include "settings/config_table.h"
 #include "ui/check_button.h"
@@ -48,6 +50,16 @@ protected:
         ASSERT_TRUE(dlg->Create());
     }
     std::filesystem::path file() const { return DataFolder / "test-library.mlf"; }
+    // The saves asked for so far have been written and their outcome has come back.
+    static void Saved() {
+        UserMacroLibrarySaves().Wait();
+        Settle();
+    }
+    void TearDown() override {
+        dlg.reset(); // its write goes to file(), and saves counts it
+        Saved();
+        MacroWindowTest::TearDown();
+    }
     void ClickId(int id) {
         Click(dlg.get(), Centre(*dlg, id));
         Settle();
@@ -119,6 +131,7 @@ TEST_F(MacroManagerTest, RecordsRealKeystrokesWithDelaysUntilStoppedAndSavesThen
     EXPECT_FALSE(dlg->Recording());
     EXPECT_FALSE(dlg->Hook().IsStarted());
     EXPECT_FALSE(dlg->FindControl(Id::NewMacro)->Locked());
+    Saved();
     EXPECT_EQ(saves, 1);
     MacroLibrary reread;
     MacroLocation ignored;
@@ -164,6 +177,7 @@ TEST_F(MacroManagerTest, The169thKeystrokeStopsTheCaptureBeforeTheNotice) {
     EXPECT_FALSE(dlg->Recording());
     EXPECT_EQ(Jump().MacroActionNum, 168u);
     EXPECT_EQ(Jump().MacroCommandActionNum, 168);
+    Saved();
     EXPECT_EQ(saves, 1);
     EXPECT_FALSE(dlg->FindControlAs<CCheckButton>(Id::Record)->GetChecked());
 }
@@ -424,6 +438,9 @@ TEST_F(MacroManagerTest, WheelStepsAddUpToWholeNotches) {
 TEST_F(MacroManagerTest, ClosingByAnyPathSavesAndAFailedSaveKeepsTheEdits) {
     for (int how = 0; how < 3; ++how) {
         Open();
+        std::vector<bool> told;
+        QObject receiver;
+        dlg->SetClosingSaveListener(&receiver, [&told](bool saved) { told.push_back(saved); });
         SelectTreeRow(0);
         prompts->edits = {std::nullopt};
         saveWorks = how != 2;
@@ -432,10 +449,40 @@ TEST_F(MacroManagerTest, ClosingByAnyPathSavesAndAFailedSaveKeepsTheEdits) {
         else
             dlg->SendMessage(WM_CLOSE);
         EXPECT_TRUE(dlg->IsEnded());
-        EXPECT_EQ(dlg->LibrarySaved(), saveWorks);
         EXPECT_EQ(selection.stage, -1);
+        Saved();
+        EXPECT_EQ(told, std::vector<bool>{saveWorks});
+        EXPECT_EQ(dlg->LibrarySaved(), saveWorks);
+        EXPECT_NE(library.NodeAt({0, 0, 0, 0})->macro, nullptr) << "the edits stay in memory";
     }
     EXPECT_EQ(saves, 3);
+}
+
+// The outcome comes back after the write; a listener gone by then is not called.
+TEST_F(MacroManagerTest, ANoticeOfAFailedSaveGoesOnlyToWhoIsStillThere) {
+    saveWorks = false;
+    Open();
+    SelectTreeRow(0);
+    {
+        HeldSaves held;
+        ClickId(Id::Record);
+        ClickId(Id::Record);
+        EXPECT_TRUE(prompts->notices.empty()) << "told once the write has ended, not before";
+    }
+    Saved();
+    EXPECT_EQ(prompts->notices, std::vector<int>{-1}) << "a recording's failed save, while open";
+    EXPECT_FALSE(dlg->LibrarySaved());
+
+    bool told = false;
+    {
+        HeldSaves held;
+        QObject receiver;
+        dlg->SetClosingSaveListener(&receiver, [&told](bool) { told = true; });
+        ClickId(Id::Close);
+    }
+    dlg.reset();
+    Saved();
+    EXPECT_FALSE(told);
 }
 
 TEST_F(MacroManagerTest, ClosingUnderAnOpenEditorTakesTheUnfinishedInsertBack) {
@@ -446,6 +493,7 @@ TEST_F(MacroManagerTest, ClosingUnderAnOpenEditorTakesTheUnfinishedInsertBack) {
     dlg->RunInsert(Kind::MoveRight);
     EXPECT_TRUE(dlg->IsEnded());
     EXPECT_EQ(Jump().MacroActionNum, 0u);
+    Saved();
     MacroLibrary reread;
     MacroLocation ignored;
     ASSERT_TRUE(ReadMacroLibrary(file(), reread, ignored));

@@ -1,3 +1,4 @@
+#include "app/dialogs/attention_dlg.h"
 #include "app/macro_dialogs/macro_choice.h"
 #include "app/macro_dialogs/macro_select_dlg.h"
 #include "app/macro_dialogs/macro_manager_dlg.h"
@@ -8,6 +9,7 @@
 #include "device/protocol/command_macros.h"
 #include "device/protocol/sync_controller.h"
 #include "macros/macro_library_file.h"
+#include "macros/held_saves.h"
 #include "macros/macro_user_library.h"
 #include "settings/key_assignment.h"
 #include "ui/edit_show_list.h"
@@ -51,6 +53,27 @@ protected:
         MacroLocation at;
         EXPECT_EQ(UserMacroLibrary().AddMacro(name, at), MacroAddResult::Added);
         return *UserMacroLibrary().NodeAt(at)->macro;
+    }
+    // Opens the manager, adds a macro of this name while it is open, closes it.
+    void AddInManager(const std::wstring& name) {
+        test::ModalDriver driver;
+        driver.When<CMacroManagerDlg>([&](CMacroManagerDlg& manager) {
+            AddMacro(name);
+            ClickControl(manager, Id::Close);
+        });
+        OpenManager();
+        ASSERT_TRUE(driver.Ran());
+    }
+    static std::wstring NamesOnDisk() {
+        MacroLibrary onDisk;
+        MacroLocation ignored;
+        if (!ReadMacroLibrary(UserMacroLibraryPath(), onDisk, ignored))
+            return L"(unreadable)";
+        std::wstring names;
+        onDisk.ForEachUsed(0, [&](const MacroLocation&, const MacroItem& item) {
+            names += item.MacroItemName + L";";
+        });
+        return names;
     }
     // Frames in this order among the sent ones; the worker's sequence numbers aside.
     static bool HasInOrder(std::vector<Frame> frames, const std::vector<Frame>& wanted) {
@@ -133,6 +156,7 @@ TEST_F(MacroWindowFlow, AfterTheManagerSavedTheLibraryInMemoryIsKeptAsItIs) {
     ASSERT_TRUE(driver.Ran());
     ASSERT_NE(UserMacroLibrary().NodeAt({0, 0, 0, 0})->macro, nullptr);
     EXPECT_EQ(UserMacroLibrary().NodeAt({0, 0, 0, 0})->macro.get(), jump) << "not read again";
+    UserMacroLibrarySaves().Wait();
     MacroLibrary onDisk;
     MacroLocation ignored;
     ASSERT_TRUE(ReadMacroLibrary(UserMacroLibraryPath(), onDisk, ignored));
@@ -165,12 +189,56 @@ TEST_F(MacroWindowFlow, UnplugWithManagerEditorAndNoticeOpenClosesAllSavesAndEnd
     EXPECT_TRUE(Window().IsEnded());
     EXPECT_TRUE(std::all_of(OpenDialogTable.begin(), OpenDialogTable.end(),
                             [](WindowBase* w) { return w == nullptr; }));
+    UserMacroLibrarySaves().Wait();
     MacroLibrary onDisk;
     MacroLocation ignored;
     ASSERT_TRUE(ReadMacroLibrary(UserMacroLibraryPath(), onDisk, ignored));
     ASSERT_NE(onDisk.NodeAt({0, 0, 0, 0})->macro, nullptr);
     EXPECT_EQ(onDisk.NodeAt({0, 0, 0, 0})->macro->MacroActionNum, 0u)
         << "the move the editor never confirmed is not kept";
+    UserMacroLibrary().Clear();
+}
+
+// The manager's save is written after it has closed: whatever comes next, the file ends up
+// with the newest library, and quitting waits for it.
+TEST_F(MacroWindowFlow, SavesLeftBehindByTheManagerLandInOrderAndQuittingWaitsForThem) {
+    for (const bool quit : {false, true}) {
+        SCOPED_TRACE(quit ? "quit at once" : "opened again at once");
+        StartWindow();
+        HeldSaves held;
+        AddInManager(L"First");
+        if (!quit)
+            AddInManager(L"Second");
+        EXPECT_EQ(NamesOnDisk(), L"(unreadable)") << "nothing written yet";
+        held.Release();
+        if (quit)
+            CloseWindow();
+        else
+            UserMacroLibrarySaves().Wait();
+        EXPECT_EQ(NamesOnDisk(), quit ? L"First;" : L"First;Second;");
+        UserMacroLibrary().Clear();
+    }
+}
+
+TEST_F(MacroWindowFlow, AFailedSaveIsToldOnceKnownAndTheEditsStay) {
+    StartWindow();
+    // A folder where the library file belongs: the save refuses to replace it.
+    std::filesystem::create_directories(UserMacroLibraryPath());
+    {
+        HeldSaves held;
+        AddInManager(L"Kept");
+        Settle();
+        EXPECT_EQ(Window().AttentionWindow(), nullptr) << "not known yet";
+    }
+    UserMacroLibrarySaves().Wait();
+    Settle();
+    auto* notice = dynamic_cast<CAttentionDlg*>(Window().AttentionWindow());
+    ASSERT_NE(notice, nullptr);
+    EXPECT_NE(notice->FindControl(CAttentionDlg::MessageId)->GetText().find(L"could not be written"),
+              std::wstring::npos);
+    EXPECT_TRUE(UserMacroLibrary().NameExists(L"Kept", {0, 0, 0, 0}));
+    notice->close();
+    std::filesystem::remove(UserMacroLibraryPath());
     UserMacroLibrary().Clear();
 }
 

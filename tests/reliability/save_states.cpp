@@ -49,9 +49,15 @@ void MakeSaveState(int which, MacroLibrary& library) {
 }
 
 bool SaveEverything(const MacroLibrary& library) {
+    // The library as the window writes it, on the saving thread, while this thread writes the
+    // configuration and the profiles.
+    bool macros = false;
+    UserMacroLibrarySaves().Save(library, UserMacroLibraryWrite(),
+                                 [&macros](bool saved) { macros = saved; });
     const bool config = SaveConfig();
     const bool profiles = SaveAllProfiles();
-    return SaveUserMacroLibrary(library) && config && profiles;
+    UserMacroLibrarySaves().Wait();
+    return macros && config && profiles;
 }
 
 SavedTexts TextsOf(int which, MacroLibrary& library) {

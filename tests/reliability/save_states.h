@@ -12,7 +12,8 @@ namespace ferrox::test {
 
 // Puts set `which` into the configuration table, the five profiles and library.
 void MakeSaveState(int which, MacroLibrary& library);
-// Writes everything as the window's deferred save and the macro manager do; false on a failure.
+// Writes everything as the window's deferred save and the macro manager do (the library on the
+// saving thread); false on a failure.
 bool SaveEverything(const MacroLibrary& library);
 
 // What each file holds after set `which` was saved, as the readers see it.

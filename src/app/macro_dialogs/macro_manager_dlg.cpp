@@ -1,6 +1,7 @@
 #include "app/macro_dialogs/macro_manager_dlg.h"
 
 #include "app/control_bindings.h"
+#include "app/macro_dialogs/library_save_outcome.h"
 #include "app/macro_dialogs/macro_manager_layout.h"
 #include "macros/macro_user_library.h"
 #include "platform/canvas.h"
@@ -48,13 +49,13 @@ std::uint32_t LoopBit(std::uint8_t type) {
 
 CMacroManagerDlg::CMacroManagerDlg(MacroLibrary& library, MacroLocation& selection,
                                    QWidget* parent, std::unique_ptr<MacroManagerPrompts> prompts,
-                                   KeyClock clock, std::function<bool(const MacroLibrary&)> save)
+                                   KeyClock clock, MacroLibrarySaves::Write save)
     : CDlgBase(parent), library_(library), selection_(selection), prompts_(std::move(prompts)),
       save_(std::move(save)), hook_(std::move(clock)) {
     if (!prompts_)
         prompts_ = std::make_unique<DialogMacroPrompts>(*this);
     if (!save_)
-        save_ = [](const MacroLibrary& lib) { return SaveUserMacroLibrary(lib); };
+        save_ = UserMacroLibraryWrite();
     SetDesignSize(L::DesignWidth, L::DesignHeight);
     setWindowModality(Qt::ApplicationModal);
     // Enter and Escape are keys a macro may hold; they never close the manager.
@@ -67,8 +68,14 @@ CMacroManagerDlg::~CMacroManagerDlg() {
     if (!finished_) {
         hook_.StopHook();
         recorder_.stop();
-        saveLibrary();
+        saveOnClosing();
     }
+}
+
+void CMacroManagerDlg::SetClosingSaveListener(QObject* receiver,
+                                              std::function<void(bool saved)> listener) {
+    closingReceiver_ = receiver;
+    closingListener_ = std::move(listener);
 }
 
 bool CMacroManagerDlg::OnInitDialog() {
@@ -295,9 +302,16 @@ void CMacroManagerDlg::OnClose() {
     finish(IDCANCEL);
 }
 
-bool CMacroManagerDlg::saveLibrary() {
-    saved_ = save_(library_);
-    return saved_;
+void CMacroManagerDlg::saveOnClosing() {
+    // The write outlives the manager: whoever opened it hears how it went.
+    SaveLibraryAside(library_, save_,
+                     [self = QPointer<CMacroManagerDlg>(this), receiver = closingReceiver_,
+                      listener = std::move(closingListener_)](bool saved) {
+                         if (self)
+                             self->saved_ = saved;
+                         if (receiver && listener)
+                             listener(saved);
+                     });
 }
 
 void CMacroManagerDlg::finish(int result) {
@@ -314,9 +328,9 @@ void CMacroManagerDlg::finish(int result) {
     }
     ClosePopup(InsertPopupSlot);
     ClosePopup(ListPopupSlot);
-    // A failed write is told by the window that opened the manager, which then keeps the
-    // library in memory instead of reading the old file back.
-    saveLibrary();
+    // A failed write is told by the window that opened the manager, which keeps the library
+    // in memory either way: it is what the file will hold, or newer.
+    saveOnClosing();
     selection_ = MacroLocation{};
     EndSkinnedDialog(result);
 }

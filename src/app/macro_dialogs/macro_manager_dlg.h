@@ -9,9 +9,12 @@
 #include "app/macro_dialogs/macro_prompts.h"
 #include "macros/macro_editing.h"
 #include "macros/macro_library.h"
+#include "macros/macro_library_saves.h"
 #include "macros/macro_recorder.h"
 #include "platform/keyboard_hook.h"
 #include "ui/dlg_base.h"
+
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -32,14 +35,17 @@ public:
     static constexpr int ListPopupSlot = 1;
 
     // Works on the library and the selection it shares with the selection dialog. Without
-    // prompts, the real dialogs ask the user. save writes the library (the user's file when
-    // not given).
+    // prompts, the real dialogs ask the user. save writes a copy of the library on the saving
+    // thread (UserMacroLibrarySaves()); the user's file when not given.
     CMacroManagerDlg(MacroLibrary& library, MacroLocation& selection, QWidget* parent = nullptr,
                      std::unique_ptr<MacroManagerPrompts> prompts = {}, KeyClock clock = {},
-                     std::function<bool(const MacroLibrary&)> save = {});
+                     MacroLibrarySaves::Write save = {});
     ~CMacroManagerDlg() override;
 
-    // Whether the last write of the library succeeded (true until one failed).
+    // Told, on this thread and while receiver lives, whether the write that closing the
+    // manager started reached the file. It ends after the manager has gone.
+    void SetClosingSaveListener(QObject* receiver, std::function<void(bool saved)> listener);
+    // Whether the last write of the library that has ended succeeded (true until one failed).
     bool LibrarySaved() const { return saved_; }
     bool Recording() const { return recorder_.isRecording(); }
     MacroKey* CurrentMacro() const { return current_; }
@@ -73,7 +79,7 @@ private:
     void selectLocation(const MacroLocation& location);
     // Ends the dialog after the recording has stopped and the library is written.
     void finish(int result);
-    bool saveLibrary();
+    void saveOnClosing();
 
     // --- library items (macro_manager_items.cpp) ---
     void newItem(bool folder);
@@ -102,7 +108,9 @@ private:
     MacroLibrary& library_;
     MacroLocation& selection_;
     std::unique_ptr<MacroManagerPrompts> prompts_;
-    std::function<bool(const MacroLibrary&)> save_;
+    MacroLibrarySaves::Write save_;
+    QPointer<QObject> closingReceiver_;
+    std::function<void(bool)> closingListener_;
     CKeyboardHook hook_;
     MacroRecorder recorder_;
     MacroKey* current_ = nullptr;

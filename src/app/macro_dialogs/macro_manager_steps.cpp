@@ -3,6 +3,7 @@
 
 #include "app/macro_dialogs/macro_manager_dlg.h"
 
+#include "app/macro_dialogs/library_save_outcome.h"
 #include "app/macro_dialogs/macro_manager_layout.h"
 #include "app/macro_dialogs/macro_popups.h"
 #include "ui/check_button.h"
@@ -238,9 +239,14 @@ void CMacroManagerDlg::stopRecording() {
     if (record_)
         record_->SetChecked(false);
     lockForRecording(false);
-    saveLibrary();
-    if (!saved_)
-        prompts_->Notice(-1, L"The macro library could not be written.");
+    SaveLibraryAside(library_, save_, [self = QPointer<CMacroManagerDlg>(this)](bool saved) {
+        if (!self)
+            return;
+        self->saved_ = saved;
+        // Once closed, the closing's newer save is the one that tells.
+        if (!saved && !self->finished_)
+            self->prompts_->Notice(-1, L"The macro library could not be written.");
+    });
     Invalidate();
 }
 

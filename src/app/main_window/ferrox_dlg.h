@@ -164,7 +164,7 @@ private:
     // --- macros (app/main/macro_handlers.cpp) ---
     void bindMacroHandlers();
     void openMacroManager();
-    void afterMacroManager(bool librarySaved);
+    void afterMacroManager();
 
     HidSystem& hid_;
     std::filesystem::path dataDirOverride_;

@@ -35,22 +35,24 @@ void CFerroxDlg::bindMacroHandlers() {
 }
 
 void CFerroxDlg::openMacroManager() {
-    bool saved = true;
     {
         CMacroManagerDlg manager(UserMacroLibrary(), MacroManagerSelection(), this);
+        // The library is written on the saving thread; a failure is told once it is known.
+        manager.SetClosingSaveListener(this, [this](bool saved) {
+            if (!saved)
+                showAttention(-1, "The macro library could not be written. Your macros are kept "
+                                  "until the program ends; check that the data folder can be "
+                                  "written.");
+        });
         manager.RunModal();
-        saved = manager.LibrarySaved();
     }
-    afterMacroManager(saved);
+    afterMacroManager();
 }
 
-void CFerroxDlg::afterMacroManager(bool librarySaved) {
-    // The library in memory is what the manager has just written, so it is not read back
-    // (a large one would stall the window). When the write failed it is newer than the file
-    // and stays all the same.
-    if (!librarySaved)
-        showAttention(-1, "The macro library could not be written. Your macros are kept until "
-                          "the program ends; check that the data folder can be written.");
+void CFerroxDlg::afterMacroManager() {
+    // The library in memory is what the manager is writing, so it is not read back (a large
+    // one would stall the window). When the write fails it is newer than the file and stays
+    // all the same.
     for (ProfileSettings& profile : Profiles)
         RefreshMacroCopies(profile.keys, UserMacroLibrary());
     sync().MacroLibraryEdited();

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ferrox_private_folder(<folder>): mode 0700, as a runtime folder must have.
 function(ferrox_private_folder folder)
   file(CHMOD ${folder} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
@@ -21,6 +23,9 @@ function(ferrox_add_test name)
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-runtime/${name})
   ferrox_private_folder(${CMAKE_BINARY_DIR}/test-runtime/${name})
   set(env "XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime/${name};FERROX_DATA_DIR=${CMAKE_BINARY_DIR}/test-data/${name}")
+  # The interface language follows the locale until one is chosen: every run gets English,
+  # whatever the developer's desktop speaks (an empty variable counts as unset).
+  list(APPEND env "LANG=C.UTF-8" "LC_ALL=" "LC_MESSAGES=")
   if(T_QT)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()

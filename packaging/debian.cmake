@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in a build folder. Dependencies come from the binaries
 # (dpkg-shlibdeps); the maintainer scripts only ask udev to read the rule again.
 set(CPACK_PACKAGE_NAME ferrox)

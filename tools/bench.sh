@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every benchmark in build/bench/ and prints the figures beside their goals.
 # Each program's full results stay in build/bench/results/<program>.json.
 #   tools/bench.sh            all of them (the profile switch's wire time alone takes ~10 s)

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the benchmark figures that have goals beside those goals, from Google Benchmark JSON
 files. Exit status 1 when a goal is missed."""
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up the machine (when needed) and builds everything.
 #   tools/build.sh              into build/
 #   tools/build.sh --sanitize   into build-sanitize/ with clang, with the address and undefined-behaviour

@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package and proves it on a clean Debian 12 root made for the purpose:
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Debian package, has lintian check it (no error, no warning), and proves it on a
+# clean Debian 12 root made for the purpose:
 # debootstrap from the mirror this machine's apt uses, apt install the .deb in a chroot, then
 # run ferroxctl --version, ferroxctl --simulate status and ferrox --simulate (offscreen) from
 # their installed paths. Needs root and the network to the mirror; takes a few minutes the
@@ -32,6 +35,9 @@ echo "== package: $deb"
 dpkg-deb --field "$deb"
 echo "== contents"
 dpkg-deb --contents "$deb" | awk '{print $6}'
+echo "== lintian"
+lintian --fail-on error,warning --display-level '>=warning' --no-tag-display-limit "$deb" ||
+  { echo "lintian: errors or warnings in the package" >&2; exit 1; }
 
 # The mirror this machine installs from.
 mirror=$(awk '/^URIs:/ {print $2; exit}' /etc/apt/sources.list.d/*.sources 2>/dev/null || true)

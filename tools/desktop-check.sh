@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shows the window program and a menu on real display servers: X11 through Xvfb and Wayland
 # through weston's headless backend. Under each it runs the desktop check (the main window and
 # a menu must be shown, Escape must dismiss the menu, and on Wayland a second start's wake-up

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets (clang, address and undefined-behaviour sanitizers) and runs them.
 #   tools/fuzz.sh [TARGET...]        the long run: every target to 1,000,000 executions
 #   tools/fuzz.sh --ci [TARGET...]   the short run CI makes: about 20 s per target

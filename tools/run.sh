@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and starts ferrox. With no mouse or receiver it can use (none attached, or no
 # access yet), it starts against the virtual mouse so the window can be seen working.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Refreshes the README's picture of the main window (docs/main-window.png) from the screenshot
 # the window tests take on the virtual mouse: UiScale 1, DPI and lighting open, with the
 # program's texts loaded.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and testing need on Debian 12; does nothing when all is there.
 #   tools/setup.sh --clang   also clang and its sanitizer and fuzzer runtimes, for the sanitizer
 #                            and fuzz builds
@@ -12,6 +14,7 @@ packages=(
   libwayland-dev                                       # asking the compositor about xdg-activation
   qt6-svg-dev                                          # the icon's SVG, drawn at build time
   desktop-file-utils appstream man-db dpkg-dev file    # checking the installed files, the package
+  lintian reuse git                                    # Debian's check of the package, licences of the files
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-noto-core fonts-noto-cjk
   xvfb

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test.
 #   tools/test.sh              in build/
 #   tools/test.sh --sanitize   in build-sanitize/ (address and undefined-behaviour sanitizers)

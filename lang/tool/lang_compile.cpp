@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build step: turns a readable UTF-8 language source (lang/*.txt) into the UTF-16LE language
 // file the program reads, after checking that it is one the program can load completely and
 // that it has every text the program shows.

@@ -2,6 +2,7 @@
 
 #include "app/app_messages.h"
 #include "app/app_options.h"
+#include "app/data_folder_notice.h"
 #include "app/main_window/ferrox_dlg.h"
 #include "app/instance_server.h"
 #include "app/simulated_firmware.h"
@@ -59,6 +60,8 @@ int CFerroxApp::Run(int argc, char** argv) {
         SendWakeUp(InstanceSocketPath(), token ? token : "");
         return 0;
     }
+    // Only the lock's holder moves the old data folder, before it says which folder it uses.
+    const DataFolderMove move = SettleDataFolder(options.dataDir, true);
     // ferroxctl reads this to keep away from the data folder (and the mouse) this window uses.
     lock->publish(InstanceInfoPath(),
                   {InstanceInfo::Holder::Window, ChooseDataFolder(options.dataDir),
@@ -91,6 +94,7 @@ int CFerroxApp::Run(int argc, char** argv) {
 
     auto dlg = std::make_unique<CFerroxDlg>(hid, options.dataDir, std::move(session));
     dlg->StartHidden(options.startHidden);
+    TellDataFolderMove(*dlg, move);
     QPointer<CFerroxDlg> target(dlg.get());
     // In place before the socket appears: whoever can find this instance can also end it.
     TerminationSignals signals([target] {

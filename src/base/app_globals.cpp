@@ -1,5 +1,7 @@
 #include "base/app_globals.h"
 
+#include "base/data_folder_move.h"
+
 #include <cstdlib>
 
 namespace ferrox {
@@ -68,12 +70,18 @@ fs::path XdgConfigHome() {
     return Absolute(config);
 }
 
+bool UsesDefaultDataFolder(const fs::path& override) {
+    return override.empty() && EnvPath("FERROX_DATA_DIR").empty();
+}
+
 fs::path ChooseDataFolder(const fs::path& override) {
     if (!override.empty())
         return Absolute(override);
     if (fs::path env = EnvPath("FERROX_DATA_DIR"); !env.empty())
         return Absolute(env);
-    return XdgConfigHome() / "GamingMouseData20220725A";
+    const fs::path home = XdgConfigHome();
+    // The old folder is still in use while its move is due or has failed.
+    return home / (OnlyOldDataFolder(home) ? kOldDataFolderName : kDataFolderName);
 }
 
 std::error_code CreateDataFolder(const fs::path& folder) {

@@ -10,7 +10,7 @@ namespace ferrox {
 // Folder of the shipped data: lang/ and skins/ live here. Ends without a separator; join
 // with operator/.
 extern std::filesystem::path ProgramFolder;
-// Per-user data folder ($XDG_CONFIG_HOME/GamingMouseData20220725A, or the override); its
+// Per-user data folder ($XDG_CONFIG_HOME/ferrox, or the override); its
 // "config" subfolder holds the configuration, profiles, macro library and language choice.
 extern std::filesystem::path DataFolder;
 // 1.0, 1.5 or 2.0: every design coordinate, window size and font height is multiplied by it
@@ -32,8 +32,12 @@ std::filesystem::path ChooseProgramFolder(const std::filesystem::path& exeFolder
 // $XDG_CONFIG_HOME when it is an absolute path, else ~/.config (made absolute).
 std::filesystem::path XdgConfigHome();
 // override (--data-dir) when given, else FERROX_DATA_DIR, else $XDG_CONFIG_HOME (default
-// ~/.config) + "/GamingMouseData20220725A"; made absolute, links left as they are.
+// ~/.config) + "/ferrox"; made absolute, links left as they are. While only the old folder
+// (GamingMouseData20220725A) is there, its move not done yet or failed, that one
+// (data_folder_move.h).
 std::filesystem::path ChooseDataFolder(const std::filesystem::path& override = {});
+// Neither --data-dir (override) nor FERROX_DATA_DIR names the folder.
+bool UsesDefaultDataFolder(const std::filesystem::path& override);
 // Creates folder and its "config" subfolder where missing; the error when that failed.
 std::error_code CreateDataFolder(const std::filesystem::path& folder);
 // From the full-screen work area in logical pixels: 2.0 above 2400 x 1600, 1.5 above

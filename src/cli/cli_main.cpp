@@ -2,6 +2,7 @@
 
 #include "base/app_globals.h"
 #include "base/damaged_file.h"
+#include "base/data_folder_move.h"
 #include "base/file_problems.h"
 #include "base/stream_log_sink.h"
 #include "cli/cli_options.h"
@@ -23,7 +24,7 @@ void PrintUsage(std::ostream& out) {
            "  --simulate-state FILE  keep the virtual mouse's settings in FILE between runs\n"
            "  --data-dir DIR         keep configuration and profiles in DIR\n"
            "                         (default $FERROX_DATA_DIR, else\n"
-           "                         ~/.config/GamingMouseData20220725A)\n"
+           "                         $XDG_CONFIG_HOME/ferrox or ~/.config/ferrox)\n"
            "  --json                 print machine-readable output\n"
            "  --trace                show the reports exchanged with the device\n"
            "  --verbose              log device access and failed file operations, with\n"
@@ -46,6 +47,14 @@ void PrintCommandHelp(std::ostream& out, const CliCommand& command) {
     out << summary << ".\n\n"
         << "The options are those of ferroxctl --help; man ferroxctl describes the command in "
            "full.\n";
+}
+
+void TellDataFolderMove(const DataFolderMove& move) {
+    const std::string said = DescribeDataFolderMove(move);
+    if (!said.empty())
+        std::cerr << "ferroxctl: "
+                  << (move.result == DataFolderMove::Result::Failed ? "warning: " : "notice: ")
+                  << said << "\n";
 }
 
 int Run(int argc, char** argv) {
@@ -87,6 +96,7 @@ int Run(int argc, char** argv) {
         return kExitOk;
     }
     ProgramFolder = ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR);
+    TellDataFolderMove(SettleDataFolderAside(context.dataDir, std::chrono::seconds(2)));
     DataFolder = ChooseDataFolder(context.dataDir);
     const int status = found->run(context);
     // Held files were told of with the load that held them, with the reason.

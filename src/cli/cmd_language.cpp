@@ -31,7 +31,9 @@ std::string SourceText(const LanguageLoadResult& load) {
 }
 
 void PrintSelection(std::ostream& out, const LanguageLoadResult& load) {
-    out << "code      " << (load.code.empty() ? "(none)" : ToUtf8(load.code)) << "\n"
+    out << "code      " << (load.code.empty() ? "(none)" : ToUtf8(load.code))
+        << (LanguageChosen(LanguageSettingPath()) ? "" : " (from the locale; none chosen yet)")
+        << "\n"
         << "file      " << ToUtf8(load.fileName) << "\n";
     if (load.source.empty()) {
         out << "read from (no usable language file in the data folder or beside the program: "

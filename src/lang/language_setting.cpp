@@ -4,6 +4,7 @@
 #include "base/text_file.h"
 #include "lang/file_line_reader.h"
 #include "lang/language_parser.h"
+#include "lang/locale_language.h"
 
 #include <algorithm>
 #include <array>
@@ -35,7 +36,17 @@ std::filesystem::path LanguageSettingPath() {
     return ConfigFolder() / "LanSetting.ini";
 }
 
+bool LanguageChosen(const std::filesystem::path& settingFile) {
+    // Only a file that is not there leaves the choice to the desktop: one that is there but
+    // cannot be read is still the user's choice, and its failure shows as such.
+    std::error_code error;
+    return std::filesystem::symlink_status(settingFile, error).type() !=
+           std::filesystem::file_type::not_found;
+}
+
 std::wstring ReadLanguageCode(const std::filesystem::path& settingFile) {
+    if (!LanguageChosen(settingFile))
+        return LocaleLanguageCode(CurrentLocaleVariables());
     CStdioFileEx file;
     if (!file.Open(settingFile, CStdioFileEx::kUnicodeRead)) {
         return {};

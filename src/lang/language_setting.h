@@ -1,7 +1,7 @@
 #pragma once
 // "config/LanSetting.ini": the small file that chooses the language. The window only reads
 // it; ferroxctl can write it so a language can be chosen without an editor that writes
-// UTF-16.
+// UTF-16. Until it exists, the language follows the desktop's locale.
 
 #include <filesystem>
 #include <span>
@@ -22,7 +22,12 @@ const LanguageChoice* FindShippedLanguage(std::wstring_view code);
 
 std::filesystem::path LanguageSettingPath(); // DataFolder/config/LanSetting.ini
 
+// False while the file does not exist: the user has not chosen a language yet.
+bool LanguageChosen(const std::filesystem::path& settingFile);
+
 // The code held by the file (see ParseLanguageCode); empty when it cannot be opened or read.
+// While the file does not exist the user has not chosen, and the desktop's locale decides
+// (LocaleLanguageCode). Nothing writes the file but the user's own choice.
 std::wstring ReadLanguageCode(const std::filesystem::path& settingFile);
 
 // Writes "[ChangeLanguage]" and "Language=<code>" as a UTF-16LE file, creating its folder

@@ -92,6 +92,9 @@ constexpr std::array kTextsInUse = {
     LanguageTextUse{312, 318, 0,
                     "what such a file was: folder, named pipe, device, socket, link to nothing, "
                     "link loop, no permission"},
+    LanguageTextUse{319, 321, 0,
+                    "data folder notice: kept in (a path follows), older folder left (a path "
+                    "follows), could not be moved (paths and reason follow)"},
 };
 
 constexpr int kPixelsPerCharacter = 7;

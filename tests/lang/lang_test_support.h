@@ -3,6 +3,7 @@
 // folder and byte helpers are the settings tests').
 
 #include "base/text_file.h"
+#include "environment_variable.h"
 #include "lang/language_parser.h"
 #include "settings/test_support.h"
 
@@ -32,5 +33,16 @@ inline void WriteUnicodeFile(const std::filesystem::path& path, const std::wstri
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
+
+// LANG as given, LC_ALL and LC_MESSAGES unset, for one test.
+class LocaleEnvironment {
+public:
+    explicit LocaleEnvironment(const char* lang) : lang_("LANG", lang) {}
+
+private:
+    EnvironmentVariable all_{"LC_ALL", nullptr};
+    EnvironmentVariable messages_{"LC_MESSAGES", nullptr};
+    EnvironmentVariable lang_;
+};
 
 } // namespace ferrox::test

@@ -34,6 +34,7 @@ protected:
 
     std::ostringstream out;
     std::ostringstream err;
+    const test::LocaleEnvironment english_{"C"};
 };
 
 TEST_F(LanguageCommandTest, ChoosesALanguageAndShowsIt) {
@@ -51,20 +52,25 @@ TEST_F(LanguageCommandTest, ChoosesALanguageAndShowsIt) {
     EXPECT_NE(shown.find("language  Русский\n"), std::string::npos) << shown;
 }
 
-TEST_F(LanguageCommandTest, ShowsTheDefaultWithoutASettingFile) {
+TEST_F(LanguageCommandTest, ShowsTheLocalesLanguageWithoutASettingFile) {
+    const test::LocaleEnvironment ukrainian("uk_UA.UTF-8");
     ASSERT_EQ(run({}, true), 0) << err.str();
-    EXPECT_EQ(out.str(), "{\n  \"format\": 1,\n  \"code\": \"\",\n  \"file\": \"Lan.txt\",\n  \"source\": \"" +
-                             (ProgramFolder / "lang" / "Lan.txt").string() +
-                             "\",\n  \"complete\": true,\n  \"language\": \"English\"\n}\n");
+    EXPECT_EQ(out.str(), "{\n  \"format\": 1,\n  \"code\": \"UA\",\n  \"file\": \"Lan-UA.txt\",\n  \"source\": \"" +
+                             (ProgramFolder / "lang" / "Lan-UA.txt").string() +
+                             "\",\n  \"complete\": true,\n  \"language\": \"Українська\"\n}\n");
+    ASSERT_EQ(run({}), 0) << err.str();
+    EXPECT_NE(out.str().find("code      UA (from the locale; none chosen yet)\n"), std::string::npos)
+        << out.str();
+    EXPECT_FALSE(std::filesystem::exists(LanguageSettingPath())) << "showing chooses nothing";
     // What the window loads at start-up came first: a fresh data folder has its default files.
     EXPECT_TRUE(std::filesystem::is_regular_file(ConfigFolder() / "config.ini"));
     EXPECT_TRUE(std::filesystem::is_regular_file(ConfigFolder() / "default4.psf"));
 }
 
 TEST_F(LanguageCommandTest, SaysWhenTheFileInUseStoppedEarly) {
-    test::WriteUnicodeFile(ConfigFolder() / "Lan.txt", L"[Setting]\n0=Mine\n1=A\n2=\n");
+    test::WriteUnicodeFile(ConfigFolder() / "Lan_EN.txt", L"[Setting]\n0=Mine\n1=A\n2=\n");
     ASSERT_EQ(run({}), 0) << err.str();
-    EXPECT_NE(out.str().find("read from " + (ConfigFolder() / "Lan.txt").string() +
+    EXPECT_NE(out.str().find("read from " + (ConfigFolder() / "Lan_EN.txt").string() +
                              " (up to a malformed line"),
               std::string::npos)
         << out.str();

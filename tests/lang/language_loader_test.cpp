@@ -39,6 +39,9 @@ protected:
     void writeSetting(const std::wstring& text) const {
         WriteUnicodeFile(LanguageSettingPath(), text);
     }
+
+    // Without a setting file, the file an English desktop's first run reads.
+    const test::LocaleEnvironment english_{"en_GB.UTF-8"};
 };
 
 TEST_F(LanguageLoaderTest, SettingFileSelectsTheShippedFile) {
@@ -48,7 +51,7 @@ TEST_F(LanguageLoaderTest, SettingFileSelectsTheShippedFile) {
         const char* file;
     };
     const Case cases[] = {
-        {"no setting file", nullptr, "Lan.txt"},
+        {"no setting file, English desktop", nullptr, "Lan_EN.txt"},
         {"EN", L"[ChangeLanguage]\nLanguage=EN\n", "Lan_EN.txt"},
         {"RU with any key", L"[ChangeLanguage]\nLang=RU\n", "Lan_RU.txt"},
         {"UA without header", L"UA\n", "Lan-UA.txt"},
@@ -81,17 +84,17 @@ TEST_F(LanguageLoaderTest, DataFolderCopyComesFirst) {
 }
 
 TEST_F(LanguageLoaderTest, DataFolderCopyThatIsNoLanguageFileGivesWayToTheShippedOne) {
-    WriteUnicodeFile(inConfig("Lan.txt"), L"[Setting]\r\n0=Mine\r\n1=my own\r\n");
+    WriteUnicodeFile(inConfig("Lan_EN.txt"), L"[Setting]\r\n0=Mine\r\n1=my own\r\n");
     const LanguageLoadResult load = LoadLanguage();
-    EXPECT_EQ(load.source, shipped("Lan.txt"));
-    EXPECT_EQ(LanguageTable[1], L"shipped Lan.txt");
+    EXPECT_EQ(load.source, shipped("Lan_EN.txt"));
+    EXPECT_EQ(LanguageTable[1], L"shipped Lan_EN.txt");
     EXPECT_EQ(LanguageTable[0], L"Name");
 }
 
 TEST_F(LanguageLoaderTest, MalformedLineKeepsEarlierTextsAndTheDefaultFont) {
-    WriteUnicodeFile(inConfig("Lan.txt"), L"[Setting]\n0=Mine\n1=kept\n2=\n3=lost\n");
+    WriteUnicodeFile(inConfig("Lan_EN.txt"), L"[Setting]\n0=Mine\n1=kept\n2=\n3=lost\n");
     const LanguageLoadResult load = LoadLanguage();
-    EXPECT_EQ(load.source, inConfig("Lan.txt"));
+    EXPECT_EQ(load.source, inConfig("Lan_EN.txt"));
     EXPECT_EQ(load.result, LanguageFileResult::StoppedEarly);
     EXPECT_EQ(LanguageTable[1], L"kept");
     EXPECT_EQ(LanguageTable[3], L"");
@@ -117,12 +120,12 @@ TEST_F(LanguageLoaderTest, NoFileAnywhereLeavesBlankTextsExceptAddedOnes) {
 }
 
 TEST_F(LanguageLoaderTest, TextsAddedByThisReleaseFallBackToEnglish) {
-    WriteUnicodeFile(inConfig("Lan.txt"), L"[Setting]\n0=Older release\n1=one\n");
+    WriteUnicodeFile(inConfig("Lan_EN.txt"), L"[Setting]\n0=Older release\n1=one\n");
     LoadLanguage();
     EXPECT_EQ(LanguageTable[157], AddedLanguageTexts().front().english);
     EXPECT_EQ(LanguageTable[1], L"one");
 
-    WriteUnicodeFile(inConfig("Lan.txt"), L"[Setting]\n0=Current\n157=Translated\n");
+    WriteUnicodeFile(inConfig("Lan_EN.txt"), L"[Setting]\n0=Current\n157=Translated\n");
     LoadLanguage();
     EXPECT_EQ(LanguageTable[157], L"Translated");
 }

@@ -23,7 +23,8 @@ expected=(
     lib/udev/rules.d/70-ferrox.rules
     "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg"
-    share/man/man1/ferrox.1 share/man/man1/ferroxctl.1
+    share/man/man1/ferrox.1.gz share/man/man1/ferroxctl.1.gz
+    share/doc/ferrox/copyright share/doc/ferrox/changelog.gz share/lintian/overrides/ferrox
     share/bash-completion/completions/ferroxctl
 )
 for size in 16 22 24 32 48 64 128 256 512; do
@@ -49,10 +50,10 @@ grep -q '<modalias>usb:v248Ap5B2Ed\*</modalias>' "$share/metainfo/$id.metainfo.x
     fail "metainfo does not provide the rule's two devices"
 
 for page in ferrox ferroxctl; do
-    out=$(LC_ALL=C.UTF-8 groff -man -ww -z -Tutf8 "$share/man/man1/$page.1" 2>&1)
+    out=$(zcat "$share/man/man1/$page.1.gz" | LC_ALL=C.UTF-8 groff -man -ww -z -Tutf8 2>&1)
     [[ -z $out ]] || fail "$page.1: $out"
 done
-manual=$(LC_ALL=C.UTF-8 MANWIDTH=100 man -l "$share/man/man1/ferroxctl.1" 2>/dev/null)
+manual=$(LC_ALL=C.UTF-8 MANWIDTH=100 man -l "$share/man/man1/ferroxctl.1.gz" 2>/dev/null)
 
 # Every command and option ferroxctl lists in its help is in the manual page and in the
 # completion.
@@ -67,7 +68,7 @@ done
 for option in $(grep -oE -- '--[a-z-]+' <<<"$help" | sort -u); do
     grep -q -- "$option" <<<"$manual" || fail "ferroxctl.1 does not describe $option"
 done
-ferrox_manual=$(LC_ALL=C.UTF-8 man -l "$share/man/man1/ferrox.1" 2>/dev/null)
+ferrox_manual=$(LC_ALL=C.UTF-8 man -l "$share/man/man1/ferrox.1.gz" 2>/dev/null)
 for option in $("$usr/bin/ferrox" --help | grep -oE -- '--[a-z-]+' | sort -u); do
     grep -q -- "$option" <<<"$ferrox_manual" || fail "ferrox.1 does not describe $option"
 done

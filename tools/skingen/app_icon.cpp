@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Application icon: the mouse in the accent on a graphite tile. Bold enough to read at
 // tray size. One drawing serves the window, the tray, the skin folder and the desktop's icon
 // theme (PNG at the usual sizes and SVG).

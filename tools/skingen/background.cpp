@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window background (1127 x 740): a quiet graphite surface with a title strip, faint
 // column separators, a soft light behind the mouse picture and the wordmark in a corner.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Battery gauge. All four gauge images share one 30 x 61 geometry: the program fills the
 // area from row 7 to row 56 from the bottom, so the shell leaves exactly that free.
 //   battery_empty    shell with an empty well (drawn first on battery power)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Check boxes, radios, the DPI cycle boxes, lighting direction buttons and colour slots:
 // one language of normal (quiet well), over (accent outline) and checked (accent fill).
 

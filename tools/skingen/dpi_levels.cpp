@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DPI level bars (empty and full; the program shows the bottom part of the full one) and
 // the DPI value tiles, one strip of normal, over and selected.
 

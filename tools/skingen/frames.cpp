@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog frames (opaque bitmaps): a title band, a body and a hairline border. The program
 // takes each dialog's background colour from a frame's average colour, so the frames stay
 // in the graphite range as a whole.

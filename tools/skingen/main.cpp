@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // skingen: draws the program's skins and compiled-in images.
 //
 //   skingen --skins <dir> --resources <dir> [--manifest <file>] [--contact-sheet <file>]

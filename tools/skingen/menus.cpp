@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu rows (plain and submenu), the macro list icons and the scroll-bar arrow strips.
 
 #include "families.h"

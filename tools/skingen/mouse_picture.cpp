@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse seen from above (215 x 398), the button markers drawn over it, and the number
 // badges beside the key rows. Button n's marker is placed by the program at fixed points,
 // so each button below is drawn where its marker lands:

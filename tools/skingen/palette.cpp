@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour palette (500 x 291) on the 0x0F0F0F ground the program ignores when picking.
 // Left area (18,26)-(222,270): a grid of 12 hue columns by 12 rows from tint to shade,
 // the last column grey. Right area (244,26)-(473,190): a continuous spectrum with a grey

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Power-down dial: a half ring of eight segments, 3 minutes on the left to 10 on the right.
 // Image N lights segments 3..N and marks N. The program's click regions are the same
 // annular sectors (see kDial), so what is drawn is what can be clicked.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Report-rate tiles. The four form one rounded square: 125 top left, 1000 top right,
 // 250 bottom left, 500 bottom right, with a hub across the centre for the program's text.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Slider tracks (a 3 px groove, uniform along its length so it stretches cleanly) and the
 // round knob.
 

@@ -82,7 +82,8 @@ private:
 };
 
 // Runs the event loop for the time given; steps run at their times, from inside whatever loop
-// (a modal dialog's) is running then.
+// (a modal dialog's) is running then. A step still waiting when the time is up is dropped with
+// the loop: it refers to the caller's locals.
 struct Step {
     int atMs;
     std::function<void()> run;
@@ -90,7 +91,7 @@ struct Step {
 void RunSteps(const std::vector<Step>& steps, int untilMs) {
     QEventLoop loop;
     for (const Step& step : steps)
-        QTimer::singleShot(step.atMs, Qt::PreciseTimer, step.run);
+        QTimer::singleShot(step.atMs, Qt::PreciseTimer, &loop, step.run);
     QTimer::singleShot(untilMs, &loop, &QEventLoop::quit);
     loop.exec();
 }

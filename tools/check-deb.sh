@@ -36,7 +36,7 @@ dpkg-deb --field "$deb"
 echo "== contents"
 dpkg-deb --contents "$deb" | awk '{print $6}'
 echo "== lintian"
-lintian --fail-on error,warning --display-level '>=warning' --no-tag-display-limit "$deb" ||
+lintian --fail-on error,warning --display-level '>=warning' --tag-display-limit 0 "$deb" ||
   { echo "lintian: errors or warnings in the package" >&2; exit 1; }
 
 # The mirror this machine installs from.

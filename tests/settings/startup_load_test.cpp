@@ -15,8 +15,10 @@ class StartupLoadTest : public test::SettingsStores {};
 TEST_F(StartupLoadTest, FreshDataFolderGetsDefaultsNamedInTheLanguage) {
     ProgramFolder = DataFolder / "program";
     fs::create_directories(ProgramFolder / "lang");
-    test::WriteBytes(ProgramFolder / "lang" / "Lan.txt",
-                     Unicode("[Setting]\n0=English\n85=Game\n89=Spare\n20=Left\n"));
+    // A first run reads the locale's language (English in the tests), or the default file.
+    for (const char* name : {"Lan.txt", "Lan_EN.txt"})
+        test::WriteBytes(ProgramFolder / "lang" / name,
+                         Unicode("[Setting]\n0=English\n85=Game\n89=Spare\n20=Left\n"));
     SensorId = 0x3104; // left over from elsewhere: the configuration decides
 
     UserDataLoad load = LoadUserData();

@@ -3,7 +3,7 @@
 #include "app/dialogs/profile_name_dlg.h"
 #include "app/menus/list_popups.h"
 #include "app/menus/profile_popup.h"
-#include "settings/language_text.h"
+#include "lang/language_table.h"
 #include "ui/dlg_base.h"
 
 #include <QScreen>

@@ -6,13 +6,13 @@
 #include "cli/cmd_device_run.h"
 #include "cli/cmd_device_values.h"
 #include "cli/command_table.h"
+#include "lang/language_table.h"
 #include "macros/macro_path.h"
 #include "macros/macro_user_library.h"
 #include "settings/config_table.h"
 #include "settings/dpi_levels.h"
 #include "settings/dpi_table.h"
 #include "settings/key_assignment.h"
-#include "settings/language_text.h"
 
 #include <algorithm>
 #include <array>

@@ -23,7 +23,7 @@ LanguageFileResult ReadLanguageFile(const std::filesystem::path& path, float uiS
                                     LanguageTexts& texts, LanguageFont& font);
 
 // Fills LanguageTable and the font globals from DataFolder, ProgramFolder and UiScale. The
-// table starts empty and the font at its default; texts this release added that the file
+// table starts empty and the font at its default; the texts of AddedLanguageTexts that the file
 // lacks are given in English.
 LanguageLoadResult LoadLanguage();
 

@@ -22,8 +22,7 @@ extern int LanguageFontSize; // pixel height, already multiplied by UiScale
 extern int LanguageCharset;
 
 // LanguageTable[index], or an empty text for an index the table does not have, so callers
-// holding an index from outside need no range check of their own. (Declared the same way by
-// settings/language_text.h for the code that only needs this one text.)
+// holding an index from outside need no range check of their own.
 std::wstring LanguageText(int index);
 
 struct LanguageFont {

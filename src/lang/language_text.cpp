@@ -1,6 +1,3 @@
-// In a file of its own so that only the programs that ask for it link it in: the settings
-// library carries a stand-in of the same function until it links this library.
-
 #include "lang/language_table.h"
 
 namespace ferrox {

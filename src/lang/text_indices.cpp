@@ -119,6 +119,22 @@ constexpr std::array kAddedTexts = {
     AddedLanguageText{290, L"Direction: up"},
     AddedLanguageText{291, L"Direction: down"},
     AddedLanguageText{292, L"Click a mark on the dial to set the sleep time"},
+    // Older texts that must never show blank either, whatever release a file was written for.
+    AddedLanguageText{2, L"Exit"},
+    AddedLanguageText{142, L"Import Profile"},
+    AddedLanguageText{143, L"Export Profile"},
+    AddedLanguageText{150, L"Notice"},
+    AddedLanguageText{155, L"Mouse not found. Connect it or its receiver."},
+    AddedLanguageText{156, L"Receiver found. Switch on or move the mouse."},
+    AddedLanguageText{310, L"These files could not be read; defaults are used in their place:"},
+    AddedLanguageText{311, L"These files were left as they are and not saved:"},
+    AddedLanguageText{312, L"a folder"},
+    AddedLanguageText{313, L"a named pipe"},
+    AddedLanguageText{314, L"a device"},
+    AddedLanguageText{315, L"a socket"},
+    AddedLanguageText{316, L"a link to nothing"},
+    AddedLanguageText{317, L"a link loop"},
+    AddedLanguageText{318, L"no permission"},
 };
 
 } // namespace

@@ -28,8 +28,10 @@ bool IsLanguageTextInUse(int index);
 // interface font averages about seven pixels per character for Latin and Cyrillic text.
 int MaxTextLength(const LanguageTextUse& use);
 
-// Texts added by this release. A language file written for an earlier release lacks them, so
-// the loader fills the gaps with the English wording rather than showing a blank notice.
+// Texts a language file may lack that must never show blank: those added by this release (a
+// file written for an earlier one has none of them), and the names of the tray menu's exit, the
+// profile file dialogs, the notices' title and the notices about the mouse and the user's
+// files. The loader fills each gap with the English wording, the one place that holds it.
 struct AddedLanguageText {
     int index;
     std::wstring_view english;

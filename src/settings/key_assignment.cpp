@@ -1,8 +1,8 @@
 #include "settings/key_assignment.h"
 
 #include "buttons/key_slot.h"
+#include "lang/language_table.h"
 #include "settings/config_table.h"
-#include "settings/language_text.h"
 
 namespace ferrox {
 

@@ -1,5 +1,5 @@
+#include "lang/language_table.h"
 #include "settings/dpi_table.h"
-#include "settings/language_text.h"
 #include "settings/profile_settings.h"
 
 #include <cwchar>

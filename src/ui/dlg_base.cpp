@@ -1,6 +1,7 @@
 #include "ui/dlg_base.h"
 
 #include "base/app_globals.h"
+#include "lang/language_table.h"
 #include "ui/open_dialog_table.h"
 #include "ui/skin_images.h"
 #include "ui/ui_font.h"
@@ -33,6 +34,15 @@ CDlgBase::CDlgBase(QWidget* parent) : WindowBase(parent), pressRect_(NoPressRect
     // A tip names a picture: it helps whether or not the window has the keyboard focus (a
     // compositor may leave a window it has not activated without it).
     setAttribute(Qt::WA_AlwaysShowToolTips);
+}
+
+CDlgBase::CDlgBase(QWidget* parent, const DialogFrame& frame) : CDlgBase(parent) {
+    frame_ = frame;
+    SetDesignSize(frame.width, frame.height);
+    if (frame.modal)
+        setWindowModality(Qt::ApplicationModal);
+    SetDefaultKeys(frame.enter, frame.escape);
+    bindEnds(frame.ends);
 }
 
 CDlgBase::~CDlgBase() {
@@ -209,7 +219,17 @@ bool CDlgBase::OnInitDialog() {
     }
     if (!editFields_.empty() && editFields_.front())
         editFields_.front()->setFocus(Qt::OtherFocusReason);
+    if (frame_)
+        applyFrame(*frame_);
     return true;
+}
+
+void CDlgBase::applyFrame(const DialogFrame& frame) {
+    if (frame.titleText >= 0)
+        setWindowTitle(QString::fromStdWString(LanguageText(frame.titleText)));
+    RegisterAsOpenDialog();
+    if (!frame.skin.empty())
+        LoadDialogFrame(frame.skin);
 }
 
 void CDlgBase::OnOK() {
@@ -446,18 +466,21 @@ CControlBase* CDlgBase::tippedControlAt(const QPoint& point) const {
     return found;
 }
 
-void CDlgBase::BindEndButtons(int okId, std::initializer_list<int> cancelIds) {
-    bindMessage(okId, [this](WParam, LParam code) {
+void CDlgBase::bindEnds(EndButtons ends) {
+    if (ends == EndButtons::OkClose || ends == EndButtons::OkCancelClose)
+        bindClick(OkId, &CDlgBase::OnOK);
+    if (ends != EndButtons::None)
+        bindClick(CloseId, &CDlgBase::OnCancel);
+    if (ends == EndButtons::OkCancelClose)
+        bindClick(CancelId, &CDlgBase::OnCancel);
+}
+
+void CDlgBase::bindClick(int id, void (CDlgBase::*handler)()) {
+    bindMessage(id, [this, handler](WParam, LParam code) {
         if (code == NotifyClicked)
-            OnOK();
+            (this->*handler)();
         return 0;
     });
-    for (int id : cancelIds)
-        bindMessage(id, [this](WParam, LParam code) {
-            if (code == NotifyClicked)
-                OnCancel();
-            return 0;
-        });
 }
 
 } // namespace ferrox

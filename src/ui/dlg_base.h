@@ -15,8 +15,8 @@
 #include <QPointer>
 
 #include <array>
-#include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +25,22 @@ class QHelpEvent;
 namespace ferrox {
 
 struct FrameBitmap;
+
+// Which of the shared end buttons a dialog binds: OK ends it with IDOK, Cancel and the title
+// bar's close with IDCANCEL.
+enum class EndButtons { None, Close, OkClose, OkCancelClose };
+
+// Everything a skinned dialog's set-up shares with the others, given once by each dialog.
+struct DialogFrame {
+    int width = 0; // design size
+    int height = 0;
+    std::string_view skin{}; // its own frame, drawn over the whole window; empty: none
+    int titleText = -1;      // LanguageTable text naming the window; -1: the dialog names it
+    DefaultKey enter = DefaultKey::EndOk;
+    DefaultKey escape = DefaultKey::EndCancel;
+    EndButtons ends = EndButtons::OkCancelClose;
+    bool modal = true; // blocks the program's other windows while it is open
+};
 
 class CDlgBase : public WindowBase {
 public:
@@ -37,6 +53,9 @@ public:
     static constexpr int CancelId = 2011;
 
     explicit CDlgBase(QWidget* parent = nullptr);
+    // A dialog of the program: sized, keyed and bound as described; once shown it takes its
+    // title and frame and enters OpenDialogTable.
+    CDlgBase(QWidget* parent, const DialogFrame& frame);
     ~CDlgBase() override;
 
     // The control with this ID, searching layer 0 first, each layer in insertion order.
@@ -113,8 +132,6 @@ protected:
     void OnCancel() override;
     void OnClose() override;
     void EndSkinnedDialog(int result);
-    // A click on okId ends the dialog with OK, a click on any of cancelIds with Cancel.
-    void BindEndButtons(int okId, std::initializer_list<int> cancelIds);
     void OnPaint(Canvas& canvas, const QRect& updateRect) override;
     void OnMouseMove(int x, int y) override;
     void OnMouseLeave() override;
@@ -131,12 +148,16 @@ protected:
 private:
     bool addControl(int layer, std::unique_ptr<CControlBase> control);
     void prepareFrame(const QImage& frame, Colour average);
+    void applyFrame(const DialogFrame& frame);
+    void bindEnds(EndButtons ends);
+    void bindClick(int id, void (CDlgBase::*handler)());
     CControlBase* controlAt(int x, int y, int lastLayer) const;
     // The topmost displayed control at the point that has a tooltip.
     CControlBase* tippedControlAt(const QPoint& point) const;
     void showTip(const QHelpEvent& help);
     void repaint(CControlBase* control);
 
+    std::optional<DialogFrame> frame_;
     Colour backgroundColour_ = DefaultBackground;
     QFont font_;
     int frameWidth_ = 100;

@@ -57,8 +57,7 @@ EditFilter PlainText(std::size_t maxLength) {
 
 CEditField::CEditField(WindowBase& dialog, int id, const DesignRect& rect)
     : QLineEdit(&dialog), id_(id) {
-    setGeometry(QRect(QPoint(Scaled(rect.left), Scaled(rect.top)),
-                      QPoint(Scaled(rect.right) - 1, Scaled(rect.bottom) - 1)));
+    setGeometry(ScaledRect(rect));
     setAlignment(Qt::AlignCenter);
     QFont font(InstalledFace(L"Tahoma"));
     font.setPixelSize(std::max(1, Scaled(DesignPixelSize)));

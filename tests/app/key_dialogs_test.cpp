@@ -11,7 +11,7 @@
 #include "held_key.h"
 #include "dialog_test.h"
 #include "lang/language_loader.h"
-#include "settings/language_text.h"
+#include "lang/language_table.h"
 
 #include <gtest/gtest.h>
 

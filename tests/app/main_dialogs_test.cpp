@@ -11,7 +11,7 @@
 #include "desktop_events.h"
 #include "dialog_test.h"
 #include "lang/language_loader.h"
-#include "settings/language_text.h"
+#include "lang/language_table.h"
 #include "ui/skin_images.h"
 #include "ui/ui_scale.h"
 #include "window_fixture.h"

@@ -8,7 +8,7 @@
 #include "desktop_events.h"
 #include "dialog_test.h"
 #include "lang/language_loader.h"
-#include "settings/language_text.h"
+#include "lang/language_table.h"
 #include "ui/dlg_base.h"
 
 #include <gtest/gtest.h>

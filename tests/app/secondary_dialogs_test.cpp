@@ -1,4 +1,9 @@
 #include "app/dialogs/attention_dlg.h"
+#include "app/dialogs/color_palette_dlg.h"
+#include "app/dialogs/dpi_value_dlg.h"
+#include "app/dialogs/fire_key_dlg.h"
+#include "app/dialogs/firmware_reset_dlg.h"
+#include "app/dialogs/profile_name_dlg.h"
 #include "app/dialogs/progress_bar_dlg.h"
 #include "dialog_test.h"
 #include "lang/language_loader.h"
@@ -12,6 +17,9 @@
 #include <QKeyEvent>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 #include <QFontMetrics>
 
@@ -59,6 +67,45 @@ TEST_F(SecondaryDialogsTest, AttentionNoticeShowsItsMessageAndEndsByOkCloseEnter
         EXPECT_FALSE(dlg.isVisible());
         EXPECT_EQ(OpenDialogTable[0], nullptr) << "an ended notice leaves the table";
     }
+}
+
+// Enter and Escape as each dialog has always taken them; its title and its entry in the table
+// of open dialogs come from the same description.
+TEST_F(SecondaryDialogsTest, EachDialogKeepsItsEnterAndEscapeTitleAndTableEntry) {
+    constexpr int Stays = -1;
+    Colour colour = 0x123456;
+    DpiStepTable noSteps;
+    struct Case {
+        const char* dialog;
+        std::function<std::unique_ptr<CDlgBase>()> make;
+        int titleText; // -1: not a language text
+        int onEnter;
+        int onEscape;
+    };
+    const Case cases[] = {
+        {"palette", [&] { return std::make_unique<CColorPaletteDlg>(colour); }, -1, IDOK, Stays},
+        {"DPI value", [&] { return std::make_unique<CDPIValueSettingDlg>(0, noSteps); }, 273,
+         Stays, Stays},
+        {"fire key", [] { return std::make_unique<CFireKeyDlg>(); }, 170, Stays, Stays},
+        {"firmware reset", [] { return std::make_unique<CFirmwareResetDlg>(); }, 7, IDOK,
+         IDCANCEL},
+        {"rename profile", [] { return std::make_unique<CEditProfileDlg>(L"Work"); }, 144, IDOK,
+         Stays},
+    };
+    for (const Case& c : cases)
+        for (const auto& [qtKey, expected] : {std::pair{int(Qt::Key_Return), c.onEnter},
+                                              std::pair{int(Qt::Key_Escape), c.onEscape}}) {
+            const std::unique_ptr<CDlgBase> dialog = c.make();
+            ASSERT_TRUE(dialog->Create());
+            if (c.titleText >= 0)
+                EXPECT_EQ(dialog->windowTitle().toStdWString(), LanguageText(c.titleText))
+                    << c.dialog;
+            EXPECT_EQ(OpenDialogTable[0], dialog.get()) << c.dialog;
+            Key(dialog.get(), qtKey);
+            EXPECT_EQ(dialog->IsEnded() ? dialog->Result() : Stays, expected)
+                << c.dialog << " key " << qtKey;
+            DeleteLater(); // a notice a key may have opened
+        }
 }
 
 TEST_F(SecondaryDialogsTest, StartUpNoticeIsModelessOnTopAndGoesWhenClosed) {

@@ -130,6 +130,32 @@ TEST_F(LanguageLoaderTest, TextsAddedByThisReleaseFallBackToEnglish) {
     EXPECT_EQ(LanguageTable[157], L"Translated");
 }
 
+TEST_F(LanguageLoaderTest, NoticeAndMenuTextsAFileLacksAreGivenInEnglishAndTheFilesOwnWin) {
+    struct Case {
+        int index;
+        const wchar_t* english;
+    };
+    const Case cases[] = {{2, L"Exit"},
+                          {142, L"Import Profile"},
+                          {150, L"Notice"},
+                          {155, L"Mouse not found. Connect it or its receiver."},
+                          {310, L"These files could not be read; defaults are used in their place:"},
+                          {318, L"no permission"}};
+    WriteUnicodeFile(inConfig("Lan.txt"), L"[Setting]\n0=Older release\n1=one\n");
+    LoadLanguage();
+    for (const Case& c : cases)
+        EXPECT_EQ(LanguageText(c.index), c.english) << c.index;
+    EXPECT_EQ(LanguageText(151), L"") << "a text without a fallback stays blank";
+
+    std::wstring own = L"[Setting]\n0=Current\n";
+    for (const Case& c : cases)
+        own += std::to_wstring(c.index) + L"=own " + std::to_wstring(c.index) + L"\n";
+    WriteUnicodeFile(inConfig("Lan.txt"), own);
+    LoadLanguage();
+    for (const Case& c : cases)
+        EXPECT_EQ(LanguageText(c.index), L"own " + std::to_wstring(c.index)) << c.index;
+}
+
 TEST_F(LanguageLoaderTest, FontHeightFollowsUiScale) {
     UiScale = 1.5f;
     LoadLanguage();

@@ -1,7 +1,9 @@
+#include "lang/language_table.h"
 #include "ui/dlg_base.h"
 #include "ui/open_dialog_table.h"
 #include "ui_test_support.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -223,6 +225,79 @@ TEST(DlgBasePaint, NormalPaintFillsWithTheDefaultBackgroundUntilAFrameLoads) {
         dialog.PaintWindow(canvas, target.rect(), false);
     }
     EXPECT_EQ(target.pixelColor(19, 19), ToQColor(CDlgBase::DefaultBackground));
+}
+
+// A dialog set up from its frame description alone, with the three shared end buttons.
+class FramedDialog : public CDlgBase {
+public:
+    explicit FramedDialog(const DialogFrame& frame) : CDlgBase(nullptr, frame) {}
+
+protected:
+    void CreateControls(int, int, int, int) override {
+        int left = 0;
+        for (int id : {OkId, CancelId, CloseId}) {
+            AddControl(0, std::make_unique<ProbeControl>(this, id, QRect(left, 0, 20, 20)));
+            left += 30;
+        }
+    }
+};
+
+TEST(DlgBaseFrame, TheDescriptionSizesTitlesAndRegistersTheDialog) {
+    ClearOpenDialogTable();
+    const std::wstring saved = LanguageTable[7];
+    LanguageTable[7] = L"Reset the mouse";
+    FramedDialog dialog({.width = 200, .height = 100, .titleText = 7});
+    dialog.Create();
+    EXPECT_EQ(dialog.size(), QSize(int(200 * UiScale), int(100 * UiScale)));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Reset the mouse"));
+    EXPECT_EQ(dialog.windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(OpenDialogTable[0], &dialog);
+    LanguageTable[7] = saved;
+
+    FramedDialog modeless({.width = 200, .height = 100, .modal = false});
+    modeless.Create();
+    EXPECT_EQ(modeless.windowModality(), Qt::NonModal);
+    EXPECT_EQ(modeless.windowTitle(), QStringLiteral("Gaming Mouse")) << "no text: left as it is";
+}
+
+TEST(DlgBaseFrame, EndButtonsAndKeysEndTheDialogAsDescribed) {
+    constexpr int NotEnded = -1;
+    using K = DefaultKey;
+    struct Case {
+        EndButtons ends;
+        K enter, escape;
+        int clicked; // a button's id, or 0 to press the key below
+        int qtKey;
+        int result;
+    };
+    const Case cases[] = {
+        {EndButtons::OkCancelClose, K::EndOk, K::EndCancel, CDlgBase::OkId, 0, IDOK},
+        {EndButtons::OkCancelClose, K::EndOk, K::EndCancel, CDlgBase::CancelId, 0, IDCANCEL},
+        {EndButtons::OkCancelClose, K::EndOk, K::EndCancel, CDlgBase::CloseId, 0, IDCANCEL},
+        {EndButtons::OkClose, K::EndOk, K::EndCancel, CDlgBase::CancelId, 0, NotEnded},
+        {EndButtons::OkClose, K::EndOk, K::EndCancel, CDlgBase::CloseId, 0, IDCANCEL},
+        {EndButtons::Close, K::EndOk, K::EndCancel, CDlgBase::OkId, 0, NotEnded},
+        {EndButtons::Close, K::EndOk, K::EndCancel, CDlgBase::CloseId, 0, IDCANCEL},
+        {EndButtons::None, K::EndOk, K::EndCancel, CDlgBase::CloseId, 0, NotEnded},
+        {EndButtons::None, K::EndOk, K::Swallow, 0, Qt::Key_Return, IDOK},
+        {EndButtons::None, K::EndOk, K::Swallow, 0, Qt::Key_Escape, NotEnded},
+        {EndButtons::None, K::Swallow, K::EndCancel, 0, Qt::Key_Return, NotEnded},
+        {EndButtons::None, K::Swallow, K::EndCancel, 0, Qt::Key_Escape, IDCANCEL},
+    };
+    for (const Case& c : cases) {
+        FramedDialog dialog(
+            {.width = 200, .height = 100, .enter = c.enter, .escape = c.escape, .ends = c.ends});
+        dialog.Create();
+        if (c.clicked != 0) {
+            Click(&dialog, dialog.FindControl(c.clicked)->GetBounds().center());
+        } else {
+            QKeyEvent down(QEvent::KeyPress, c.qtKey, Qt::NoModifier);
+            QApplication::sendEvent(&dialog, &down);
+        }
+        const int result = dialog.IsEnded() ? dialog.Result() : NotEnded;
+        EXPECT_EQ(result, c.result) << int(c.ends) << " clicked " << c.clicked << " key "
+                                    << c.qtKey;
+    }
 }
 
 TEST(OpenDialogTable, EleventhDialogIsRefusedAndClosingKeepsTheTablePacked) {

@@ -1,7 +1,9 @@
 #include "app/dialogs/attention_dlg.h"
 
 #include "app/tool_tips.h"
+#include "lang/language_table.h"
 #include "ui/control_factory.h"
+#include "ui/dialog_rows.h"
 #include "ui/ui_scale.h"
 
 #include <QFontMetrics>
@@ -12,8 +14,7 @@ namespace {
 
 constexpr ControlSpec kControls[] = {
     CloseButton(CAttentionDlg::CloseId, {300, 4, 315, 19}),
-    {CAttentionDlg::OkId, ControlKind::Image, {240, 70, 309, 90}, {"button2_nr", "button2_ov"}, 4,
-     {}, {}, DT_CENTER},
+    OkButton({240, 70, 309, 90}, DT_CENTER),
     // Centred, and wrapped when it does not fit one line.
     {CAttentionDlg::MessageId, ControlKind::StaticText, {10, 40, 309, 60}, {}, -1, {}, {},
      DT_CENTER | DT_VCENTER | DT_WORDBREAK},
@@ -32,13 +33,12 @@ int ExtraMessagePixels(const CControlBase& text, const std::wstring& message) {
 } // namespace
 
 CAttentionDlg::CAttentionDlg(std::wstring title, std::wstring message, QWidget* parent, Mode mode)
-    : CDlgBase(parent), title_(std::move(title)), message_(std::move(message)), mode_(mode) {
-    SetDesignSize(DesignWidth, DesignHeight);
+    : CDlgBase(parent, {.width = DesignWidth, .height = DesignHeight,
+                        .skin = "skins/Frame_warning.bmp", .ends = EndButtons::OkClose,
+                        .modal = mode == Mode::Modal}),
+      title_(std::move(title)), message_(std::move(message)), mode_(mode) {
     if (mode_ == Mode::ModelessTopMost)
         setWindowFlag(Qt::WindowStaysOnTopHint);
-    else
-        setWindowModality(Qt::ApplicationModal);
-    BindEndButtons(OkId, {CloseId});
 }
 
 CAttentionDlg* CAttentionDlg::Show(QWidget* parent, std::wstring title, std::wstring message,
@@ -49,11 +49,13 @@ CAttentionDlg* CAttentionDlg::Show(QWidget* parent, std::wstring title, std::wst
     return notice;
 }
 
+CAttentionDlg* CAttentionDlg::ShowNotice(QWidget* parent, std::wstring message, Mode mode) {
+    return Show(parent, LanguageText(NoticeTitleText), std::move(message), mode);
+}
+
 bool CAttentionDlg::OnInitDialog() {
     CDlgBase::OnInitDialog();
     setWindowTitle(QString::fromStdWString(title_));
-    RegisterAsOpenDialog();
-    LoadDialogFrame("skins/Frame_warning.bmp");
     return true;
 }
 

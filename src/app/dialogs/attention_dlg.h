@@ -14,6 +14,9 @@ public:
     static constexpr int DesignWidth = 319;
     static constexpr int DesignHeight = 102;
     static constexpr int MessageId = 2013;
+    // The LanguageTable text every notice of the program is titled with; the language loader
+    // gives it in English where a language file lacks it.
+    static constexpr int NoticeTitleText = 150;
 
     enum class Mode { Modal, ModelessTopMost };
 
@@ -26,6 +29,9 @@ public:
     // blocks the other windows of the program until the notice is closed.
     static CAttentionDlg* Show(QWidget* parent, std::wstring title, std::wstring message,
                                Mode mode);
+    // A notice of the program: Show under the notice title.
+    static CAttentionDlg* ShowNotice(QWidget* parent, std::wstring message,
+                                     Mode mode = Mode::Modal);
 
     const std::wstring& Message() const { return message_; }
     Mode GetMode() const { return mode_; }

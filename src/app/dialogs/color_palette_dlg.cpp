@@ -3,6 +3,7 @@
 #include "app/tool_tips.h"
 #include "platform/canvas.h"
 #include "ui/control_factory.h"
+#include "ui/dialog_rows.h"
 #include "ui/skin_images.h"
 #include "ui/ui_scale.h"
 
@@ -15,15 +16,14 @@ namespace {
 using K = ControlKind;
 using D = CColorPaletteDlg;
 constexpr int kPaletteResource = 287;
-constexpr unsigned kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 constexpr FontSpec kValueFont{L"Tahoma", 14};
 
 constexpr ControlSpec kControls[] = {
     CloseButton(D::CloseId, {480, 6, 495, 21}),
-    {D::OkId, K::Image, {391, 234, 460, 254}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
-    {D::RedId, K::StaticText, {320, 212, 373, 230}, {}, -1, {}, kValueFont, kCentred},
-    {D::GreenId, K::StaticText, {320, 235, 373, 253}, {}, -1, {}, kValueFont, kCentred},
-    {D::BlueId, K::StaticText, {320, 258, 373, 276}, {}, -1, {}, kValueFont, kCentred},
+    OkButton({391, 234, 460, 254}),
+    {D::RedId, K::StaticText, {320, 212, 373, 230}, {}, -1, {}, kValueFont, CentredLine},
+    {D::GreenId, K::StaticText, {320, 235, 373, 253}, {}, -1, {}, kValueFont, CentredLine},
+    {D::BlueId, K::StaticText, {320, 258, 373, 276}, {}, -1, {}, kValueFont, CentredLine},
 };
 
 // The two areas of the palette that offer colours, in design units.
@@ -33,18 +33,14 @@ constexpr QRect kAreas[] = {QRect(QPoint(18, 26), QPoint(221, 269)),
 } // namespace
 
 CColorPaletteDlg::CColorPaletteDlg(Colour& target, QWidget* parent)
-    : CDlgBase(parent), target_(target), working_(target) {
-    SetDesignSize(DesignWidth, DesignHeight);
-    setWindowModality(Qt::ApplicationModal);
-    SetDefaultKeys(DefaultKey::EndOk, DefaultKey::Swallow);
-    BindEndButtons(OkId, {CloseId});
-}
+    : CDlgBase(parent, {.width = DesignWidth, .height = DesignHeight,
+                        .escape = DefaultKey::Swallow, .ends = EndButtons::OkClose}),
+      target_(target), working_(target) {}
 
 bool CColorPaletteDlg::OnInitDialog() {
     palette_ = LoadPngResource(kPaletteResource);
     CDlgBase::OnInitDialog();
     setWindowTitle(QStringLiteral("Color"));
-    RegisterAsOpenDialog();
     return true;
 }
 

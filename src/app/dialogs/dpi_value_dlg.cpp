@@ -1,9 +1,10 @@
 #include "app/dialogs/dpi_value_dlg.h"
 
+#include "app/dialogs/common_frame.h"
 #include "app/tool_tips.h"
 #include "platform/virtual_keys.h"
-#include "settings/language_text.h"
 #include "ui/control_factory.h"
+#include "ui/dialog_rows.h"
 #include "ui/slider_control.h"
 
 #include <algorithm>
@@ -15,21 +16,20 @@ namespace {
 
 using K = ControlKind;
 using D = CDPIValueSettingDlg;
-constexpr unsigned kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+constexpr int kTitleText = 273;
 
 // The slider's positions fill its whole width, one per table entry (set when built).
 constexpr ControlSpec kControls[] = {
-    {.id = D::TitleId, .kind = K::StaticText, .rect = {20, 3, 230, 27}, .textIndex = 273,
+    {.id = D::TitleId, .kind = K::StaticText, .rect = {20, 3, 230, 27}, .textIndex = kTitleText,
      .format = DT_VCENTER | DT_SINGLELINE, .colour = look::HotText},
-    CloseButton(D::CloseId, {405, 4, 420, 19}),
-    {D::CancelId, K::Image, {260, 110, 329, 130}, {"button2_nr", "button2_ov"}, 5, {}, {},
-     kCentred},
-    {D::OkId, K::Image, {350, 110, 419, 130}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
+    CloseButton(D::CloseId, CommonFrame::Close),
+    CancelButton(CommonFrame::LeftEnd),
+    OkButton(CommonFrame::RightEnd),
     {D::MinimumId, K::StaticText, {0, 68, 60, 86}, {}, -1, {}, {},
      DT_RIGHT | DT_VCENTER | DT_SINGLELINE},
     {D::MaximumId, K::StaticText, {365, 68, 425, 86}, {}, -1, {}, {},
      DT_LEFT | DT_VCENTER | DT_SINGLELINE},
-    {D::ValueId, K::StaticText, {0, 90, 429, 108}, {}, -1, {}, {}, kCentred},
+    {D::ValueId, K::StaticText, {0, 90, 429, 108}, {}, -1, {}, {}, CentredLine},
     {D::TrackId, K::StaticImage, {69, 72, 359, 75}, {"Slider_bar"}},
 };
 
@@ -53,13 +53,10 @@ unsigned long LeadingNumber(std::wstring_view text) {
 
 CDPIValueSettingDlg::CDPIValueSettingDlg(int startStep, const DpiStepTable& table,
                                          QWidget* parent)
-    : CDlgBase(parent), table_(table),
-      step_(std::clamp(startStep, 0, std::max(0, int(table.count) - 1))) {
-    SetDesignSize(DesignWidth, DesignHeight);
-    setWindowModality(Qt::ApplicationModal);
     // Enter applies the typed value without ending; Escape does nothing.
-    SetDefaultKeys(DefaultKey::Capture, DefaultKey::Swallow);
-    BindEndButtons(OkId, {CloseId, CancelId});
+    : CDlgBase(parent, CommonFrame::Described(kTitleText, DefaultKey::Capture, DefaultKey::Swallow,
+                                              "skins/Frame_DPI.bmp")),
+      table_(table), step_(std::clamp(startStep, 0, std::max(0, int(table.count) - 1))) {
     bindMessage(SliderId, [this](WParam value, LParam code) {
         if (code == NotifyValueChanged)
             showStep(int(value));
@@ -68,14 +65,6 @@ CDPIValueSettingDlg::CDPIValueSettingDlg(int startStep, const DpiStepTable& tabl
                 showStep(slider->GetIndex());
         return 0;
     });
-}
-
-bool CDPIValueSettingDlg::OnInitDialog() {
-    CDlgBase::OnInitDialog();
-    setWindowTitle(QString::fromStdWString(LanguageText(273)));
-    RegisterAsOpenDialog();
-    LoadDialogFrame("skins/Frame_DPI.bmp");
-    return true;
 }
 
 void CDPIValueSettingDlg::CreateControls(int, int, int, int) {

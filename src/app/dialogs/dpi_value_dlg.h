@@ -12,8 +12,6 @@ namespace ferrox {
 
 class CDPIValueSettingDlg : public CDlgBase {
 public:
-    static constexpr int DesignWidth = 429;
-    static constexpr int DesignHeight = 140;
     static constexpr int TitleId = 2012;
     static constexpr int ValueId = 2013;
     static constexpr int MinimumId = 2014;
@@ -29,7 +27,6 @@ public:
     int Step() const { return step_; }
 
 protected:
-    bool OnInitDialog() override;
     void CreateControls(int left, int top, int right, int bottom) override;
     bool OnKeyDown(int key, bool autoRepeat) override;
     void OnOK() override;

@@ -1,11 +1,13 @@
 #include "app/dialogs/fire_key_dlg.h"
 
 #include "app/dialogs/attention_dlg.h"
+#include "app/dialogs/common_frame.h"
 #include "app/dialogs/dpi_value_dlg.h"
 #include "app/tool_tips.h"
+#include "lang/language_table.h"
 #include "platform/canvas.h"
-#include "settings/language_text.h"
 #include "ui/control_factory.h"
+#include "ui/dialog_rows.h"
 #include "ui/ui_font.h"
 
 #include <algorithm>
@@ -16,11 +18,8 @@ namespace {
 
 using K = ControlKind;
 using D = CFireKeyDlg;
-constexpr unsigned kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-constexpr unsigned kLine = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
 constexpr int kTitleText = 170;
 constexpr int kFunctionText = 26;
-constexpr int kNoticeTitle = 150;
 constexpr int kFirstRangeText = 174;
 constexpr int kDigitsText = 175;
 constexpr int kSecondRangeText = 176;
@@ -33,13 +32,12 @@ constexpr unsigned long kFirstMinimum = 5;
 // that it ends clear of them.
 constexpr ControlSpec kControls[] = {
     {.id = D::TextId, .kind = K::StaticText, .rect = {20, 3, 230, 27}, .textIndex = kTitleText,
-     .format = kLine, .colour = look::HotText},
-    CloseButton(D::CloseId, {405, 4, 420, 19}),
-    {D::CancelId, K::Image, {260, 115, 329, 135}, {"button2_nr", "button2_ov"}, 5, {}, {},
-     kCentred},
-    {D::OkId, K::Image, {350, 115, 419, 135}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
-    {D::TextId, K::StaticText, {70, 30, 240, 48}, {}, 171, {}, {}, kLine},
-    {D::TextId, K::StaticText, {250, 30, 420, 48}, {}, 172, {}, {}, kLine},
+     .format = LeftLine, .colour = look::HotText},
+    CloseButton(D::CloseId, CommonFrame::Close),
+    CancelButton({260, 115, 329, 135}),
+    OkButton({350, 115, 419, 135}),
+    {D::TextId, K::StaticText, {70, 30, 240, 48}, {}, 171, {}, {}, LeftLine},
+    {D::TextId, K::StaticText, {250, 30, 420, 48}, {}, 172, {}, {}, LeftLine},
     // Holds the explanation; the dialog draws it wrapped (a static text keeps to one line).
     {.id = D::ExplanationId, .kind = K::StaticText, .rect = {70, 75, 420, 110}, .textIndex = 173,
      .flags = {.visible = false}},
@@ -59,11 +57,9 @@ EditFilter Bounded(std::size_t maxLength) {
 
 } // namespace
 
-CFireKeyDlg::CFireKeyDlg(QWidget* parent) : CDlgBase(parent) {
-    SetDesignSize(DesignWidth, DesignHeight);
-    setWindowModality(Qt::ApplicationModal);
-    SetDefaultKeys(DefaultKey::Swallow, DefaultKey::Swallow);
-    BindEndButtons(OkId, {CloseId, CancelId});
+CFireKeyDlg::CFireKeyDlg(QWidget* parent)
+    : CDlgBase(parent,
+               CommonFrame::Described(kTitleText, DefaultKey::Swallow, DefaultKey::Swallow)) {
     bindTimer(RangeTimer, [this] { checkRange(); });
     for (int id : {FirstEditId, SecondEditId})
         bindMessage(unsigned(id), [this, id](WParam, LParam code) {
@@ -82,9 +78,6 @@ CFireKeyDlg::~CFireKeyDlg() {
 
 bool CFireKeyDlg::OnInitDialog() {
     CDlgBase::OnInitDialog();
-    setWindowTitle(QString::fromStdWString(LanguageText(kTitleText)));
-    RegisterAsOpenDialog();
-    LoadDialogFrame("skins/Frame_common.bmp");
     SetTimer(RangeTimer, 100, TimerMode::Repeating);
     return true;
 }
@@ -142,9 +135,7 @@ void CFireKeyDlg::showNotice(int textIndex) {
     if (notice_)
         return;
     KillTimer(RangeTimer);
-    const std::wstring title = LanguageText(kNoticeTitle);
-    notice_ = CAttentionDlg::Show(this, title.empty() ? L"Attention" : title,
-                                  LanguageText(textIndex), CAttentionDlg::Mode::Modal);
+    notice_ = CAttentionDlg::ShowNotice(this, LanguageText(textIndex));
     QObject::connect(notice_, &QObject::destroyed, this, [this] {
         if (!IsEnded())
             SetTimer(RangeTimer, 100, TimerMode::Repeating);

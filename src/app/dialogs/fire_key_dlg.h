@@ -14,8 +14,6 @@ namespace ferrox {
 
 class CFireKeyDlg : public CDlgBase {
 public:
-    static constexpr int DesignWidth = 429;
-    static constexpr int DesignHeight = 140;
     static constexpr int TextId = 2012;
     static constexpr int ExplanationId = 2013;
     static constexpr int FirstEditId = 2017;

@@ -1,10 +1,9 @@
 #include "app/dialogs/firmware_reset_dlg.h"
 
-#include "app/tool_tips.h"
+#include "app/dialogs/common_frame.h"
 #include "device/hid/device_link.h"
 #include "device/protocol/sync_controller.h"
 #include "platform/canvas.h"
-#include "settings/language_text.h"
 #include "ui/control_factory.h"
 
 namespace ferrox {
@@ -13,14 +12,9 @@ namespace {
 
 using K = ControlKind;
 using D = CFirmwareResetDlg;
-constexpr unsigned kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 constexpr int kTitleText = 7; // the button's own text names the dialog
 
 constexpr ControlSpec kControls[] = {
-    CloseButton(D::CloseId, {405, 4, 420, 19}),
-    {D::OkId, K::Image, {260, 110, 329, 130}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
-    {D::CancelId, K::Image, {350, 110, 419, 130}, {"button2_nr", "button2_ov"}, 5, {}, {},
-     kCentred},
     // Holds the question; the dialog draws it wrapped (a static text keeps to one line).
     {.id = D::MessageId, .kind = K::StaticText, .rect = {20, 40, 409, 100}, .textIndex = 140,
      .flags = {.visible = false}},
@@ -28,21 +22,12 @@ constexpr ControlSpec kControls[] = {
 
 } // namespace
 
-CFirmwareResetDlg::CFirmwareResetDlg(QWidget* parent) : CDlgBase(parent) {
-    SetDesignSize(DesignWidth, DesignHeight);
-    setWindowModality(Qt::ApplicationModal);
-    BindEndButtons(OkId, {CloseId, CancelId});
-}
-
-bool CFirmwareResetDlg::OnInitDialog() {
-    CDlgBase::OnInitDialog();
-    setWindowTitle(QString::fromStdWString(LanguageText(kTitleText)));
-    RegisterAsOpenDialog();
-    LoadDialogFrame("skins/Frame_common.bmp");
-    return true;
-}
+CFirmwareResetDlg::CFirmwareResetDlg(QWidget* parent)
+    : CDlgBase(parent,
+               CommonFrame::Described(kTitleText, DefaultKey::EndOk, DefaultKey::EndCancel)) {}
 
 void CFirmwareResetDlg::CreateControls(int, int, int, int) {
+    AddControls(*this, CommonFrame::EndRow);
     AddControls(*this, kControls);
 }
 

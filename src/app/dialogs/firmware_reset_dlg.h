@@ -14,14 +14,11 @@ class SyncController;
 
 class CFirmwareResetDlg : public CDlgBase {
 public:
-    static constexpr int DesignWidth = 429;
-    static constexpr int DesignHeight = 140;
     static constexpr int MessageId = 3001;
 
     explicit CFirmwareResetDlg(QWidget* parent = nullptr);
 
 protected:
-    bool OnInitDialog() override;
     void CreateControls(int left, int top, int right, int bottom) override;
     void DrawDialog(Canvas& canvas, const QRect& clientRect) override;
 };

@@ -1,8 +1,8 @@
 #include "app/dialogs/profile_name_dlg.h"
 
 #include "app/dialogs/attention_dlg.h"
-#include "app/tool_tips.h"
-#include "settings/language_text.h"
+#include "app/dialogs/common_frame.h"
+#include "lang/language_table.h"
 #include "ui/control_factory.h"
 
 #include <algorithm>
@@ -13,17 +13,7 @@ namespace ferrox {
 namespace {
 
 using K = ControlKind;
-using D = CProfileNameDlg;
-constexpr unsigned kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-constexpr int kNoticeTitle = 150;
 constexpr int kNoticeEmptyName = 147;
-
-constexpr ControlSpec kButtons[] = {
-    CloseButton(D::CloseId, {405, 4, 420, 19}),
-    {D::OkId, K::Image, {260, 110, 329, 130}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
-    {D::CancelId, K::Image, {350, 110, 419, 130}, {"button2_nr", "button2_ov"}, 5, {}, {},
-     kCentred},
-};
 
 bool Blank(const std::wstring& name) {
     return std::all_of(name.begin(), name.end(),
@@ -37,23 +27,12 @@ std::wstring CleanProfileName(std::wstring_view typed) {
 }
 
 CProfileNameDlg::CProfileNameDlg(const Layout& layout, std::wstring initial, QWidget* parent)
-    : CDlgBase(parent), layout_(layout), name_(CleanProfileName(initial)) {
-    SetDesignSize(DesignWidth, DesignHeight);
-    setWindowModality(Qt::ApplicationModal);
-    SetDefaultKeys(DefaultKey::EndOk, DefaultKey::Swallow);
-    BindEndButtons(OkId, {CloseId, CancelId});
-}
-
-bool CProfileNameDlg::OnInitDialog() {
-    CDlgBase::OnInitDialog();
-    setWindowTitle(QString::fromStdWString(LanguageText(layout_.titleText)));
-    RegisterAsOpenDialog();
-    LoadDialogFrame("skins/Frame_common.bmp");
-    return true;
-}
+    : CDlgBase(parent, CommonFrame::Described(layout.titleText, DefaultKey::EndOk,
+                                              DefaultKey::Swallow)),
+      layout_(layout), name_(CleanProfileName(initial)) {}
 
 void CProfileNameDlg::CreateControls(int, int, int, int) {
-    AddControls(*this, kButtons);
+    AddControls(*this, CommonFrame::EndRow);
     const ControlSpec title{.id = TitleId, .kind = K::StaticText,
                             .rect = {10, 5, layout_.titleRight, 23},
                             .textIndex = layout_.titleText,
@@ -71,8 +50,7 @@ void CProfileNameDlg::OnOK() {
     const CEditField* edit = FindEditField(EditId);
     const std::wstring typed = edit ? CleanProfileName(edit->GetText()) : std::wstring();
     if (Blank(typed)) {
-        notice_ = CAttentionDlg::Show(this, LanguageText(kNoticeTitle),
-                                      LanguageText(kNoticeEmptyName), CAttentionDlg::Mode::Modal);
+        notice_ = CAttentionDlg::ShowNotice(this, LanguageText(kNoticeEmptyName));
         return;
     }
     name_ = typed;

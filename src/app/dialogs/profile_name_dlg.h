@@ -15,8 +15,6 @@ namespace ferrox {
 
 class CProfileNameDlg : public CDlgBase {
 public:
-    static constexpr int DesignWidth = 429;
-    static constexpr int DesignHeight = 140;
     static constexpr int TitleId = 2012;
     static constexpr int EditId = 2017;
     static constexpr std::size_t MaxNameLength = 32;
@@ -34,7 +32,6 @@ protected:
     };
     CProfileNameDlg(const Layout& layout, std::wstring initial, QWidget* parent);
 
-    bool OnInitDialog() override;
     void CreateControls(int left, int top, int right, int bottom) override;
     void OnOK() override;
 

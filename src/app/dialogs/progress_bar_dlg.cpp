@@ -1,5 +1,6 @@
 #include "app/dialogs/progress_bar_dlg.h"
 
+#include "app/dialogs/common_frame.h"
 #include "ui/control_factory.h"
 #include "ui/skin_images.h"
 #include "ui/ui_scale.h"
@@ -32,16 +33,14 @@ CProgressBarDlg::Clock SteadyClock() {
 } // namespace
 
 CProgressBarDlg::CProgressBarDlg(std::wstring text, QWidget* parent, Clock clock)
-    : CDlgBase(parent), text_(std::move(text)), clock_(clock ? std::move(clock) : SteadyClock()) {
-    SetDesignSize(DesignWidth, DesignHeight);
-    setWindowModality(Qt::ApplicationModal);
+    : CDlgBase(parent, {.width = CommonFrame::Width, .height = CommonFrame::Height,
+                        .skin = "skins/Frame_progress_nr.bmp", .ends = EndButtons::None}),
+      text_(std::move(text)), clock_(clock ? std::move(clock) : SteadyClock()) {
     bindTimer(TickTimer, [this] { tick(); });
 }
 
 bool CProgressBarDlg::OnInitDialog() {
     CDlgBase::OnInitDialog();
-    RegisterAsOpenDialog();
-    LoadDialogFrame("skins/Frame_progress_nr.bmp");
     filled_ = ferrox::LoadFrameImage("skins/Frame_progress_ov.bmp");
     Restart(text_);
     return true;
@@ -79,12 +78,12 @@ void CProgressBarDlg::tick() {
 }
 
 QRect CProgressBarDlg::barRect(int progress) const {
-    return QRect(0, Scaled(BarTop), Scaled(progress * DesignWidth / 100), Scaled(BarHeight));
+    return QRect(0, Scaled(BarTop), Scaled(progress * CommonFrame::Width / 100), Scaled(BarHeight));
 }
 
 void CProgressBarDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
     DrawBackground(canvas, clientRect);
-    const int width = progress_ * DesignWidth / 100;
+    const int width = progress_ * CommonFrame::Width / 100;
     canvas.DrawImage(filled_, QRect(0, BarTop, width, BarHeight), barRect(progress_));
     DrawControls(canvas, clientRect);
 }

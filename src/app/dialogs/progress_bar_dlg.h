@@ -17,8 +17,6 @@ namespace ferrox {
 
 class CProgressBarDlg : public CDlgBase {
 public:
-    static constexpr int DesignWidth = 429;
-    static constexpr int DesignHeight = 140;
     static constexpr int TextId = 2012;
     static constexpr unsigned TickTimer = 1;
     static constexpr int TickMilliseconds = 10;

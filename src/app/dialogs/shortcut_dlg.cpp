@@ -1,12 +1,12 @@
 #include "app/dialogs/shortcut_dlg.h"
 
-#include "app/tool_tips.h"
+#include "app/dialogs/common_frame.h"
 #include "keys/key_codes.h"
 #include "keys/key_names.h"
 #include "platform/canvas.h"
-#include "settings/language_text.h"
 #include "ui/check_button.h"
 #include "ui/control_factory.h"
+#include "ui/dialog_rows.h"
 #include "ui/ui_scale.h"
 
 namespace ferrox {
@@ -15,9 +15,6 @@ namespace {
 
 using K = ControlKind;
 using D = CShortcutDlg;
-constexpr unsigned kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-constexpr unsigned kLine = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
-constexpr SkinNames kCheck{"check_nr", "check_ov", "check_dn"};
 constexpr FontSpec kTahoma{L"Tahoma", 13};
 constexpr Colour kBlack = 0x000000;
 constexpr Colour kWhite = 0xFFFFFF;
@@ -26,26 +23,22 @@ constexpr int kTitleText = 180;
 
 constexpr ControlSpec kControls[] = {
     {.id = D::LabelId, .kind = K::StaticText, .rect = {20, 3, 230, 27}, .textIndex = kTitleText,
-     .format = kLine, .colour = look::HotText},
-    CloseButton(D::CloseId, {405, 4, 420, 19}),
-    {D::OkId, K::Image, {260, 110, 329, 130}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
-    {D::CancelId, K::Image, {350, 110, 419, 130}, {"button2_nr", "button2_ov"}, 5, {}, {},
-     kCentred},
+     .format = LeftLine, .colour = look::HotText},
     {.id = D::KeyNameId, .kind = K::StaticText, .rect = {25, 35, 176, 57}, .font = kTahoma,
-     .format = kLine, .colour = kBlack},
-    {D::ShiftId, K::Check, {25, 72, 36, 83}, kCheck},
+     .format = LeftLine, .colour = kBlack},
+    {D::ShiftId, K::Check, {25, 72, 36, 83}, CheckSkins},
     {.id = D::LabelId, .kind = K::StaticText, .rect = {40, 70, 80, 88}, .text = L"Shift",
-     .font = kTahoma, .format = kLine},
-    {D::CtrlId, K::Check, {82, 72, 93, 83}, kCheck},
+     .font = kTahoma, .format = LeftLine},
+    {D::CtrlId, K::Check, {82, 72, 93, 83}, CheckSkins},
     {.id = D::LabelId, .kind = K::StaticText, .rect = {97, 70, 137, 88}, .text = L"Ctrl",
-     .font = kTahoma, .format = kLine},
-    {D::AltId, K::Check, {139, 72, 150, 83}, kCheck},
+     .font = kTahoma, .format = LeftLine},
+    {D::AltId, K::Check, {139, 72, 150, 83}, CheckSkins},
     {.id = D::LabelId, .kind = K::StaticText, .rect = {154, 70, 194, 88}, .text = L"Alt",
-     .font = kTahoma, .format = kLine},
-    {D::WinId, K::Check, {196, 72, 207, 83}, kCheck},
+     .font = kTahoma, .format = LeftLine},
+    {D::WinId, K::Check, {196, 72, 207, 83}, CheckSkins},
     {.id = D::LabelId, .kind = K::StaticText, .rect = {211, 70, 251, 88}, .text = L"Win",
-     .font = kTahoma, .format = kLine},
-    {D::NoModifierId, K::Check, {22, 139, 33, 150}, kCheck},
+     .font = kTahoma, .format = LeftLine},
+    {D::NoModifierId, K::Check, {22, 139, 33, 150}, CheckSkins},
 };
 
 // Modifier boxes in the order their prefixes are written, with their bits.
@@ -70,12 +63,11 @@ bool IsModifierKey(unsigned code) {
 } // namespace
 
 CShortcutDlg::CShortcutDlg(QWidget* parent, KeyClock clock)
-    : CDlgBase(parent), hook_(std::move(clock)) {
-    SetDesignSize(DesignWidth, DesignHeight);
-    setWindowModality(Qt::ApplicationModal);
-    // Captured like every key: they may be what the user wants on the button.
-    SetDefaultKeys(DefaultKey::Swallow, DefaultKey::Swallow);
-    BindEndButtons(OkId, {CloseId, CancelId});
+    // Enter and Escape are captured like every key: they may be what the user wants on the
+    // button.
+    : CDlgBase(parent,
+               CommonFrame::Described(kTitleText, DefaultKey::Swallow, DefaultKey::Swallow)),
+      hook_(std::move(clock)) {
     bindMessage(WM_KEYHOOK, [this](WParam key, LParam) {
         onKey(unsigned(key & 0xFF));
         return 0;
@@ -93,20 +85,18 @@ CShortcutDlg::~CShortcutDlg() {
 
 bool CShortcutDlg::OnInitDialog() {
     CDlgBase::OnInitDialog();
-    setWindowTitle(QString::fromStdWString(LanguageText(kTitleText)));
-    RegisterAsOpenDialog();
-    LoadDialogFrame("skins/Frame_common.bmp");
     hook_.StartHook(this);
     return true;
 }
 
 void CShortcutDlg::CreateControls(int, int, int, int) {
+    AddControls(*this, CommonFrame::EndRow);
     AddControls(*this, kControls);
 }
 
 void CShortcutDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
     DrawBackground(canvas, clientRect);
-    canvas.FillRect(ScaledRect(kKeyBox.left, kKeyBox.top, kKeyBox.right, kKeyBox.bottom), kWhite);
+    canvas.FillRect(ScaledRect(kKeyBox), kWhite);
     DrawControls(canvas, clientRect);
 }
 

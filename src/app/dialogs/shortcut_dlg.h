@@ -12,8 +12,6 @@ namespace ferrox {
 
 class CShortcutDlg : public CDlgBase {
 public:
-    static constexpr int DesignWidth = 429;
-    static constexpr int DesignHeight = 140;
     static constexpr int NoModifierId = 2005;
     static constexpr int CtrlId = 2006;
     static constexpr int AltId = 2007;

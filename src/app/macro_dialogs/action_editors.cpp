@@ -3,6 +3,7 @@
 #include "keys/key_names.h"
 #include "macros/macro_editing.h"
 #include "ui/control_factory.h"
+#include "ui/dialog_rows.h"
 
 #include <algorithm>
 
@@ -25,11 +26,10 @@ int MoveTitle(int direction) {
 // --- key ---
 
 CActionKeyModifyDlg::CActionKeyModifyDlg(MacroAction& action, QWidget* parent, KeyClock clock)
-    : CMacroSmallDlg(kKeyTitle, parent), action_(action), code_(action.b0),
+    // The keys go to the hook; should one slip past it, it neither confirms nor cancels.
+    : CMacroSmallDlg(kKeyTitle, parent, DefaultKey::Swallow), action_(action), code_(action.b0),
       hook_(std::move(clock)) {
     SetTitleControlId(KeyTitleId);
-    // The keys go to the hook; should one slip past it, it neither confirms nor cancels.
-    SetDefaultKeys(DefaultKey::Swallow, DefaultKey::Swallow);
     bindMessage(WM_KEYHOOK, [this](WParam code, LParam) {
         if (IsRecordableKeyCode(unsigned(code & 0xFF))) {
             code_ = std::uint8_t(code);
@@ -51,7 +51,7 @@ bool CActionKeyModifyDlg::OnInitDialog() {
 
 void CActionKeyModifyDlg::CreateValueField() {
     const ControlSpec value{.id = ValueId, .kind = ControlKind::StaticText, .rect = ValueRect,
-                            .format = DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                            .format = CentredLine,
                             .colour = 0x000000};
     AddControls(*this, std::span(&value, 1));
     showCode();

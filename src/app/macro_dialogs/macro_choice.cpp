@@ -1,6 +1,6 @@
 #include "app/macro_dialogs/macro_choice.h"
 
-#include "settings/language_text.h"
+#include "lang/language_table.h"
 
 namespace ferrox {
 

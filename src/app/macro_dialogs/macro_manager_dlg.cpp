@@ -3,9 +3,10 @@
 #include "app/control_bindings.h"
 #include "app/macro_dialogs/library_save_outcome.h"
 #include "app/macro_dialogs/macro_manager_layout.h"
+#include "app/macro_dialogs/macro_tree_pane.h"
+#include "lang/language_table.h"
 #include "macros/macro_user_library.h"
 #include "platform/canvas.h"
-#include "settings/language_text.h"
 #include "ui/button_base.h"
 #include "ui/check_button.h"
 #include "ui/combo_button.h"
@@ -23,16 +24,10 @@ namespace {
 
 namespace Id = MacroManagerId;
 namespace L = MacroManagerLayout;
-constexpr Colour kAreaBorder = 0x949494;
 constexpr int kRecordText = 199, kStopText = 198;
 constexpr int kRecordMarkWidth = 22;
 constexpr int kDigitsOnly = 175;
 constexpr std::size_t kLoopDigits = 3;
-
-QRect ScaledArea(const DesignRect& r) {
-    return QRect(QPoint(Scaled(r.left), Scaled(r.top)),
-                 QPoint(Scaled(r.right) - 1, Scaled(r.bottom) - 1));
-}
 
 std::uint32_t LoopBit(std::uint8_t type) {
     switch (type) {
@@ -50,16 +45,17 @@ std::uint32_t LoopBit(std::uint8_t type) {
 CMacroManagerDlg::CMacroManagerDlg(MacroLibrary& library, MacroLocation& selection,
                                    QWidget* parent, std::unique_ptr<MacroManagerPrompts> prompts,
                                    KeyClock clock, MacroLibrarySaves::Write save)
-    : CDlgBase(parent), library_(library), selection_(selection), prompts_(std::move(prompts)),
+    // Enter and Escape are keys a macro may hold; they never close the manager.
+    : CDlgBase(parent, {.width = L::DesignWidth, .height = L::DesignHeight,
+                        .skin = L::FrameSkin, .titleText = L::TitleText,
+                        .enter = DefaultKey::Swallow, .escape = DefaultKey::Swallow,
+                        .ends = EndButtons::None}),
+      library_(library), selection_(selection), prompts_(std::move(prompts)),
       save_(std::move(save)), hook_(std::move(clock)) {
     if (!prompts_)
         prompts_ = std::make_unique<DialogMacroPrompts>(*this);
     if (!save_)
         save_ = UserMacroLibraryWrite();
-    SetDesignSize(L::DesignWidth, L::DesignHeight);
-    setWindowModality(Qt::ApplicationModal);
-    // Enter and Escape are keys a macro may hold; they never close the manager.
-    SetDefaultKeys(DefaultKey::Swallow, DefaultKey::Swallow);
     bindHandlers();
 }
 
@@ -78,14 +74,6 @@ void CMacroManagerDlg::SetClosingSaveListener(QObject* receiver,
     closingListener_ = std::move(listener);
 }
 
-bool CMacroManagerDlg::OnInitDialog() {
-    CDlgBase::OnInitDialog();
-    setWindowTitle(QString::fromStdWString(LanguageText(L::TitleText)));
-    RegisterAsOpenDialog();
-    LoadDialogFrame("skins/Frame_Macro_Manager.bmp");
-    return true;
-}
-
 void CMacroManagerDlg::CreateControls(int, int, int, int) {
     AddControls(*this, MacroManagerControls(), ProgramControlBindings());
     record_ = FindControlAs<CCheckButton>(Id::Record);
@@ -97,17 +85,15 @@ void CMacroManagerDlg::CreateControls(int, int, int, int) {
         record_->SetInsets(Scaled(kRecordMarkWidth), 0);
     }
 
-    const ListPlacement treeAt = PlaceListInArea(L::TreeArea);
+    const MacroTreePane pane =
+        AddMacroTreePane(*this, L::TreeArea, Id::TreeBar, library_, selection_);
+    tree_ = pane.tree;
+    treeBar_ = pane.bar;
     const ListPlacement actionsAt = PlaceListInArea(L::ActionArea);
-    tree_ = AddControl(0, std::make_unique<CEditShowList>(this, treeAt.list.left, treeAt.list.top,
-                                                          treeAt.list.right, treeAt.list.bottom));
     actions_ = AddControl(0, std::make_unique<CImageShowList>(this, actionsAt.list.left,
                                                               actionsAt.list.top, actionsAt.list.right,
                                                               actionsAt.list.bottom));
-    treeBar_ = AddScrollBar(*this, Id::TreeBar, treeAt);
     actionBar_ = AddScrollBar(*this, Id::ActionBar, actionsAt);
-    tree_->SetLibrary(&library_, &selection_);
-    tree_->LoadIcons();
     actions_->LoadIcons();
 
     loopCount_ = AddEditField(Id::LoopCount, L::LoopCountRect);
@@ -127,17 +113,13 @@ void CMacroManagerDlg::CreateControls(int, int, int, int) {
         return digits;
     });
 
-    // Folders start closed, and the selection the dialogs share may point into one.
-    selection_ = MacroLocation{};
-    library_.CollapseAll();
-    tree_->SetSelectedRow(-1);
     refresh();
 }
 
 void CMacroManagerDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
     DrawBackground(canvas, clientRect);
-    canvas.FillRect(ScaledArea(L::TreeArea), kAreaBorder);
-    canvas.FillRect(ScaledArea(L::ActionArea), kAreaBorder);
+    DrawListArea(canvas, L::TreeArea);
+    DrawListArea(canvas, L::ActionArea);
     DrawControls(canvas, clientRect);
 }
 

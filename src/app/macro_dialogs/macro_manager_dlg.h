@@ -58,7 +58,6 @@ public:
     void RunListOperation(MacroListOperation operation);
 
 protected:
-    bool OnInitDialog() override;
     void CreateControls(int left, int top, int right, int bottom) override;
     void DrawDialog(Canvas& canvas, const QRect& clientRect) override;
     void OnOK() override;

@@ -44,6 +44,8 @@ enum : int {
 namespace MacroManagerLayout {
 inline constexpr int DesignWidth = 528;
 inline constexpr int DesignHeight = 365;
+// The selection dialog shares the manager's frame.
+inline constexpr std::string_view FrameSkin = "skins/Frame_Macro_Manager.bmp";
 // The main window's button names the dialog, in its title band and its window title.
 inline constexpr int TitleText = 8;
 // The grey-bordered areas; the lists and their bars lie one unit inside.

@@ -4,7 +4,7 @@
 #include "app/macro_dialogs/action_editors.h"
 #include "app/macro_dialogs/macro_confirm_dlg.h"
 #include "app/macro_dialogs/name_dialogs.h"
-#include "settings/language_text.h"
+#include "lang/language_table.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -13,7 +13,6 @@ namespace ferrox {
 
 namespace {
 
-constexpr int kNoticeTitle = 150;
 constexpr int kConfirmDelete = 232;
 
 // The folder the last file dialog was confirmed in, for the next one.
@@ -46,11 +45,6 @@ std::optional<std::filesystem::path> Chosen(const QString& file, const MacroFile
 
 } // namespace
 
-std::wstring MacroText(int textIndex, const wchar_t* english) {
-    std::wstring text = textIndex >= 0 ? LanguageText(textIndex) : std::wstring();
-    return text.empty() ? std::wstring(english) : text;
-}
-
 DialogMacroPrompts::DialogMacroPrompts(CDlgBase& owner) : owner_(&owner) {}
 
 std::optional<std::wstring> DialogMacroPrompts::AskNewName(bool folder) {
@@ -70,7 +64,7 @@ std::optional<std::wstring> DialogMacroPrompts::AskRename(const std::wstring& cu
 }
 
 bool DialogMacroPrompts::ConfirmDelete() {
-    CMacroConfirmDlg dialog(kNoticeTitle, kConfirmDelete, owner_);
+    CMacroConfirmDlg dialog(CAttentionDlg::NoticeTitleText, kConfirmDelete, owner_);
     return dialog.RunModal() == IDOK;
 }
 
@@ -105,8 +99,7 @@ std::optional<std::filesystem::path> DialogMacroPrompts::AskSavePath(const Macro
 }
 
 void DialogMacroPrompts::Notice(int textIndex, const wchar_t* english) {
-    CAttentionDlg::Show(owner_, MacroText(kNoticeTitle, L"Notice"), MacroText(textIndex, english),
-                        CAttentionDlg::Mode::Modal);
+    CAttentionDlg::ShowNotice(owner_, textIndex >= 0 ? LanguageText(textIndex) : english);
 }
 
 } // namespace ferrox

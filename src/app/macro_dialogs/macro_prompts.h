@@ -37,7 +37,7 @@ public:
     virtual std::optional<std::filesystem::path> AskOpenPath(const MacroFileKind& kind) = 0;
     virtual std::optional<std::filesystem::path> AskSavePath(const MacroFileKind& kind,
                                                              const std::wstring& proposed) = 0;
-    // A notice with LanguageTable text textIndex (english when the language file has none).
+    // A notice with LanguageTable text textIndex, or with english where textIndex is -1.
     virtual void Notice(int textIndex, const wchar_t* english = L"") = 0;
 };
 
@@ -62,7 +62,5 @@ private:
     QPointer<CDlgBase> owner_;
 };
 
-// Text textIndex of the language file, or english when it has none.
-std::wstring MacroText(int textIndex, const wchar_t* english = L"");
 
 } // namespace ferrox

@@ -4,6 +4,7 @@
 // choosing a folder or nothing is refused with a notice.
 
 #include "app/macro_dialogs/macro_list_scroll.h"
+#include "app/macro_dialogs/macro_tree_pane.h"
 #include "macros/macro_library.h"
 #include "ui/dlg_base.h"
 
@@ -27,12 +28,11 @@ public:
     // parent receives the choice; it may be null (nothing is told).
     CMacroSelectDlg(MacroLibrary& library, MacroLocation& selection, WindowBase* parent = nullptr);
 
-    CEditShowList* Tree() const { return tree_; }
+    CEditShowList* Tree() const { return pane_.tree; }
     // The notice of a refused choice, while it is open.
     WindowBase* Notice() const { return notice_; }
 
 protected:
-    bool OnInitDialog() override;
     void CreateControls(int left, int top, int right, int bottom) override;
     void DrawDialog(Canvas& canvas, const QRect& clientRect) override;
     void OnMouseWheel(int delta, int x, int y) override;
@@ -44,8 +44,7 @@ private:
     MacroLibrary& library_;
     MacroLocation& selection_;
     QPointer<WindowBase> parent_;
-    CEditShowList* tree_ = nullptr;
-    CVScrollBar* bar_ = nullptr;
+    MacroTreePane pane_;
     WheelSteps wheel_;
     QPointer<WindowBase> notice_;
 };

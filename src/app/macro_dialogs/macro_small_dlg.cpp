@@ -2,9 +2,10 @@
 
 #include "app/dialogs/attention_dlg.h"
 #include "app/tool_tips.h"
+#include "lang/language_table.h"
 #include "platform/canvas.h"
-#include "settings/language_text.h"
 #include "ui/control_factory.h"
+#include "ui/dialog_rows.h"
 #include "ui/ui_scale.h"
 
 #include <algorithm>
@@ -16,15 +17,12 @@ namespace {
 
 using K = ControlKind;
 using D = CMacroSmallDlg;
-constexpr unsigned kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-constexpr int kNoticeTitle = 150;
 constexpr int kDigitsOnly = 175;
 
 constexpr ControlSpec kButtons[] = {
     CloseButton(D::CloseId, {300, 4, 315, 19}),
-    {D::OkId, K::Image, {170, 70, 235, 93}, {"button2_nr", "button2_ov"}, 4, {}, {}, kCentred},
-    {D::CancelId, K::Image, {240, 70, 305, 93}, {"button2_nr", "button2_ov"}, 5, {}, {},
-     kCentred},
+    OkButton({170, 70, 235, 93}),
+    CancelButton({240, 70, 305, 93}),
 };
 
 std::size_t NonDigits(std::wstring_view text) {
@@ -34,21 +32,11 @@ std::size_t NonDigits(std::wstring_view text) {
 
 } // namespace
 
-CMacroSmallDlg::CMacroSmallDlg(int titleText, QWidget* parent)
-    : CDlgBase(parent), titleText_(titleText) {
-    SetDesignSize(DesignWidth, DesignHeight);
-    setWindowModality(Qt::ApplicationModal);
-    SetDefaultKeys(DefaultKey::EndOk, DefaultKey::Swallow);
-    BindEndButtons(OkId, {CloseId, CancelId});
-}
-
-bool CMacroSmallDlg::OnInitDialog() {
-    CDlgBase::OnInitDialog();
-    setWindowTitle(QString::fromStdWString(LanguageText(titleText_)));
-    RegisterAsOpenDialog();
-    LoadDialogFrame("skins/Frame_warning.bmp");
-    return true;
-}
+CMacroSmallDlg::CMacroSmallDlg(int titleText, QWidget* parent, DefaultKey enter)
+    : CDlgBase(parent, {.width = DesignWidth, .height = DesignHeight,
+                        .skin = "skins/Frame_warning.bmp", .titleText = titleText,
+                        .enter = enter, .escape = DefaultKey::Swallow}),
+      titleText_(titleText) {}
 
 void CMacroSmallDlg::CreateControls(int, int, int, int) {
     AddControls(*this, kButtons);
@@ -63,9 +51,7 @@ void CMacroSmallDlg::CreateControls(int, int, int, int) {
 void CMacroSmallDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
     DrawBackground(canvas, clientRect);
     if (HasValueBox())
-        canvas.FillRect(QRect(QPoint(Scaled(ValueRect.left), Scaled(ValueRect.top)),
-                              QPoint(Scaled(ValueRect.right) - 1, Scaled(ValueRect.bottom) - 1)),
-                        0xFFFFFF);
+        canvas.FillRect(ScaledRect(ValueRect), 0xFFFFFF);
     DrawControls(canvas, clientRect);
 }
 
@@ -101,8 +87,7 @@ EditFilter CMacroSmallDlg::DigitsWanted(std::size_t maxLength) {
         if (now > *shown && alive)
             self->PostTask([alive, self] {
                 if (alive)
-                    CAttentionDlg::Show(self, LanguageText(kNoticeTitle),
-                                        LanguageText(kDigitsOnly), CAttentionDlg::Mode::Modal);
+                    CAttentionDlg::ShowNotice(self, LanguageText(kDigitsOnly));
             });
         *shown = now;
         return kept;

@@ -23,10 +23,10 @@ public:
     std::wstring ValueText() const;
 
 protected:
-    // titleText: LanguageTable index. Enter confirms unless the editor captures keys.
-    CMacroSmallDlg(int titleText, QWidget* parent);
+    // titleText: LanguageTable index. Enter confirms unless the editor captures keys; Escape
+    // does nothing.
+    CMacroSmallDlg(int titleText, QWidget* parent, DefaultKey enter = DefaultKey::EndOk);
 
-    bool OnInitDialog() override;
     void CreateControls(int left, int top, int right, int bottom) override;
     void DrawDialog(Canvas& canvas, const QRect& clientRect) override;
     void OnOK() override;

@@ -1,7 +1,7 @@
 #include "app/menus/function_menus.h"
 
 #include "buttons/function_presets.h"
-#include "settings/language_text.h"
+#include "lang/language_table.h"
 
 #include <span>
 

@@ -1,6 +1,6 @@
 #include "app/menus/list_popups.h"
 
-#include "settings/language_text.h"
+#include "lang/language_table.h"
 
 #include <initializer_list>
 

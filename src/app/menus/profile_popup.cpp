@@ -1,8 +1,8 @@
 #include "app/menus/profile_popup.h"
 
 #include "base/app_globals.h"
+#include "lang/language_table.h"
 #include "platform/canvas.h"
-#include "settings/language_text.h"
 #include "ui/skin_images.h"
 
 namespace ferrox {

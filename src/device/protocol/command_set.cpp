@@ -5,7 +5,7 @@
 
 #include "buttons/macro_link.h"
 #include "device/protocol/change_groups.h"
-#include "settings/language_text.h"
+#include "lang/language_table.h"
 
 namespace ferrox {
 

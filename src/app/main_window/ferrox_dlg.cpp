@@ -2,6 +2,7 @@
 
 #include "app/app_messages.h"
 #include "app/main_window/main_layout.h"
+#include "app/main_window/main_window_parts.h"
 #include "app/device_notice_bridge.h"
 #include "app/dialogs/attention_dlg.h"
 #include "app/file_notice_text.h"
@@ -90,6 +91,15 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
     // Neither key confirms nor closes the main window; both reach the key filter.
     SetDefaultKeys(DefaultKey::Capture, DefaultKey::Capture);
     bindMessages();
+    parts_ = std::make_unique<MainWindowParts>(
+        *this, session_, WindowCalls{.refreshView = [this] { RefreshView(); },
+                           .collectView = [this] { CollectView(); },
+                           .requestApply = [this](unsigned groups) { requestApply(groups); },
+                           .noteDrag = [this](unsigned groups) { noteDrag(groups); },
+                           .showNotice = [this](int text, const char* english) {
+                               showAttention(text, english);
+                           },
+                           .screenHeight = [this] { return screenHeight_; }});
     bindControlHandlers();
 }
 
@@ -159,23 +169,7 @@ void CFerroxDlg::minimiseWindow() {
 }
 
 void CFerroxDlg::updateBatteryDisplay(uint8_t level, ChargeState charge, int) {
-    batteryShown_ = level;
-    if (auto* battery = FindControlAs<CBattery>(MainId::Battery)) {
-        battery->SetLevel(level);
-        battery->SetMode(int(charge));
-        if (charge == ChargeState::Charging)
-            battery->AdvanceChargingLevel();
-    }
-    // Only what changed is repainted: a repaint of the whole window every second was most of
-    // what the idle window cost.
-    if (auto* text = FindControl(MainId::BatteryText)) {
-        text->SetText(std::to_wstring(level) + L"%");
-        const int shown = charge == ChargeState::Charging ? 0 : 1;
-        if (text->Shown() != shown) {
-            text->SetShown(shown);
-            InvalidateRect(text->GetBounds());
-        }
-    }
+    parts_->power.ShowBattery(level, charge);
 }
 
 void CFerroxDlg::showDeviceNotice() {
@@ -223,7 +217,6 @@ bool CFerroxDlg::OnInitDialog() {
 
     ClearOpenDialogTable();
     keys_.reset();
-    batteryShown_ = StartBatteryLevel;
     profileBar_ = std::make_unique<MainProfileBar>(
         *this, ProfileBarCalls{.refreshView = [this] { RefreshView(); },
                                .requestApply = [this](unsigned groups) { requestApply(groups); },

@@ -32,8 +32,8 @@ std::optional<std::filesystem::path> Chosen(const QString& file) {
 
 } // namespace
 
-WindowProfileBarHost::WindowProfileBarHost(CDlgBase& window, ProfileBarCalls calls)
-    : window_(window), calls_(std::move(calls)) {}
+WindowProfileBarHost::WindowProfileBarHost(CDlgBase& window, const WindowCalls& calls)
+    : window_(window), calls_(calls) {}
 
 void WindowProfileBarHost::refreshView() {
     if (calls_.refreshView)
@@ -126,8 +126,8 @@ int WindowProfileBarHost::screenHeight() const {
     return screen ? screen->geometry().height() : 0;
 }
 
-MainProfileBar::MainProfileBar(CDlgBase& window, ProfileBarCalls calls)
-    : host_(window, std::move(calls)), bar_(host_) {
+MainProfileBar::MainProfileBar(CDlgBase& window, const WindowCalls& calls)
+    : host_(window, calls), bar_(host_) {
     bar_.Bind(window);
 }
 

@@ -217,13 +217,6 @@ bool CFerroxDlg::OnInitDialog() {
 
     ClearOpenDialogTable();
     keys_.reset();
-    profileBar_ = std::make_unique<MainProfileBar>(
-        *this, ProfileBarCalls{.refreshView = [this] { RefreshView(); },
-                               .requestApply = [this](unsigned groups) { requestApply(groups); },
-                               .showNotice = [this](int text, const char* english) {
-                                   showAttention(text, english);
-                               },
-                               .screenHeight = [this] { return screenHeight_; }});
     for (DeviceKind kind : kAllDeviceKinds) {
         discovery_.link().of(kind).commandPath.clear();
         discovery_.link().of(kind).eventPath.clear();
@@ -254,16 +247,22 @@ bool CFerroxDlg::OnInitDialog() {
     return true;
 }
 
+const OpenSections& CFerroxDlg::Sections() const {
+    return parts_->column.Open();
+}
+
+KeyFunctionMenus& CFerroxDlg::KeyMenus() {
+    return parts_->keys.Menus();
+}
+
 void CFerroxDlg::PlaceOnWorkArea(const QRect& workArea) {
     move(CentredOrigin(workArea, QSize(WindowWidth(), WindowHeight())));
 }
 
 void CFerroxDlg::CreateControls(int, int, int, int) {
     BuildMainWindowControls(*this, int(DpiSteps.count));
-    sectionFrame_ = LoadSkinFile("skins/Frame_Lighting_Setting.bmp");
-    placedLongTable_ = hasLiftOff();
-    placeColumn();
-    placeProfileBar();
+    parts_->column.Create();
+    parts_->tabs.Place();
 }
 
 void CFerroxDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
@@ -273,9 +272,9 @@ void CFerroxDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
         canvas.FillRect(clientRect, look::Graphite);
         canvas.FrameRect(clientRect, look::Hairline);
     }
-    drawFrames(canvas);
+    parts_->column.DrawFrames(canvas);
     DrawControls(canvas, clientRect);
-    drawMarker(canvas);
+    parts_->keys.DrawMarker(canvas);
 }
 
 bool CFerroxDlg::OnKeyDown(int virtualKey, bool) {

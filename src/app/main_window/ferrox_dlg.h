@@ -67,11 +67,9 @@ public:
     void RefreshView();
     void CollectView();
     MainWindowParts& Parts() { return *parts_; }
-    const OpenSections& Sections() const { return sections_; }
-    // The mouse picture's marker: key button 1..9 under the pointer, 0 for none.
-    int MarkedButton() const { return markedButton_; }
+    const OpenSections& Sections() const;
     // The key buttons' function menus and the dialogs they open.
-    KeyFunctionMenus& KeyMenus() { return keyMenus_; }
+    KeyFunctionMenus& KeyMenus();
 
 protected:
     bool OnInitDialog() override;
@@ -114,7 +112,6 @@ private:
 
     // --- controls (app/main/) ---
     void bindControlHandlers();
-    void bindSectionHandlers();
     // One handler for a control's notifications, with the code and wParam.
     void onControl(int id, std::function<void(LParam code, WParam wParam)> handler);
     void requestApply(unsigned groups);
@@ -124,20 +121,8 @@ private:
     // file has none (or for index -1).
     void showAttention(int textIndex, const char* english = "");
 
-    void placeColumn();
-    void placeProfileBar();
-    void onHeaderClicked(Section section);
-    bool hasLiftOff() const;
-    void drawFrames(Canvas& canvas);
-    void drawMarker(Canvas& canvas);
-
-    void refreshProfileBar();
 
 
-    // --- macros (app/main/macro_handlers.cpp) ---
-    void bindMacroHandlers();
-    void openMacroManager();
-    void afterMacroManager(bool librarySaved);
 
     HidSystem& hid_;
     std::filesystem::path dataDirOverride_;
@@ -161,23 +146,15 @@ private:
     std::function<bool()> trayAvailable_;
     std::unique_ptr<DesktopPresence> presence_;
 
-    OpenSections sections_ = StartSections();
-    int markedButton_ = 0;
     bool sliderDragged_ = false;
     unsigned dragGroups_ = 0;
-    bool placedLongTable_ = true;
-    QImage sectionFrame_;        // loaded once, drawn for every frame of the two columns
-    std::array<QImage, 9> markers_;
 
-    std::unique_ptr<MainProfileBar> profileBar_;
     std::unique_ptr<MainWindowParts> parts_;
     QPointer<CProgressBarDlg> progress_;
     QPointer<WindowBase> noDeviceNotice_;
     QPointer<WindowBase> supportNotice_;
     QPointer<WindowBase> attention_;
     QPointer<WindowBase> heldFilesNotice_;
-    KeyFunctionMenus keyMenus_{*this, {[this](unsigned groups) { requestApply(groups); },
-                                       [this](int text) { showAttention(text); }}};
 };
 
 } // namespace ferrox

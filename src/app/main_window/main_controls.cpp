@@ -14,11 +14,8 @@
 namespace ferrox {
 
 void CFerroxDlg::bindControlHandlers() {
-    bindSectionHandlers();
     for (WindowPart* part : parts_->All())
         part->Bind();
-    keyMenus_.Bind();
-    bindMacroHandlers();
 }
 
 void CFerroxDlg::onControl(int id, std::function<void(LParam, WParam)> handler) {

@@ -6,6 +6,8 @@
 
 #include "app/main_window/bottom_bar.h"
 #include "app/main_window/dpi_section.h"
+#include "app/main_window/key_column.h"
+#include "app/main_window/profile_tabs.h"
 #include "app/main_window/lighting_section.h"
 #include "app/main_window/pointer_section.h"
 #include "app/main_window/power_section.h"
@@ -22,22 +24,9 @@ namespace MainId {
 enum : int {
     Exit = 2001,
     Minimise = 2002,
-    KeyCombo = 2013, // ..2021, buttons 1..9
-    MacroManager = 2062,
-    ProfileTab = 2049, // ..2053, slots 0..4
-    RenameProfile = 2068,
-    ExportProfile = 2069,
-    ImportProfile = 2070,
-    AddProfile = 2071,
-    ButtonsTitle = 3008,
-    ProfilesTitle = 3009,
-    ProfileMenu = 3100,
 };
 }
 
-inline constexpr int KeyComboCount = 9;
-inline constexpr unsigned KeyComboMessage = 1028;
-inline constexpr unsigned ProfileMenuMessage = 1124;
 
 // The text that shows a slider's value, 0 for none.
 int SliderValueText(int sliderId);

@@ -21,8 +21,8 @@ QString Text(int index, const char* english) {
 
 } // namespace
 
-WindowProfileBarHost::WindowProfileBarHost(CDlgBase& window, ProfileBarCalls calls)
-    : window_(window), calls_(std::move(calls)), files_(window) {}
+WindowProfileBarHost::WindowProfileBarHost(CDlgBase& window, const WindowCalls& calls)
+    : window_(window), calls_(calls), files_(window) {}
 
 void WindowProfileBarHost::refreshView() {
     if (calls_.refreshView)
@@ -113,8 +113,8 @@ int WindowProfileBarHost::screenHeight() const {
     return screen ? screen->geometry().height() : 0;
 }
 
-MainProfileBar::MainProfileBar(CDlgBase& window, ProfileBarCalls calls)
-    : host_(window, std::move(calls)), bar_(host_) {
+MainProfileBar::MainProfileBar(CDlgBase& window, const WindowCalls& calls)
+    : host_(window, calls), bar_(host_) {
     bar_.Bind(window);
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The profile bar's host in the main window: real name dialogs, the desktop's file dialogs and
 // the profile list and context menu as popups of the window. What only the window knows (its
-// view, apply, notices and timer) it hands in as calls.
+// view, apply, notices and the screen it measured) it hands in as its calls.
 
 #include "app/kept_file_dialog.h"
+#include "app/main_window/window_calls.h"
 #include "app/profile_bar.h"
 
 #include <QPointer>
@@ -14,13 +15,6 @@ namespace ferrox {
 
 class CDlgBase;
 
-struct ProfileBarCalls {
-    std::function<void()> refreshView;
-    std::function<void(unsigned groups)> requestApply;
-    std::function<void(int textIndex, const char* english)> showNotice;
-    std::function<int()> screenHeight; // measured at start-up
-};
-
 // Popup slots of the main window: the lists share the first with the key function menu; the
 // profile context menu has its own.
 inline constexpr int kListPopupSlot = 0;
@@ -28,7 +22,7 @@ inline constexpr int kProfileMenuPopupSlot = 10;
 
 class WindowProfileBarHost : public ProfileBarHost {
 public:
-    WindowProfileBarHost(CDlgBase& window, ProfileBarCalls calls);
+    WindowProfileBarHost(CDlgBase& window, const WindowCalls& calls);
 
     void refreshView() override;
     void requestApply(unsigned groups) override;
@@ -50,14 +44,14 @@ public:
 
 private:
     CDlgBase& window_;
-    ProfileBarCalls calls_;
+    const WindowCalls& calls_;
     KeptFileDialog files_; // import and export share it
 };
 
 // The main window's profile bar, bound to its controls, messages and timer 60.
 class MainProfileBar {
 public:
-    MainProfileBar(CDlgBase& window, ProfileBarCalls calls);
+    MainProfileBar(CDlgBase& window, const WindowCalls& calls);
     ProfileBar& Bar() { return bar_; }
 
 private:

@@ -4,7 +4,9 @@
 
 #include "app/app_messages.h"
 #include "app/dialogs/color_palette_dlg.h"
+#include "app/dialogs/dpi_value_dlg.h"
 #include "app/main_window/main_layout.h"
+#include "app/main_window/main_window_parts.h"
 #include "app/main_window/section_column.h"
 #include "settings/config_table.h"
 #include "settings/dpi_levels.h"
@@ -148,6 +150,46 @@ TEST_F(MainWindow, DpiLevelsKeepTheActivePositionAndTheLastLevelStays) {
     EXPECT_FALSE(LastFrame(0x05));
 }
 
+// A change shows the profile once: every refresh redraws the whole window. A click on a DPI
+// bar and a colour slot's click used to show it before their change too.
+TEST_F(MainWindow, OneChangeShowsTheProfileOnce) {
+    StartWindow();
+    LetStartUpGo();
+    const auto refreshes = [&] { return Window().Parts().viewRefreshes; };
+    ClickControl(3004); // the report-rate section
+    const struct {
+        int control;
+        const char* what;
+    } clicks[] = {
+        {MainId::DpiCheck + 2, "DPI level in the cycle"},
+        {MainId::Rate125 + 1, "report rate"},
+        {MainId::MoveLightingCheck, "lighting while moving"},
+        {MainId::MotionWakeupCheck, "wake-up by motion"},
+    };
+    for (const auto& click : clicks) {
+        const int before = refreshes();
+        ClickControl(click.control);
+        EXPECT_EQ(refreshes() - before, 1) << click.what;
+    }
+
+    int before = refreshes();
+    AnswerDialog(
+        [](CDlgBase& dialog) { ClickDialogControl(dialog, CDPIValueSettingDlg::OkId); });
+    ClickControl(MainId::DpiBar + 1); // the DPI dialog, confirmed
+    EXPECT_EQ(refreshes() - before, 1) << "DPI dialog";
+
+    ClickControl(3002); // the lighting section
+    Profile().lighting.mode = 6;
+    Profile().lighting.colourSelected[6] = {1, 1, 0, 0, 0, 0, 0, 0};
+    Window().RefreshView();
+    before = refreshes();
+    ClickControl(MainId::ColourSlot + 2);
+    FireTimer(3);
+    EXPECT_EQ(refreshes() - before, 1) << "colour slot";
+    EXPECT_EQ(Profile().lighting.colourSelected[6][2], 1);
+    EXPECT_TRUE(As<CCheckButton>(MainId::ColourSlot + 2)->GetChecked());
+}
+
 TEST_F(MainWindow, ColourSlotsToggleOnlyAfterTheDoubleClickWaitAndKeepTheirMinimum) {
     StartWindow();
     LightingSettings& lighting = Profile().lighting;
@@ -191,7 +233,7 @@ TEST_F(MainWindow, ColourSlotsToggleOnlyAfterTheDoubleClickWaitAndKeepTheirMinim
     FireTimer(4);
     EXPECT_NE(Window().AttentionWindow(), nullptr);
     EXPECT_EQ(lighting.colourSelected[2][3], 1);
-    EXPECT_GE(CFerroxDlg::ColourClickMilliseconds(), 150);
+    EXPECT_GE(LightingSection::ColourClickMilliseconds(), 150);
 }
 
 class SliderDrag : public MainWindow {

@@ -2,6 +2,7 @@
 
 #include "app/app_messages.h"
 #include "app/main_window/main_layout.h"
+#include "app/main_window/main_window_parts.h"
 #include "app/device_notice_bridge.h"
 #include "app/dialogs/attention_dlg.h"
 #include "app/file_notice_text.h"
@@ -90,6 +91,15 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
     // Neither key confirms nor closes the main window; both reach the key filter.
     SetDefaultKeys(DefaultKey::Capture, DefaultKey::Capture);
     bindMessages();
+    parts_ = std::make_unique<MainWindowParts>(
+        *this, session_, WindowCalls{.refreshView = [this] { RefreshView(); },
+                           .collectView = [this] { CollectView(); },
+                           .requestApply = [this](unsigned groups) { requestApply(groups); },
+                           .noteDrag = [this](unsigned groups) { noteDrag(groups); },
+                           .showNotice = [this](int text, const char* english) {
+                               showAttention(text, english);
+                           },
+                           .screenHeight = [this] { return screenHeight_; }});
     bindControlHandlers();
 }
 
@@ -159,23 +169,7 @@ void CFerroxDlg::minimiseWindow() {
 }
 
 void CFerroxDlg::updateBatteryDisplay(uint8_t level, ChargeState charge, int) {
-    batteryShown_ = level;
-    if (auto* battery = FindControlAs<CBattery>(MainId::Battery)) {
-        battery->SetLevel(level);
-        battery->SetMode(int(charge));
-        if (charge == ChargeState::Charging)
-            battery->AdvanceChargingLevel();
-    }
-    // Only what changed is repainted: a repaint of the whole window every second was most of
-    // what the idle window cost.
-    if (auto* text = FindControl(MainId::BatteryText)) {
-        text->SetText(std::to_wstring(level) + L"%");
-        const int shown = charge == ChargeState::Charging ? 0 : 1;
-        if (text->Shown() != shown) {
-            text->SetShown(shown);
-            InvalidateRect(text->GetBounds());
-        }
-    }
+    parts_->power.ShowBattery(level, charge);
 }
 
 void CFerroxDlg::showDeviceNotice() {
@@ -223,14 +217,6 @@ bool CFerroxDlg::OnInitDialog() {
 
     ClearOpenDialogTable();
     keys_.reset();
-    batteryShown_ = StartBatteryLevel;
-    profileBar_ = std::make_unique<MainProfileBar>(
-        *this, ProfileBarCalls{.refreshView = [this] { RefreshView(); },
-                               .requestApply = [this](unsigned groups) { requestApply(groups); },
-                               .showNotice = [this](int text, const char* english) {
-                                   showAttention(text, english);
-                               },
-                               .screenHeight = [this] { return screenHeight_; }});
     for (DeviceKind kind : kAllDeviceKinds) {
         discovery_.link().of(kind).commandPath.clear();
         discovery_.link().of(kind).eventPath.clear();
@@ -261,16 +247,22 @@ bool CFerroxDlg::OnInitDialog() {
     return true;
 }
 
+const OpenSections& CFerroxDlg::Sections() const {
+    return parts_->column.Open();
+}
+
+KeyFunctionMenus& CFerroxDlg::KeyMenus() {
+    return parts_->keys.Menus();
+}
+
 void CFerroxDlg::PlaceOnWorkArea(const QRect& workArea) {
     move(CentredOrigin(workArea, QSize(WindowWidth(), WindowHeight())));
 }
 
 void CFerroxDlg::CreateControls(int, int, int, int) {
     BuildMainWindowControls(*this, int(DpiSteps.count));
-    sectionFrame_ = LoadSkinFile("skins/Frame_Lighting_Setting.bmp");
-    placedLongTable_ = hasLiftOff();
-    placeColumn();
-    placeProfileBar();
+    parts_->column.Create();
+    parts_->tabs.Place();
 }
 
 void CFerroxDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
@@ -280,9 +272,9 @@ void CFerroxDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
         canvas.FillRect(clientRect, look::Graphite);
         canvas.FrameRect(clientRect, look::Hairline);
     }
-    drawFrames(canvas);
+    parts_->column.DrawFrames(canvas);
     DrawControls(canvas, clientRect);
-    drawMarker(canvas);
+    parts_->keys.DrawMarker(canvas);
 }
 
 bool CFerroxDlg::OnKeyDown(int virtualKey, bool) {

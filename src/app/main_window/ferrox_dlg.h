@@ -27,6 +27,7 @@ class CMenuPopup;
 class DesktopPresence;
 class DeviceNoticeBridge;
 class MainProfileBar;
+struct MainWindowParts;
 
 class CFerroxDlg : public CDlgBase, private SyncHost {
 public:
@@ -65,13 +66,10 @@ public:
     // The current profile shown in every control, and the controls' state written back.
     void RefreshView();
     void CollectView();
-    const OpenSections& Sections() const { return sections_; }
-    // The mouse picture's marker: key button 1..9 under the pointer, 0 for none.
-    int MarkedButton() const { return markedButton_; }
-    // The single-click wait of the colour slots: the desktop's double-click interval.
-    static int ColourClickMilliseconds();
+    MainWindowParts& Parts() { return *parts_; }
+    const OpenSections& Sections() const;
     // The key buttons' function menus and the dialogs they open.
-    KeyFunctionMenus& KeyMenus() { return keyMenus_; }
+    KeyFunctionMenus& KeyMenus();
 
 protected:
     bool OnInitDialog() override;
@@ -114,10 +112,6 @@ private:
 
     // --- controls (app/main/) ---
     void bindControlHandlers();
-    void bindSectionHandlers();
-    void bindDpiHandlers();
-    void bindLightingHandlers();
-    void bindSettingsHandlers();
     // One handler for a control's notifications, with the code and wParam.
     void onControl(int id, std::function<void(LParam code, WParam wParam)> handler);
     void requestApply(unsigned groups);
@@ -127,44 +121,8 @@ private:
     // file has none (or for index -1).
     void showAttention(int textIndex, const char* english = "");
 
-    void placeColumn();
-    void placeProfileBar();
-    void onHeaderClicked(Section section);
-    bool hasLiftOff() const;
-    void drawFrames(Canvas& canvas);
-    void drawMarker(Canvas& canvas);
 
-    void refreshProfileBar();
-    void refreshDpi();
-    void refreshRate();
-    void refreshLighting();
-    void refreshPanels();
-    void collectLighting();
 
-    void onDpiCheck(int level);
-    void onDpiBar(int level, LParam code, WParam value);
-    void openDpiDialog(int level);
-    void storeDpiStep(int level, int step);
-    void colourEdited();
-    void openPalette(Colour& colour);
-    // The lighting-mode and report-rate lists, below their menus.
-    void openList(CMenuPopup* list, int menuId, unsigned resultMessage);
-    void closeList(int menuId);
-    void openDpiColour(int level);
-    void onColourSlotClicked(int slot);
-    void onColourSlotDoubleClicked(int slot);
-    void onColourSlotTimer(int slot);
-    void openSlotPalette();
-    void onSliderChanged(int sliderId, LParam code);
-    void onSendAgain();
-    void onFirmwareReset();
-    void openProjectPage();
-    void openMouseSettings();
-
-    // --- macros (app/main/macro_handlers.cpp) ---
-    void bindMacroHandlers();
-    void openMacroManager();
-    void afterMacroManager();
 
     HidSystem& hid_;
     std::filesystem::path dataDirOverride_;
@@ -184,30 +142,19 @@ private:
     bool visibilityDecided_ = false; // the window-shown flag holds its start value
     int screenWidth_ = 0;
     int screenHeight_ = 0;
-    int batteryShown_ = StartBatteryLevel;
     bool hasBackground_ = false;
     std::function<bool()> trayAvailable_;
     std::unique_ptr<DesktopPresence> presence_;
 
-    OpenSections sections_ = StartSections();
-    int markedButton_ = 0;
     bool sliderDragged_ = false;
     unsigned dragGroups_ = 0;
-    bool inDoubleClick_ = false; // between the double-click and its release
-    int paletteSlot_ = -1;       // the colour slot whose palette opens with that release
-    bool barDragged_ = false;
-    bool placedLongTable_ = true;
-    QImage sectionFrame_;        // loaded once, drawn for every frame of the two columns
-    std::array<QImage, 9> markers_;
 
-    std::unique_ptr<MainProfileBar> profileBar_;
+    std::unique_ptr<MainWindowParts> parts_;
     QPointer<CProgressBarDlg> progress_;
     QPointer<WindowBase> noDeviceNotice_;
     QPointer<WindowBase> supportNotice_;
     QPointer<WindowBase> attention_;
     QPointer<WindowBase> heldFilesNotice_;
-    KeyFunctionMenus keyMenus_{*this, {[this](unsigned groups) { requestApply(groups); },
-                                       [this](int text) { showAttention(text); }}};
 };
 
 } // namespace ferrox

@@ -2,6 +2,7 @@
 // apply request, drags that apply on release, the attention notice.
 
 #include "app/main_window/ferrox_dlg.h"
+#include "app/main_window/main_window_parts.h"
 #include "app/dialogs/attention_dlg.h"
 #include "app/profile_bar_window.h"
 #include "ui/combo_button.h"
@@ -13,12 +14,8 @@
 namespace ferrox {
 
 void CFerroxDlg::bindControlHandlers() {
-    bindSectionHandlers();
-    bindDpiHandlers();
-    bindLightingHandlers();
-    bindSettingsHandlers();
-    keyMenus_.Bind();
-    bindMacroHandlers();
+    for (WindowPart* part : parts_->All())
+        part->Bind();
 }
 
 void CFerroxDlg::onControl(int id, std::function<void(LParam, WParam)> handler) {
@@ -49,37 +46,13 @@ void CFerroxDlg::showAttention(int textIndex, const char* english) {
                                      CAttentionDlg::Mode::Modal);
 }
 
-// 300 × 300 design units from the menu's top-left corner; the rows start below the menu.
-void CFerroxDlg::openList(CMenuPopup* list, int menuId, unsigned resultMessage) {
-    ClosePopup(kListPopupSlot);
-    SetPopup(kListPopupSlot, list);
-    auto* menu = FindControlAs<CComboButton>(menuId);
-    const QPoint corner = menu ? menu->GetBounds().topLeft() : QPoint();
-    if (menu) {
-        menu->SetPopupOpen(true);
-        InvalidateRect(menu->GetBounds());
-    }
-    list->Create(this, QRect(mapToGlobal(corner), QSize(Scaled(300), Scaled(300))),
-                 resultMessage, menuId);
-}
-
-void CFerroxDlg::closeList(int menuId) {
-    if (auto* menu = FindControlAs<CComboButton>(menuId)) {
-        menu->SetPopupOpen(false);
-        InvalidateRect(menu->GetBounds());
-    }
-    ClosePopup(kListPopupSlot);
-}
-
 // A drag may end anywhere, even outside the window: its changes go to the mouse once, with the
 // release, or with the first move after it.
 void CFerroxDlg::OnLButtonUp(int x, int y) {
     CDlgBase::OnLButtonUp(x, y);
-    inDoubleClick_ = false;
+    parts_->lighting.ButtonReleased();
     if (dragGroups_)
         requestApply(0);
-    if (paletteSlot_ >= 0)
-        PostTask([this] { openSlotPalette(); });
 }
 
 void CFerroxDlg::OnMouseMove(int x, int y) {
@@ -89,7 +62,7 @@ void CFerroxDlg::OnMouseMove(int x, int y) {
 }
 
 void CFerroxDlg::OnLButtonDblClk(int x, int y) {
-    inDoubleClick_ = true;
+    parts_->lighting.DoubleClickStarted();
     CDlgBase::OnLButtonDblClk(x, y);
 }
 

@@ -6,7 +6,6 @@
 #include "ui/combo_button.h"
 #include "ui/control_factory.h"
 #include "ui/dlg_base.h"
-#include "ui/level_bar_controls.h"
 
 #include "app/control_bindings.h"
 
@@ -174,39 +173,6 @@ constexpr ControlSpec kBottomBar[] = {
      .font = {L"Tahoma", 18}, .format = kCentre},
 };
 
-// Eight DPI levels, one column each; columns 6 and 7 lie past the window's edge and stay hidden
-// (their values are still kept).
-constexpr std::array<ControlSpec, 40> DpiSection() {
-    std::array<ControlSpec, 40> section{};
-    for (int k = 0; k < 8; ++k) {
-        const int x = 870 + 37 * k;
-        const ControlFlags flags{.visible = k < 6};
-        const auto at = [&](int row) -> ControlSpec& { return section[std::size_t(row * 8 + k)]; };
-        // The display lies under its bar, so the bar takes the pointer: a drag sets the
-        // level's DPI and a click opens its dialog.
-        at(0) = {.id = MainId::DpiValue + k, .kind = K::LevelDisplay,
-                 .rect = {x + 9, 75, x + 16, 207},
-                 .images = {"mouse/dpi_bar_1", "mouse/dpi_bar_2"}, .layer = 1, .flags = flags,
-                 .positions = 1};
-        at(1) = {.id = MainId::DpiBar + k, .kind = K::VerticalSlider,
-                 .rect = {x + 9, 75, x + 16, 207},
-                 .images = {"mouse/dpi_bar_1", "mouse/dpi_bar_2"}, .layer = 1, .flags = flags,
-                 .positions = 1, .tipIndex = Tip::DpiBar};
-        // Wider than the column's other controls, so a five-digit value fits its box.
-        at(2) = {.id = MainId::DpiRadio + k, .kind = K::DpiRadio,
-                 .rect = {x - 3, 212, x + 29, 223}, .images = {"dpi_value"},
-                 .font = {L"Tahoma", 9}, .format = kCentre, .layer = 1, .flags = flags,
-                 .level = k, .stripFrames = 3};
-        at(3) = {.id = MainId::DpiCheck + k, .kind = K::Check, .rect = {x + 7, 226, x + 18, 237},
-                 .images = {"check_button_dpi_nr", "check_button_dpi_ov", "check_button_dpi_dn"},
-                 .layer = 1, .flags = flags, .tipIndex = Tip::DpiInCycle};
-        at(4) = {.id = MainId::DpiColour + k, .kind = K::ColourSelect,
-                 .rect = {x, 240, x + 26, 252}, .layer = 1, .flags = flags,
-                 .tipIndex = Tip::DpiColour};
-    }
-    return section;
-}
-
 constexpr ControlSpec kLightingHead[] = {
     {.id = MainId::LightingMenu, .kind = K::Combo, .rect = {40, 11, 229, 36},
      .images = {"combo3_nr", "combo3_ov"}, .text = L"Disable", .format = kCentre, .layer = 2,
@@ -335,7 +301,6 @@ std::vector<ControlSpec> Join(std::initializer_list<std::span<const ControlSpec>
 constexpr auto kKeyRows = KeyRows();
 constexpr auto kProfileBar = ProfileBar();
 const auto kHeaders = Headers();
-constexpr auto kDpiSection = DpiSection();
 constexpr auto kColourSlots = ColourSlots();
 
 } // namespace
@@ -348,7 +313,7 @@ std::span<const ControlSpec> MainWindowLayer0() {
 
 std::span<const ControlSpec> MainWindowSections() {
     static const std::vector<ControlSpec> table =
-        Join({kDpiSection, kLightingHead, kColourSlots, kLightingTail, kPointerSection,
+        Join({DpiControls(), kLightingHead, kColourSlots, kLightingTail, kPointerSection,
               kRateSection, kLowSections});
     return table;
 }
@@ -376,11 +341,7 @@ void BuildMainWindowControls(CDlgBase& dialog, int dpiStepCount) {
     const ControlBindings bindings = ProgramControlBindings();
     AddControls(dialog, MainWindowLayer0(), bindings);
     AddControls(dialog, MainWindowSections(), bindings);
-    for (int k = 0; k < 8; ++k) {
-        for (int id : {MainId::DpiBar + k, MainId::DpiValue + k})
-            if (auto* bar = dynamic_cast<CDPIValueShowControl*>(dialog.FindControl(id)))
-                bar->SetLevelCount(dpiStepCount);
-    }
+    ShowDpiStepCount(dialog, dpiStepCount);
     // Buttons 8 and 9 have no key slot on the mouse.
     for (int n = 7; n < KeyComboCount; ++n)
         if (auto* combo = dynamic_cast<CComboButton*>(dialog.FindControl(MainId::KeyCombo + n)))

@@ -1,0 +1,46 @@
+#pragma once
+// The parts the main window is made of, each with its controls, handlers and view. The window
+// only builds them, hands them its calls and passes the profile through them.
+
+#include "app/main_window/bottom_bar.h"
+#include "app/main_window/column_layout.h"
+#include "app/main_window/key_column.h"
+#include "app/main_window/profile_tabs.h"
+#include "app/main_window/dpi_section.h"
+#include "app/main_window/lighting_section.h"
+#include "app/main_window/pointer_section.h"
+#include "app/main_window/power_section.h"
+#include "app/main_window/rate_section.h"
+#include "app/main_window/window_calls.h"
+
+#include <array>
+
+namespace ferrox {
+
+struct MainWindowParts {
+    MainWindowParts(CDlgBase& window, SyncSession& session, WindowCalls windowCalls)
+        : calls(std::move(windowCalls)), column(window, calls), tabs(window, calls),
+          keys(window, calls, session), dpi(window, calls), rate(window, calls), lighting(window, calls),
+          pointer(window, calls), power(window, calls),
+          bottomBar(window, calls, session) {}
+
+    // In the order the view is refreshed.
+    std::array<WindowPart*, 9> All() {
+        return {&column, &tabs, &keys, &dpi, &rate, &lighting, &pointer, &power, &bottomBar};
+    }
+
+    WindowCalls calls;
+    // How often the view was shown: tests check that one change shows it once.
+    int viewRefreshes = 0;
+    ColumnLayout column;
+    ProfileTabs tabs;
+    KeyColumn keys;
+    DpiSection dpi;
+    RateSection rate;
+    LightingSection lighting;
+    PointerSection pointer;
+    PowerSection power;
+    BottomBar bottomBar;
+};
+
+} // namespace ferrox

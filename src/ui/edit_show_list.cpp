@@ -10,38 +10,24 @@ CEditShowList::CEditShowList(WindowBase* owner, int left, int top, int right, in
                              int visible, int locked)
     : CShowListBase(owner, ListId, left, top, right, bottom, {}, shown, visible, locked) {}
 
-void CEditShowList::SetLibrary(MacroLibrary* library, MacroLocation* selection) {
-    library_ = library;
-    selection_ = selection;
-    selectedRow_ = -1;
-    firstRow_ = 0;
-}
-
 void CEditShowList::LoadIcons(std::string_view openFolder, std::string_view closedFolder) {
     LoadImageFile(openIcon_, openFolder);
     LoadImageFile(closedIcon_, closedFolder);
 }
 
-int CEditShowList::TotalRows() const {
-    return library_ ? library_->VisibleRowCount() : 0;
-}
-
-MacroItem* CEditShowList::nodeOfRow(int row) const {
-    if (!library_ || row < 0 || row >= TotalRows())
-        return nullptr;
-    return library_->NodeAt(library_->LocationOfRow(row));
+bool CEditShowList::isFolder(int row) const {
+    return row >= 0 && row < TotalRows() && rows_->Row(row).fold != ShowListRow::Fold::None;
 }
 
 void CEditShowList::SetSelectedRow(int row) {
     selectedRow_ = (row >= 0 && row < TotalRows()) ? row : -1;
-    if (selection_)
-        *selection_ = selectedRow_ >= 0 ? library_->LocationOfRow(selectedRow_) : MacroLocation{};
+    if (rows_)
+        rows_->Selected(selectedRow_);
 }
 
 void CEditShowList::selectAt(int y) {
     const int row = RowAt(y);
-    const int rowsInView = std::min(VisibleRows(), TotalRows() - firstRow_);
-    SetSelectedRow(row < rowsInView ? firstRow_ + row : -1);
+    SetSelectedRow(row < RowsInView() ? firstRow_ + row : -1);
 }
 
 bool CEditShowList::OnLButtonDown(int x, int y) {
@@ -49,11 +35,11 @@ bool CEditShowList::OnLButtonDown(int x, int y) {
         return false;
     mouseState_ = MouseDown;
     selectAt(y);
-    if (MacroItem* node = nodeOfRow(selectedRow_); node && node->MacroItemIsFolder) {
-        const int stage = library_->LocationOfRow(selectedRow_).stage;
+    if (isFolder(selectedRow_)) {
+        const int indent = rows_->Row(selectedRow_).indent;
         // The folder's icon sits after one icon width of indent per level.
-        if (x - left_ < openIcon_.width() * UiScale * (stage + 1))
-            node->MacroItemFolderIsOpen = !node->MacroItemFolderIsOpen;
+        if (x - left_ < openIcon_.width() * UiScale * (indent + 1))
+            rows_->ToggleFolder(selectedRow_);
     }
     return true;
 }
@@ -65,9 +51,8 @@ bool CEditShowList::OnLButtonUp(int x, int y) {
 bool CEditShowList::OnLButtonDblClk(int x, int y) {
     if (locked_ || !Contains(x, y))
         return false;
-    // Only folders open and close: a macro's open flag would be written to the library file.
-    if (MacroItem* node = nodeOfRow(firstRow_ + RowAt(y)); node && node->MacroItemIsFolder)
-        node->MacroItemFolderIsOpen = !node->MacroItemFolderIsOpen;
+    if (const int row = firstRow_ + RowAt(y); isFolder(row))
+        rows_->ToggleFolder(row);
     Notify(NotifyDoubleClicked);
     return true;
 }
@@ -89,33 +74,28 @@ void CEditShowList::ReleaseImages() {
 
 void CEditShowList::drawRow(Canvas& canvas, int viewRow) const {
     const int row = firstRow_ + viewRow;
-    const MacroLocation location = library_->LocationOfRow(row);
-    const MacroItem* node = library_->NodeAt(location);
-    if (!node)
-        return;
+    const ShowListRow shown = rows_->Row(row);
     const QRect rect = RowRect(viewRow);
     if (row == selectedRow_)
         canvas.FillRect(rect, SelectionColour);
     const double s = UiScale;
     const int iconWidth = openIcon_.isNull() ? closedIcon_.width() : openIcon_.width();
     const int iconHeight = openIcon_.isNull() ? closedIcon_.height() : openIcon_.height();
-    int x = rect.left() + static_cast<int>((iconWidth + 3) * s * std::max(0, location.stage));
-    if (node->MacroItemIsFolder) {
-        const QImage& icon = node->IsOpenFolder() ? openIcon_ : closedIcon_;
+    int x = rect.left() + static_cast<int>((iconWidth + 3) * s * std::max(0, shown.indent));
+    if (shown.fold != ShowListRow::Fold::None) {
+        const QImage& icon = shown.fold == ShowListRow::Fold::Open ? openIcon_ : closedIcon_;
         canvas.DrawImage(icon,
                          QRect(x, rect.top() + static_cast<int>(s), static_cast<int>(iconWidth * s),
                                static_cast<int>(iconHeight * s)));
         x += static_cast<int>((iconWidth + 3) * s);
     }
-    DrawRowText(canvas, node->MacroItemName,
+    DrawRowText(canvas, shown.text,
                 QRect(QPoint(x, rect.top()), QPoint(rect.right(), rect.bottom())));
 }
 
 void CEditShowList::Draw(Canvas& canvas) {
     DrawBackground(canvas);
-    if (!library_)
-        return;
-    const int rows = std::min(VisibleRows(), TotalRows() - firstRow_);
+    const int rows = RowsInView();
     for (int i = 0; i < rows; ++i)
         drawRow(canvas, i);
 }

@@ -1,25 +1,24 @@
 #pragma once
-// The steps of one macro, one row each: an icon (press, release or delay) and the step's text.
+// A flat list of steps, one row each: an icon (release, press or delay) and the step's text.
 
-#include "macros/macro_types.h"
 #include "ui/show_list_base.h"
+
+#include <array>
 
 namespace ferrox {
 
 class CImageShowList : public CShowListBase {
 public:
     static constexpr int ListId = 2020;
+    // The icons a row may name, in the order LoadIcons takes them.
+    enum Icon : int { ReleaseIcon, PressIcon, DelayIcon };
 
     CImageShowList(WindowBase* owner, int left, int top, int right, int bottom, int shown = 1,
                    int visible = 1, int locked = 0);
 
-    void SetMacro(const MacroKey* macro);
-    const MacroKey* Macro() const { return macro_; }
     void LoadIcons(std::string_view release = "skins/macro_up.png",
                    std::string_view press = "skins/macro_down.png",
                    std::string_view delay = "skins/macro_time.png");
-
-    int TotalRows() const override;
 
     bool OnLButtonDown(int x, int y) override;
     bool OnLButtonUp(int x, int y) override;
@@ -28,12 +27,10 @@ public:
     void Draw(Canvas& canvas) override;
 
 private:
-    const QImage& iconFor(const MacroAction& action) const;
+    const QImage& iconFor(const ShowListRow& row) const;
 
-    const MacroKey* macro_ = nullptr;
-    QImage releaseIcon_;
-    QImage pressIcon_;
-    QImage delayIcon_;
+    std::array<QImage, 3> icons_;
+    QImage noIcon_;
 };
 
 } // namespace ferrox

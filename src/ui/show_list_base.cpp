@@ -2,6 +2,9 @@
 
 #include "base/app_globals.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace ferrox {
 
 namespace {
@@ -11,6 +14,16 @@ double RowHeight() {
 }
 
 } // namespace
+
+void CShowListBase::SetRows(std::unique_ptr<ShowListRows> rows) {
+    rows_ = std::move(rows);
+    selectedRow_ = -1;
+    firstRow_ = 0;
+}
+
+int CShowListBase::RowsInView() const {
+    return std::min(VisibleRows(), TotalRows() - firstRow_);
+}
 
 int CShowListBase::VisibleRows() const {
     return static_cast<int>((bottom_ - top_ + 10 * static_cast<double>(UiScale)) / RowHeight());

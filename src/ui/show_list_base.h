@@ -1,9 +1,12 @@
 #pragma once
-// Row geometry, selection and scrolling shared by the two macro lists: rows 20 design pixels
+// Row geometry, selection and scrolling shared by the two drawn lists: rows 20 design pixels
 // high, as many as fit (half a row may be cut off at the bottom).
 
 #include "ui/control_base.h"
 #include "ui/look_colours.h"
+#include "ui/show_list_rows.h"
+
+#include <memory>
 
 namespace ferrox {
 
@@ -16,8 +19,13 @@ public:
 
     using CControlBase::CControlBase;
 
-    virtual int TotalRows() const = 0;
+    // The rows shown, from the top; the list owns them. Selection and scrolling start over.
+    void SetRows(std::unique_ptr<ShowListRows> rows);
+
+    int TotalRows() const { return rows_ ? rows_->Count() : 0; }
     int VisibleRows() const;
+    // Rows drawn from the first visible one: fewer than VisibleRows() near the end.
+    int RowsInView() const;
     // Rectangle of view row i (0 = the first visible row).
     QRect RowRect(int i) const;
     // View row under y (may be past the last row).
@@ -39,6 +47,7 @@ protected:
     void DrawBackground(Canvas& canvas) const;
     void DrawRowText(Canvas& canvas, const std::wstring& text, const QRect& rect) const;
 
+    std::unique_ptr<ShowListRows> rows_;
     int selectedRow_ = -1;
     int firstRow_ = 0;
     int mouseState_ = MouseNormal;

@@ -3,6 +3,7 @@
 #include "app/control_bindings.h"
 #include "app/macro_dialogs/library_save_outcome.h"
 #include "app/macro_dialogs/macro_manager_layout.h"
+#include "app/macro_dialogs/macro_step_rows.h"
 #include "app/macro_dialogs/macro_tree_pane.h"
 #include "lang/language_table.h"
 #include "macros/macro_user_library.h"
@@ -206,7 +207,7 @@ void CMacroManagerDlg::refresh() {
     MacroKey* now = macroAtSelection();
     if (now != current_) {
         current_ = now;
-        actions_->SetMacro(now);
+        actions_->SetRows(std::make_unique<MacroStepRows>(now));
         actions_->SetSelectedRow(-1);
         actions_->SetFirstVisibleRow(0);
     }

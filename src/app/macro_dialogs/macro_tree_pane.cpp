@@ -1,6 +1,7 @@
 #include "app/macro_dialogs/macro_tree_pane.h"
 
 #include "app/macro_dialogs/macro_list_scroll.h"
+#include "app/macro_dialogs/macro_tree_rows.h"
 #include "platform/canvas.h"
 #include "ui/dlg_base.h"
 #include "ui/edit_show_list.h"
@@ -25,7 +26,7 @@ MacroTreePane AddMacroTreePane(CDlgBase& dialog, const DesignRect& area, int bar
                                          &dialog, at.list.left, at.list.top, at.list.right,
                                          at.list.bottom));
     pane.bar = AddScrollBar(dialog, barId, at);
-    pane.tree->SetLibrary(&library, &selection);
+    pane.tree->SetRows(std::make_unique<MacroTreeRows>(library, &selection));
     pane.tree->LoadIcons();
     library.CollapseAll();
     selection = MacroLocation{};

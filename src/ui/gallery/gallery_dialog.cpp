@@ -6,6 +6,7 @@
 #include "ui/combo_button.h"
 #include "ui/control_factory.h"
 #include "ui/edit_show_list.h"
+#include "ui/gallery/gallery_rows.h"
 #include "ui/image_button.h"
 #include "ui/image_show_list.h"
 #include "ui/level_bar_controls.h"
@@ -21,6 +22,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace ferrox::gallery {
 
@@ -450,38 +452,33 @@ void GalleryDialog::addReportRate() {
 }
 
 void GalleryDialog::addListsAndPictures() {
-    MacroLocation at{0, 0, 0, 0};
-    library_.PlaceFolder(L"Shooters", at, true);
-    library_.PlaceFolder(L"Burst fire", {1, 0, 0, 0}, true);
-    library_.PlaceMacro(L"Three-round burst", {2, 0, 0, 0}, std::make_unique<MacroKey>());
-    library_.PlaceMacro(L"Quick reload", {1, 0, 1, 0}, std::make_unique<MacroKey>());
-    library_.PlaceFolder(L"Strategy", {0, 1, 0, 0}, false);
-    library_.PlaceMacro(L"Build order with a very long name", {0, 2, 0, 0},
-                        std::make_unique<MacroKey>());
+    using Fold = ShowListRow::Fold;
     const int y = 222;
     QRect r = Box(Col2, y, 230, 160);
     auto* tree = AddControl(
         0, std::make_unique<CEditShowList>(this, r.left(), r.top(), r.right() + 1, r.bottom() + 1));
     tree->LoadIcons();
-    tree->SetLibrary(&library_, &selection_);
+    tree->SetRows(std::make_unique<GalleryRows>(std::vector<ShowListRow>{
+        {0, ShowListRow::NoIcon, Fold::Open, L"Shooters"},
+        {1, ShowListRow::NoIcon, Fold::Open, L"Burst fire"},
+        {2, ShowListRow::NoIcon, Fold::None, L"Three-round burst"},
+        {1, ShowListRow::NoIcon, Fold::None, L"Quick reload"},
+        {0, ShowListRow::NoIcon, Fold::Closed, L"Strategy"},
+        {0, ShowListRow::NoIcon, Fold::None, L"Build order with a very long name"}}));
     tree->SetSelectedRow(1);
 
-    macro_ = std::make_unique<MacroKey>(L"Burst");
-    const std::array<MacroAction, 7> steps{MacroAction::MakeKey(MacroActionCode::LeftButton, false),
-                                           MacroAction::MakeDelay(40),
-                                           MacroAction::MakeKey(MacroActionCode::LeftButton, true),
-                                           MacroAction::MakeDelay(60),
-                                           MacroAction::MakeKey(0x52, false),
-                                           MacroAction::MakeDelay(25),
-                                           MacroAction::MakeKey(0x52, true)};
-    for (std::size_t i = 0; i < steps.size(); ++i)
-        (void)macro_->SetAction(static_cast<std::uint32_t>(i), steps[i]);
-    macro_->MacroActionNum = static_cast<std::uint32_t>(steps.size());
     r = Box(Col2 + 250, y, 200, 160);
     auto* actions = AddControl(0, std::make_unique<CImageShowList>(this, r.left(), r.top(),
                                                                    r.right() + 1, r.bottom() + 1));
     actions->LoadIcons();
-    actions->SetMacro(macro_.get());
+    const auto step = [](CImageShowList::Icon icon, const wchar_t* text) {
+        return ShowListRow{0, icon, Fold::None, text};
+    };
+    actions->SetRows(std::make_unique<GalleryRows>(std::vector<ShowListRow>{
+        step(CImageShowList::PressIcon, L"L Key"), step(CImageShowList::DelayIcon, L"40ms"),
+        step(CImageShowList::ReleaseIcon, L"L Key"), step(CImageShowList::DelayIcon, L"60ms"),
+        step(CImageShowList::PressIcon, L"R"), step(CImageShowList::DelayIcon, L"25ms"),
+        step(CImageShowList::ReleaseIcon, L"R")}));
     actions->SetSelectedRow(2);
     for (int i = 0; i < 2; ++i) {
         auto* bar = Make<CVScrollBar>(this, Box(Col2 + 232 + i * 220, y, 12, 160), 2030 + i);

@@ -2,7 +2,6 @@
 // A dialog holding one of every drawn control in each of its states, laid out as a reference
 // sheet of the toolkit and its skins.
 
-#include "macros/macro_library.h"
 #include "ui/dlg_base.h"
 
 #include <memory>
@@ -34,9 +33,6 @@ private:
     void addListsAndPictures();
     void label(int x, int y, int width, const wchar_t* text, unsigned format = 0);
 
-    MacroLibrary library_;
-    MacroLocation selection_;
-    std::unique_ptr<MacroKey> macro_;
     QImage panel_;
 };
 

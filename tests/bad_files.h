@@ -81,13 +81,15 @@ inline void MakeBad(const BadFile& bad, const std::filesystem::path& path) {
     }
 }
 
-// Hands a folder and all in it to "nobody", for the mode 000 rows.
-inline void GiveToNobody(const std::filesystem::path& folder) {
-    ::chown(folder.c_str(), kNobody, kNobody);
+// Hands a folder and all in it to "nobody", for the mode 000 rows; false when any of it stayed
+// with its owner, which would let those rows pass without testing anything.
+[[nodiscard]] inline bool GiveToNobody(const std::filesystem::path& folder) {
+    bool given = ::chown(folder.c_str(), kNobody, kNobody) == 0;
     std::error_code ec;
     for (auto it = std::filesystem::recursive_directory_iterator(folder, ec);
          !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
-        ::lchown(it->path().c_str(), kNobody, kNobody);
+        given = ::lchown(it->path().c_str(), kNobody, kNobody) == 0 && given;
+    return given && !ec;
 }
 
 // What a bad file must still be after the programs ran: the same thing, unless it was a

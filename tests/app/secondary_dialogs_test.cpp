@@ -97,9 +97,10 @@ TEST_F(SecondaryDialogsTest, EachDialogKeepsItsEnterAndEscapeTitleAndTableEntry)
                                               std::pair{int(Qt::Key_Escape), c.onEscape}}) {
             const std::unique_ptr<CDlgBase> dialog = c.make();
             ASSERT_TRUE(dialog->Create());
-            if (c.titleText >= 0)
+            if (c.titleText >= 0) {
                 EXPECT_EQ(dialog->windowTitle().toStdWString(), LanguageText(c.titleText))
                     << c.dialog;
+            }
             EXPECT_EQ(OpenDialogTable[0], dialog.get()) << c.dialog;
             Key(dialog.get(), qtKey);
             EXPECT_EQ(dialog->IsEnded() ? dialog->Result() : Stays, expected)

@@ -65,10 +65,10 @@ TEST(DataFolder, OverrideThenEnvironmentThenXdgThenHome) {
         EXPECT_EQ(ChooseDataFolder(), tmp / "env");
     }
     ScopedEnv noEnv("FERROX_DATA_DIR", nullptr);
-    EXPECT_EQ(ChooseDataFolder(), tmp / "xdg" / "GamingMouseData20220725A");
+    EXPECT_EQ(ChooseDataFolder(), tmp / "xdg" / "ferrox");
     {
         ScopedEnv relative("XDG_CONFIG_HOME", "relative/config"); // not a valid XDG value
-        EXPECT_EQ(ChooseDataFolder(), tmp / "home" / ".config" / "GamingMouseData20220725A");
+        EXPECT_EQ(ChooseDataFolder(), tmp / "home" / ".config" / "ferrox");
     }
     // A relative override is taken from the current folder, links left unresolved.
     EXPECT_EQ(ChooseDataFolder("rel"), fs::current_path() / "rel");

@@ -141,7 +141,7 @@ TEST_F(LanguageLoaderTest, NoticeAndMenuTextsAFileLacksAreGivenInEnglishAndTheFi
                           {155, L"Mouse not found. Connect it or its receiver."},
                           {310, L"These files could not be read; defaults are used in their place:"},
                           {318, L"no permission"}};
-    WriteUnicodeFile(inConfig("Lan.txt"), L"[Setting]\n0=Older release\n1=one\n");
+    WriteUnicodeFile(inConfig("Lan_EN.txt"), L"[Setting]\n0=Older release\n1=one\n");
     LoadLanguage();
     for (const Case& c : cases)
         EXPECT_EQ(LanguageText(c.index), c.english) << c.index;
@@ -150,7 +150,7 @@ TEST_F(LanguageLoaderTest, NoticeAndMenuTextsAFileLacksAreGivenInEnglishAndTheFi
     std::wstring own = L"[Setting]\n0=Current\n";
     for (const Case& c : cases)
         own += std::to_wstring(c.index) + L"=own " + std::to_wstring(c.index) + L"\n";
-    WriteUnicodeFile(inConfig("Lan.txt"), own);
+    WriteUnicodeFile(inConfig("Lan_EN.txt"), own);
     LoadLanguage();
     for (const Case& c : cases)
         EXPECT_EQ(LanguageText(c.index), L"own " + std::to_wstring(c.index)) << c.index;

@@ -36,8 +36,9 @@ TEST(BadFiles, FerroxctlNeitherHangsNorAbortsNorReplacesAndNamesTheFile) {
             const fs::path target = *file.inDataFolder ? data / file.inDataFolder : state;
             test::MakeBad(bad, target);
             const std::string shape = test::Shape(target);
-            if (bad.mode000)
-                test::GiveToNobody(folder);
+            if (bad.mode000) {
+                ASSERT_TRUE(test::GiveToNobody(folder)) << folder;
+            }
 
             const std::string prefix = std::string(kTimeout) + (bad.mode000 ? kAsNobody : "");
             const std::string dir = "--data-dir " + Quoted(data) + " ";

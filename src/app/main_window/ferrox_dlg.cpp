@@ -36,16 +36,9 @@ namespace {
 
 constexpr int kBackgroundBitmap = 364;
 
-constexpr int kAttentionTitleText = 150;
 constexpr int kNoDeviceText = 155;
 constexpr int kReceiverOnlyText = 156;
 constexpr int kProgressText = 146;
-
-// The language file's text; a file without it falls back to the English wording.
-std::wstring Text(int index, const wchar_t* english) {
-    const std::wstring text = LanguageText(index);
-    return text.empty() ? std::wstring(english) : text;
-}
 
 // No language file has this text: it names files, and only this program can tell of them.
 std::wstring DataFolderText(const std::vector<DataProblem>& problems) {
@@ -65,9 +58,6 @@ std::wstring UnusableFilesText(const UserDataLoad& load) {
     return JoinParagraphs(data, FileProblemsText(others));
 }
 
-std::wstring AttentionTitle() {
-    return Text(kAttentionTitleText, L"Attention");
-}
 constexpr int kSupportText = 158;
 
 } // namespace
@@ -210,7 +200,7 @@ bool CFerroxDlg::OnInitDialog() {
     SetDesignSize(DesignWidth, DesignHeight);
     CDlgBase::OnInitDialog(); // builds the controls and shows the window
     if (const std::wstring files = UnusableFilesText(load); !files.empty())
-        heldFilesNotice_ = CAttentionDlg::Show(this, AttentionTitle(), files,
+        heldFilesNotice_ = CAttentionDlg::ShowNotice(this, files,
                                                CAttentionDlg::Mode::ModelessTopMost);
     if (const QScreen* s = screen())
         PlaceOnWorkArea(s->availableGeometry());
@@ -292,8 +282,7 @@ bool CFerroxDlg::OnKeyDown(int virtualKey, bool) {
 
 void CFerroxDlg::showSupportNotice() {
     supportNotice_ =
-        CAttentionDlg::Show(this, AttentionTitle(),
-                            LanguageText(kSupportText), // never blank: an added text
+        CAttentionDlg::ShowNotice(this, LanguageText(kSupportText), // never blank: an added text
                             CAttentionDlg::Mode::Modal);
 }
 
@@ -394,14 +383,11 @@ void CFerroxDlg::onNoDeviceTimer() {
     case NoDeviceNotice::None:
         return;
     case NoDeviceNotice::ReceiverOnly:
-        noDeviceNotice_ = CAttentionDlg::Show(
-            this, AttentionTitle(),
-            Text(kReceiverOnlyText, L"The receiver is connected, but the mouse does not answer."),
+        noDeviceNotice_ = CAttentionDlg::ShowNotice(this, LanguageText(kReceiverOnlyText),
             CAttentionDlg::Mode::ModelessTopMost);
         return;
     case NoDeviceNotice::NoDevice:
-        noDeviceNotice_ = CAttentionDlg::Show(this, AttentionTitle(),
-                                              Text(kNoDeviceText, L"No mouse or receiver was found."),
+        noDeviceNotice_ = CAttentionDlg::ShowNotice(this, LanguageText(kNoDeviceText),
                                               CAttentionDlg::Mode::ModelessTopMost);
         return;
     }

@@ -41,9 +41,7 @@ void CFerroxDlg::noteDrag(unsigned groups) {
 void CFerroxDlg::showAttention(int textIndex, const char* english) {
     const std::wstring text = textIndex >= 0 ? LanguageText(textIndex) : std::wstring();
     const std::wstring message = text.empty() ? QString::fromUtf8(english).toStdWString() : text;
-    const std::wstring title = LanguageText(150);
-    attention_ = CAttentionDlg::Show(this, title.empty() ? L"Attention" : title, message,
-                                     CAttentionDlg::Mode::Modal);
+    attention_ = CAttentionDlg::ShowNotice(this, message, CAttentionDlg::Mode::Modal);
 }
 
 // A drag may end anywhere, even outside the window: its changes go to the mouse once, with the

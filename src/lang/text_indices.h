@@ -28,8 +28,8 @@ bool IsLanguageTextInUse(int index);
 // interface font averages about seven pixels per character for Latin and Cyrillic text.
 int MaxTextLength(const LanguageTextUse& use);
 
-// Texts a language file may lack that must never show blank: those added by this release (a
-// file written for an earlier one has none of them), and the names of the tray menu's exit, the
+// Texts a language file may lack that must never show blank: those this program added to the
+// shipped set (an older or third-party file has none of them), and the names of the tray menu's exit, the
 // profile file dialogs, the notices' title and the notices about the mouse and the user's
 // files. The loader fills each gap with the English wording, the one place that holds it.
 struct AddedLanguageText {

@@ -1,6 +1,6 @@
 #pragma once
-// The main window. It stays open for the whole run: the program ends when it closes. At this
-// stage it finds the device, keeps itself visible or hidden, filters the keyboard, tells the
+// The main window. It stays open for the whole run: the program ends when it closes. Its parts
+// live beside it in this folder; the class itself finds the device, keeps itself visible or hidden, filters the keyboard, tells the
 // user when no device is there, and ends in the three ways the program can end.
 
 #include "app/dialogs/progress_bar_dlg.h"

@@ -10,7 +10,8 @@ namespace {
 constexpr int kLowBatteryText = 160;
 constexpr int kCriticalBatteryText = 161;
 
-// Texts added by this release: a language file without them gets the English wording.
+// Texts this program added to the shipped set: a language file without them gets the English
+// wording.
 QString Text(int index) {
     return QString::fromStdWString(LanguageTable[index]);
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // config.ini as the program reads it at start: the configuration, then the profiles it names.
 // Property: what was loaded and then saved loads again to the same configuration and profiles.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the mouse sends by itself or in answer: status answers and input reports, one 33-byte
 // report per 34 input bytes (the first byte says which). Input reports go through the same
 // recognition as the reader threads' (05 06 only).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl's command line: the input is the words after the program name, separated by NUL
 // bytes. Every run uses the virtual mouse (its state file in the scratch folder) and a fresh
 // scratch data folder; words cannot name a path outside it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sysfs data of a hidraw node: its uevent text and its report descriptor. The input is the
 // uevent, a NUL byte, then the descriptor; the enumeration reads them from a sysfs-like folder.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Messages on the window's local socket, from any process of the user. Property: whatever
 // arrives, a message that parses as framed encodes back to the bytes it was read from, and a
 // wake-up's token is printable.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A language file (Lan*.txt) as the program reads it at start.
 
 #include "fuzz/fuzz_support.h"

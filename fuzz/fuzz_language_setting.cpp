@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language choice (LanSetting.ini). Property: a code that was read writes back and reads
 // again to the same code.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Macro exchange files (.mkf one macro, .mbf a set) imported into a library that already holds
 // a folder and macros. Property: an import that reports failure leaves the library as it was.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro library file (.mlf), through the reader the program uses at start.
 // Property: a file that reads cleanly writes back and reads again to the same library.
 

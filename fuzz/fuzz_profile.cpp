@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A profile file (*.psf), read as an import and as a slot's own file.
 // Property: a file that reads as valid writes back and reads again to the same profile.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HID report descriptors, as hidraw hands them over from any device on the machine.
 // Property: a collection with input reports names their IDs (a reader filters by them).
 

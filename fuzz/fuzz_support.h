@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every fuzz target shares: a scratch data folder of its own that is emptied before each
 // input, so no input can see what an earlier one left behind and nothing outside it is touched.

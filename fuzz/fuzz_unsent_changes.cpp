@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of changes saved but not yet delivered to the mouse (config/unsent.txt).
 // Property: the groups read write back and read again to the same groups.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual mouse's state file (ferroxctl --simulate-state). Property: a state that parses
 // writes back to a text that parses to the same state.
 

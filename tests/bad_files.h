@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table of bad files both programs are run against: each file of a data folder, and the
 // virtual mouse's state file, replaced by something a program must neither hang on, nor crash

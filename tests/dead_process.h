@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The id of a process that has ended and been reaped: no process has it now (until the system
 // hands it out again, which takes a full round of ids).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mouse and key input as the desktop delivers it: through the window system to the window
 // under test, so open popups take the pointer and the keyboard, and a press outside them

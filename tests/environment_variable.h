@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An environment variable set (or unset, for a null value) for the life of this object; the
 // process's own value comes back afterwards.

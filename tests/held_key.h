@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A key held down on an X server whose auto-repeat Qt cannot tell from typing (Xvfb, several
 // Xwayland versions, remote sessions): the press, then after the server's repeat delay a real

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Things that can stand where a program expects one of its files: folders, fifos, device
 // nodes, sockets and symbolic links to them, in a loop or to nothing. Device nodes are made

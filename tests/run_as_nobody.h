@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file that belongs to someone else, as one does after a command was once run with sudo:
 // the test runs its body in a child process as the user "nobody", who owns the folder (so it

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scratch space of one test process, so parallel runs never share it. It lives beside the test
 // program's own data folder (inside the build tree, set by CTest), not in /tmp, so runs leave

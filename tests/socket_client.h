@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sending side of the window's socket as a test plays it: raw connections that send what
 // they like, and what the other end sent back before it closed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixture every main-window test is written on: the real main window, offscreen, on the
 // virtual mouse, driven by real mouse and key events through the window system. The device
@@ -9,7 +11,7 @@
 //       StartWindow();                       // wired mouse plugged in, window shown
 //       ClickAt(712, 418);                   // design coordinates; × UiScale for you
 //       FireTimer(30);                       // the apply timer
-//       EXPECT_EQ(Frames().back()[2], 0x08); // what the mouse received
+//       EXPECT_EQ(ReceivedFrames().back()[2], 0x08); // what the mouse received
 //       EXPECT_EQ(Profile().lighting.mode, 3);
 //   }
 
@@ -237,12 +239,12 @@ protected:
 
     // --- what came out ---
     // Every frame the device received so far, once the worker has sent what is queued.
-    std::vector<Frame> Frames(DeviceKind kind = DeviceKind::Wired) {
+    std::vector<Frame> ReceivedFrames(DeviceKind kind = DeviceKind::Wired) {
         window_->Session().worker().waitIdle();
         Settle();
         return Mouse(kind).frames();
     }
-    void ClearFrames(DeviceKind kind = DeviceKind::Wired) {
+    void ClearReceivedFrames(DeviceKind kind = DeviceKind::Wired) {
         window_->Session().worker().waitIdle();
         Mouse(kind).clearFrames();
     }

@@ -166,7 +166,7 @@ bool WriteLanguageFile(const Source& source, const std::filesystem::path& output
         for (const SourceLine& line : source.lines) {
             file.WriteText(line.text + L"\n");
         }
-    } catch (const CFileException& e) {
+    } catch (const FileException& e) {
         std::fprintf(stderr, "%s: %s\n", output.string().c_str(), e.what());
         file.Abort();
         return false;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ferrox command line: --simulate[=KIND], --simulate-state FILE, --trace FILE,
 // --data-dir DIR, --start-hidden, --help, --version.

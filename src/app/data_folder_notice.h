@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window says about the data folder's move (data_folder_move.h): a log line, and a
 // notice once the window is up, when the move failed or the older folder was found beside

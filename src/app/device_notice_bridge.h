@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns device notices into WM_DEVICECHANGE messages posted to the main window: from the udev
 // monitor for the real devices, from the virtual mouse's listener when simulating.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ferrox_app.h"
 
 #include "app/app_messages.h"
@@ -140,7 +142,7 @@ int CFerroxApp::Run(int argc, char** argv) {
     panel.reset();
     // Call site: anything the platform needs shut down after the window (fonts, images).
     EndMainWindow(std::move(dlg));
-    if (const std::string fault = mice.SaveState(); !fault.empty())
+    if (const std::string fault = mice.SaveMouseState(); !fault.empty())
         std::cerr << "ferrox: " << fault << "\n";
     return 0;
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up notice of files the window could not use: which could not be read (defaults
 // stand in for them) and which were left as they are instead of being saved over, each named

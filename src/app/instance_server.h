@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first instance's end of its local socket, on the user-interface thread's event loop:
 // the wake-up of a second start becomes a call of the wake handler, anything else a request

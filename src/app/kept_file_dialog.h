@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window's file dialog, built at its first use and kept. Building Qt's own file dialog (its
 // model of the folder, its views and their icons) holds the window's thread for several frames;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's keyboard filter: Enter and Escape never reach the dialog (it neither
 // closes nor confirms from the keyboard), and a ten-letter sequence opens the support notice.

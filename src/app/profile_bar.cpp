@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/profile_bar.h"
 
 #include "base/app_globals.h"
@@ -126,8 +128,8 @@ void ProfileBar::use(int slot) {
     if (!IsSlot(slot))
         return;
     SetCurrentSlot(slot);
-    host_.refreshView();
-    host_.requestApply(ChangeGroup::Keys | ChangeGroup::Settings);
+    host_.showProfileAgain();
+    host_.scheduleApply(ChangeGroup::Keys | ChangeGroup::Settings);
 }
 
 void ProfileBar::TabClicked(int slot) {
@@ -263,7 +265,7 @@ void ProfileBar::add() {
     if (!name)
         return;
     AddProfile(*name); // a refused (empty) name never leaves the dialog
-    host_.refreshView();
+    host_.showProfileAgain();
 }
 
 void ProfileBar::rename(int slot) {
@@ -274,7 +276,7 @@ void ProfileBar::rename(int slot) {
     if (!name)
         return;
     RenameProfile(slot, *name);
-    host_.refreshView();
+    host_.showProfileAgain();
 }
 
 void ProfileBar::remove(int slot) {
@@ -282,7 +284,7 @@ void ProfileBar::remove(int slot) {
         host_.showNotice(kNoticeIsCurrent, "The active profile cannot be removed.");
         return;
     }
-    host_.refreshView();
+    host_.showProfileAgain();
 }
 
 void ProfileBar::importInto(int slot) {
@@ -297,10 +299,10 @@ void ProfileBar::importInto(int slot) {
         host_.showNotice(kNoticeImportFailed, "The profile file could not be imported.");
         return;
     }
-    host_.refreshView();
+    host_.showProfileAgain();
     // What the mouse holds must follow the profile the user now sees.
     if (slot == CurrentSlot())
-        host_.requestApply(ChangeGroup::Device);
+        host_.scheduleApply(ChangeGroup::Device);
 }
 
 void ProfileBar::exportFrom(int slot) {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The profile bar: the tabs of the shown profiles, the chooser with its profile list, the
 // profile context menu and the add, rename, import and export buttons. Choices made in a popup

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the profile bar needs from the window that owns it: the view, the apply, notices, its
 // action timer, the name and file dialogs, and the two popups. The window implements it with
@@ -23,9 +25,9 @@ class ProfileBarHost {
 public:
     virtual ~ProfileBarHost() = default;
 
-    virtual void refreshView() = 0;
+    virtual void showProfileAgain() = 0;
     // ChangeGroup bits; the apply follows on the window's apply timer.
-    virtual void requestApply(unsigned groups) = 0;
+    virtual void scheduleApply(unsigned groups) = 0;
     // An attention notice with a text of the language file (english when the file has none).
     virtual void showNotice(int textIndex, const char* english) = 0;
     // Timer 60: 100 ms, one-shot; its expiry runs ProfileBar::RunPendingAction.

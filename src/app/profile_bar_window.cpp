@@ -1,6 +1,8 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/profile_bar_window.h"
 
-#include "app/dialogs/profile_name_dlg.h"
+#include "app/dialogs/profile_name_dialog.h"
 #include "app/menus/list_popups.h"
 #include "app/menus/profile_popup.h"
 #include "lang/language_table.h"
@@ -24,14 +26,14 @@ QString Text(int index, const char* english) {
 WindowProfileBarHost::WindowProfileBarHost(CDlgBase& window, const WindowCalls& calls)
     : window_(window), calls_(calls), files_(window) {}
 
-void WindowProfileBarHost::refreshView() {
-    if (calls_.refreshView)
-        calls_.refreshView();
+void WindowProfileBarHost::showProfileAgain() {
+    if (calls_.showProfileAgain)
+        calls_.showProfileAgain();
 }
 
-void WindowProfileBarHost::requestApply(unsigned groups) {
-    if (calls_.requestApply)
-        calls_.requestApply(groups);
+void WindowProfileBarHost::scheduleApply(unsigned groups) {
+    if (calls_.scheduleApply)
+        calls_.scheduleApply(groups);
 }
 
 void WindowProfileBarHost::showNotice(int textIndex, const char* english) {

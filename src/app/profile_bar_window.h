@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The profile bar's host in the main window: real name dialogs, the desktop's file dialogs and
 // the profile list and context menu as popups of the window. What only the window knows (its
@@ -24,8 +26,8 @@ class WindowProfileBarHost : public ProfileBarHost {
 public:
     WindowProfileBarHost(CDlgBase& window, const WindowCalls& calls);
 
-    void refreshView() override;
-    void requestApply(unsigned groups) override;
+    void showProfileAgain() override;
+    void scheduleApply(unsigned groups) override;
     void showNotice(int textIndex, const char* english) override;
     void startActionTimer() override;
     std::optional<std::wstring> askNewProfileName() override;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kept apart from the Qt code: the firmware's header uses a name Qt defines as a macro.
 #include "app/simulated_firmware.h"
 
@@ -28,7 +30,7 @@ std::shared_ptr<VirtualMouseFirmware> SimulatedMice::FirmwareFor(DeviceKind kind
     return firmware_.back().second;
 }
 
-std::string SimulatedMice::SaveState() const {
+std::string SimulatedMice::SaveMouseState() const {
     std::shared_ptr<VirtualMouseFirmware> target;
     for (const auto& [kind, firmware] : firmware_)
         if (!target || kind == DeviceKind::Wired)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The virtual mouse of --simulate, and the --simulate-state file it keeps its settings in.
 
@@ -27,7 +29,7 @@ public:
     const std::filesystem::path& StateFile() const { return stateFile_; }
     // Writes the state the commands went to (the wired mouse's when both are plugged in).
     // Empty when written or when there is nothing to write; otherwise why it was not.
-    std::string SaveState() const;
+    std::string SaveMouseState() const;
 
 private:
     std::filesystem::path stateFile_;

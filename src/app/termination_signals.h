@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SIGTERM (a session logging out, systemd, kill) and SIGINT (Ctrl+C in a terminal) end the
 // program the way its exit button does, so a change still waiting for the deferred save is

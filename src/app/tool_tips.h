@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tooltips of the controls that show only a picture, as LanguageTable texts, and the close
 // button in the corner of every skinned dialog, which is one of them.

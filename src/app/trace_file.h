@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The --trace FILE log of the window program: every report written and read, one line each,
 // appended and flushed at once, so the file is complete whenever the program stops.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window's device session is made with. The program uses the defaults (real
 // pauses between frames, the user's files); tests hand in pauses that do not sleep and storage

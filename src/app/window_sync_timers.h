@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The synchronisation's timers as timers of the main window, under the window's timer
 // identifiers (app_messages.h), so that they are visible and can be fired as any other.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Process-wide values fixed once at start-up (by the window program or ferroxctl) and read by
 // every subsystem afterwards.

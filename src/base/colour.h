@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours in memory are Windows COLORREF words: red in the low byte, then green, then blue;
 // high byte 0. Files and people write them the other way round, as RRGGBB.

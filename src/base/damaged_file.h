@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file the program could not read is about to be written over with defaults or with what
 // could be read of it; what it held is kept beside it first, so that it can still be repaired.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data folder used to be $XDG_CONFIG_HOME/GamingMouseData20220725A; it is now
 // $XDG_CONFIG_HOME/ferrox, where Linux users look for a program's settings. The old folder is

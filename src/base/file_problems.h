@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files met where a file of ours belongs but that could not be used: a folder, a fifo, a
 // device, a link to nothing or in a loop, one without permission. Reading one falls back to

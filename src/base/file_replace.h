@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a save replaces a file: the new contents go to a temporary file beside the file they
 // replace (a rename across file systems would not be atomic) and are renamed over it once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The running instance's end of its local socket, without an event loop of its own: the owner
 // calls in when the listening descriptor or a connection is readable and when the next

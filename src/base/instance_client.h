@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sending end of the running instance's socket: a second start's wake-up and ferroxctl's
 // requests. Plain POSIX, no Qt: it works before any Qt object exists.

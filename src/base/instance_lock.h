@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The single-instance guard: an exclusive lock on a file in the user's runtime folder, held
 // for the life of the process and released by the system when it ends (a crashed run leaves

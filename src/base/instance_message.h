@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The messages on the window's local socket, as bytes. Every message starts with three
 // little-endian 32-bit words; the first is the message number. Older binaries send exactly

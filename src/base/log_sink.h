@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the core reports what a user would attach to a bug report: failed opens, ioctls and
 // file operations with the system's reason, and, when asked for, the device's open, close and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File-system paths as the wide strings that tables, files and texts carry, and back. File
 // names here are bytes that are UTF-8 by convention whatever the locale says; the standard

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether a file the program is about to read is there, and can be read, before anything decides
 // to replace it: a file that is missing is made afresh, one that is damaged is kept and replaced,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening the files the programs read. Any path may name a fifo, a device or a folder: open()
 // on a fifo would wait for a writer for ever, and opening a device can do things of its own.

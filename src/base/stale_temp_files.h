@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A save writes ".<name>.tmp<pid>-<n>" beside its file and renames it into place; a process
 // killed in between leaves that file behind for ever. Start-up sweeps away the ones whose

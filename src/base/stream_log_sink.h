@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A sink that writes each line whole to a stream: "PROGRAM: CATEGORY LEVEL: message".
 // ferroxctl --verbose writes to standard error with it.

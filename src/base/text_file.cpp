@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/text_file.h"
 
 #include "base/damaged_file.h"
@@ -29,7 +31,7 @@ std::string ErrorText(const fs::path& path) {
 } // namespace
 
 CStdioFileEx::~CStdioFileEx() {
-    if (m_writing)
+    if (writing_)
         Abort();
     else
         release();
@@ -39,9 +41,9 @@ bool CStdioFileEx::Open(const fs::path& path, unsigned flags) {
     if (IsOpen())
         return false;
     SetFilePath(path);
-    m_atStart = true;
-    m_writeFailed = false;
-    m_bufferPos = m_bufferEnd = 0;
+    atStart_ = true;
+    writeFailed_ = false;
+    bufferPos_ = bufferEnd_ = 0;
     bool writing = (flags & modeWrite) || ((flags & modeReadWrite) && (flags & modeCreate));
     return writing ? openForWriting(path, flags) : openForReading(path, flags);
 }
@@ -56,20 +58,20 @@ bool CStdioFileEx::openForReading(const fs::path& path, unsigned flags) {
             Log(LogLevel::Debug, LogCategory::Files, DescribeFileProblem(problem));
         return false;
     }
-    m_file = ::fdopen(opened.fd, "rb");
-    if (!m_file) {
+    file_ = ::fdopen(opened.fd, "rb");
+    if (!file_) {
         LogFailure(LogCategory::Files, "open " + path.string(), errno);
         ::close(opened.fd);
         return false;
     }
-    m_size = opened.size;
-    m_buffer.resize(kBufferSize);
-    m_writing = false;
-    m_unicodeMode = (flags & modeUnicode) != 0;
-    if (!m_unicodeMode && (flags & typeText)) {
+    size_ = opened.size;
+    buffer_.resize(kBufferSize);
+    writing_ = false;
+    unicodeMode_ = (flags & modeUnicode) != 0;
+    if (!unicodeMode_ && (flags & typeText)) {
         ensureBytes(2);
-        m_unicodeMode = m_bufferEnd >= 2 && static_cast<unsigned char>(m_buffer[0]) == 0xFF &&
-                        static_cast<unsigned char>(m_buffer[1]) == 0xFE;
+        unicodeMode_ = bufferEnd_ >= 2 && static_cast<unsigned char>(buffer_[0]) == 0xFF &&
+                        static_cast<unsigned char>(buffer_[1]) == 0xFE;
     }
     return true;
 }
@@ -86,83 +88,83 @@ bool CStdioFileEx::openForWriting(const fs::path& path, unsigned flags) {
         return false;
     if (!(flags & modeCreate) && !target->exists)
         return false;
-    const int fd = CreateTempBeside(*target, m_tempPath, problem);
-    m_file = fd < 0 ? nullptr : ::fdopen(fd, "wb");
-    if (!m_file) {
+    const int fd = CreateTempBeside(*target, tempPath_, problem);
+    file_ = fd < 0 ? nullptr : ::fdopen(fd, "wb");
+    if (!file_) {
         if (fd >= 0) {
             ::close(fd);
-            ::unlink(m_tempPath.c_str());
+            ::unlink(tempPath_.c_str());
         }
-        m_tempPath.clear();
+        tempPath_.clear();
         NoteFileProblem(problem);
         return false;
     }
-    m_target = std::move(*target);
+    target_ = std::move(*target);
     // Whole blocks go straight to the file: a second buffer would only copy them again.
-    std::setvbuf(m_file, nullptr, _IONBF, 0);
-    m_output.reserve(kBufferSize + 4096);
-    m_writing = true;
-    m_unicodeMode = (flags & modeUnicode) != 0;
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+    output_.reserve(kBufferSize + 4096);
+    writing_ = true;
+    unicodeMode_ = (flags & modeUnicode) != 0;
     return true;
 }
 
 // Moves what is left of the block (less than one character) to the front and reads the next
 // block behind it; false at the end of the file.
 bool CStdioFileEx::refill() {
-    const std::size_t left = m_bufferEnd - m_bufferPos;
-    std::memmove(m_buffer.data(), m_buffer.data() + m_bufferPos, left);
-    m_bufferPos = 0;
-    m_bufferEnd = left;
-    const std::size_t got = std::fread(m_buffer.data() + left, 1, m_buffer.size() - left, m_file);
-    if (got == 0 && std::ferror(m_file))
-        throw CFileException(CFileException::generic, ErrorText(m_path));
-    m_bufferEnd += got;
+    const std::size_t left = bufferEnd_ - bufferPos_;
+    std::memmove(buffer_.data(), buffer_.data() + bufferPos_, left);
+    bufferPos_ = 0;
+    bufferEnd_ = left;
+    const std::size_t got = std::fread(buffer_.data() + left, 1, buffer_.size() - left, file_);
+    if (got == 0 && std::ferror(file_))
+        throw FileException(FileException::generic, ErrorText(path_));
+    bufferEnd_ += got;
     return got > 0;
 }
 
 bool CStdioFileEx::ensureBytes(std::size_t count) {
-    while (m_bufferEnd - m_bufferPos < count)
+    while (bufferEnd_ - bufferPos_ < count)
         if (!refill())
             return false;
     return true;
 }
 
 // Gathers the characters (of unitSize bytes each) up to and including the next "\n" into
-// m_line; false when the file had none left. A lone last byte of an odd-sized unicode file is
+// line_; false when the file had none left. A lone last byte of an odd-sized unicode file is
 // no character and is never taken.
 bool CStdioFileEx::takeLine(std::size_t unitSize) {
-    m_line.clear();
+    line_.clear();
     for (;;) {
-        const char* data = m_buffer.data();
-        const std::size_t end = m_bufferPos + (m_bufferEnd - m_bufferPos) / unitSize * unitSize;
-        std::size_t at = m_bufferPos;
+        const char* data = buffer_.data();
+        const std::size_t end = bufferPos_ + (bufferEnd_ - bufferPos_) / unitSize * unitSize;
+        std::size_t at = bufferPos_;
         while (at < end && !(data[at] == '\n' && (unitSize == 1 || data[at + 1] == '\0')))
             at += unitSize;
         const bool found = at < end;
         if (found)
             at += unitSize;
-        m_line.append(data + m_bufferPos, at - m_bufferPos);
-        m_bufferPos = at;
-        if (m_line.size() > kMaxLineCharacters * unitSize)
-            throw CFileException(CFileException::generic,
-                                 m_path.string() + ": a line is longer than " +
+        line_.append(data + bufferPos_, at - bufferPos_);
+        bufferPos_ = at;
+        if (line_.size() > kMaxLineCharacters * unitSize)
+            throw FileException(FileException::generic,
+                                 path_.string() + ": a line is longer than " +
                                      std::to_string(kMaxLineCharacters) + " characters");
         if (found || !refill())
-            return !m_line.empty();
+            return !line_.empty();
     }
 }
 
 bool CStdioFileEx::readUnicodeLine(std::wstring& text) {
-    if (m_atStart) {
-        m_atStart = false;
+    if (atStart_) {
+        atStart_ = false;
         // Only a real byte-order mark is skipped: a file without one loses nothing.
-        if (ensureBytes(2) && static_cast<unsigned char>(m_buffer[m_bufferPos]) == 0xFF &&
-            static_cast<unsigned char>(m_buffer[m_bufferPos + 1]) == 0xFE)
-            m_bufferPos += 2;
+        if (ensureBytes(2) && static_cast<unsigned char>(buffer_[bufferPos_]) == 0xFF &&
+            static_cast<unsigned char>(buffer_[bufferPos_ + 1]) == 0xFE)
+            bufferPos_ += 2;
     }
     if (!takeLine(2))
         return false;
-    AppendFromUtf16le(text, m_line.data(), m_line.size());
+    AppendFromUtf16le(text, line_.data(), line_.size());
     return true;
 }
 
@@ -170,17 +172,17 @@ bool CStdioFileEx::readNarrowLine(std::wstring& text) {
     if (!takeLine(1))
         return false;
     // What a text-mode runtime does: "\r\n" reads as "\n".
-    if (m_line.size() >= 2 && m_line.compare(m_line.size() - 2, 2, "\r\n") == 0)
-        m_line.erase(m_line.size() - 2, 1);
-    text = FromUtf8(m_line);
+    if (line_.size() >= 2 && line_.compare(line_.size() - 2, 2, "\r\n") == 0)
+        line_.erase(line_.size() - 2, 1);
+    text = FromUtf8(line_);
     return true;
 }
 
 bool CStdioFileEx::ReadLine(std::wstring& text) {
     text.clear();
-    if (!m_file || m_writing)
+    if (!file_ || writing_)
         return false;
-    if (!(m_unicodeMode ? readUnicodeLine(text) : readNarrowLine(text)))
+    if (!(unicodeMode_ ? readUnicodeLine(text) : readNarrowLine(text)))
         return false;
     // A line that is only "\n" keeps it, so an empty line inside a file does not read as the end.
     if (text.size() >= 2 && text.back() == L'\n')
@@ -189,79 +191,79 @@ bool CStdioFileEx::ReadLine(std::wstring& text) {
 }
 
 bool CStdioFileEx::drainOutput() {
-    if (!m_output.empty() &&
-        std::fwrite(m_output.data(), 1, m_output.size(), m_file) != m_output.size())
-        m_writeFailed = true;
-    m_output.clear();
-    return !m_writeFailed;
+    if (!output_.empty() &&
+        std::fwrite(output_.data(), 1, output_.size(), file_) != output_.size())
+        writeFailed_ = true;
+    output_.clear();
+    return !writeFailed_;
 }
 
 void CStdioFileEx::WriteText(const std::wstring& text) {
-    if (!m_file || !m_writing || m_writeFailed)
-        throw CFileException(CFileException::diskFull, m_path.string() + ": not open for writing");
-    if (m_unicodeMode) {
-        if (m_atStart)
-            m_output += "\xFF\xFE";
-        AppendUtf16le(m_output, text);
+    if (!file_ || !writing_ || writeFailed_)
+        throw FileException(FileException::diskFull, path_.string() + ": not open for writing");
+    if (unicodeMode_) {
+        if (atStart_)
+            output_ += "\xFF\xFE";
+        AppendUtf16le(output_, text);
     } else {
-        m_output += ToUtf8(text);
+        output_ += ToUtf8(text);
     }
-    m_atStart = false;
-    if (m_output.size() >= kBufferSize && !drainOutput())
-        throw CFileException(CFileException::diskFull, ErrorText(m_path));
+    atStart_ = false;
+    if (output_.size() >= kBufferSize && !drainOutput())
+        throw FileException(FileException::diskFull, ErrorText(path_));
 }
 
 bool CStdioFileEx::Close() {
-    if (!m_file)
+    if (!file_)
         return false;
-    if (!m_writing) {
+    if (!writing_) {
         release();
         return true;
     }
-    bool ok = drainOutput() && std::fflush(m_file) == 0 && ::fsync(::fileno(m_file)) == 0;
+    bool ok = drainOutput() && std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
     int error = ok ? 0 : errno;
-    if (std::fclose(m_file) != 0 && ok) {
+    if (std::fclose(file_) != 0 && ok) {
         error = errno;
         ok = false;
     }
-    m_file = nullptr;
+    file_ = nullptr;
     if (!ok)
-        LogFailure(LogCategory::Files, "write " + m_path.string(), error);
+        LogFailure(LogCategory::Files, "write " + path_.string(), error);
     if (ok) {
         FileProblem problem;
-        ok = PutInPlace(m_tempPath, m_target, problem);
+        ok = PutInPlace(tempPath_, target_, problem);
         if (!ok)
             NoteFileProblem(problem);
     } else {
-        ::unlink(m_tempPath.c_str());
+        ::unlink(tempPath_.c_str());
     }
-    m_tempPath.clear();
-    m_writing = false;
+    tempPath_.clear();
+    writing_ = false;
     release();
     return ok;
 }
 
 void CStdioFileEx::Abort() {
-    if (m_writing) {
-        ::unlink(m_tempPath.c_str());
-        m_tempPath.clear();
-        m_writing = false;
+    if (writing_) {
+        ::unlink(tempPath_.c_str());
+        tempPath_.clear();
+        writing_ = false;
     }
     release();
 }
 
 void CStdioFileEx::release() {
-    if (m_file)
-        std::fclose(m_file);
-    m_file = nullptr;
-    m_bufferPos = m_bufferEnd = 0;
+    if (file_)
+        std::fclose(file_);
+    file_ = nullptr;
+    bufferPos_ = bufferEnd_ = 0;
     // A long-lived object keeps no block-sized memory once its file is closed.
-    for (auto* bytes : {&m_line, &m_output}) {
+    for (auto* bytes : {&line_, &output_}) {
         bytes->clear();
         bytes->shrink_to_fit();
     }
-    m_buffer.clear();
-    m_buffer.shrink_to_fit();
+    buffer_.clear();
+    buffer_.shrink_to_fit();
 }
 
 } // namespace ferrox

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Line-oriented text files: UTF-16LE with a byte-order mark (the format of every file the
 // program writes) or narrow UTF-8 text. Wide strings hold one code point per wchar_t; the
@@ -22,15 +24,15 @@
 namespace ferrox {
 
 // The only exception of the project: raised by CStdioFileEx on read and write errors.
-class CFileException : public std::runtime_error {
+class FileException : public std::runtime_error {
 public:
     enum Cause { generic = 1, diskFull = 13 };
-    CFileException(Cause cause, const std::string& what)
-        : std::runtime_error(what), m_cause(cause) {}
-    Cause cause() const { return m_cause; }
+    FileException(Cause cause, const std::string& what)
+        : std::runtime_error(what), cause_(cause) {}
+    Cause cause() const { return cause_; }
 
 private:
-    Cause m_cause;
+    Cause cause_;
 };
 
 class CStdioFileEx {
@@ -63,11 +65,11 @@ public:
     [[nodiscard]] virtual bool Open(const std::filesystem::path& path, unsigned flags);
     // Reads the next line; returns whether it is non-empty. A trailing "\n" is removed from
     // lines of two or more characters (a "\r" before it stays in unicode mode). Throws
-    // CFileException(generic) on a read error and on a line of more than 1,048,576
+    // FileException(generic) on a read error and on a line of more than 1,048,576
     // characters, which no file of the program holds.
     virtual bool ReadLine(std::wstring& text);
     // Writes the text as it is (the caller puts in the "\n"); the first write of a unicode file
-    // starts with the byte-order mark. Throws CFileException(diskFull) on a write error.
+    // starts with the byte-order mark. Throws FileException(diskFull) on a write error.
     virtual void WriteText(const std::wstring& text);
     // Ends the file. For a file opened for writing this flushes it to disk and puts it in place
     // of the old one; false when any of that failed (the old file is then unchanged).
@@ -75,12 +77,12 @@ public:
     // Drops a file being written without touching the old one.
     void Abort();
 
-    bool IsOpen() const { return m_file != nullptr; }
+    bool IsOpen() const { return file_ != nullptr; }
     // The size of a file opened for reading, as it was when it was opened.
-    std::uintmax_t Size() const { return m_size; }
+    std::uintmax_t Size() const { return size_; }
 
 protected:
-    virtual void SetFilePath(const std::filesystem::path& path) { m_path = path; }
+    virtual void SetFilePath(const std::filesystem::path& path) { path_ = path; }
 
 private:
     bool openForReading(const std::filesystem::path& path, unsigned flags);
@@ -93,22 +95,22 @@ private:
     bool drainOutput();
     void release();
 
-    std::FILE* m_file = nullptr;
-    std::filesystem::path m_path;
-    SaveTarget m_target;              // where the written file lands (links followed)
-    std::uintmax_t m_size = 0;
-    std::filesystem::path m_tempPath; // empty unless writing
-    bool m_unicodeMode = false;
-    bool m_writing = false;
-    bool m_writeFailed = false;
-    bool m_atStart = true;
-    // Files are read and written a block at a time: a line is gathered from m_buffer into
-    // m_line, written text waits in m_output until a block is full.
-    std::vector<char> m_buffer;
-    std::size_t m_bufferPos = 0;
-    std::size_t m_bufferEnd = 0;
-    std::string m_line;
-    std::string m_output;
+    std::FILE* file_ = nullptr;
+    std::filesystem::path path_;
+    SaveTarget target_;              // where the written file lands (links followed)
+    std::uintmax_t size_ = 0;
+    std::filesystem::path tempPath_; // empty unless writing
+    bool unicodeMode_ = false;
+    bool writing_ = false;
+    bool writeFailed_ = false;
+    bool atStart_ = true;
+    // Files are read and written a block at a time: a line is gathered from buffer_ into
+    // line_, written text waits in output_ until a block is full.
+    std::vector<char> buffer_;
+    std::size_t bufferPos_ = 0;
+    std::size_t bufferEnd_ = 0;
+    std::string line_;
+    std::string output_;
 };
 
 // UTF-16LE units of a wide string (code points above U+FFFF become surrogate pairs).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/text_lines.h"
 
 #include "base/text_file.h"
@@ -16,7 +18,7 @@ ReadTextLines(const std::filesystem::path& path, std::uintmax_t maxBytes, std::s
         std::wstring line;
         while (lines.size() < maxLines && file.ReadLine(line))
             lines.push_back(std::move(line));
-    } catch (const CFileException&) {
+    } catch (const FileException&) {
         return std::nullopt;
     }
     return lines;
@@ -32,7 +34,7 @@ bool WriteTextLines(const std::filesystem::path& path, const std::vector<std::ws
     try {
         for (const std::wstring& line : lines)
             file.WriteText(line + L"\n");
-    } catch (const CFileException&) {
+    } catch (const FileException&) {
         file.Abort();
         return false;
     }

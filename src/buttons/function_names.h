@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which button functions the user can choose, and the name each gets: the function menus'
 // fixed codes, the shortcut capture dialog's key combinations and the fire key dialog's codes.

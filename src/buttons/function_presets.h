@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed codes the function menus offer, in menu order. Names are LanguageTable texts
 // unless a label is given.

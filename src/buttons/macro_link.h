@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a macro key stays tied to its library macro. Profile files keep only the key index, the
 // name and the actions of a key's macro copy; the loop settings and the command count live in

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The XDG autostart entry that starts the window program hidden at login:
 // $XDG_CONFIG_HOME/autostart/<application id>.desktop.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every ferroxctl command gets: the global options as parsed, the words after the command
 // name, where to print, and the HID devices (made on first use).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl: the mouse's settings from the command line.
 
 #include "base/app_globals.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splits a ferroxctl command line into the global options, the command name and the
 // command's own words. Global options, --help and --version among them, may stand before or

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl autostart [on|off|show]: start the window program hidden at login, or not.
 
 #include "base/app_globals.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl config: the global configuration table as the program holds it after start-up.
 
 #include "base/text_file.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl status | apply [SLOT] | reset: the mouse's status as the window shows it, sending a
 // whole profile, and the firmware reset.
 

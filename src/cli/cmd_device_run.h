@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the device commands of ferroxctl share: the refusal while the window program runs, the
 // settings loaded as the window loads them, a session with the mouse (the virtual one with its

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl set SETTING VALUE...: one change to the current profile, sent to the mouse and
 // saved as the window does it (load, shadow images, change, apply, save).
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the device commands of ferroxctl read their values: numbers in decimal or 0x-hex,
 // colours and button codes as six hexadecimal digits, on and off.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl devices: which interfaces of the mouse and the receiver would be used, and why
 // nothing is found when nothing is.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl language [CODE]: shows which language the window reads its texts in, or chooses
 // another by writing config/LanSetting.ini. The window only reads that file and picks the
 // choice up at its next start.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl macro list | export PATH FILE | import FILE [FOLDER] | export-set [PATH] FILE |
 // import-set FILE [FOLDER]: the macro library as the macro manager shows it, and the exchange
 // files it reads and writes. PATH names an item by the names from the top level down, joined

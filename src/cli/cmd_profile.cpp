@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl profile export SLOT FILE | import SLOT FILE | add NAME | rename SLOT NAME |
 // delete SLOT | use SLOT: what the profile bar and its menu do, with the configuration and
 // the profile files saved afterwards as the window saves them.

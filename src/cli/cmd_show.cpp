@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl show [SLOT]: one profile as the program holds it after start-up (the current one
 // when no slot is given).
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl virtual ACTION: plays with the virtual mouse of a window started with
 // `ferrox --simulate` — its DPI button, report rate, cable, receiver and battery — through the
 // window's socket. It touches neither files nor a mouse of its own, so it runs beside the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ferroxctl commands by name. A new command is a cmd_<name>.cpp file holding one
 // int Cmd<Name>(CliContext&) and one line in command_table.cpp.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's data loaded for a ferroxctl command, and told of: what could not be read or saved
 // goes to standard error, each line naming the file.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ferroxctl and the window program side by side: a command that changes files or the mouse
 // must not run under a window that works on the same data folder (its next save would undo the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a captured keystroke becomes: the virtual-key code of a key position, and the event
 // word that carries the release flag and the time of the keystroke.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // HID keyboard usages (usage page 0x07) of the Windows virtual-key codes and of the extra
 // codes agreed with the keyboard hook.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Display names of the Windows virtual-key codes, plus the eight mouse action codes of the
 // macro model (0xE0..0xE7).

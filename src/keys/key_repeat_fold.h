@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Folds a held key's auto-repeat out of the captured keystrokes. X servers whose auto-repeat
 // Qt cannot detect (Xvfb, several Xwayland versions, remote sessions) repeat a held key as a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up loading of the interface texts: the language chosen in "config/LanSetting.ini" is
 // read from the data folder's "config" folder, or, when that copy is absent or is no language

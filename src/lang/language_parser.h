@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the language choice and a language file from lines already in memory. The files
 // themselves are opened by language_loader.h; keeping the rules here lets every case be

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/language_setting.h"
 
 #include "base/app_globals.h"
@@ -64,7 +66,7 @@ bool WriteLanguageSetting(const std::filesystem::path& settingFile, std::wstring
     try {
         file.WriteText(L"[ChangeLanguage]\n");
         file.WriteText(L"Language=" + std::wstring(code) + L"\n");
-    } catch (const CFileException&) {
+    } catch (const FileException&) {
         file.Abort();
         return false;
     }

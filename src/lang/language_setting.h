@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "config/LanSetting.ini": the small file that chooses the language. The window only reads
 // it; ferroxctl can write it so a language can be chosen without an editor that writes

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The process-wide text table and interface font. Filled once at start-up from the selected
 // language file (language_loader.h) and only read afterwards; every text the user reads is

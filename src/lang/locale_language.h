@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop's language, for as long as the user has not chosen one in LanSetting.ini: POSIX
 // looks at LC_ALL, then LC_MESSAGES, then LANG, and so does this.

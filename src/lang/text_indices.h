@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which LanguageTable entries the program shows, and how much room each has. The shipped
 // language files are checked against this table when they are built and by the tests, so a

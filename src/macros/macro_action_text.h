@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text forms of macro actions: the row text the action lists show, and the 2688-digit
 // "AllAction" value that library, exchange and profile files store.

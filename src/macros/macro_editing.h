@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hand edits of a macro: ready-made inserts, deleting a step, the delay and movement values
 // typed into the editors, the loop count and macro names. Each keeps the macro's command count

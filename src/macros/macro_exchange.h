@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Export and import of single macros (.mkf) and sets (.mbf) on a path the user has chosen. An
 // exchange file is a whole library file whose "Select Locaton" line names what to take from it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "macros/macro_library.h"
 
 #include <utility>
@@ -84,18 +86,18 @@ MacroLocation ChildLocation(const MacroLocation& parent, int slot) {
     return SiblingLocation(child, slot);
 }
 
-MacroLibrary::MacroLibrary() : m_root(std::make_unique<Group>()) {}
+MacroLibrary::MacroLibrary() : root_(std::make_unique<Group>()) {}
 MacroLibrary::~MacroLibrary() = default;
 
 std::unique_ptr<MacroLibrary> MacroLibrary::Copy() const {
     auto copy = std::make_unique<MacroLibrary>();
-    copy->m_root = m_root->Copy();
-    copy->m_nextKeyIndex = m_nextKeyIndex;
+    copy->root_ = root_->Copy();
+    copy->nextKeyIndex_ = nextKeyIndex_;
     return copy;
 }
 
 const MacroLibrary::Group* MacroLibrary::FindGroup(const MacroLocation& l) const {
-    const Group* g = m_root.get();
+    const Group* g = root_.get();
     if (l.stage >= 1)
         g = g->children[l.stage0Index].get();
     if (g && l.stage >= 2)
@@ -104,7 +106,7 @@ const MacroLibrary::Group* MacroLibrary::FindGroup(const MacroLocation& l) const
 }
 
 MacroLibrary::Group& MacroLibrary::EnsureGroup(const MacroLocation& l) {
-    Group* g = m_root.get();
+    Group* g = root_.get();
     auto descend = [&g](int slot) {
         if (!g->children[slot])
             g->children[slot] = std::make_unique<Group>();
@@ -162,7 +164,7 @@ MacroAddResult MacroLibrary::AddNode(const std::wstring& name, MacroLocation& se
     if (NameExists(name, parent))
         return MacroAddResult::NameExists;
     // A counter at its limit has no identity left to give; reusing one would confuse buttons.
-    if (!folder && m_nextKeyIndex == INT32_MAX)
+    if (!folder && nextKeyIndex_ == INT32_MAX)
         return MacroAddResult::NotAdded;
     Group& g = EnsureGroup(parent);
     int slot = g.FirstFree();
@@ -174,7 +176,7 @@ MacroAddResult MacroLibrary::AddNode(const std::wstring& name, MacroLocation& se
     item.MacroItemFolderIsOpen = 0;
     if (!folder) {
         item.macro = std::make_unique<MacroKey>(name);
-        item.macro->MacroKeyIndex = m_nextKeyIndex++;
+        item.macro->MacroKeyIndex = nextKeyIndex_++;
     }
     selection = SiblingLocation(parent, slot);
     return MacroAddResult::Added;
@@ -216,7 +218,7 @@ bool MacroLibrary::DeleteItem(const MacroLocation& l) {
 
 void MacroLibrary::Clear() {
     for (int i = 0; i < MacroGroupSize; ++i)
-        m_root->Empty(i);
+        root_->Empty(i);
 }
 
 bool MacroLibrary::PlaceMacro(const std::wstring& name, const MacroLocation& l,
@@ -247,12 +249,12 @@ bool MacroLibrary::PlaceFolder(const std::wstring& name, const MacroLocation& l,
 
 template <typename Visit> bool MacroLibrary::VisitVisible(Visit&& visit) const {
     for (int i0 = 0; i0 < MacroGroupSize; ++i0) {
-        const MacroItem& top = m_root->items[i0];
+        const MacroItem& top = root_->items[i0];
         if (top.IsFree())
             continue;
         if (visit(MacroLocation{0, i0, 0, 0}))
             return true;
-        const Group* g1 = top.IsOpenFolder() ? m_root->children[i0].get() : nullptr;
+        const Group* g1 = top.IsOpenFolder() ? root_->children[i0].get() : nullptr;
         for (int i1 = 0; g1 && i1 < MacroGroupSize; ++i1) {
             const MacroItem& mid = g1->items[i1];
             if (mid.IsFree())
@@ -306,8 +308,8 @@ int MacroLibrary::RowOfLocation(const MacroLocation& location) const {
 
 void MacroLibrary::CollapseAll() {
     for (int i0 = 0; i0 < MacroGroupSize; ++i0) {
-        m_root->items[i0].MacroItemFolderIsOpen = 0;
-        if (Group* g1 = m_root->children[i0].get())
+        root_->items[i0].MacroItemFolderIsOpen = 0;
+        if (Group* g1 = root_->children[i0].get())
             for (int i1 = 0; i1 < MacroGroupSize; ++i1)
                 g1->items[i1].MacroItemFolderIsOpen = 0;
     }
@@ -349,9 +351,9 @@ void MacroLibrary::ForEachUsed(
                 fn(SiblingLocation(l, i), g.items[i]);
     };
     if (stage == 0)
-        eachUsed(*m_root, {0, 0, 0, 0});
+        eachUsed(*root_, {0, 0, 0, 0});
     for (int i0 = 0; stage >= 1 && stage <= 2 && i0 < MacroGroupSize; ++i0) {
-        const Group* g1 = m_root->children[i0].get();
+        const Group* g1 = root_->children[i0].get();
         if (g1 && stage == 1)
             eachUsed(*g1, {1, i0, 0, 0});
         for (int i1 = 0; g1 && stage == 2 && i1 < MacroGroupSize; ++i1)
@@ -373,12 +375,12 @@ const MacroKey* MacroLibrary::FindMacro(std::int32_t keyIndex, MacroLocation* wh
             }
         }
     };
-    search(m_root.get(), {0, 0, 0, 0});
+    search(root_.get(), {0, 0, 0, 0});
     for (int i0 = 0; !found && i0 < MacroGroupSize; ++i0)
-        search(m_root->children[i0].get(), {1, i0, 0, 0});
+        search(root_->children[i0].get(), {1, i0, 0, 0});
     for (int i0 = 0; !found && i0 < MacroGroupSize; ++i0)
-        for (int i1 = 0; !found && i1 < MacroGroupSize && m_root->children[i0]; ++i1)
-            search(m_root->children[i0]->children[i1].get(), {2, i0, i1, 0});
+        for (int i1 = 0; !found && i1 < MacroGroupSize && root_->children[i0]; ++i1)
+            search(root_->children[i0]->children[i1].get(), {2, i0, i1, 0});
     return found;
 }
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The macro library: a fixed tree of 60 slots per node over three levels (60 + 3,600 +
 // 216,000 = 219,660 slots). Every slot exists for the library's whole life and keeps its
@@ -83,8 +85,8 @@ public:
     void ForEachUsed(int stage,
                      const std::function<void(const MacroLocation&, const MacroItem&)>& fn) const;
 
-    std::int32_t NextKeyIndex() const { return m_nextKeyIndex; }
-    void SetNextKeyIndex(std::int32_t next) { m_nextKeyIndex = next; }
+    std::int32_t NextKeyIndex() const { return nextKeyIndex_; }
+    void SetNextKeyIndex(std::int32_t next) { nextKeyIndex_ = next; }
 
 private:
     struct Group;
@@ -96,8 +98,8 @@ private:
     MacroAddResult AddNode(const std::wstring& name, MacroLocation& selection, bool folder);
     template <typename Visit> bool VisitVisible(Visit&& visit) const;
 
-    std::unique_ptr<Group> m_root;
-    std::int32_t m_nextKeyIndex = 1;
+    std::unique_ptr<Group> root_;
+    std::int32_t nextKeyIndex_ = 1;
 };
 
 // A location that names a slot of the tree: stage 0..2 and the indexes it uses in 0..59.

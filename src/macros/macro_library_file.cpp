@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "macros/macro_library_file.h"
 
 #include "base/text_file.h"
@@ -95,21 +97,21 @@ void AppendBlock(std::wstring& out, const MacroLocation& l, const MacroItem& ite
 class LibraryReader {
 public:
     LibraryReader(const MacroLineSource& next, MacroLibrary& target)
-        : m_next(next), m_target(target) {}
+        : next_(next), target_(target) {}
 
     bool Run(MacroLocation& selection) {
-        m_target.Clear();
+        target_.Clear();
         bool clean = ReadAll(selection);
         KeepCounterAhead();
         return clean;
     }
 
 private:
-    bool Next() { return m_next(m_line); }
+    bool Next() { return next_(line_); }
     std::optional<std::wstring_view> NextValue() {
         if (!Next())
             return std::nullopt;
-        return ValueOf(m_line);
+        return ValueOf(line_);
     }
     std::optional<long long> NextNumber() {
         auto value = NextValue();
@@ -117,16 +119,16 @@ private:
     }
 
     bool ReadAll(MacroLocation& selection) {
-        if (!Next() || m_line != kHeader)
+        if (!Next() || line_ != kHeader)
             return false;
         auto counter = NextNumber();
         if (!counter || !Next())
             return false;
-        auto sel = ParseLocation(m_line);
+        auto sel = ParseLocation(line_);
         if (!sel)
             return false;
         selection = *sel;
-        m_target.SetNextKeyIndex(Low32(*counter));
+        target_.SetNextKeyIndex(Low32(*counter));
         while (Next())
             if (!ReadItem())
                 return false;
@@ -135,19 +137,19 @@ private:
 
     // One block, starting with the name line already read.
     bool ReadItem() {
-        auto nameValue = ValueOf(m_line);
+        auto nameValue = ValueOf(line_);
         if (!nameValue)
             return false;
         const std::wstring name(*nameValue);
         std::optional<MacroLocation> location;
         if (Next())
-            location = ParseLocation(m_line);
+            location = ParseLocation(line_);
         auto folder = location ? NextNumber() : std::nullopt;
         auto open = folder ? NextNumber() : std::nullopt;
         if (!open)
             return false;
         if (*folder != 0) {
-            m_target.PlaceFolder(name, *location, *open != 0);
+            target_.PlaceFolder(name, *location, *open != 0);
             return true;
         }
         auto macro = ReadMacro(name);
@@ -155,8 +157,8 @@ private:
             return false;
         const std::int32_t index = macro->MacroKeyIndex;
         // Stages outside 0..2 and indexes outside 0..59 name no slot: the item is skipped.
-        if (m_target.PlaceMacro(name, *location, std::move(macro)))
-            m_largestIndex = std::max(m_largestIndex, index);
+        if (target_.PlaceMacro(name, *location, std::move(macro)))
+            largestIndex_ = std::max(largestIndex_, index);
         return true;
     }
 
@@ -185,16 +187,16 @@ private:
     // A counter behind the macros already in the file would hand out their identities again,
     // and 0 means "no macro" to a button.
     void KeepCounterAhead() {
-        std::int32_t next = m_target.NextKeyIndex();
-        if (m_largestIndex != INT32_MAX && next <= m_largestIndex)
-            next = m_largestIndex + 1;
-        m_target.SetNextKeyIndex(std::max(next, std::int32_t(1)));
+        std::int32_t next = target_.NextKeyIndex();
+        if (largestIndex_ != INT32_MAX && next <= largestIndex_)
+            next = largestIndex_ + 1;
+        target_.SetNextKeyIndex(std::max(next, std::int32_t(1)));
     }
 
-    const MacroLineSource& m_next;
-    MacroLibrary& m_target;
-    std::wstring m_line;
-    std::int32_t m_largestIndex = 0;
+    const MacroLineSource& next_;
+    MacroLibrary& target_;
+    std::wstring line_;
+    std::int32_t largestIndex_ = 0;
 };
 
 } // namespace
@@ -251,7 +253,7 @@ bool WriteMacroLibrary(const std::filesystem::path& path, const MacroLibrary& li
     try {
         EmitMacroLibrary(library, selection,
                          [&file](const std::wstring& piece) { file.WriteText(piece); });
-    } catch (const CFileException&) {
+    } catch (const FileException&) {
         file.Abort();
         return false;
     }
@@ -268,7 +270,7 @@ bool ReadMacroLibrary(const std::filesystem::path& path, MacroLibrary& target,
         try {
             if (file.ReadLine(line))
                 return true;
-        } catch (const CFileException&) {
+        } catch (const FileException&) {
             failed = true;
         }
         return false;

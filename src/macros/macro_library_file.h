@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The library text format shared by the user's library (.mlf) and the exchange files (.mkf one
 // macro, .mbf a set): a header with the key-index counter and a selection, then one block per

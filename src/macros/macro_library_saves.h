@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saves of a macro library that run on a thread of their own, so that the thread editing the
 // library (the window's) never waits for the disk. A save takes its copy of the library when

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns the keystrokes of a recording into the actions of a macro: one action per press or
 // release, key repeats dropped, and optionally the measured pause before each keystroke.

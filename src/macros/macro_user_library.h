@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's macro library: one per process, loaded at start-up from
 // config/MacroLibraryFile.mlf under DataFolder and saved when the macro manager closes.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing surface every window and control paints on. Qt's backing store already buffers
 // the window, so a Canvas draws straight into the paint event's painter (or into an image).

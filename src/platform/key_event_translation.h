@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The virtual-key code of a Qt key event: from the key's position (the evdev scan code, as the
 // X11 and Wayland platforms report it) and, for events without one, from the Qt key.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Key capture for shortcut entry, key editing and macro recording. While started, every key
 // press and release that reaches the program (one of its windows has the focus) is taken away

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window-message vocabulary shared by every window of the program. Message numbers keep their
 // historic values: controls notify with their own ID as the message number, popups and dialogs

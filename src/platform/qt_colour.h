@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The toolkit's side of colours: the program's one colour type (base/colour.h) to and from
 // Qt's.

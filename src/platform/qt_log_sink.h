@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The core's log in Qt's logging categories ferrox.device, ferrox.sync, ferrox.files and
 // ferrox.ui, so that QT_LOGGING_RULES and a message handler work on them as on any Qt

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt hands an event posted on one thread to the thread of its receiver through its own locks,
 // which the thread sanitizer cannot see in a Qt built without it. These two calls mark that

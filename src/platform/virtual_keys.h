@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keys as the window handlers know them: Windows virtual-key codes, which the dialogs and the
 // stored shortcuts use. Letters and digits are their upper-case ASCII codes.

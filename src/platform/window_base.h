@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window every dialog and popup of the program is built on: a top-level QWidget with a
 // message map, synchronous and queued messages, timers by ID, a modal run with a result, and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "config/config.ini": the configuration table as "[Setting]" and seventeen key=value lines.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The global configuration: seventeen key/value pairs kept for the whole run and stored in
 // "config/config.ini". Values stay text; they are converted where used.

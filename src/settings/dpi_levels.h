@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The active DPI level. A profile keeps it as the level's position among the enabled levels
 // (currentDpiLevel), which is what the mouse is sent and reports; the window and ferroxctl

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sensor-dependent DPI step table: profiles keep DPI levels as indexes into it; the mouse
 // receives the entry's code, the user sees its DPI value.

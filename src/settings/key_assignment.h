@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Button assignments on the current profile: every chooser ends in SetKeyFunction and then
 // EnsureLeftClick on the same key button.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Profile files (*.psf): one profile as "[Setting]" and 98 more lines, each field at a fixed
 // line; used for the five slots and for export and import.

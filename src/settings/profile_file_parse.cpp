@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/profile_file.h"
 
 #include <algorithm>
@@ -12,36 +14,36 @@ constexpr std::size_t AllActionDigits = MacroActionCapacity * 8;
 // Walks the lines in order; the first broken rule stops everything.
 class LineCursor {
 public:
-    explicit LineCursor(const std::vector<std::wstring>& lines) : m_lines(lines) {}
+    explicit LineCursor(const std::vector<std::wstring>& lines) : lines_(lines) {}
 
-    bool ok() const { return m_ok; }
+    bool ok() const { return ok_; }
 
     // Text before the first "=" of the next line (minEquals: the earliest position allowed).
     bool Next(std::size_t minEquals = 1) {
-        if (!m_ok || m_next >= m_lines.size())
-            return m_ok = false;
-        const std::wstring& line = m_lines[m_next++];
+        if (!ok_ || next_ >= lines_.size())
+            return ok_ = false;
+        const std::wstring& line = lines_[next_++];
         std::size_t equals = line.find(L'=');
         if (equals == std::wstring::npos || equals < minEquals)
-            return m_ok = false;
-        m_key = line.substr(0, equals);
-        m_value = line.substr(equals + 1);
+            return ok_ = false;
+        key_ = line.substr(0, equals);
+        value_ = line.substr(equals + 1);
         return true;
     }
-    std::wstring Value(std::size_t minEquals = 1) { return Next(minEquals) ? m_value : L""; }
-    const std::wstring& key() const { return m_key; }
+    std::wstring Value(std::size_t minEquals = 1) { return Next(minEquals) ? value_ : L""; }
+    const std::wstring& key() const { return key_; }
     bool Expect(const std::wstring& line) {
-        m_ok = m_ok && m_next < m_lines.size() && m_lines[m_next++] == line;
-        return m_ok;
+        ok_ = ok_ && next_ < lines_.size() && lines_[next_++] == line;
+        return ok_;
     }
-    void Fail() { m_ok = false; }
+    void Fail() { ok_ = false; }
 
 private:
-    const std::vector<std::wstring>& m_lines;
-    std::size_t m_next = 0;
-    bool m_ok = true;
-    std::wstring m_key;
-    std::wstring m_value;
+    const std::vector<std::wstring>& lines_;
+    std::size_t next_ = 0;
+    bool ok_ = true;
+    std::wstring key_;
+    std::wstring value_;
 };
 
 // A base-16 field cut out of value by position; past the end it reads as 0.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five profile slots: everything the user sets for the mouse, held in memory for the whole
 // run. Slots never move; other code keeps plain references into them.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the profile bar and its menu do to the slots, given what the dialogs produced. Each
 // operation that changes something saves the configuration and all profile files.

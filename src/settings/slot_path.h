@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which file a profile slot path stored in "config.ini" means. The file stores absolute paths,
 // so a data folder that was copied or moved would otherwise go on reading and writing the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window loads at start-up, in its order; ferroxctl commands load the same before they
 // work. DataFolder, ProgramFolder and UiScale must be set first.

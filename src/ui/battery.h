@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The battery gauge: a frame with a fill that shows the level, a climbing fill while charging,
 // and a full look once charged.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/button_base.h"
 
 #include <algorithm>
@@ -5,16 +7,16 @@
 
 namespace ferrox {
 
-CButtonBase::CButtonBase(WindowBase* owner, int id, int left, int top, int right, int bottom,
+ButtonBase::ButtonBase(WindowBase* owner, int id, int left, int top, int right, int bottom,
                          std::wstring text, int shown, int visible, int locked, unsigned textFormat)
     : CControlBase(owner, id, left, top, right, bottom, std::move(text), shown, visible, locked),
       textFormat_(textFormat) {}
 
-bool CButtonBase::LoadImage(ImageSlot slot, std::string_view relativePath) {
+bool ButtonBase::LoadImage(ImageSlot slot, std::string_view relativePath) {
     return LoadImageFile(images_[slot], relativePath);
 }
 
-bool CButtonBase::LoadImages(std::string_view stem) {
+bool ButtonBase::LoadImages(std::string_view stem) {
     const std::string base(stem);
     const bool normal = LoadImage(SlotNormal, base + "_nr.png");
     LoadImage(SlotOver, base + "_ov.png");
@@ -22,41 +24,41 @@ bool CButtonBase::LoadImages(std::string_view stem) {
     return normal;
 }
 
-bool CButtonBase::LoadStrip(int resourceId) {
+bool ButtonBase::LoadStrip(int resourceId) {
     return LoadStripResource(strip_, resourceId);
 }
 
-bool CButtonBase::LoadStripImage(std::string_view relativePath, int frames) {
+bool ButtonBase::LoadStripImage(std::string_view relativePath, int frames) {
     return LoadStripFile(strip_, relativePath, frames);
 }
 
-void CButtonBase::ReleaseImages() {
+void ButtonBase::ReleaseImages() {
     strip_ = QImage();
     for (auto& image : images_)
         image = QImage();
 }
 
-void CButtonBase::SetTextColours(Colour normal, Colour over, Colour down) {
+void ButtonBase::SetTextColours(Colour normal, Colour over, Colour down) {
     colours_ = {normal, over, down};
 }
 
-void CButtonBase::SetInsets(int left, int right) {
+void ButtonBase::SetInsets(int left, int right) {
     leftInset_ = left;
     rightInset_ = right;
 }
 
-bool CButtonBase::OnMouseMove(int x, int y) {
+bool ButtonBase::OnMouseMove(int x, int y) {
     return !locked_ && TrackPointer(x, y);
 }
 
-bool CButtonBase::OnLButtonDown(int x, int y) {
+bool ButtonBase::OnLButtonDown(int x, int y) {
     if (locked_ || !PressPointer(x, y))
         return false;
     Notify(NotifyPressed);
     return true;
 }
 
-bool CButtonBase::OnLButtonUp(int x, int y) {
+bool ButtonBase::OnLButtonUp(int x, int y) {
     if (locked_)
         return false;
     const int before = mouseState_;
@@ -67,36 +69,36 @@ bool CButtonBase::OnLButtonUp(int x, int y) {
     return true;
 }
 
-bool CButtonBase::TrackPointer(int x, int y) {
+bool ButtonBase::TrackPointer(int x, int y) {
     return TrackHover(mouseState_, x, y);
 }
 
-bool CButtonBase::PressPointer(int x, int y) {
+bool ButtonBase::PressPointer(int x, int y) {
     if (!Contains(x, y))
         return false;
     mouseState_ = MouseDown;
     return true;
 }
 
-bool CButtonBase::ReleasePointer(int x, int y) {
+bool ButtonBase::ReleasePointer(int x, int y) {
     const bool inside = Contains(x, y);
     mouseState_ = inside ? MouseOver : MouseNormal;
     return inside;
 }
 
-void CButtonBase::DrawLook(Canvas& canvas, int look) const {
+void ButtonBase::DrawLook(Canvas& canvas, int look) const {
     if (HasStrip())
         DrawStripFrame(canvas, strip_, look, GetBounds());
     else if (look >= 0 && look < static_cast<int>(images_.size()))
         canvas.DrawImage(images_[look], GetBounds());
 }
 
-void CButtonBase::DrawText(Canvas& canvas, const std::wstring& text, Colour colour) const {
+void ButtonBase::DrawText(Canvas& canvas, const std::wstring& text, Colour colour) const {
     DrawCaption(canvas, text, GetBounds().adjusted(leftInset_, 0, -rightInset_, 0), colour,
                 textFormat_);
 }
 
-Colour CButtonBase::LookColour(int look) const {
+Colour ButtonBase::LookColour(int look) const {
     return colours_[std::clamp(look, 0, 2)];
 }
 

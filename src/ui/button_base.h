@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every skinned button shares: three looks (normal, over, down) from separate images or
 // one strip, the pointer state machine, and a caption drawn in the colour of its look.
@@ -9,11 +11,11 @@
 
 namespace ferrox {
 
-class CButtonBase : public CControlBase {
+class ButtonBase : public CControlBase {
 public:
     enum ImageSlot { SlotNormal = 0, SlotOver = 1, SlotDown = 2 };
 
-    CButtonBase(WindowBase* owner, int id, int left, int top, int right, int bottom,
+    ButtonBase(WindowBase* owner, int id, int left, int top, int right, int bottom,
                 std::wstring text = {}, int shown = 1, int visible = 1, int locked = 0,
                 unsigned textFormat = 0);
 

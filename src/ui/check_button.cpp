@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/check_button.h"
 
 namespace ferrox {
@@ -5,7 +7,7 @@ namespace ferrox {
 CCheckButton::CCheckButton(WindowBase* owner, int id, int left, int top, int right, int bottom,
                            std::wstring caption, int shown, int visible, int locked,
                            unsigned textFormat)
-    : CButtonBase(owner, id, left, top, right, bottom, std::move(caption), shown, visible, locked,
+    : ButtonBase(owner, id, left, top, right, bottom, std::move(caption), shown, visible, locked,
                   textFormat) {}
 
 void CCheckButton::SetTexts(const std::wstring& normalText, const std::wstring& checkedText) {
@@ -28,12 +30,12 @@ void CCheckButton::OnClick(int, int) {
 }
 
 void CCheckButton::FollowCaption() {
-    const std::wstring& caption = CurrentLook() == SlotDown ? checkedText_ : normalText_;
+    const std::wstring& caption = currentLook() == SlotDown ? checkedText_ : normalText_;
     if (!caption.empty())
         text_ = caption;
 }
 
-int CCheckButton::CurrentLook() const {
+int CCheckButton::currentLook() const {
     if (mouseState_ == MouseDown || checked_)
         return SlotDown;
     return mouseState_;
@@ -42,7 +44,7 @@ int CCheckButton::CurrentLook() const {
 void CCheckButton::DrawButton(Canvas& canvas) {
     // A press shows the checked caption before the click has toggled anything.
     FollowCaption();
-    const int look = CurrentLook();
+    const int look = currentLook();
     DrawLook(canvas, look);
     DrawText(canvas, text_, LookColour(look));
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Check buttons: a click toggles the check state; checked looks pressed whatever the pointer.
 
@@ -5,7 +7,7 @@
 
 namespace ferrox {
 
-class CCheckButton : public CButtonBase {
+class CCheckButton : public ButtonBase {
 public:
     CCheckButton(WindowBase* owner, int id, int left, int top, int right, int bottom,
                  std::wstring caption = {}, int shown = 1, int visible = 1, int locked = 0,
@@ -21,7 +23,7 @@ public:
 protected:
     void OnClick(int, int) override;
     // Look 0..2 after the check state has been taken into account.
-    int CurrentLook() const;
+    int currentLook() const;
     void DrawButton(Canvas& canvas);
     // The caption of the current look becomes the control's text, so GetText reads what the
     // user sees.

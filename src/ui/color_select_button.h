@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A button showing a colour swatch over its skin; clicking it lets the dialog pick a colour.
 
@@ -5,9 +7,9 @@
 
 namespace ferrox {
 
-class CColorSelectButton : public CButtonBase {
+class CColorSelectButton : public ButtonBase {
 public:
-    using CButtonBase::CButtonBase;
+    using ButtonBase::ButtonBase;
 
     void SetColour(Colour colour);
     Colour GetColour() const { return colour_; }

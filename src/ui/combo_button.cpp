@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/combo_button.h"
 
 #include "ui/look_colours.h"
@@ -10,7 +12,7 @@ namespace ferrox {
 CComboButton::CComboButton(WindowBase* owner, int id, int left, int top, int right, int bottom,
                            unsigned message, std::wstring value, int shown, int visible, int locked,
                            unsigned textFormat)
-    : CButtonBase(owner, id, left, top, right, bottom, std::move(value), shown, visible, locked,
+    : ButtonBase(owner, id, left, top, right, bottom, std::move(value), shown, visible, locked,
                   textFormat),
       message_(message) {
     // Room for the arrow drawn at the right of the skins.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drop-down button: shows a value, opens its dialog's popup when clicked, and reports the
 // pointer entering and leaving it (the main window marks the matching mouse button). It
@@ -7,7 +9,7 @@
 
 namespace ferrox {
 
-class CComboButton : public CButtonBase {
+class CComboButton : public ButtonBase {
 public:
     // Frames of a five-look strip.
     enum Look {

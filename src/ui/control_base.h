@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of every drawn control. A control is not a window: its dialog owns it, feeds it
 // mouse input in client coordinates, asks it to draw, and hears from it through sent

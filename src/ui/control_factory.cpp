@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/control_factory.h"
 
 #include "lang/language_table.h"
@@ -59,15 +61,15 @@ template <typename Button> std::unique_ptr<Button> MakeButton(const Placed& p) {
                                     p.shown, p.visible, p.locked, p.format);
 }
 
-void LoadButtonLooks(CButtonBase& button, const ControlSpec& row) {
+void LoadButtonLooks(ButtonBase& button, const ControlSpec& row) {
     if (row.stripFrames > 0) {
         if (!row.images[0].empty())
             button.LoadStripImage(SkinPath(row.images[0]), row.stripFrames);
         return;
     }
-    for (int slot = CButtonBase::SlotNormal; slot <= CButtonBase::SlotDown; ++slot)
+    for (int slot = ButtonBase::SlotNormal; slot <= ButtonBase::SlotDown; ++slot)
         if (!row.images[slot].empty())
-            button.LoadImage(static_cast<CButtonBase::ImageSlot>(slot), SkinPath(row.images[slot]));
+            button.LoadImage(static_cast<ButtonBase::ImageSlot>(slot), SkinPath(row.images[slot]));
 }
 
 std::unique_ptr<CControlBase> MakeRadio(const Placed& p, const ControlSpec& row,
@@ -116,7 +118,7 @@ std::unique_ptr<CControlBase> MakeImageButton(const Placed& p, const ControlSpec
 }
 
 std::unique_ptr<CControlBase> MakePlainButton(const Placed& p, const ControlSpec& row) {
-    std::unique_ptr<CButtonBase> button;
+    std::unique_ptr<ButtonBase> button;
     if (row.kind == ControlKind::Link)
         button = std::make_unique<CLinkButton>(p.owner, p.left, p.top, p.right, p.bottom, p.text,
                                                p.shown, p.visible, p.locked, p.format);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds a dialog's controls from its layout tables. Images by kind:
 //   buttons (check, radio, image, link, colour, combo): normal, over, down; with stripFrames,

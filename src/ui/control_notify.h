@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a control tells its dialog: the message number is the control's ID, lParam one of
 // these codes, wParam as each control documents.

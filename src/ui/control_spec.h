@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A control as a dialog's layout table gives it: identifier, kind, design rectangle, skin
 // images, text, font, format, layer and named flags. Tables of these are built by one factory

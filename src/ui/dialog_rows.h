@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rows and constants the dialogs' layout tables share, so each look is written once: the
 // centred one-line text, the check box skins and the OK and Cancel buttons.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dlg_base.h"
 
 #include "base/app_globals.h"
@@ -49,7 +51,7 @@ CDlgBase::~CDlgBase() {
     UnregisterOpenDialog(this);
 }
 
-bool CDlgBase::addControl(int layer, std::unique_ptr<CControlBase> control) {
+bool CDlgBase::adoptControl(int layer, std::unique_ptr<CControlBase> control) {
     if (layer < 0 || layer >= ControlLayerCount || !control)
         return false;
     layers_[layer].push_back(std::move(control));
@@ -68,15 +70,15 @@ CControlBase* CDlgBase::FindControl(int id) const {
     return nullptr;
 }
 
-CEditField* CDlgBase::AddEditField(int id, const DesignRect& rect) {
-    auto* field = new CEditField(*this, id, rect);
+EditField* CDlgBase::AddEditField(int id, const DesignRect& rect) {
+    auto* field = new EditField(*this, id, rect);
     if (!editFields_.empty() && editFields_.back())
         setTabOrder(editFields_.back(), field);
     editFields_.emplace_back(field);
     return field;
 }
 
-CEditField* CDlgBase::FindEditField(int id) const {
+EditField* CDlgBase::FindEditField(int id) const {
     for (const auto& field : editFields_)
         if (field && field->Id() == id)
             return field;
@@ -291,7 +293,7 @@ void CDlgBase::DrawControls(Canvas& canvas, const QRect& updateRect) {
 
 // --- mouse routing ---
 
-void CDlgBase::repaint(CControlBase* control) {
+void CDlgBase::repaintControl(CControlBase* control) {
     if (control)
         InvalidateRect(control->GetBounds());
 }
@@ -311,7 +313,7 @@ void CDlgBase::OnMouseMove(int x, int y) {
         lastX_ = x;
         lastY_ = y;
         if (hotControl_->OnMouseMove(x, y))
-            repaint(hotControl_);
+            repaintControl(hotControl_);
         return;
     }
     // The pressed control keeps the pointer until the release.
@@ -329,9 +331,9 @@ void CDlgBase::OnMouseMove(int x, int y) {
             if (control->Contains(x, y))
                 found = control.get();
         }
-    repaint(hotControl_);
+    repaintControl(hotControl_);
     hotControl_ = found;
-    repaint(hotControl_);
+    repaintControl(hotControl_);
 }
 
 void CDlgBase::OnMouseLeave() {
@@ -342,7 +344,7 @@ void CDlgBase::OnMouseLeave() {
     const bool keep = isMaximized() && hotControl_->Contains(cursor.x(), cursor.y());
     const QPoint passed = keep ? cursor : QPoint(-1, -1);
     hotControl_->OnMouseMove(passed.x(), passed.y());
-    repaint(hotControl_);
+    repaintControl(hotControl_);
     hotControl_ = nullptr;
 }
 
@@ -350,7 +352,7 @@ void CDlgBase::OnMouseHover(int x, int y) {
     if (hotControl_ && hotControl_->Contains(x, y)) {
         lastX_ = x;
         lastY_ = y;
-        repaint(hotControl_);
+        repaintControl(hotControl_);
     }
 }
 
@@ -365,7 +367,7 @@ void CDlgBase::OnLButtonDown(int x, int y) {
         activeControl_ = pressed;
         pressRect_ = pressed->GetBounds();
         if (pressed->OnLButtonDown(x, y))
-            repaint(pressed);
+            repaintControl(pressed);
         if (!HasCapture())
             SetCapture();
         return;
@@ -395,7 +397,7 @@ void CDlgBase::OnLButtonUp(int x, int y) {
             if (released->RepaintsWindowOnRelease())
                 Invalidate();
             else
-                repaint(released);
+                repaintControl(released);
         }
     }
     if (pressRect_.contains(x, y) || (hotControl_ && hotControl_->Contains(x, y))) {
@@ -413,7 +415,7 @@ void CDlgBase::OnLButtonUp(int x, int y) {
 void CDlgBase::OnRButtonUp(int x, int y) {
     if (hotControl_ && controlAt(x, y, 0)) {
         if (hotControl_->OnRButtonUp(x, y))
-            repaint(hotControl_);
+            repaintControl(hotControl_);
     }
 }
 
@@ -422,7 +424,7 @@ void CDlgBase::OnLButtonDblClk(int x, int y) {
     if (!found)
         return;
     if (hotControl_->OnLButtonDblClk(x, y))
-        repaint(hotControl_);
+        repaintControl(hotControl_);
     pressRect_ = found->GetBounds();
     doubleClick_ = true;
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The skinned dialog: a frameless window whose whole surface is painted by the program from a
 // frame image and the drawn controls it owns in seven layers. It routes the mouse to the
@@ -68,15 +70,15 @@ public:
     // 0..6 takes nothing: the control is destroyed and null returned.
     template <typename Control> Control* AddControl(int layer, std::unique_ptr<Control> control) {
         Control* raw = control.get();
-        return addControl(layer, std::unique_ptr<CControlBase>(std::move(control))) ? raw
+        return adoptControl(layer, std::unique_ptr<CControlBase>(std::move(control))) ? raw
                                                                                      : nullptr;
     }
     const std::vector<std::unique_ptr<CControlBase>>& Layer(int layer) const;
 
     // An edit field (a platform child window, not a drawn control). Fields take the keyboard
     // focus in the order they were added; the first has it when the dialog opens.
-    CEditField* AddEditField(int id, const DesignRect& rect);
-    CEditField* FindEditField(int id) const;
+    EditField* AddEditField(int id, const DesignRect& rect);
+    EditField* FindEditField(int id) const;
     // Sets `shown` on every control of a layer (page switches).
     void SetLayerShown(int layer, int shown);
     void ReleaseControlImages();
@@ -146,7 +148,7 @@ protected:
     int windowHeight_ = 1480;
 
 private:
-    bool addControl(int layer, std::unique_ptr<CControlBase> control);
+    bool adoptControl(int layer, std::unique_ptr<CControlBase> control);
     void prepareFrame(const QImage& frame, Colour average);
     void applyFrame(const DialogFrame& frame);
     void bindEnds(EndButtons ends);
@@ -155,7 +157,7 @@ private:
     // The topmost displayed control at the point that has a tooltip.
     CControlBase* tippedControlAt(const QPoint& point) const;
     void showTip(const QHelpEvent& help);
-    void repaint(CControlBase* control);
+    void repaintControl(CControlBase* control);
 
     std::optional<DialogFrame> frame_;
     Colour backgroundColour_ = DefaultBackground;
@@ -176,7 +178,7 @@ private:
     CControlBase* hotControl_ = nullptr;
     CControlBase* activeControl_ = nullptr;
     std::array<QPointer<WindowBase>, PopupSlotCount> popups_;
-    std::vector<QPointer<CEditField>> editFields_; // owned by Qt as children
+    std::vector<QPointer<EditField>> editFields_; // owned by Qt as children
 };
 
 // The program's icon, made the application's icon on the first call.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/edit_field.h"
 
 #include "platform/window_base.h"
@@ -55,7 +57,7 @@ EditFilter PlainText(std::size_t maxLength) {
     };
 }
 
-CEditField::CEditField(WindowBase& dialog, int id, const DesignRect& rect)
+EditField::EditField(WindowBase& dialog, int id, const DesignRect& rect)
     : QLineEdit(&dialog), id_(id) {
     setGeometry(ScaledRect(rect));
     setAlignment(Qt::AlignCenter);
@@ -79,13 +81,13 @@ CEditField::CEditField(WindowBase& dialog, int id, const DesignRect& rect)
     show();
 }
 
-void CEditField::SetFilter(EditFilter filter) {
+void EditField::SetFilter(EditFilter filter) {
     const QValidator* old = validator();
     setValidator(filter ? new FilterValidator(std::move(filter), this) : nullptr);
     delete old; // ours: a child of this field, used by nothing else
 }
 
-void CEditField::SetText(const std::wstring& text) {
+void EditField::SetText(const std::wstring& text) {
     settingText_ = true;
     setText(QString::fromStdWString(text));
     settingText_ = false;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An edit field as the skinned dialogs use it: a platform line edit placed in design units ×
 // UiScale, text centred, black on white, in the interface face at a pixel size. Whatever
@@ -25,12 +27,12 @@ EditFilter DigitsOnly(std::size_t maxLength);
 // Drops control characters (line breaks, tabs) and keeps at most maxLength characters.
 EditFilter PlainText(std::size_t maxLength);
 
-class CEditField : public QLineEdit {
+class EditField : public QLineEdit {
 public:
     // 10 points at 96 dots per inch, scaled with the window.
     static constexpr double DesignPixelSize = 100.0 * 96 / 720;
 
-    CEditField(WindowBase& dialog, int id, const DesignRect& rect);
+    EditField(WindowBase& dialog, int id, const DesignRect& rect);
 
     int Id() const { return id_; }
     void SetFilter(EditFilter filter);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/edit_show_list.h"
 
 #include "base/app_globals.h"
@@ -8,7 +10,7 @@ namespace ferrox {
 
 CEditShowList::CEditShowList(WindowBase* owner, int left, int top, int right, int bottom, int shown,
                              int visible, int locked)
-    : CShowListBase(owner, ListId, left, top, right, bottom, {}, shown, visible, locked) {}
+    : ShowListBase(owner, ListId, left, top, right, bottom, {}, shown, visible, locked) {}
 
 void CEditShowList::LoadIcons(std::string_view openFolder, std::string_view closedFolder) {
     LoadImageFile(openIcon_, openFolder);

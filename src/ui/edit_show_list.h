@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tree as a list: folders with open/closed icons, items by name, indented by level. Its
 // selection is reported to the rows, which keep whatever the selection means to them.
@@ -6,7 +8,7 @@
 
 namespace ferrox {
 
-class CEditShowList : public CShowListBase {
+class CEditShowList : public ShowListBase {
 public:
     static constexpr int ListId = 2015;
 

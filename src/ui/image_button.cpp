@@ -1,10 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/image_button.h"
 
 namespace ferrox {
 
 bool CImageButton::OnMouseMove(int x, int y) {
     const int before = mouseState_;
-    const bool changed = CButtonBase::OnMouseMove(x, y);
+    const bool changed = ButtonBase::OnMouseMove(x, y);
     if (changed && hoverTip_ && before == MouseNormal && mouseState_ == MouseOver)
         Notify(NotifyHoverTip);
     return changed;
@@ -20,11 +22,11 @@ void CImageButton::Draw(Canvas& canvas) {
 
 CLinkButton::CLinkButton(WindowBase* owner, int left, int top, int right, int bottom,
                          std::wstring text, int shown, int visible, int locked, unsigned textFormat)
-    : CButtonBase(owner, LinkId, left, top, right, bottom, std::move(text), shown, visible, locked,
+    : ButtonBase(owner, LinkId, left, top, right, bottom, std::move(text), shown, visible, locked,
                   textFormat) {}
 
 bool CLinkButton::OnMouseMove(int x, int y) {
-    const bool changed = CButtonBase::OnMouseMove(x, y);
+    const bool changed = ButtonBase::OnMouseMove(x, y);
     if (locked_)
         return changed;
     const bool inside = Contains(x, y);

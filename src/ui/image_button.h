@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Image buttons (a click reports the button's ID) and the link button (text that reports the
 // pointer entering and leaving it).
@@ -6,9 +8,9 @@
 
 namespace ferrox {
 
-class CImageButton : public CButtonBase {
+class CImageButton : public ButtonBase {
 public:
-    using CButtonBase::CButtonBase;
+    using ButtonBase::ButtonBase;
 
     // With a tip, the pointer entering the button asks the dialog for it (NotifyHoverTip).
     void SetHoverTip(bool on) { hoverTip_ = on; }
@@ -23,7 +25,7 @@ private:
     bool hoverTip_ = false;
 };
 
-class CLinkButton : public CButtonBase {
+class CLinkButton : public ButtonBase {
 public:
     static constexpr int LinkId = 3503;
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/image_show_list.h"
 
 #include "base/app_globals.h"
@@ -6,7 +8,7 @@ namespace ferrox {
 
 CImageShowList::CImageShowList(WindowBase* owner, int left, int top, int right, int bottom,
                                int shown, int visible, int locked)
-    : CShowListBase(owner, ListId, left, top, right, bottom, {}, shown, visible, locked) {}
+    : ShowListBase(owner, ListId, left, top, right, bottom, {}, shown, visible, locked) {}
 
 void CImageShowList::LoadIcons(std::string_view release, std::string_view press,
                                std::string_view delay) {

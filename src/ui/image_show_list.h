@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A flat list of steps, one row each: an icon (release, press or delay) and the step's text.
 
@@ -7,7 +9,7 @@
 
 namespace ferrox {
 
-class CImageShowList : public CShowListBase {
+class CImageShowList : public ShowListBase {
 public:
     static constexpr int ListId = 2020;
     // The icons a row may name, in the order LoadIcons takes them.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Vertical level bars: an empty bar with the full bar showing over its lower part. The DPI
 // display only shows a value; the vertical slider also lets the user set it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colours every drawn surface shares, so a window, a notice and a control cannot drift
 // apart. COLORREF words: red in the low byte.

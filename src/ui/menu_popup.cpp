@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/menu_popup.h"
 
 #include "platform/canvas.h"
@@ -14,7 +16,7 @@ constexpr unsigned RowFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_WORD_
 
 } // namespace
 
-CMenuPopup::CMenuPopup(PopupKind kind, std::vector<MenuRow> rows)
+MenuPopup::MenuPopup(PopupKind kind, std::vector<MenuRow> rows)
     : CWndPopup(kind), rows_(std::move(rows)) {
     if (KindInfo(kind).look == MenuLook::Skins) {
         normal_ = LoadSkinFile("skins/menu_nr.png");
@@ -24,12 +26,12 @@ CMenuPopup::CMenuPopup(PopupKind kind, std::vector<MenuRow> rows)
     }
 }
 
-void CMenuPopup::BuildItems() {
+void MenuPopup::BuildItems() {
     for (const MenuRow& row : rows_)
         AddItem(row.text, row.id, row.submenu ? 1 : 0, row.code);
 }
 
-bool CMenuPopup::OnItemPress(int x, int y) {
+bool MenuPopup::OnItemPress(int x, int y) {
     if (!KindInfo(Kind()).pressClearsHighlight || hoverIndex < 0 ||
         hoverIndex >= static_cast<int>(items.size()) || items[hoverIndex].rect.contains(x, y))
         return false;
@@ -37,7 +39,7 @@ bool CMenuPopup::OnItemPress(int x, int y) {
     return true;
 }
 
-void CMenuPopup::DrawItems(Canvas& canvas, const QRect&) {
+void MenuPopup::DrawItems(Canvas& canvas, const QRect&) {
     const bool skinned = KindInfo(Kind()).look == MenuLook::Skins;
     for (int i = 0; i < static_cast<int>(items.size()); ++i) {
         if (skinned)
@@ -47,7 +49,7 @@ void CMenuPopup::DrawItems(Canvas& canvas, const QRect&) {
     }
 }
 
-void CMenuPopup::drawSkinned(Canvas& canvas, const MenuItem& item, bool highlighted) const {
+void MenuPopup::drawSkinned(Canvas& canvas, const MenuItem& item, bool highlighted) const {
     const QImage& skin =
         item.flag ? (highlighted ? subOver_ : subNormal_) : (highlighted ? over_ : normal_);
     canvas.DrawImage(skin, item.rect);
@@ -55,7 +57,7 @@ void CMenuPopup::drawSkinned(Canvas& canvas, const MenuItem& item, bool highligh
                     highlighted ? TextHighlighted : TextNormal, Font());
 }
 
-void CMenuPopup::drawFilled(Canvas& canvas, const MenuItem& item, bool highlighted) const {
+void MenuPopup::drawFilled(Canvas& canvas, const MenuItem& item, bool highlighted) const {
     if (highlighted)
         canvas.FillRect(item.rect, FilledHighlight);
     canvas.DrawText(QString::fromStdWString(item.text), item.rect.adjusted(2, 0, -2, 0), RowFormat,

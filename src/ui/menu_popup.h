@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The menus and lists the program opens: rows given by the popup kind, laid out and drawn the
 // way that kind is, hover highlighting, the submenu look on rows that open one, and the result
@@ -18,9 +20,9 @@ struct MenuRow {
     bool submenu = false;               // drawn with the submenu skins (the arrow)
 };
 
-class CMenuPopup : public CWndPopup {
+class MenuPopup : public CWndPopup {
 public:
-    CMenuPopup(PopupKind kind, std::vector<MenuRow> rows);
+    MenuPopup(PopupKind kind, std::vector<MenuRow> rows);
 
     std::size_t RowCount() const { return rows_.size(); }
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The secondary dialogs that are open, so the program can close them all when it ends.
 // Entries stay packed: a dialog that leaves moves the later ones forward.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kinds of popup the dialogs open, and what tells them apart: the message a popup sends
 // its parent when it is dismissed, how its rows are laid out and drawn, and whether a press

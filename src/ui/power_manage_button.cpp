@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/power_manage_button.h"
 
 #include <cmath>
@@ -18,12 +20,12 @@ constexpr int ArcPointsPerWedge = 6;
 
 CPowerManageButton::CPowerManageButton(WindowBase* owner, int id, int left, int top, int right,
                                        int bottom, int shown, int visible, int locked)
-    : CButtonBase(owner, id, left, top, right, bottom, {}, shown, visible, locked) {
+    : ButtonBase(owner, id, left, top, right, bottom, {}, shown, visible, locked) {
     buildRegions();
 }
 
 void CPowerManageButton::SetBounds(int left, int top, int right, int bottom) {
-    CButtonBase::SetBounds(left, top, right, bottom);
+    ButtonBase::SetBounds(left, top, right, bottom);
     buildRegions();
 }
 
@@ -74,7 +76,7 @@ void CPowerManageButton::OnClick(int x, int y) {
 }
 
 void CPowerManageButton::ReleaseImages() {
-    CButtonBase::ReleaseImages();
+    ButtonBase::ReleaseImages();
     for (auto& image : segmentImages_)
         image = QImage();
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The power-down dial: eight wedges for 3 to 10 minutes; the selected segment's image shows
 // the whole dial with that wedge lit.
@@ -10,7 +12,7 @@
 
 namespace ferrox {
 
-class CPowerManageButton : public CButtonBase {
+class CPowerManageButton : public ButtonBase {
 public:
     static constexpr int RegionCount = 8;
     static constexpr int SegmentCount = 10;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Radio buttons keep their choice in shared state words, so dialogs read and set a group's
 // choice without asking the buttons.
@@ -8,9 +10,9 @@
 
 namespace ferrox {
 
-class CRadioButton : public CButtonBase {
+class CRadioButton : public ButtonBase {
 public:
-    using CButtonBase::CButtonBase;
+    using ButtonBase::ButtonBase;
 
     // The button's bit in RadioGroupFlags and the bits of its group, as the dialog that owns
     // the group assigns them. A button without a bit only notifies.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/show_list_base.h"
 
 #include "base/app_globals.h"
@@ -10,37 +12,37 @@ namespace ferrox {
 namespace {
 
 double RowHeight() {
-    return CShowListBase::RowDesignHeight * static_cast<double>(UiScale);
+    return ShowListBase::RowDesignHeight * static_cast<double>(UiScale);
 }
 
 } // namespace
 
-void CShowListBase::SetRows(std::unique_ptr<ShowListRows> rows) {
+void ShowListBase::SetRows(std::unique_ptr<ShowListRows> rows) {
     rows_ = std::move(rows);
     selectedRow_ = -1;
     firstRow_ = 0;
 }
 
-int CShowListBase::RowsInView() const {
+int ShowListBase::RowsInView() const {
     return std::min(VisibleRows(), TotalRows() - firstRow_);
 }
 
-int CShowListBase::VisibleRows() const {
+int ShowListBase::VisibleRows() const {
     return static_cast<int>((bottom_ - top_ + 10 * static_cast<double>(UiScale)) / RowHeight());
 }
 
-QRect CShowListBase::RowRect(int i) const {
+QRect ShowListBase::RowRect(int i) const {
     const int inset = static_cast<int>(2 * UiScale);
     const int rowTop = top_ + static_cast<int>(i * RowHeight());
     const int rowBottom = top_ + static_cast<int>((i + 1) * RowHeight());
     return QRect(left_ + inset, rowTop, right_ - inset - (left_ + inset), rowBottom - rowTop);
 }
 
-int CShowListBase::RowAt(int y) const {
+int ShowListBase::RowAt(int y) const {
     return static_cast<int>((y - top_) / RowHeight());
 }
 
-void CShowListBase::EnsureVisible() {
+void ShowListBase::EnsureVisible() {
     const int visible = VisibleRows();
     const int total = TotalRows();
     if (selectedRow_ < 0) {
@@ -55,11 +57,11 @@ void CShowListBase::EnsureVisible() {
         firstRow_ = 0;
 }
 
-bool CShowListBase::OnMouseMove(int x, int y) {
+bool ShowListBase::OnMouseMove(int x, int y) {
     return !locked_ && TrackHover(mouseState_, x, y);
 }
 
-bool CShowListBase::ReleaseInside(int x, int y) {
+bool ShowListBase::ReleaseInside(int x, int y) {
     if (locked_)
         return false;
     const int before = mouseState_;
@@ -72,11 +74,11 @@ bool CShowListBase::ReleaseInside(int x, int y) {
     return true;
 }
 
-void CShowListBase::DrawBackground(Canvas& canvas) const {
+void ShowListBase::DrawBackground(Canvas& canvas) const {
     canvas.FillRect(GetBounds(), BackgroundColour);
 }
 
-void CShowListBase::DrawRowText(Canvas& canvas, const std::wstring& text, const QRect& rect) const {
+void ShowListBase::DrawRowText(Canvas& canvas, const std::wstring& text, const QRect& rect) const {
     DrawCaption(canvas, text, rect, TextColour, 0);
 }
 

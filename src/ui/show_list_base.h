@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Row geometry, selection and scrolling shared by the two drawn lists: rows 20 design pixels
 // high, as many as fit (half a row may be cut off at the bottom).
@@ -10,7 +12,7 @@
 
 namespace ferrox {
 
-class CShowListBase : public CControlBase {
+class ShowListBase : public CControlBase {
 public:
     static constexpr int RowDesignHeight = 20;
     static constexpr Colour BackgroundColour = 0x4B4B4B;

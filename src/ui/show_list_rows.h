@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a drawn list shows, one row at a time. The list asks for rows as it draws and tells the
 // source what the user did to them, so the toolkit needs to know nothing of the model behind.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where skin images come from and how they are prepared. Skin files live under "skins/" in
 // ProgramFolder; resources are compiled into the program as ":/res/<id>.png". A file or

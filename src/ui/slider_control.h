@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A horizontal slider with n fixed stops; the knob is dragged or the track clicked, and the
 // value always lands on the nearest stop.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Passive controls: an image and a text. Both still report a click, so a dialog can make a
 // picture or a label act like a button.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tab_control.h"
 
 namespace ferrox {
@@ -38,7 +40,7 @@ bool CTabControl::OnRButtonUp(int x, int y) {
 }
 
 void CTabControl::ReleaseImages() {
-    CButtonBase::ReleaseImages();
+    ButtonBase::ReleaseImages();
     selectedOver_ = QImage();
 }
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A page tab. The selected page lives in a shared word (MainPageIndex, SubPageIndex) that the
 // owning dialog hands to each tab with the page it stands for, so every tab of a set knows
@@ -7,12 +9,12 @@
 
 namespace ferrox {
 
-class CTabControl : public CButtonBase {
+class CTabControl : public ButtonBase {
 public:
     // Looks: the three button slots plus the selected-over look.
     enum TabLook { LookNormal = 0, LookOver = 1, LookSelected = 2, LookSelectedOver = 3 };
 
-    using CButtonBase::CButtonBase;
+    using ButtonBase::ButtonBase;
 
     // normal, over, selected, selected-over images.
     bool LoadTabImages(std::string_view normal, std::string_view over, std::string_view selected,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The interface fonts. Faces are named as the language files name them ("Tahoma", "宋体") and
 // substituted by installed faces; heights follow the classic convention: negative is the

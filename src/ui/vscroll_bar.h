@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A vertical scroll bar: arrows at both ends (three-look strips), a track and a thumb. The
 // dialog performs the line and page steps it is told about and reads the position while the

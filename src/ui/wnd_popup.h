@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of every drop-down list and menu: a Qt popup window (an xdg popup placed against
 // its parent on Wayland, a grabbing override-redirect window on X11) that highlights the entry

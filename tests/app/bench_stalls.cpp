@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the window's event loop stands still while it works, on a library of 1,000 macros:
 // a 1 ms timer runs throughout, and its worst lateness is the longest stall a user could meet
 // (a frame at 60 Hz is 16 ms). Measured during the start, a profile switch, a profile import,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it stands, on the virtual mouse and Qt's offscreen platform: start to first
 // paint against a bare Qt window of the same size, background and number of drawn controls,
 // built in the same run; steady resident memory; a full repaint at UiScale 2; and the CPU taken

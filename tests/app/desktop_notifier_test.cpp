@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop notifications on a private session bus with a notification server of the test's
 // own: the display's lines replace the previous notification instead of stacking, and nothing
 // breaks where no server answers.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray icon, the window's reachability without one, and the on-screen display, on the
 // real main window and the virtual mouse. Timers are fired by hand.
 

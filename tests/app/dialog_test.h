@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tests of single dialogs and menus share: the shipped skins and texts as the program
 // has them at run time, a scratch data folder, no dialog left over from an earlier test, the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on the virtual mouse: size, keyboard filter, the ways it ends, visibility
 // and the no-device notice. Timers are fired by hand.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting the real ferrox program from a test: its own runtime folder, its environment, and
 // waiting for something to happen without blocking the test's event loop.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shortcut capture and fire key dialogs on their own, driven with real keys, clicks and
 // typing: what they send their window, what they refuse and the notices they give; and their
 // pictures at UiScale 1 and 2.
@@ -152,7 +154,7 @@ protected:
         dialog.reset();
         KeyDialogs::TearDown();
     }
-    static void Type(CEditField* edit, const QString& text) {
+    static void Type(EditField* edit, const QString& text) {
         edit->clear();
         QTest::keyClicks(edit, text);
         QApplication::processEvents();

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key buttons' function menus through the real window: every choice reaches the button
 // that opened the menu, the current profile, the virtual mouse (byte for byte) and the saved
 // profile; submenus follow the pointer; clicks elsewhere close everything; dialog entries
@@ -60,7 +62,7 @@ protected:
     void StartQuiet() {
         StartWindow();
         FireTimer(kApplyTimer); // the start-up apply goes first
-        ClearFrames();
+        ClearReceivedFrames();
     }
     CComboButton* Combo(int slot) {
         return Window().FindControlAs<CComboButton>(MainId::KeyCombo + slot);
@@ -109,7 +111,7 @@ TEST_F(KeyMenus, AChoiceGoesToTheButtonTheMouseAndTheSavedProfile) {
 
     const int saves = ProfileSaves();
     ApplyAndSave();
-    EXPECT_EQ(KeyFrames(Frames()),
+    EXPECT_EQ(KeyFrames(ReceivedFrames()),
               (std::vector<Frame>{KeyFrame(1, MakeFunction(FunctionCategory::MouseButton, 4))}));
     EXPECT_GT(ProfileSaves(), saves);
 }
@@ -164,9 +166,9 @@ TEST_F(KeyMenus, EveryMenuFunctionReachesTheMouseFromEveryButtonAndSurvivesARest
         EXPECT_FALSE(AnyPopupOpen());
         EXPECT_EQ(Profile().keys[std::size_t(slot)].function, pick.code);
         FireTimer(kApplyTimer);
-        EXPECT_EQ(KeyFrames(Frames()),
+        EXPECT_EQ(KeyFrames(ReceivedFrames()),
                   changes ? std::vector<Frame>{KeyFrame(slot, pick.code)} : std::vector<Frame>{});
-        ClearFrames();
+        ClearReceivedFrames();
     };
     const Pick leftClick{0, -1, LeftClickFunction};
     choose(6, leftClick); // so slot 0 may give its left click away
@@ -207,14 +209,14 @@ TEST_F(KeyMenus, TakingTheLastLeftClickIsUndoneWithANoticeAndNothingSent) {
     EXPECT_EQ(notice->Message(), LanguageText(151));
     notice->close();
     FireTimer(kApplyTimer);
-    EXPECT_TRUE(KeyFrames(Frames()).empty());
+    EXPECT_TRUE(KeyFrames(ReceivedFrames()).empty());
 
     // 10 01 07 is a left click too.
     Profile().keys[3].function = {0x10, 0x01, 0x07};
     ChooseRow(OpenMenu(0), 1);
     EXPECT_EQ(Profile().keys[0].function, MakeFunction(FunctionCategory::MouseButton, 2));
     FireTimer(kApplyTimer);
-    const std::vector<Frame> frames = KeyFrames(Frames());
+    const std::vector<Frame> frames = KeyFrames(ReceivedFrames());
     EXPECT_NE(std::find(frames.begin(), frames.end(),
                         KeyFrame(0, MakeFunction(FunctionCategory::MouseButton, 2))),
               frames.end());
@@ -308,7 +310,7 @@ TEST_F(KeyMenus, DialogEntriesOpenTheirDialogAfterTheMenuHasGone) {
     EXPECT_EQ(Profile().keys[3].name, L"Ctrl+A") << "the earlier button is left alone";
 
     FireTimer(kApplyTimer);
-    std::vector<Frame> frames = KeyFrames(Frames());
+    std::vector<Frame> frames = KeyFrames(ReceivedFrames());
     std::sort(frames.begin(), frames.end()); // one apply or two, as the clock went
     EXPECT_EQ(frames,
               (std::vector<Frame>{KeyFrame(4, MakeFunction(FunctionCategory::FireKey, 50, 7)),
@@ -418,7 +420,7 @@ TEST_F(KeyMenus, Screenshots) {
     big->Create(nullptr, QRect(0, 0, 10, 10), M::Result, 2013);
     big->hoverIndex = 5;
     big->Render();
-    auto* lock = new CFunctionSubmenu(PopupKind::DpiLockMenu);
+    auto* lock = new FunctionSubmenu(PopupKind::DpiLockMenu);
     lock->Create(nullptr, QRect(400, 0, 10, 10), 0x483, 2013, big);
     lock->hoverIndex = 6;
     lock->Render();

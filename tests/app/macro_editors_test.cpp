@@ -1,5 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/macro_dialogs/action_editors.h"
-#include "app/macro_dialogs/macro_confirm_dlg.h"
+#include "app/macro_dialogs/macro_confirm_dialog.h"
 #include "app/macro_dialogs/macro_select_dlg.h"
 #include "app/macro_dialogs/name_dialogs.h"
 #include "keys/key_capture.h"
@@ -14,13 +16,13 @@ namespace ferrox {
 namespace {
 
 using namespace ferrox::test;
-using D = CMacroSmallDlg;
+using D = MacroSmallDialog;
 
 class MacroEditorsTest : public MacroWindowTest {
 protected:
     // Types into the dialog's edit field as a user does, then presses OK.
-    static void TypeAndConfirm(CMacroSmallDlg& dlg, const QString& typed) {
-        CEditField* edit = dlg.FindEditField(D::EditId);
+    static void TypeAndConfirm(MacroSmallDialog& dlg, const QString& typed) {
+        EditField* edit = dlg.FindEditField(D::EditId);
         ASSERT_NE(edit, nullptr);
         edit->clear();
         QTest::keyClicks(edit, typed);
@@ -204,7 +206,7 @@ TEST_F(MacroEditorsTest, Screenshots) {
                              "macro_name_dialog");
         dialogs.emplace_back(std::make_unique<CMacroKeyRenameDlg>(L"Burst fire"),
                              "macro_rename_dialog");
-        dialogs.emplace_back(std::make_unique<CMacroConfirmDlg>(150, 232), "macro_delete_question");
+        dialogs.emplace_back(std::make_unique<MacroConfirmDialog>(150, 232), "macro_delete_question");
         for (auto& [dlg, name] : dialogs) {
             ASSERT_TRUE(dlg->Create());
             Shoot(dlg.get(), name + suffix);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/macro_dialogs/macro_step_rows.h"
 #include "app/macro_dialogs/macro_tree_rows.h"
 #include "macros/macro_library.h"
@@ -86,9 +88,9 @@ TEST_F(EditShowListTest, DoubleClickTogglesAFolderAndRightClickReportsThePoint) 
 TEST_F(EditShowListTest, DrawsSelectionAndIconsInsideItsRectangle) {
     Click(&dialog, Row(0));
     const QImage drawn = Render(*list, QSize(230, 230));
-    EXPECT_EQ(drawn.pixelColor(11, 10 + 45), ToQColor(CShowListBase::BackgroundColour));
+    EXPECT_EQ(drawn.pixelColor(11, 10 + 45), ToQColor(ShowListBase::BackgroundColour));
     EXPECT_EQ(drawn.pixelColor(12, 11), QColor(Qt::yellow)) << "folder icon at the indent";
-    EXPECT_EQ(drawn.pixelColor(205, 12), ToQColor(CShowListBase::SelectionColour));
+    EXPECT_EQ(drawn.pixelColor(205, 12), ToQColor(ShowListBase::SelectionColour));
     // Level-1 folder icon is indented by icon width + 3.
     EXPECT_EQ(drawn.pixelColor(12 + 19, 31), QColor(Qt::yellow));
     EXPECT_EQ(drawn.pixelColor(220, 12), QColor(Qt::black));

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the macro window tests share: the shipped skins and English texts, a library to work
 // on, a stand-in for the user's answers, real key events and screenshots.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/attention_dlg.h"
 #include "app/macro_dialogs/macro_choice.h"
 #include "app/macro_dialogs/macro_select_dlg.h"
@@ -105,7 +107,7 @@ TEST_F(MacroWindowFlow, ARecordedMacroReachesTheMouseByteExactAndSurvivesARestar
     ASSERT_EQ(Profile().keys[1].function.category, 0x90);
     EXPECT_EQ(Profile().keys[1].macroKeyIndex, std::uint32_t(jump.MacroKeyIndex));
     FireTimer(30);
-    ClearFrames();
+    ClearReceivedFrames();
 
     test::ModalDriver driver;
     driver.When<CMacroManagerDlg>([](CMacroManagerDlg& manager) {
@@ -127,7 +129,7 @@ TEST_F(MacroWindowFlow, ARecordedMacroReachesTheMouseByteExactAndSurvivesARestar
     ASSERT_EQ(slot.macro.MacroActionNum, 4u) << "the key's copy follows the library";
     EXPECT_TRUE(std::equal(recorded.begin(), recorded.end(), slot.macro.actions.begin()));
     const std::uint8_t deviceSlot = slot.function.param1 & 0x0F;
-    EXPECT_TRUE(HasInOrder(Frames(), BuildMacroChunks(BuildMacroImage(slot.macro, deviceSlot),
+    EXPECT_TRUE(HasInOrder(ReceivedFrames(), BuildMacroChunks(BuildMacroImage(slot.macro, deviceSlot),
                                                       deviceSlot)))
         << "the new macro went to the mouse at once";
 
@@ -174,7 +176,7 @@ TEST_F(MacroWindowFlow, UnplugWithManagerEditorAndNoticeOpenClosesAllSavesAndEnd
         Click(&manager, manager.Tree()->RowRect(0).center());
         editorDriver.When<CActionXYModifyDlg>([&](CActionXYModifyDlg& editor) {
             editorSeen = true;
-            QTest::keyClicks(editor.FindEditField(CMacroSmallDlg::EditId), "x");
+            QTest::keyClicks(editor.FindEditField(MacroSmallDialog::EditId), "x");
             Settle(); // the digits-only notice opens over the editor
             EXPECT_NE(OpenDialogTable[2], nullptr);
             Hid().virtualMouse->unplug(DeviceKind::Wired);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's secondary dialogs, driven with real key and mouse events: the DPI value
 // editor, the colour palette, the profile name dialogs and the firmware reset; and their
 // pictures at UiScale 1 and 2.
@@ -6,7 +8,7 @@
 #include "app/dialogs/color_palette_dlg.h"
 #include "app/dialogs/dpi_value_dlg.h"
 #include "app/dialogs/firmware_reset_dlg.h"
-#include "app/dialogs/profile_name_dlg.h"
+#include "app/dialogs/profile_name_dialog.h"
 #include "base/app_globals.h"
 #include "desktop_events.h"
 #include "dialog_test.h"
@@ -40,7 +42,7 @@ protected:
         test::DesktopClick(&dialog, dialog.FindControl(id)->GetBounds().center());
         QApplication::processEvents();
     }
-    static void Type(CEditField* edit, const QString& text) {
+    static void Type(EditField* edit, const QString& text) {
         edit->clear();
         QTest::keyClicks(edit, text);
     }
@@ -54,7 +56,7 @@ TEST_F(MainDialogsTest, DpiValueTypedPastedAndStepped) {
     const DpiStepTable table = HundredsTable();
     CDPIValueSettingDlg dlg(7, table);
     ASSERT_TRUE(dlg.Create());
-    CEditField* edit = dlg.FindEditField(CDPIValueSettingDlg::EditId);
+    EditField* edit = dlg.FindEditField(CDPIValueSettingDlg::EditId);
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->GetText(), L"800");
     EXPECT_EQ(dlg.FindControl(CDPIValueSettingDlg::MinimumId)->GetText(), L"100");
@@ -164,7 +166,7 @@ TEST_F(MainDialogsTest, PaletteClosedWritesNothing) {
 TEST_F(MainDialogsTest, ProfileNamesAreCleanedAndEmptyNamesRefused) {
     CAddProfileDlg add;
     ASSERT_TRUE(add.Create());
-    CEditField* edit = add.FindEditField(CProfileNameDlg::EditId);
+    EditField* edit = add.FindEditField(ProfileNameDialog::EditId);
     ASSERT_NE(edit, nullptr);
     for (const char* blank : {"", "   "}) {
         Type(edit, QString::fromLatin1(blank));
@@ -177,17 +179,17 @@ TEST_F(MainDialogsTest, ProfileNamesAreCleanedAndEmptyNamesRefused) {
     }
     edit->clear();
     edit->insert(QStringLiteral("Fast\tand\nQuiet 0123456789012345678901234567890"));
-    Click(add, CProfileNameDlg::OkId);
+    Click(add, ProfileNameDialog::OkId);
     EXPECT_EQ(add.Result(), IDOK);
     EXPECT_EQ(add.Name(), L"FastandQuiet 0123456789012345678");
-    EXPECT_EQ(add.Name().size(), CProfileNameDlg::MaxNameLength);
+    EXPECT_EQ(add.Name().size(), ProfileNameDialog::MaxNameLength);
 
     CEditProfileDlg rename(L"Old name");
     ASSERT_TRUE(rename.Create());
-    EXPECT_EQ(rename.FindEditField(CProfileNameDlg::EditId)->GetText(), L"Old name");
+    EXPECT_EQ(rename.FindEditField(ProfileNameDialog::EditId)->GetText(), L"Old name");
     Key(&rename, Qt::Key_Escape);
     EXPECT_FALSE(rename.IsEnded());
-    Click(rename, CProfileNameDlg::CancelId);
+    Click(rename, ProfileNameDialog::CancelId);
     EXPECT_EQ(rename.Result(), IDCANCEL);
 }
 
@@ -220,7 +222,7 @@ TEST_F(FirmwareResetTest, ResetsTheMouseAndTheProfileKeepingItsName) {
     StartWindow();
     SetProfileValue(Profile(), ProfileKey::ProfileName, L"Mine");
     Profile().lighting.mode = 9;
-    ClearFrames();
+    ClearReceivedFrames();
     int confirmations = 0;
     const auto outcome = ResetFirmware(
         Window().Discovery().link(), Window().Session().sync(),
@@ -229,7 +231,7 @@ TEST_F(FirmwareResetTest, ResetsTheMouseAndTheProfileKeepingItsName) {
     EXPECT_EQ(confirmations, 1);
     EXPECT_EQ(ProfileValue(Profile(), ProfileKey::ProfileName), L"Mine");
     EXPECT_NE(Profile().lighting.mode, 9);
-    const auto frames = Frames();
+    const auto frames = ReceivedFrames();
     ASSERT_FALSE(frames.empty());
     EXPECT_EQ(frames.front()[2], cmd::FactoryReset);
 }
@@ -237,12 +239,12 @@ TEST_F(FirmwareResetTest, ResetsTheMouseAndTheProfileKeepingItsName) {
 TEST_F(FirmwareResetTest, CancelledOrWithoutAMouseNothingChanges) {
     StartWindow();
     Profile().lighting.mode = 9;
-    ClearFrames();
+    ClearReceivedFrames();
     EXPECT_EQ(ResetFirmware(Window().Discovery().link(), Window().Session().sync(),
                             [] { return IDCANCEL; }, {}),
               FirmwareResetOutcome::Cancelled);
     EXPECT_EQ(Profile().lighting.mode, 9);
-    EXPECT_TRUE(Frames().empty());
+    EXPECT_TRUE(ReceivedFrames().empty());
 
     StartWindow({.plugged = {}});
     Profile().lighting.mode = 9;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a user sees of the main window beyond its controls' behaviour: tips on the controls that
 // show only a picture, pictures that tell the profile buttons apart, texts that fit their
 // places in every shipped language and scale, a window that comes back from minimised painted,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's lists and the profile context menu: their rows and what choosing one
 // reports, driven through the window system as a user would; and their pictures.
 
@@ -76,7 +78,7 @@ protected:
 
 TEST_F(MainPopupsTest, ListsReportTheirRowsCodes) {
     struct Case {
-        CMenuPopup* popup;
+        MenuPopup* popup;
         unsigned message;
         int row;
         std::wstring text;

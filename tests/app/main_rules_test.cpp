@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's plain rules: the right column's sections, the lighting colour rules and
 // the way out to the desktop's mouse settings.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the main window for a person to look at: at UiScale 1 and 2, with each section
 // of the right column opened in turn, written to screenshots/ beside the test program.
 

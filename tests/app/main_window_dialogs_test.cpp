@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window opens: the DPI value dialog, the colour palette, the lighting-mode
 // list, the firmware reset and the profile bar's dialogs and menus. Each is answered with real
 // mouse and key events while it runs, and checked in the profile, the files and the frames the
@@ -8,7 +10,7 @@
 #include "app/dialogs/color_palette_dlg.h"
 #include "app/dialogs/dpi_value_dlg.h"
 #include "app/dialogs/firmware_reset_dlg.h"
-#include "app/dialogs/profile_name_dlg.h"
+#include "app/dialogs/profile_name_dialog.h"
 #include "app/profile_bar.h"
 #include "device/protocol/frame.h"
 #include "lang/language_table.h"
@@ -30,10 +32,10 @@ protected:
     void StartQuiet(const Start& start = {}) {
         StartWindow(start);
         LetStartUpGo();
-        ClearFrames();
+        ClearReceivedFrames();
     }
     static void Type(CDlgBase& dialog, int editId, const QString& text) {
-        CEditField* edit = dialog.FindEditField(editId);
+        EditField* edit = dialog.FindEditField(editId);
         ASSERT_NE(edit, nullptr);
         edit->clear();
         QTest::keyClicks(edit, text);
@@ -107,7 +109,7 @@ TEST_F(WindowDialogs, PaletteColoursTheDpiLevelAndTheLightingSlot) {
     lighting.colourSelected[6] = {1, 1, 0, 0, 0, 0, 0, 0};
     Window().RefreshView();
     lighting.colour[6][3] = Rgb(10, 20, 30);
-    ClearFrames();
+    ClearReceivedFrames();
     AnswerDialog([](CDlgBase& dialog) {
         auto* palette = dynamic_cast<CColorPaletteDlg*>(&dialog);
         ASSERT_NE(palette, nullptr);
@@ -156,7 +158,7 @@ TEST_F(WindowDialogs, FirmwareResetAsksThenResetsTheMouseAndTheProfile) {
     AnswerDialog([](CDlgBase& dialog) { ClickDialogControl(dialog, CFirmwareResetDlg::CancelId); });
     ClickControl(MainId::FirmwareReset);
     EXPECT_EQ(Profile().lighting.mode, 9);
-    EXPECT_TRUE(Frames().empty());
+    EXPECT_TRUE(ReceivedFrames().empty());
 
     const int saves = ProfileSaves();
     AnswerDialog([](CDlgBase& dialog) { ClickDialogControl(dialog, CFirmwareResetDlg::OkId); });
@@ -164,7 +166,7 @@ TEST_F(WindowDialogs, FirmwareResetAsksThenResetsTheMouseAndTheProfile) {
     EXPECT_NE(Profile().lighting.mode, 9);
     EXPECT_EQ(ProfileValue(Profile(), ProfileKey::ProfileName), L"Mine");
     EXPECT_GT(ProfileSaves(), saves);
-    const auto frames = Frames();
+    const auto frames = ReceivedFrames();
     ASSERT_FALSE(frames.empty());
     EXPECT_EQ(frames.front()[2], cmd::FactoryReset);
     EXPECT_EQ(ProgressShows().size(), 1u);
@@ -201,8 +203,8 @@ TEST_F(WindowProfileBar, TabsFollowTheBarListAndChooseTheProfile) {
 TEST_F(WindowProfileBar, AddingNamesTheNextProfileAndTheSixthIsRefused) {
     StartWithBar(3, {2, 0, 1, 3, 4}, 0);
     AnswerDialog([](CDlgBase& dialog) {
-        Type(dialog, CProfileNameDlg::EditId, QStringLiteral("Travel\tmode"));
-        ClickDialogControl(dialog, CProfileNameDlg::OkId);
+        Type(dialog, ProfileNameDialog::EditId, QStringLiteral("Travel\tmode"));
+        ClickDialogControl(dialog, ProfileNameDialog::OkId);
     });
     ClickControl(ProfileBarId::Add);
     ASSERT_EQ(ReadProfileBar().count, 4);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's tests share this: the real window on the virtual mouse, with its controls
 // found by identifier and clicked in their middle, and the frames the mouse received.
@@ -36,14 +38,14 @@ protected:
     // The last frame of a command the mouse received.
     std::optional<Frame> LastFrame(uint8_t command) {
         std::optional<Frame> found;
-        for (const Frame& frame : Frames())
+        for (const Frame& frame : ReceivedFrames())
             if (frame[2] == command)
                 found = frame;
         return found;
     }
     int CountFrames(uint8_t command) {
         int n = 0;
-        for (const Frame& frame : Frames())
+        for (const Frame& frame : ReceivedFrames())
             n += frame[2] == command;
         return n;
     }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls through the real window: sections against the closing rule and
 // the window's edges, DPI levels, colour slots, slider drags and an empty DPI table, checked in
 // the profile and in the frames the virtual mouse received.
@@ -142,7 +144,7 @@ TEST_F(MainWindow, DpiLevelsKeepTheActivePositionAndTheLastLevelStays) {
     profile.dpiEnableMask = 0x01;
     profile.currentDpiLevel = 0;
     Window().RefreshView();
-    ClearFrames();
+    ClearReceivedFrames();
     ClickControl(MainId::DpiCheck);
     EXPECT_EQ(profile.dpiEnableMask, 0x01);
     EXPECT_TRUE(As<CCheckButton>(MainId::DpiCheck)->GetChecked());
@@ -217,7 +219,7 @@ TEST_F(MainWindow, ColourSlotsToggleOnlyAfterTheDoubleClickWaitAndKeepTheirMinim
     EXPECT_EQ(lighting.colourSelected[6][1], 1);
     EXPECT_TRUE(slot(1)->GetChecked());
 
-    ClearFrames();
+    ClearReceivedFrames();
     ClickControl(MainId::ColourSlot + 2);
     EXPECT_FALSE(slot(2)->GetChecked()) << "the look waits for the profile";
     FireTimer(3);
@@ -246,7 +248,7 @@ protected:
         const QPoint knob(slider->PositionX(slider->GetIndex()) + Scaled(4),
                           Bounds(MainId::DebounceSlider).center().y());
         const QPoint design(int((knob.x() + 0.5) / UiScale), int((knob.y() + 0.5) / UiScale));
-        ClearFrames();
+        ClearReceivedFrames();
         PressAt(design.x(), design.y());
         return design;
     }
@@ -260,7 +262,7 @@ protected:
 TEST_F(SliderDrag, AppliesOnceOnTheRelease) {
     StartWindow();
     LetStartUpGo();
-    ClearFrames();
+    ClearReceivedFrames();
     const QPoint knob = GrabDebounceKnob();
     const QPoint seventh = StopOf(7);
     MoveTo((knob.x() + seventh.x()) / 2, knob.y());
@@ -295,14 +297,14 @@ TEST_F(SliderDrag, AReleaseOutsideTheWindowAppliesToo) {
 TEST_F(MainWindow, AnEmptyDpiTableLocksTheLevelsAndShowsNoValues) {
     StartWindow();
     LetStartUpGo();
-    ClearFrames();
+    ClearReceivedFrames();
     DpiSteps.count = 0;
     Profile().dpiStep[0] = 900;
     Window().RefreshView();
     EXPECT_EQ(Control(MainId::DpiRadio)->GetText(), L"\u2014");
     EXPECT_TRUE(Control(MainId::DpiBar)->Locked());
     EXPECT_TRUE(Control(MainId::DpiCheck)->Locked());
-    ClearFrames();
+    ClearReceivedFrames();
     ClickControl(MainId::DpiBar);
     ClickControl(MainId::DpiCheck + 1);
     EXPECT_EQ(Profile().dpiStep[0], 900);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives a dialog that the program runs modally: the action runs from inside the dialog's own
 // modal loop, once the first dialog of that type has entered it, so the test never blocks on

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile bar on its own: a host that records what the bar asks of the window and answers
 // the dialogs as a user would, over real configuration and profile files.
 
@@ -30,8 +32,8 @@ struct RecordingHost : ProfileBarHost {
     QRect menuRect;
     bool menuFromList = false;
 
-    void refreshView() override { ++refreshes; }
-    void requestApply(unsigned groups) override { applies.push_back(groups); }
+    void showProfileAgain() override { ++refreshes; }
+    void scheduleApply(unsigned groups) override { applies.push_back(groups); }
     void showNotice(int textIndex, const char*) override { notices.push_back(textIndex); }
     void startActionTimer() override { ++timerStarts; }
     std::optional<std::wstring> askNewProfileName() override { return nextName; }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program's own options, on the real ferrox: the report trace and the virtual
 // mouse's state file.
 

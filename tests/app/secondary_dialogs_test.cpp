@@ -1,9 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/attention_dlg.h"
 #include "app/dialogs/color_palette_dlg.h"
 #include "app/dialogs/dpi_value_dlg.h"
 #include "app/dialogs/fire_key_dlg.h"
 #include "app/dialogs/firmware_reset_dlg.h"
-#include "app/dialogs/profile_name_dlg.h"
+#include "app/dialogs/profile_name_dialog.h"
 #include "app/dialogs/progress_bar_dlg.h"
 #include "dialog_test.h"
 #include "lang/language_loader.h"

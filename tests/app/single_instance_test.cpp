@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One running instance: the lock, the wake-up channel, and two real ferrox processes.
 
 #include "app/instance_server.h"

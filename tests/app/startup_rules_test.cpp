@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up decisions: scale, folders, placement, the no-device notice, the keyboard filter and
 // the command line.
 

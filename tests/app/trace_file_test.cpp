@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The --trace FILE log: appended to a file, or to a pipe or terminal that shows it; never into a
 // device, and never waiting for a fifo's reader.
 

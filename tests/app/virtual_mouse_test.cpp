@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual mouse of --simulate played with from its panel and from ferroxctl virtual: the
 // actions, the socket that carries them (only to a window on the virtual mouse), and what the
 // main window makes of them.

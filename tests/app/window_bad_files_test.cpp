@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window against bad files: started with a file of its data folder, or its virtual mouse's
 // state file, replaced by a folder, a fifo, a link to an odd thing or garbage, it still comes
 // up (on defaults in memory), says which files it could not use, and replaces none of them.

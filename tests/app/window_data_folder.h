@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh data folder for one main-window test, so one test's saved profiles never become the
 // next one's start-up state. startShown writes NeedPassword 0 (the window may show itself at

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared window fixture itself: design coordinates reach the real controls, the virtual
 // mouse's frames and the saves are there to read, and no real pause is taken.
 
@@ -14,7 +16,7 @@ class WindowFixture : public test::WindowTest {};
 
 TEST_F(WindowFixture, StartUpFramesArriveWithoutSleepingThroughPauses) {
     StartWindow();
-    const std::vector<Frame> frames = Frames();
+    const std::vector<Frame> frames = ReceivedFrames();
     ASSERT_FALSE(frames.empty());
     EXPECT_EQ(frames.front()[2], 0x20) << "the start-up status query";
     EXPECT_FALSE(Pauses().empty()) << "the worker's pauses were recorded, not slept";
@@ -36,7 +38,7 @@ TEST_F(WindowFixture, APendingSaveIsWrittenWhenTheWindowCloses) {
     Profile().reportRate.rate = 0;
     Window().Session().sync().RequestApply(ChangeGroup::Settings);
     FireTimer(kApplyTimer);
-    EXPECT_EQ(Frames().back()[2], 0x07) << "the report-rate frame";
+    EXPECT_EQ(ReceivedFrames().back()[2], 0x07) << "the report-rate frame";
     EXPECT_TRUE(Window().IsTimerActive(kSaveTimer));
     EXPECT_EQ(ProfileSaves(), 0);
     CloseWindow();

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the programs open and what their saves replace: only regular files, without ever
 // waiting on a fifo, and with the mode a file should keep or get.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each folder of src/ may include only from the folders below it, so a change low in the tree
 // never has to know what is built on top of it. The link libraries say the same for code; this
 // holds headers to it too, where an upward include would compile and still bind the layers.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running instance's socket under abuse: senders that never finish, too many of them, a
 // full descriptor table, garbage, a 64 MiB length, another user, a removed socket file. The
 // channel is driven as an event loop would drive it, with the time passed in by the test.

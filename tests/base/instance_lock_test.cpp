@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the lock and the socket live: only a runtime folder nobody else can reach.
 
 #include "base/instance_lock.h"

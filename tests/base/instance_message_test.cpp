@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes on the window's socket: the framed form, the older 12-byte form, and what is
 // refused before any of it reaches a handler.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/text_file.h"
 #include "settings/test_support.h"
 
@@ -128,8 +130,8 @@ TEST(TextFile, EndlessLineIsAReadError) {
         try {
             file.ReadLine(line);
             ADD_FAILURE() << "no exception";
-        } catch (const CFileException& e) {
-            EXPECT_EQ(e.cause(), CFileException::generic);
+        } catch (const FileException& e) {
+            EXPECT_EQ(e.cause(), FileException::generic);
         }
     }
 }
@@ -218,9 +220,9 @@ TEST(TextFile, FailingWriteLeavesTheOldFileIntact) {
             for (int i = 0; i < 1000; ++i)
                 file.WriteText(std::wstring(100, L'z') + L"\n");
             closed = file.Close();
-        } catch (const CFileException& e) {
+        } catch (const FileException& e) {
             threw = true;
-            EXPECT_EQ(e.cause(), CFileException::diskFull);
+            EXPECT_EQ(e.cause(), FileException::diskFull);
             closed = file.Close();
         }
     }

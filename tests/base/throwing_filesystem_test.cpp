@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files and folders come from outside, so any std::filesystem call may fail; the forms that
 // throw on failure would end the program (an uncaught filesystem_error aborts). Every call in
 // the sources takes an error_code, or works on a file_status already fetched.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which codes the user can choose, and the names the menus and dialogs give them.
 
 #include "buttons/function_names.h"

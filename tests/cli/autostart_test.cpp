@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl autostart: the XDG autostart entry, its Exec quoting, and the command as a user
 // runs it.
 

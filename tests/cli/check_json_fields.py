@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """ferroxctl(1) names every key the --json commands print, and prints nothing it does not name.
 
 Usage: check_json_fields.py FERROXCTL MANUAL MACRO_LIBRARY

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl: the global options, the devices command, and the program's exit statuses.
 
 #include "cli/cli_options.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data folder's move from its old name to $XDG_CONFIG_HOME/ferrox: once, by rename, only
 // by the instance lock's holder, never for a folder the user named, and what is said when it
 // cannot be done or both folders are there.

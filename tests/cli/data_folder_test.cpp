@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl and its data folder: folder names in any script, the window working on the same
 // folder or mouse, and files that may be neither read nor replaced.
 

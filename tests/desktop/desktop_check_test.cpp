@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and a menu on a real display server: run by tools/desktop-check.sh under
 // X11 (Xvfb) and under Wayland (weston's headless backend), where the window system, not the
 // test, decides whether a window is shown and where a popup goes.
@@ -31,9 +33,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window(), kExposeWait));
     }
     // The lighting list, opened as a click on its combo opens it.
-    QPointer<CMenuPopup> OpenMenu() {
+    QPointer<MenuPopup> OpenMenu() {
         Window().SendMessage(LightingMenuMessage, MainId::LightingMenu, NotifyClicked);
-        return dynamic_cast<CMenuPopup*>(Window().Popup(kListPopupSlot));
+        return dynamic_cast<MenuPopup*>(Window().Popup(kListPopupSlot));
     }
     bool ComboOpen() {
         auto* combo = Window().FindControlAs<CComboButton>(MainId::LightingMenu);
@@ -42,7 +44,7 @@ protected:
 };
 
 TEST_F(OnTheDesktop, TheWindowAndAMenuAreShown) {
-    QPointer<CMenuPopup> menu = OpenMenu();
+    QPointer<MenuPopup> menu = OpenMenu();
     ASSERT_TRUE(menu);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu.data(), kExposeWait));
     EXPECT_EQ(menu->windowHandle()->transientParent(), Window().windowHandle());
@@ -52,7 +54,7 @@ TEST_F(OnTheDesktop, TheWindowAndAMenuAreShown) {
 
 // Escape reaches the window as the list's deactivation: the combo no longer shows it open.
 TEST_F(OnTheDesktop, EscapeDismissesTheMenuWithItsDeactivationMessage) {
-    QPointer<CMenuPopup> menu = OpenMenu();
+    QPointer<MenuPopup> menu = OpenMenu();
     ASSERT_TRUE(menu);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu.data(), kExposeWait));
     EXPECT_TRUE(ComboOpen());

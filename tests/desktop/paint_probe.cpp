@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looks at another program's window as the X server holds it: is its surface painted?
 //
 //   paint_probe PID SECONDS [PNG]

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and the virtual mouse's panel under a real window manager (openbox on Xvfb),
 // driven by real pointer input through the X server (xdotool): run by tools/desktop-check.sh,
 // which starts both. Without them (FERROX_WINDOW_MANAGER unset) every test is skipped.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full profile switch to the virtual mouse: seven keys, every setting and seven macros of 168
 // commands. Reports the time the calling thread spends in ApplyAll and the wire time from the
 // first frame to the last against the sum of the pauses the frames ask for.

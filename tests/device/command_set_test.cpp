@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Byte-exact frames of every command group, their pauses, and what is left unsent.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl status, set, apply and reset against the virtual mouse, as a user runs them.
 
 #include <gtest/gtest.h>

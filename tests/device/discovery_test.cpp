@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adoption rules and device notices, on the virtual mouse.
 
 #include "device/hid/device_discovery.h"

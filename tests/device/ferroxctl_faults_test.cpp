@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl on a virtual mouse that misbehaves: cut off in the middle of a full send, writes
 // that fail, answers that are empty, garbage or short, and the receiver and the cable in each
 // combination. Every run ends, says what went wrong, and what did not reach the mouse is sent

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hidraw: report descriptors read as the Windows HID parser reads them, the logical interface
 // list built from a sysfs-like fixture folder, and collection-filtered reads.
 

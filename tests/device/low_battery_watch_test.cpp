@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Low-battery warnings: once per mark and discharge, never while charging, never on one odd
 // reading.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test doubles shared by the protocol tests: a command handle that hands frames straight to
 // a firmware, an event handle fed by hand, and a recorder of the worker's pauses.

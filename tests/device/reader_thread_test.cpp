@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reader threads: only 05 06 is handed over, one reader per kind, clean ends.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synchronisation: batching, visibility, status answers, device events, the poll rhythm, and
 // the whole session against the virtual mouse.
 
@@ -34,7 +36,7 @@ struct RecordingHost : SyncHost {
     void showProgressNotice() override { ++progressNotices; }
     void showWindowFromDevice() override { ++shownByDevice; }
     void minimiseWindow() override { ++minimised; }
-    void refreshView() override { ++refreshes; }
+    void showProfileAgain() override { ++refreshes; }
     void showDeviceNotice() override { ++deviceNotices; }
     void batteryWarning(BatteryWarning warning, uint8_t level) override {
         warnings.emplace_back(warning, level);

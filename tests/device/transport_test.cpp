@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frame layout, the worker's ordering, numbering, pauses, query retry and failure reports.
 
 #include <gtest/gtest.h>

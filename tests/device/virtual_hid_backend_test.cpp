@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual mouse at the HID level: routing to the firmware, input delivery, unplugging.
 
 #include "device/hid/virtual_hid_backend.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual mouse's firmware: frame checks, state, macro reassembly, notices, state files.
 
 #include <gtest/gtest.h>

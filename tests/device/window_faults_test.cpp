@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on a virtual mouse that misbehaves: cut off in the middle of a send, writes
 // that fail, answers that are empty, garbage or short, notices with values out of range, and
 // the receiver and the cable coming and going in every order. Nothing crashes or hangs (every

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window keeps the virtual mouse in step: start-up query, the apply timer, the
 // mouse's own notices. Timers are fired by hand; the worker and readers run for real.
 
@@ -28,7 +30,7 @@ TEST_F(WindowSync, StartUpQueriesTheStatusAndStartsPolling) {
     EXPECT_EQ(sync().chargeState(), ChargeState::Charging);
     if (Window().IsTimerActive(kApplyTimer))
         FireTimer(kApplyTimer); // the scan's apply
-    const std::vector<Frame> frames = Frames(DeviceKind::Receiver);
+    const std::vector<Frame> frames = ReceivedFrames(DeviceKind::Receiver);
     ASSERT_EQ(frames.size(), 1u) << "the mouse already holds the profile";
     EXPECT_EQ(frames[0][2], 0x20);
 }
@@ -40,7 +42,7 @@ TEST_F(WindowSync, AChangeReachesTheMouseWhenTheApplyTimerFires) {
     FireTimer(kApplyTimer);
     EXPECT_FALSE(Window().IsTimerActive(kApplyTimer));
     EXPECT_TRUE(Window().IsTimerActive(kSaveTimer));
-    Frames(DeviceKind::Receiver);
+    ReceivedFrames(DeviceKind::Receiver);
     EXPECT_EQ(Mouse(DeviceKind::Receiver).state().rateCode, 0x08);
 }
 
@@ -52,7 +54,7 @@ TEST_F(WindowSync, TheMouseDpiButtonUpdatesTheCurrentProfile) {
     // The shadows follow: applying now sends nothing for the level.
     sync().RequestApply(ChangeGroup::Settings);
     FireTimer(kApplyTimer);
-    for (const Frame& f : Frames(DeviceKind::Receiver)) {
+    for (const Frame& f : ReceivedFrames(DeviceKind::Receiver)) {
         EXPECT_NE(f[2], 0x05);
     }
 }
@@ -80,7 +82,7 @@ TEST_F(WindowStartsHidden, ShowsOnlyWhenTheMouseAsksForIt) {
     EXPECT_FALSE(Window().isVisible() && !Window().isMinimized());
     Mouse(DeviceKind::Receiver).setAccessFlag(1);
     sync().QueryStatus();
-    Frames(DeviceKind::Receiver); // the query and its answer
+    ReceivedFrames(DeviceKind::Receiver); // the query and its answer
     EXPECT_EQ(Window().WindowShownFlag(), 1);
     EXPECT_TRUE(Window().isVisible());
     EXPECT_FALSE(Window().isMinimized());

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The build step that turns a language source into a language file: it writes exactly the
 // source's lines and refuses a source the program could not use in full.
 

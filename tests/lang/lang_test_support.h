@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers shared by the language tests: lines in memory and UTF-16LE files on disk (the
 // folder and byte helpers are the settings tests').

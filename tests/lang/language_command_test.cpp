@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl language: showing the choice and writing it, against the shipped language files.
 
 #include "base/app_globals.h"

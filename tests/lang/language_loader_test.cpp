@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up loading from the data folder and the shipped copies, and the language choice file.
 
 #include "base/app_globals.h"

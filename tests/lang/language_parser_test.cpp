@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language choice and language file rules, on lines in memory.
 
 #include "lang/language_parser.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language taken from the desktop's locale while the user has chosen none.
 
 #include "base/app_globals.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language files the build produces: each loads completely and has every text the program
 // shows, short enough for the place it is drawn.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up costs of the macro library: an empty library built and cleared, its resident
 // memory, and reading and writing a library file of 1,000 macros.
 

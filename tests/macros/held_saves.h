@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the user library's saving thread busy with a save of its own until released, so that
 // the saves asked for meanwhile wait their turn and nothing of theirs is told yet.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The large library the benchmarks measure with: 16 folders of 60 macros and 40 macros at the
 // top level, each with 20 actions.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from the build as it stands (cpack: install, strip, pack; no
 # rebuild) and checks it as Debian does: lintian with no error and no warning (the one
 # override it ships is for the UTF-16 language files), the documents Debian policy asks for,

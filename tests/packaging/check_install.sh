@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ferrox developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a stage (DESTDIR, prefix /usr) and checks what a desktop and a
 # packager check: the layout, desktop-file-validate, appstreamcli --pedantic, the manual pages
 # through groff's warnings, the completion, and the installed programs run from the stage.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core's log in Qt's categories: what is on by default, and what a logging rule turns on.
 
 #include "platform/qt_log_sink.h"

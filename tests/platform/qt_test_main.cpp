@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window tests need one QApplication for the whole run; it lives here, around GoogleTest.
 #include <QApplication>
 

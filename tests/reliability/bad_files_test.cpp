@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferroxctl against bad files: each file of a data folder, and the virtual mouse's state file,
 // as a folder, a fifo, links to odd things, unreadable, or garbage. No command may hang or
 // abort, nothing but a regular file may be replaced, and what could not be used is named.

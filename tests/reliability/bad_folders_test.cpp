@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data folders in bad shape, each run through ferroxctl (the real program) and the window: a
 // copied or moved folder, a configuration cut short or naming no profile file, folders that
 // cannot hold files, and files that cannot be read. Whatever the folder, nothing outside it is

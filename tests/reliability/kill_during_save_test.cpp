@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A process that saves the configuration, the profiles and the macro library in a loop (the
 // library on its saving thread, as the window does) is killed with SIGKILL at random moments. After every kill each file must read as valid and
 // hold either the old or the new content, never a mix and never defaults; the temporary files

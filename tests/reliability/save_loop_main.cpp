@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves the two sets of settings of save_states.h in turn, for ever, into the data folder
 // given as its argument; the kill test ends it with SIGKILL at random moments.
 

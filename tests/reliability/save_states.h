@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two complete sets of user settings, "old" (0) and "new" (1), that differ in every file: the
 // configuration, the five profiles and the macro library. The saving process writes them in

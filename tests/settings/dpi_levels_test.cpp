@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The active DPI level as a position among the enabled levels, and the step for a typed DPI.
 
 #include "settings/dpi_levels.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/language_table.h"
 #include "settings/config_file.h"
 #include "settings/profile_file.h"

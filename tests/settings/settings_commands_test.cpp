@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The show, config and profile commands of ferroxctl, run in-process on a fresh data folder.
 
 #include "base/text_file.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/config_table.h"
 #include "settings/dpi_table.h"
 #include "settings/profile_settings.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which file a slot path stored in config.ini means: a copied or moved data folder uses its own
 // profiles, and a path cut short names none.
 

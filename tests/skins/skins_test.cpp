@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped skins and compiled-in images: every name the program loads exists at the size
 // its control is drawn at, the resources reach a program that links ferrox_resources, and
 // the images whose content the program relies on (palette ground, battery fill rows, state

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/check_button.h"
 #include "ui/color_select_button.h"
 #include "ui/combo_button.h"

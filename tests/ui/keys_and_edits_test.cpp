@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/virtual_keys.h"
 #include "ui/edit_field.h"
 #include "ui_test_support.h"
@@ -67,7 +69,7 @@ TEST(DialogKeys, EnterAndEscapeDoWhatEachDialogDeclares) {
     for (const Case& c : cases) {
         KeyDialog dialog(c.enter, c.escape);
         dialog.Create();
-        CEditField* edit = dialog.FindEditField(2017);
+        EditField* edit = dialog.FindEditField(2017);
         ASSERT_NE(edit, nullptr);
         edit->SetText(L"300");
         // Pressed while the edit field has the keyboard: the dialog still decides.
@@ -84,7 +86,7 @@ TEST(DialogKeys, EnterAndEscapeDoWhatEachDialogDeclares) {
 TEST(DialogKeys, TheDialogHearsKeysBeforeItsEditFieldAndMaySwallowThem) {
     KeyDialog dialog(DefaultKey::EndOk, DefaultKey::EndCancel);
     dialog.Create();
-    CEditField* edit = dialog.FindEditField(2017);
+    EditField* edit = dialog.FindEditField(2017);
     Key(edit, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
     Key(edit, Qt::Key_Q, Qt::NoModifier, QStringLiteral("q"));
     Key(edit, Qt::Key_Left);
@@ -98,8 +100,8 @@ TEST(EditField, OpensFocusedCentredBlackOnWhiteWhereTheDesignPutsIt) {
     ScopedUiScale scale(1.5f);
     KeyDialog dialog(DefaultKey::EndOk, DefaultKey::EndCancel);
     dialog.Create();
-    CEditField* first = dialog.FindEditField(2017);
-    CEditField* second = dialog.FindEditField(2018);
+    EditField* first = dialog.FindEditField(2017);
+    EditField* second = dialog.FindEditField(2018);
     EXPECT_EQ(first->geometry(), QRect(QPoint(22, 97), QPoint(621, 129)));
     EXPECT_EQ(first->alignment(), Qt::AlignCenter);
     EXPECT_EQ(first->font().pixelSize(), 20);
@@ -114,7 +116,7 @@ TEST(EditField, OpensFocusedCentredBlackOnWhiteWhereTheDesignPutsIt) {
 TEST(EditField, TypedAndPastedTextPassTheSameDigitFilter) {
     KeyDialog dialog(DefaultKey::Capture, DefaultKey::Swallow);
     dialog.Create();
-    CEditField* edit = dialog.FindEditField(2017);
+    EditField* edit = dialog.FindEditField(2017);
     edit->SetFilter(DigitsOnly(5));
     QTest::keyClicks(edit, QStringLiteral("1a2"));
     EXPECT_EQ(edit->GetText(), L"12");

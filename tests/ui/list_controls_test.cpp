@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/image_show_list.h"
 #include "ui/vscroll_bar.h"
 #include "ui_test_support.h"

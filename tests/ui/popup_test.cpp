@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop_events.h"
 #include "ui/menu_popup.h"
 #include "ui_test_support.h"
@@ -14,10 +16,10 @@ using namespace ferrox::test;
 constexpr unsigned kResult = 0x403;
 
 // Three rows, the last one opening a submenu; filled, so a highlight shows as a colour.
-class TestMenu : public CMenuPopup {
+class TestMenu : public MenuPopup {
 public:
     explicit TestMenu(PopupKind kind = PopupKind::ReportRateList)
-        : CMenuPopup(kind, {{1, L"One", {0x01, 0x02, 0x03}},
+        : MenuPopup(kind, {{1, L"One", {0x01, 0x02, 0x03}},
                             {2, L"Two", {0x04, 0x05, 0x06}},
                             {3, L"Three", {}, true}}) {}
 };
@@ -69,7 +71,7 @@ protected:
 
 TEST(PopupLayout, RowsAreTruncatedAtEveryStep) {
     ScopedUiScale scale(1.5f);
-    CMenuPopup menu(PopupKind::DpiMenu, {{1, L"a"}, {2, L"b"}, {3, L"c"}});
+    MenuPopup menu(PopupKind::DpiMenu, {{1, L"a"}, {2, L"b"}, {3, L"c"}});
     menu.Create(nullptr, QRect(0, 0, 1, 1), kResult, 0);
     ASSERT_EQ(menu.items.size(), 3u);
     const std::vector<std::pair<int, int>> rows{{1, 34}, {34, 67}, {67, 100}};

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The attention notice: one message and an OK button on the warning frame. Refusals and
 // warnings show it modal over their window; the start-up notices show it modeless and on top

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colour palette: the user picks a colour from the palette image, sees it in a swatch with
 // its red, green and blue values, and confirms it with OK. The colour is read from the image

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame most of the small dialogs share: 429 × 140 design units, the close button in its
 // top right corner and the end buttons side by side at the bottom right.

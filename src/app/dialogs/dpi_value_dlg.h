@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The DPI value editor of one DPI level: a slider over every entry of the DPI step table, an
 // edit field for a typed value and the chosen DPI. It edits a step index; the caller stores it

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/fire_key_dlg.h"
 
 #include "app/dialogs/attention_dlg.h"
@@ -102,7 +104,7 @@ void CFireKeyDlg::CreateControls(int, int, int, int) {
 }
 
 unsigned long CFireKeyDlg::value(int editId) const {
-    const CEditField* edit = FindEditField(editId);
+    const EditField* edit = FindEditField(editId);
     return edit ? LeadingNumber(edit->GetText()) : 0;
 }
 

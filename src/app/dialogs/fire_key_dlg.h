@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fire key dialog: two values for the repeated-click function, typed as decimal numbers.
 // The first is 5..255, the second 0..255. A value out of range is corrected to 255 within a
@@ -24,8 +26,8 @@ public:
     explicit CFireKeyDlg(QWidget* parent = nullptr);
     ~CFireKeyDlg() override;
 
-    CEditField* FirstEdit() const { return FindEditField(FirstEditId); }
-    CEditField* SecondEdit() const { return FindEditField(SecondEditId); }
+    EditField* FirstEdit() const { return FindEditField(FirstEditId); }
+    EditField* SecondEdit() const { return FindEditField(SecondEditId); }
     // The notice on screen now, if any.
     WindowBase* Notice() const { return notice_; }
     const KeyChoice& Choice() const { return choice_; }

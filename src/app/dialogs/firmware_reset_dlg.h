@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The confirmation before the mouse is set back to its factory settings, and the reset that
 // follows it. The reset is offered only while the mouse can be told: without a device the

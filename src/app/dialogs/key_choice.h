@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the shortcut and fire key dialogs hand their window when the user confirms: the name
 // the key button shows and the function it gets. The record's address is the lParam of the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A short progress animation shown after the mouse was told to do something that takes it a
 // moment (a firmware reset): the bar fills in about half a second while the queued frames go

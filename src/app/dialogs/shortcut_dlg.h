@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shortcut capture dialog: the user presses a key, ticks Ctrl, Shift, Alt or Win, and OK
 // gives the key button that combination. Every key pressed while it is open is captured for

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/macro_dialogs/action_editors.h"
 
 #include "keys/key_names.h"
@@ -27,7 +29,7 @@ int MoveTitle(int direction) {
 
 CActionKeyModifyDlg::CActionKeyModifyDlg(MacroAction& action, QWidget* parent, KeyClock clock)
     // The keys go to the hook; should one slip past it, it neither confirms nor cancels.
-    : CMacroSmallDlg(kKeyTitle, parent, DefaultKey::Swallow), action_(action), code_(action.b0),
+    : MacroSmallDialog(kKeyTitle, parent, DefaultKey::Swallow), action_(action), code_(action.b0),
       hook_(std::move(clock)) {
     SetTitleControlId(KeyTitleId);
     bindMessage(WM_KEYHOOK, [this](WParam code, LParam) {
@@ -44,7 +46,7 @@ CActionKeyModifyDlg::~CActionKeyModifyDlg() {
 }
 
 bool CActionKeyModifyDlg::OnInitDialog() {
-    CMacroSmallDlg::OnInitDialog();
+    MacroSmallDialog::OnInitDialog();
     hook_.StartHook(this);
     return true;
 }
@@ -70,18 +72,18 @@ bool CActionKeyModifyDlg::Confirm() {
 
 void CActionKeyModifyDlg::OnCancel() {
     hook_.StopHook();
-    CMacroSmallDlg::OnCancel();
+    MacroSmallDialog::OnCancel();
 }
 
 void CActionKeyModifyDlg::OnClose() {
     hook_.StopHook();
-    CMacroSmallDlg::OnClose();
+    MacroSmallDialog::OnClose();
 }
 
 // --- delay ---
 
 CActionTimeModifyDlg::CActionTimeModifyDlg(MacroAction& action, QWidget* parent)
-    : CMacroSmallDlg(kDelayTitle, parent), action_(action) {}
+    : MacroSmallDialog(kDelayTitle, parent), action_(action) {}
 
 void CActionTimeModifyDlg::CreateValueField() {
     AddValueEdit(std::to_wstring(action_.DelayMs()), DigitsWanted(kDelayDigits));
@@ -95,7 +97,7 @@ bool CActionTimeModifyDlg::Confirm() {
 // --- move ---
 
 CActionXYModifyDlg::CActionXYModifyDlg(MacroAction& action, int direction, QWidget* parent)
-    : CMacroSmallDlg(MoveTitle(direction), parent), action_(action), direction_(direction) {}
+    : MacroSmallDialog(MoveTitle(direction), parent), action_(action), direction_(direction) {}
 
 void CActionXYModifyDlg::CreateValueField() {
     AddValueEdit(std::to_wstring(MoveDistance(action_)), DigitsWanted(kMoveDigits));

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The macro dialogs' way to the disk: the library is copied now and written on the saving
 // thread, and how that went comes back to this thread, the window's.

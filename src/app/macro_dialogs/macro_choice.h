@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the selection dialog's choice makes of a button: the macro at the shared selection,
 // shown as "Macro-" and its name, with the macro function (its loop and device slot are filled

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/macro_dialogs/macro_list_scroll.h"
 
 #include "ui/control_notify.h"
@@ -12,7 +14,7 @@ namespace ferrox {
 
 namespace {
 
-int LastFirstRow(const CShowListBase& list) {
+int LastFirstRow(const ShowListBase& list) {
     return std::max(0, list.TotalRows() - list.VisibleRows());
 }
 
@@ -50,11 +52,11 @@ CVScrollBar* AddScrollBar(CDlgBase& dialog, int id, const ListPlacement& placeme
     return bar;
 }
 
-void SyncScrollBar(CVScrollBar& bar, const CShowListBase& list) {
+void SyncScrollBar(CVScrollBar& bar, const ShowListBase& list) {
     bar.SetPosition(list.GetFirstVisibleRow(), list.VisibleRows(), list.TotalRows());
 }
 
-bool HandleListScroll(CVScrollBar& bar, CShowListBase& list, LParam code, WParam part) {
+bool HandleListScroll(CVScrollBar& bar, ShowListBase& list, LParam code, WParam part) {
     const int before = list.GetFirstVisibleRow();
     if (code == NotifyPressed && part != ScrollThumb) {
         const ScrollPosition s{list.GetFirstVisibleRow(), list.VisibleRows(), list.TotalRows()};
@@ -66,7 +68,7 @@ bool HandleListScroll(CVScrollBar& bar, CShowListBase& list, LParam code, WParam
     return list.GetFirstVisibleRow() != before;
 }
 
-bool ScrollListBy(CShowListBase& list, int rows) {
+bool ScrollListBy(ShowListBase& list, int rows) {
     const int before = list.GetFirstVisibleRow();
     list.SetFirstVisibleRow(std::clamp(before + rows, 0, std::max(before, LastFirstRow(list))));
     return list.GetFirstVisibleRow() != before;

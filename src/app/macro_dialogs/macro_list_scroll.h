@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scrolling the macro lists: the scroll bar's line and page steps and its dragged thumb, and
 // the mouse wheel, one row per notch. Wheel deltas are added up to whole notches, so the small
@@ -9,7 +11,7 @@
 namespace ferrox {
 
 class CDlgBase;
-class CShowListBase;
+class ShowListBase;
 class CVScrollBar;
 
 // A list and its scroll bar one design unit inside a grey-bordered area, the bar on the right;
@@ -27,12 +29,12 @@ ListPlacement PlaceListInArea(const DesignRect& area);
 CVScrollBar* AddScrollBar(CDlgBase& dialog, int id, const ListPlacement& placement);
 
 // The bar shows the list's first visible row, visible rows and total.
-void SyncScrollBar(CVScrollBar& bar, const CShowListBase& list);
+void SyncScrollBar(CVScrollBar& bar, const ShowListBase& list);
 // A scroll bar notification (pressed with the part hit, value changed while dragging). True
 // when the list's first visible row changed.
-bool HandleListScroll(CVScrollBar& bar, CShowListBase& list, LParam code, WParam part);
+bool HandleListScroll(CVScrollBar& bar, ShowListBase& list, LParam code, WParam part);
 // Scrolls by rows (negative: up), never past either end. True when it moved.
-bool ScrollListBy(CShowListBase& list, int rows);
+bool ScrollListBy(ShowListBase& list, int rows);
 
 class WheelSteps {
 public:

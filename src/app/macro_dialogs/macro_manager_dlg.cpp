@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/macro_dialogs/macro_manager_dlg.h"
 
 #include "app/control_bindings.h"
@@ -137,10 +139,10 @@ void CMacroManagerDlg::onClicked(int id, std::function<void()> action) {
 void CMacroManagerDlg::bindHandlers() {
     onClicked(Id::Close, [this] { finish(IDCANCEL); });
     onClicked(Id::NewMacro, [this] { newItem(false); });
-    onClicked(Id::DeleteItem, [this] { deleteItem(); });
+    onClicked(Id::DeleteItem, [this] { onDeleteItem(); });
     onClicked(Id::Record, [this] { onRecordClicked(); });
     onClicked(Id::ModifyAction, [this] { modifyAction(); });
-    onClicked(Id::DeleteAction, [this] { deleteAction(); });
+    onClicked(Id::DeleteAction, [this] { onDeleteAction(); });
     for (int id : {Id::LoopHeld, Id::LoopToggle, Id::LoopCounted})
         onClicked(id, [this] { onLoopType(); });
     bindMessage(Id::LoopCount, [this](WParam, LParam code) {
@@ -262,7 +264,7 @@ void CMacroManagerDlg::OnMouseWheel(int delta, int x, int y) {
     const int notches = wheel_.Take(delta);
     if (notches == 0)
         return;
-    CShowListBase* list = tree_ && tree_->Contains(x, y)         ? static_cast<CShowListBase*>(tree_)
+    ShowListBase* list = tree_ && tree_->Contains(x, y)         ? static_cast<ShowListBase*>(tree_)
                           : actions_ && actions_->Contains(x, y) ? actions_
                                                                  : nullptr;
     if (!list || !ScrollListBy(*list, -notches))

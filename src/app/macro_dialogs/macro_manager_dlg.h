@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The macro manager: the user's macro library as a tree, the steps of the selected macro, and
 // everything that changes them — new macros and folders, rename, delete, import and export,
@@ -82,10 +84,10 @@ private:
 
     // --- library items (macro_manager_items.cpp) ---
     void newItem(bool folder);
-    void renameItem();
-    void deleteItem();
-    void exportMacro();
-    void importMacro();
+    void onRenameItem();
+    void onDeleteItem();
+    void onExportMacro();
+    void onImportMacro();
     void exportSet();
     void importSet();
     void openContextMenu();
@@ -94,7 +96,7 @@ private:
     // --- steps and recording (macro_manager_steps.cpp) ---
     void openInsertMenu();
     void modifyAction();
-    void deleteAction();
+    void onDeleteAction();
     void insertEdited(MacroInsertKind kind, std::uint32_t position);
     void editDelayAt(int row);
     void afterStepsChanged(int selectRow);
@@ -131,7 +133,7 @@ private:
     CCheckButton* record_ = nullptr;
     CCheckButton* delays_ = nullptr;
     CComboButton* insert_ = nullptr;
-    CEditField* loopCount_ = nullptr;
+    EditField* loopCount_ = nullptr;
 };
 
 } // namespace ferrox

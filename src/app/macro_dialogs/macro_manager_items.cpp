@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro manager's library items: new, rename, delete, import, export and the tree's
 // context menu.
 
@@ -72,7 +74,7 @@ void CMacroManagerDlg::newItem(bool folder) {
     refresh();
 }
 
-void CMacroManagerDlg::renameItem() {
+void CMacroManagerDlg::onRenameItem() {
     MacroItem* node = library_.NodeAt(selection_);
     if (selection_.stage < 0 || !node || node->IsFree())
         return;
@@ -94,7 +96,7 @@ void CMacroManagerDlg::renameItem() {
         refresh();
 }
 
-void CMacroManagerDlg::deleteItem() {
+void CMacroManagerDlg::onDeleteItem() {
     const MacroItem* node = library_.NodeAt(selection_);
     if (selection_.stage < 0 || !node || node->IsFree()) {
         prompts_->Notice(kNothingToDelete);
@@ -112,7 +114,7 @@ void CMacroManagerDlg::deleteItem() {
     refresh();
 }
 
-void CMacroManagerDlg::exportMacro() {
+void CMacroManagerDlg::onExportMacro() {
     if (!macroAtSelection())
         return;
     const auto path =
@@ -127,7 +129,7 @@ void CMacroManagerDlg::exportSet() {
         prompts_->Notice(-1, kNotWritten);
 }
 
-void CMacroManagerDlg::importMacro() {
+void CMacroManagerDlg::onImportMacro() {
     const auto path = prompts_->AskOpenPath(kMacroImport);
     if (path && !finished_)
         afterImport(int(ImportMacro(library_, selection_, *path).status));
@@ -178,13 +180,13 @@ void CMacroManagerDlg::RunListOperation(MacroListOperation operation) {
     case MacroListOperation::NewFolder:
         return newItem(true);
     case MacroListOperation::ExportMacro:
-        return exportMacro();
+        return onExportMacro();
     case MacroListOperation::ImportMacro:
-        return importMacro();
+        return onImportMacro();
     case MacroListOperation::Rename:
-        return renameItem();
+        return onRenameItem();
     case MacroListOperation::Delete:
-        return deleteItem();
+        return onDeleteItem();
     case MacroListOperation::ImportSet:
         return importSet();
     case MacroListOperation::ExportSet:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the macro manager's controls sit on its 528 × 365 frame (design units): the library
 // tree on the left, the steps of the selected macro beside it, each with its two buttons

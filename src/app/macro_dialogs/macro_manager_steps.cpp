@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro manager's steps: the insert menu and what it inserts, modifying and deleting a
 // step, and recording from the keyboard.
 
@@ -200,7 +202,7 @@ void CMacroManagerDlg::modifyAction() {
     }
 }
 
-void CMacroManagerDlg::deleteAction() {
+void CMacroManagerDlg::onDeleteAction() {
     const int row = actions_->GetSelectedRow();
     if (!current_ || row < 0 || std::uint32_t(row) >= current_->MacroActionNum)
         return;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/macro_dialogs/macro_popups.h"
 
 #include "lang/language_table.h"
@@ -37,8 +39,8 @@ std::vector<MenuRow> ListRows(int mode) {
 } // namespace
 
 CComboActionInsertPopup::CComboActionInsertPopup()
-    : CMenuPopup(PopupKind::ActionInsertMenu, InsertRows()) {}
+    : MenuPopup(PopupKind::ActionInsertMenu, InsertRows()) {}
 
-CMacroListPopup::CMacroListPopup(int mode) : CMenuPopup(PopupKind::MacroListMenu, ListRows(mode)) {}
+CMacroListPopup::CMacroListPopup(int mode) : MenuPopup(PopupKind::MacroListMenu, ListRows(mode)) {}
 
 } // namespace ferrox

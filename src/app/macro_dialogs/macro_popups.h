@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The macro manager's two menus: the insert-action list below its combo button, and the
 // context menu of the library tree, whose entries depend on what is selected. The chosen
@@ -15,7 +17,7 @@ inline constexpr unsigned ListResult = 0x491;   // 1169
 inline constexpr unsigned ListClosed = 0x492;   // 1170
 } // namespace MacroMenuMessage
 
-class CComboActionInsertPopup : public CMenuPopup {
+class CComboActionInsertPopup : public MenuPopup {
 public:
     CComboActionInsertPopup();
 };
@@ -31,7 +33,7 @@ enum class MacroListOperation : int {
     ExportSet = 7,
 };
 
-class CMacroListPopup : public CMenuPopup {
+class CMacroListPopup : public MenuPopup {
 public:
     // What is selected decides the entries.
     enum Mode { NothingSelected = 0, MacroSelected = 1, FolderSelected = 2 };

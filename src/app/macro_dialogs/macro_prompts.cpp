@@ -1,8 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/macro_dialogs/macro_prompts.h"
 
 #include "app/dialogs/attention_dlg.h"
 #include "app/macro_dialogs/action_editors.h"
-#include "app/macro_dialogs/macro_confirm_dlg.h"
+#include "app/macro_dialogs/macro_confirm_dialog.h"
 #include "app/macro_dialogs/name_dialogs.h"
 #include "lang/language_table.h"
 
@@ -64,7 +66,7 @@ std::optional<std::wstring> DialogMacroPrompts::AskRename(const std::wstring& cu
 }
 
 bool DialogMacroPrompts::ConfirmDelete() {
-    CMacroConfirmDlg dialog(CAttentionDlg::NoticeTitleText, kConfirmDelete, owner_);
+    MacroConfirmDialog dialog(CAttentionDlg::NoticeTitleText, kConfirmDelete, owner_);
     return dialog.RunModal() == IDOK;
 }
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the macro manager asks of the user: names, a confirmation, the step editors, file paths
 // and notices. The manager's window runs the real dialogs (DialogMacroPrompts); a test answers

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Choosing a library macro for a mouse button: the library tree, read-only, folders closed at
 // first. Choosing a macro tells the parent (message 0x42A) while the shared selection names it;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The macro library's tree as the manager and the selection dialog both show it: the list and
 // its scroll bar one unit inside a grey-bordered area.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The macro library as the rows of a tree list: its visible items with their level, and the
 // list's selection mirrored into the location the dialogs read.

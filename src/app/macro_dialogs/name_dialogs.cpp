@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/macro_dialogs/name_dialogs.h"
 
 #include "macros/macro_editing.h"
@@ -17,7 +19,7 @@ EditFilter NameFilter() {
 } // namespace
 
 CMacroKeyOrFolderNameDlg::CMacroKeyOrFolderNameDlg(Mode mode, QWidget* parent)
-    : CMacroSmallDlg(mode == Mode::Folder ? kFolderNameTitle : kMacroNameTitle, parent) {}
+    : MacroSmallDialog(mode == Mode::Folder ? kFolderNameTitle : kMacroNameTitle, parent) {}
 
 void CMacroKeyOrFolderNameDlg::CreateValueField() {
     AddValueEdit({}, NameFilter());
@@ -29,7 +31,7 @@ bool CMacroKeyOrFolderNameDlg::Confirm() {
 }
 
 CMacroKeyRenameDlg::CMacroKeyRenameDlg(std::wstring current, QWidget* parent)
-    : CMacroSmallDlg(kRenameTitle, parent), current_(std::move(current)) {}
+    : MacroSmallDialog(kRenameTitle, parent), current_(std::move(current)) {}
 
 void CMacroKeyRenameDlg::CreateValueField() {
     AddValueEdit(CleanMacroName(current_), NameFilter());
@@ -46,7 +48,7 @@ void CMacroKeyRenameDlg::OnOK() {
     if (name_ == current_)
         EndSkinnedDialog(IDCANCEL);
     else
-        CMacroSmallDlg::OnOK();
+        MacroSmallDialog::OnOK();
 }
 
 } // namespace ferrox

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window/column_layout.h"
 
 #include "app/main_window/main_layout.h"
@@ -67,7 +69,7 @@ void ColumnLayout::onHeaderClicked(Section section) {
     if (header->GetChecked())
         open_ = AfterOpening(open_, section, HasLiftOff());
     place();
-    calls_.refreshView();
+    calls_.showProfileAgain();
 }
 
 void ColumnLayout::place() {

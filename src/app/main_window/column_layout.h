@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The right column's layout: which sections are open, where their headers and contents sit,
 // and the frames drawn round the open sections and the left column's panels.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the window sends the user outside the program: the project's web page and the
 // desktop's own mouse settings.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window/dpi_section.h"
 
 #include "app/dialogs/dpi_value_dlg.h"
@@ -86,7 +88,7 @@ void DpiSection::Bind() {
                   [this, k](LParam code, WParam value) { onBar(k, code, value); });
         onClick(MainId::DpiValue + k, [this, k] { openDialog(k); });
         // A click changes the radios' look only; the mouse's DPI button picks the level.
-        onClick(MainId::DpiRadio + k, [this] { calls_.refreshView(); });
+        onClick(MainId::DpiRadio + k, [this] { calls_.showProfileAgain(); });
         onClick(MainId::DpiColour + k,
                 [this, k] { editColour(CurrentProfile().dpiColour[std::size_t(k)]); });
     }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The DPI section of the right column: eight levels, each switched in and out of the mouse's
 // DPI cycle, its DPI set by its bar or its dialog, and its colour.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window/ferrox_dlg.h"
 
 #include "app/app_messages.h"
@@ -82,9 +84,9 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
     SetDefaultKeys(DefaultKey::Capture, DefaultKey::Capture);
     bindMessages();
     parts_ = std::make_unique<MainWindowParts>(
-        *this, session_, WindowCalls{.refreshView = [this] { RefreshView(); },
+        *this, session_, WindowCalls{.showProfileAgain = [this] { RefreshView(); },
                            .collectView = [this] { CollectView(); },
-                           .requestApply = [this](unsigned groups) { requestApply(groups); },
+                           .scheduleApply = [this](unsigned groups) { scheduleApply(groups); },
                            .noteDrag = [this](unsigned groups) { noteDrag(groups); },
                            .showNotice = [this](int text, const char* english) {
                                showAttention(text, english);
@@ -116,7 +118,7 @@ void CFerroxDlg::bindMessages() {
         endProgram(IDOK);
         return 0;
     });
-    bindMessage(WM_DEVICECHANGE, [this](WParam w, LParam) { return onDeviceChange(w); });
+    bindMessage(WM_DEVICECHANGE, [this](WParam w, LParam) { return handleDeviceChange(w); });
     bindMessage(WM_QUIT, [this](WParam, LParam) {
         EndDialog(IDCANCEL);
         return 0;
@@ -140,7 +142,7 @@ void CFerroxDlg::bindMessages() {
     bindTimer(kNoDeviceTimer, [this] { onNoDeviceTimer(); });
 }
 
-void CFerroxDlg::refreshView() {
+void CFerroxDlg::showProfileAgain() {
     RefreshView();
 }
 
@@ -321,11 +323,11 @@ void CFerroxDlg::allowWindow() {
         sync().RequestApply(0);
 }
 
-bool CFerroxDlg::trayShown() const {
+bool CFerroxDlg::trayIconShown() const {
     return presence_ && presence_->TrayShown();
 }
 
-LResult CFerroxDlg::onDeviceChange(WParam change) {
+LResult CFerroxDlg::handleDeviceChange(WParam change) {
     if (change != DBT_DEVICEARRIVAL && change != DBT_DEVICEREMOVECOMPLETE)
         return 0;
     // The session sets the poll counter to 19, queries at once on a first connection and
@@ -369,7 +371,7 @@ void CFerroxDlg::onVisibilityTimer() {
     KillTimer(kVisibilityTimer);
     if (sync().windowShown || !isVisible())
         return;
-    if (trayShown() || IsEnded())
+    if (trayIconShown() || IsEnded())
         hide();
     else if (!isMinimized())
         allowWindow();
@@ -396,7 +398,7 @@ void CFerroxDlg::onNoDeviceTimer() {
 // The window-shown flag stays 1, so the tray icon (or a second start) brings the window back.
 // Without a tray icon to do that, the window goes to the taskbar instead of out of sight.
 void CFerroxDlg::minimise() {
-    if (trayShown())
+    if (trayIconShown())
         hide();
     else
         showMinimized();

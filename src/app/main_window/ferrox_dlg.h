@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window. It stays open for the whole run: the program ends when it closes. Its parts
 // live beside it in this folder; the class itself finds the device, keeps itself visible or hidden, filters the keyboard, tells the
@@ -23,7 +25,7 @@
 
 namespace ferrox {
 
-class CMenuPopup;
+class MenuPopup;
 class DesktopPresence;
 class DeviceNoticeBridge;
 class MainProfileBar;
@@ -90,7 +92,7 @@ private:
     SyncController& sync() { return session_.sync(); }
 
     // What the synchronisation asks of the window.
-    void refreshView() override;
+    void showProfileAgain() override;
     void showWindowFromDevice() override;
     void minimiseWindow() override;
     void updateBatteryDisplay(uint8_t level, ChargeState charge, int animationStep) override;
@@ -100,9 +102,9 @@ private:
 
     LResult onWakeInstance();
     void onTrayShow();
-    bool trayShown() const;
+    bool trayIconShown() const;
     void allowWindow();
-    LResult onDeviceChange(WParam change);
+    LResult handleDeviceChange(WParam change);
     void requestVisibilityCheck();
     void onVisibilityTimer();
     void onNoDeviceTimer();
@@ -114,7 +116,7 @@ private:
     void bindControlHandlers();
     // One handler for a control's notifications, with the code and wParam.
     void onControl(int id, std::function<void(LParam code, WParam wParam)> handler);
-    void requestApply(unsigned groups);
+    void scheduleApply(unsigned groups);
     // A slider moved while held: groups are applied when the button comes up.
     void noteDrag(unsigned groups);
     // The attention notice with a text of the language file, or the English text when the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window/key_column.h"
 
 #include "app/macro_dialogs/macro_choice.h"
@@ -34,7 +36,7 @@ constexpr int kKeysWithSlot = 7;
 
 KeyColumn::KeyColumn(CDlgBase& window, const WindowCalls& calls, SyncSession& session)
     : WindowPart(window, calls), session_(session),
-      menus_(window, {[this](unsigned groups) { calls_.requestApply(groups); },
+      menus_(window, {[this](unsigned groups) { calls_.scheduleApply(groups); },
                       [this](int text) { notice(text); }}) {}
 
 void KeyColumn::Bind() {
@@ -118,7 +120,7 @@ void KeyColumn::afterMacroManager() {
     for (ProfileSettings& profile : Profiles)
         RefreshMacroCopies(profile.keys, UserMacroLibrary());
     session_.sync().MacroLibraryEdited();
-    calls_.refreshView();
+    calls_.showProfileAgain();
 }
 
 } // namespace ferrox

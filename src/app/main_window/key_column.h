@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The key column of the left panel: the key buttons with their function menus, the marker on
 // the mouse picture for the button under the pointer, and the way into the macros (the macro

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key buttons' function menus in the main window: opening, placing and closing the menu
 // family, and applying what the menus and dialogs chose.
 
@@ -155,7 +157,7 @@ void KeyFunctionMenus::openSubmenu(const SubmenuInfo& submenu, int buttonId) {
         return;
     for (int slot = 1; slot < CDlgBase::PopupSlotCount; ++slot)
         window_.ClosePopup(slot);
-    auto* popup = new CFunctionSubmenu(submenu.kind);
+    auto* popup = new FunctionSubmenu(submenu.kind);
     const int rows = int(popup->RowCount());
     const QSize size = CWndPopup::LaidOutSize(submenu.kind, rows);
     const QRect rect = PlaceSubmenu(submenu, menuButton_, menuPlace_, size,
@@ -254,8 +256,8 @@ void KeyFunctionMenus::apply(int buttonId, const std::wstring& name, const Butto
         window_.SetTimer(kLeftClickNoticeTimer, 100, TimerMode::SingleShot);
         return; // the mouse already has what the slot holds again
     }
-    if (calls_.requestApply)
-        calls_.requestApply(macro ? ChangeGroup::Keys | ChangeGroup::Macros : ChangeGroup::Keys);
+    if (calls_.scheduleApply)
+        calls_.scheduleApply(macro ? ChangeGroup::Keys | ChangeGroup::Macros : ChangeGroup::Keys);
 }
 
 // --- dialogs ---

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's key buttons and their function menus: a click on a key button opens the
 // function menu beside it, its rows open submenus and dialogs, and every choice becomes the
@@ -30,7 +32,7 @@ inline constexpr unsigned OpenShortcut = 0x40A;
 inline constexpr unsigned kLeftClickNoticeTimer = 20;
 
 struct KeyMenuCalls {
-    std::function<void(unsigned groups)> requestApply;
+    std::function<void(unsigned groups)> scheduleApply;
     std::function<void(int textIndex)> showNotice;
 };
 

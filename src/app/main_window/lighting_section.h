@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lighting section of the right column: the mode list, speed and brightness, the direction
 // and the colour slots, each shown as far as the chosen mode has it.

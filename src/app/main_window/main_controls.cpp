@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the main window's controls reach their handlers, and what every handler shares: the
 // apply request, drags that apply on release, the attention notice.
 
@@ -25,7 +27,7 @@ void CFerroxDlg::onControl(int id, std::function<void(LParam, WParam)> handler) 
     });
 }
 
-void CFerroxDlg::requestApply(unsigned groups) {
+void CFerroxDlg::scheduleApply(unsigned groups) {
     sliderDragged_ = false;
     groups |= dragGroups_;
     dragGroups_ = 0;
@@ -50,13 +52,13 @@ void CFerroxDlg::OnLButtonUp(int x, int y) {
     CDlgBase::OnLButtonUp(x, y);
     parts_->lighting.ButtonReleased();
     if (dragGroups_)
-        requestApply(0);
+        scheduleApply(0);
 }
 
 void CFerroxDlg::OnMouseMove(int x, int y) {
     CDlgBase::OnMouseMove(x, y);
     if (dragGroups_ && !ButtonHeld())
-        requestApply(0);
+        scheduleApply(0);
 }
 
 void CFerroxDlg::OnLButtonDblClk(int x, int y) {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every control of the main window, as one table per part of the window, in creation order.
 // Rectangles are design units of the 1127 × 740 surface; the contents of the right column's

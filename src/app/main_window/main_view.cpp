@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's two directions between the current profile and its controls.
 
 #include "app/main_window/ferrox_dlg.h"

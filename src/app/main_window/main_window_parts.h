@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parts the main window is made of, each with its controls, handlers and view. The window
 // only builds them, hands them its calls and passes the profile through them.

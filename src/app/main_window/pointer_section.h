@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pointer sections of the right column: the desktop pointer settings (speed, precision,
 // scrolling, double-click speed), the lift-off distance and the key debounce.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The power and battery panels of the left column: the battery gauge and its percentage, the
 // power-down time dial, lighting while moving and wake-up by motion.

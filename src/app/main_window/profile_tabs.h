@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The profile bar under the mouse picture: the tabs of the shown profiles in their order, the
 // add button below them, and the bar's own handlers (app/profile_bar.h).

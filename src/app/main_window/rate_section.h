@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The report-rate section of the right column: four radios, one per rate, and the text of the
 // chosen one. The rate menu stays hidden; its list still works for whoever shows it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's right column: six collapsible sections under their headers. Which sections
 // are open decides where every header and section sits; opening one closes others so the

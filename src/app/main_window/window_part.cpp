@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window/window_part.h"
 
 #include "app/dialogs/color_palette_dlg.h"
@@ -34,16 +36,16 @@ void WindowPart::onSlider(int id, unsigned group) {
         if (code != NotifyValueChanged && code != NotifyClicked)
             return;
         calls_.collectView();
-        calls_.refreshView();
+        calls_.showProfileAgain();
         if (code == NotifyValueChanged)
             calls_.noteDrag(group);
         else
-            calls_.requestApply(group);
+            calls_.scheduleApply(group);
     });
 }
 
 void WindowPart::bindList(int menuId, unsigned menuMessage, PopupKind kind, unsigned resultMessage,
-                          std::function<CMenuPopup*()> makeList,
+                          std::function<MenuPopup*()> makeList,
                           std::function<void(LParam)> chosen) {
     window_.bindMessage(menuMessage, [this, menuId, resultMessage,
                                       makeList = std::move(makeList)](WParam, LParam code) {
@@ -61,7 +63,7 @@ void WindowPart::bindList(int menuId, unsigned menuMessage, PopupKind kind, unsi
     });
 }
 
-void WindowPart::openList(CMenuPopup* list, int menuId, unsigned resultMessage) {
+void WindowPart::openList(MenuPopup* list, int menuId, unsigned resultMessage) {
     window_.ClosePopup(kListPopupSlot);
     window_.SetPopup(kListPopupSlot, list);
     auto* menu = control<CComboButton>(menuId);
@@ -89,8 +91,8 @@ void WindowPart::showAll(std::initializer_list<int> ids, bool shown) {
 }
 
 void WindowPart::profileChanged(unsigned groups) {
-    calls_.refreshView();
-    calls_.requestApply(groups);
+    calls_.showProfileAgain();
+    calls_.scheduleApply(groups);
 }
 
 void WindowPart::controlsChanged(unsigned groups) {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One part of the main window (a section of the right column, a panel of the left one): it
 // binds its controls' notifications, shows the current profile in its controls and writes
@@ -15,7 +17,7 @@
 
 namespace ferrox {
 
-class CMenuPopup;
+class MenuPopup;
 struct ProfileSettings;
 
 // Selects a radio of the program's radio groups: its bit set, the others of its group cleared.
@@ -44,7 +46,7 @@ protected:
     // A menu whose click opens its list below it (300 × 300 design units from the menu's
     // top-left corner); the list's choice goes to `chosen`, which closes the list.
     void bindList(int menuId, unsigned menuMessage, PopupKind kind, unsigned resultMessage,
-                  std::function<CMenuPopup*()> makeList, std::function<void(LParam)> chosen);
+                  std::function<MenuPopup*()> makeList, std::function<void(LParam)> chosen);
     void closeList(int menuId);
     void showAll(std::initializer_list<int> ids, bool shown);
     template <typename Control> Control* control(int id) const {
@@ -62,7 +64,7 @@ protected:
     const WindowCalls& calls_;
 
 private:
-    void openList(CMenuPopup* list, int menuId, unsigned resultMessage);
+    void openList(MenuPopup* list, int menuId, unsigned resultMessage);
 };
 
 } // namespace ferrox

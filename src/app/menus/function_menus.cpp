@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/menus/function_menus.h"
 
 #include "buttons/function_presets.h"
@@ -88,11 +90,11 @@ const SubmenuInfo* SubmenuOfKind(PopupKind kind) {
     return nullptr;
 }
 
-CComboPopup::CComboPopup() : CMenuPopup(PopupKind::FunctionMenu, FunctionRows()) {}
+CComboPopup::CComboPopup() : MenuPopup(PopupKind::FunctionMenu, FunctionRows()) {}
 
 bool CComboPopup::OnItemHover(int x, int y) {
     const int before = hoverIndex;
-    const bool changed = CMenuPopup::OnItemHover(x, y);
+    const bool changed = MenuPopup::OnItemHover(x, y);
     if (hoverIndex < 0 || hoverIndex == before || hoverIndex >= int(items.size()))
         return changed;
     const int id = items[std::size_t(hoverIndex)].id;
@@ -109,14 +111,14 @@ void CComboPopup::OnChoose(const MenuItem& item) {
         SendToParent(message, WParam(OwnerId()), 0);
         return;
     }
-    CMenuPopup::OnChoose(item);
+    MenuPopup::OnChoose(item);
 }
 
-CFunctionSubmenu::CFunctionSubmenu(PopupKind kind) : CMenuPopup(kind, SubmenuRows(kind)) {}
+FunctionSubmenu::FunctionSubmenu(PopupKind kind) : MenuPopup(kind, SubmenuRows(kind)) {}
 
-void CFunctionSubmenu::OnChoose(const MenuItem& item) {
+void FunctionSubmenu::OnChoose(const MenuItem& item) {
     if (Kind() != PopupKind::DpiLockMenu)
-        return CMenuPopup::OnChoose(item);
+        return MenuPopup::OnChoose(item);
     // The button shows what is locked: "DPI lock-800".
     result.text = LanguageText(DpiLockTextIndex) + L"-" + item.text;
     result.code = item.code;

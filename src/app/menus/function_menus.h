@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The key function menu and its five submenus. The menu offers the fixed functions, opens a
 // submenu while the pointer rests on one of its rows and asks its window for the dialogs that
@@ -46,7 +48,7 @@ const SubmenuInfo* SubmenuOfEntry(int entry);
 const SubmenuInfo* SubmenuOfKind(PopupKind kind);
 
 // The sixteen functions; rows 6, 11, 12, 13 and 15 open submenus.
-class CComboPopup : public CMenuPopup {
+class CComboPopup : public MenuPopup {
 public:
     CComboPopup();
 
@@ -58,9 +60,9 @@ protected:
 };
 
 // One submenu of the function menu, by kind.
-class CFunctionSubmenu : public CMenuPopup {
+class FunctionSubmenu : public MenuPopup {
 public:
-    explicit CFunctionSubmenu(PopupKind kind);
+    explicit FunctionSubmenu(PopupKind kind);
 
 protected:
     void OnChoose(const MenuItem& item) override;

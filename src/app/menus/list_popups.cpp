@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/menus/list_popups.h"
 
 #include "lang/language_table.h"
@@ -43,12 +45,12 @@ std::vector<MenuRow> RateRows() {
 } // namespace
 
 CComboPollingRatePopup::CComboPollingRatePopup()
-    : CMenuPopup(PopupKind::ReportRateList, RateRows()) {}
+    : MenuPopup(PopupKind::ReportRateList, RateRows()) {}
 
 CComboLightingPopup::CComboLightingPopup()
-    : CMenuPopup(PopupKind::LightingList, RowsOf(kLightingRows)) {}
+    : MenuPopup(PopupKind::LightingList, RowsOf(kLightingRows)) {}
 
 CProfileRKeyPopup::CProfileRKeyPopup()
-    : CMenuPopup(PopupKind::ProfileContextMenu, RowsOf(kProfileMenuRows)) {}
+    : MenuPopup(PopupKind::ProfileContextMenu, RowsOf(kProfileMenuRows)) {}
 
 } // namespace ferrox

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's lists and its profile context menu: the report-rate list, the
 // lighting-mode list and the menu of a profile tab. Each gives only its rows; the menu base
@@ -13,20 +15,20 @@ inline constexpr unsigned LightingResult = 0x479;   // 1145
 } // namespace ListMessage
 
 // "125Hz".."1000Hz"; the code's byte 0 is the rate index 0..3.
-class CComboPollingRatePopup : public CMenuPopup {
+class CComboPollingRatePopup : public MenuPopup {
 public:
     CComboPollingRatePopup();
 };
 
 // The lighting modes the mouse offers; the code's byte 0 is the mode (the last row, "off",
 // is mode 0).
-class CComboLightingPopup : public CMenuPopup {
+class CComboLightingPopup : public MenuPopup {
 public:
     CComboLightingPopup();
 };
 
 // Import, export, rename, remove from the bar; the code's byte 0 is 0..3 in that order.
-class CProfileRKeyPopup : public CMenuPopup {
+class CProfileRKeyPopup : public MenuPopup {
 public:
     CProfileRKeyPopup();
 };

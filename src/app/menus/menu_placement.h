@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the function menu and its submenus open, in screen pixels: beside the key button that
 // opened them, and always whole on the screen that button is on (its available area, without

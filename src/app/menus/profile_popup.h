@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The profile list the chooser opens: a header row, the shown profiles in the order the opener
 // gives (empty rows show and choose nothing), and the row that adds a profile. A left release

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Desktop notifications (org.freedesktop.Notifications on the session bus). Each key keeps one
 // notification: a new one under the same key replaces the last instead of stacking. Calls never

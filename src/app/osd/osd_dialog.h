@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The on-screen display: three lines on a purple square in the corner of the screen, shown
 // for a moment when the mouse itself changes its DPI level or report rate. It never takes the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shows the on-screen display for the main window and counts it down on the window's timer 50
 // (every 300 ms, five ticks after the last update). On X11 it is the display window; on

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the on-screen display says after the mouse changed its DPI level or report rate, and
 // where its DPI value sits. No Qt: the rules are tested alone.

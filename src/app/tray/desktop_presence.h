@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the main window shows itself on the desktop besides its own frame: the tray icon (and,
 // for a tray host that starts after us, the retries that add it late), the on-screen display,

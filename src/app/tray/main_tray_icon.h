@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notification-area icon of the main window: tip "Gaming Mouse", a two-item menu (show
 // the window, exit) and activation. Status-notifier trays (KDE, GNOME's extension) report a

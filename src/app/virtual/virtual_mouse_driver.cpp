@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // No Qt here: the firmware's header uses a name Qt defines as a macro.
 #include "app/virtual/virtual_mouse_driver.h"
 
@@ -18,13 +20,13 @@ VirtualMouseDriver::VirtualMouseDriver(VirtualHidBackend& backend, FirmwareFor f
     : backend_(backend), firmwareFor_(std::move(firmwareFor)) {}
 
 bool VirtualMouseDriver::Run(const VirtualAction& action) {
-    const bool done = run(action);
+    const bool done = perform(action);
     if (listener_)
         listener_();
     return done;
 }
 
-bool VirtualMouseDriver::run(const VirtualAction& action) {
+bool VirtualMouseDriver::perform(const VirtualAction& action) {
     const auto kind = DeviceKind(action.value);
     switch (action.kind) {
     case VirtualActionKind::DpiButton:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Carries out the actions on the virtual mouse of --simulate: presses its DPI button, switches
 // its report rate, sets or clears its request to show the window, plugs and unplugs its cable
@@ -36,7 +38,7 @@ public:
     bool ShowRequested() const;
 
 private:
-    bool run(const VirtualAction& action);
+    bool perform(const VirtualAction& action);
     // The end the mouse's own controls act through; null with both unplugged.
     std::shared_ptr<VirtualMouseFirmware> activeEnd() const;
     // The plugged end, or the one last made: what the mouse is.

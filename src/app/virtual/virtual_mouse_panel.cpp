@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/virtual/virtual_mouse_panel.h"
 
 #include "app/virtual/virtual_mouse_driver.h"
@@ -141,14 +143,14 @@ void VirtualMousePanel::ShowBeside(const QWidget& mainWindow) {
     workArea_ = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     // Placed as far as its size is known now; the window manager's frame around it is known
     // only once it is on the screen, and may not fit where the bare panel did.
-    placeBeside();
+    moveBesideMainWindow();
     winId();
     windowHandle()->installEventFilter(this);
     placeWhenFramed_ = true;
     show();
 }
 
-void VirtualMousePanel::placeBeside() {
+void VirtualMousePanel::moveBesideMainWindow() {
     const QPoint at = PlaceBeside(mainFrame_, frameGeometry().size(), workArea_);
     if (at != frameGeometry().topLeft())
         move(at);
@@ -158,7 +160,7 @@ bool VirtualMousePanel::eventFilter(QObject* watched, QEvent* event) {
     if (placeWhenFramed_ && watched == windowHandle() && event->type() == QEvent::Expose &&
         windowHandle()->isExposed()) {
         placeWhenFramed_ = false; // once: from then on the panel is where the user puts it
-        placeBeside();
+        moveBesideMainWindow();
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Virtual mouse" window of `ferrox --simulate`: the mouse's DPI button, its request to show
 // the window and its report-rate switch, its cable and receiver, its battery and charge state, so the on-screen display, the
@@ -51,7 +53,7 @@ protected:
 private:
     void build();
     void connectControls();
-    void placeBeside();
+    void moveBesideMainWindow();
 
     VirtualMouseDriver& driver_;
     Runner run_;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the Wayland compositor this program runs on offers xdg-activation, the only way a
 // Wayland client can bring its own window to the front (and, on most desktops, back from

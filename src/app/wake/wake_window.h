@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the running window does with its socket's messages: a second start's wake-up brings
 // it to the front (with the launcher's token on Wayland), and with --simulate the virtual

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds the wired mouse and the receiver among the HID interfaces, adopts their command and
 // event interfaces, keeps the command handles open and decides what a device notice means.

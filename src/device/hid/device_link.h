@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of the connection to the mouse and its receiver. One DeviceLink lives as long as
 // the main window. The per-kind fields wiredCommandIndex, wiredEventPath, wiredCommandHandle,

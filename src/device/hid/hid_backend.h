@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The narrow transport every device-facing piece talks to. Two implementations: the Linux
 // hidraw backend and the in-process virtual mouse. Core code never sees a file descriptor.

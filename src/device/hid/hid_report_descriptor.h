@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a HID report descriptor the way the Windows HID parser sees it: one entry per top-level
 // collection, each with the byte lengths of its largest input, output and feature report

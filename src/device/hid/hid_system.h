@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The HID backend a program runs on: the real hidraw nodes with their udev hot-plug monitor,
 // or the virtual mouse for --simulate.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // HID access through the kernel's hidraw nodes. Each top-level collection of a node is its own
 // logical interface (see hidraw_enumeration.h); a handle on one collection sees only that

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds the list of logical HID interfaces that Windows would show from the hidraw nodes of
 // a sysfs-like folder: one entry per top-level collection of each node, nodes in the order of

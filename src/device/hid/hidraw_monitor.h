@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hot-plug notices for hidraw nodes. Listens on udev's own source rather than the kernel's, so
 // that the access rules (the uaccess tag) have been applied when an arrival is reported.

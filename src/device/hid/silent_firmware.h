@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A device that takes every command and never says anything: enough for discovery, and what
 // the virtual mouse runs when no fuller firmware is given.

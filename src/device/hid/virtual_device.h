@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Internal state of one plugged virtual device, shared by the backend and the handles opened
 // on it (a handle outlives an unplug and then fails, as a real one would).

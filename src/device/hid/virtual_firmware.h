@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the virtual mouse's command interface talks to: the simulated firmware of one device
 // (wired mouse or receiver). The virtual HID backend routes every feature report written to or

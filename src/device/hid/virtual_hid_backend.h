@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The virtual mouse as the HID layer sees it: per kind of device a composite device with a
 // command interface (33-byte feature reports, routed to a VirtualFirmware), an event interface

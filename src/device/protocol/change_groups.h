@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The groups in which changes travel to the mouse: the change flags of RequestApply, and the
 // groups recorded while a saved change has not reached the mouse yet.

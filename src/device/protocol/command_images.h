@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command images: what each setting command carries, built from a profile. The owner
 // keeps a current and a last-sent copy of each and sends only what differs.

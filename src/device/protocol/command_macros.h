@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a macro is laid out for the mouse: its 512-byte image of 3-byte commands and the chunks
 // of command 0x0E that carry it.

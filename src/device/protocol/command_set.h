@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every command the program sends, with the current and last-sent images that decide which
 // of them go out. Runs on the owner's thread; frames are queued on the device worker, which

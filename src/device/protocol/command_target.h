@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command handle the worker writes to. The link owns its handles and closes them when a
 // scan finds a device gone, while frames for it may still wait in the worker's queue; so the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one thread that talks to the command interface. The owner queues frames and queries
 // and returns at once; the worker writes them in queue order, each followed by its pause,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decides when the user is told that the mouse's battery runs low: once below 15 % and once
 // more below 5 % in each discharge, never while the mouse charges, and never on one odd

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The threads that wait for the mouse's own input reports, one per kind of device. They
 // recognise only the 05 06 notice (DPI level or report rate changed on the mouse) and hand

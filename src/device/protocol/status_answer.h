@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The answer to the status query: who the device is, its sensor, battery and charge state, and
 // whether it lets the window open.

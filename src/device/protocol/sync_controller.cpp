@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/protocol/sync_controller.h"
 
 #include "base/log_sink.h"
@@ -146,7 +148,7 @@ void SyncController::ApplyAll() {
     noProgressOnce_ = false;
     timers_.start(SyncTimer::Save, SaveDelayMilliseconds, SyncTimerMode::Once);
     savePending_ = true;
-    host_.refreshView();
+    host_.showProfileAgain();
 }
 
 void SyncController::MacroLibraryEdited() {
@@ -259,7 +261,7 @@ void SyncController::changeSensor(uint16_t sensor) {
     storage_.saveProfiles();
     BuildDpiStepTable();
     // The new table can add or drop the lift-off section and changes every DPI value shown.
-    host_.refreshView();
+    host_.showProfileAgain();
 }
 
 void SyncController::HandleDeviceEvent(uint8_t rateCode, uint8_t level) {
@@ -275,7 +277,7 @@ void SyncController::HandleDeviceEvent(uint8_t rateCode, uint8_t level) {
         profile.reportRate.name = RateNameFromDevice(*rate);
     }
     host_.showDeviceNotice();
-    host_.refreshView();
+    host_.showProfileAgain();
     SyncShadows();
 }
 
@@ -299,7 +301,7 @@ bool SyncController::FirmwareReset() {
     const bool saved = storage_.saveProfile(slot);
     setUndelivered(0); // mouse and profile are both at their defaults
     SyncShadows();
-    host_.refreshView();
+    host_.showProfileAgain();
     commands_.ClearMacroSlots();
     host_.showProgressNotice();
     return saved;

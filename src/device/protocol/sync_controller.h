@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the mouse in step with the current profile: change flags and the 20 ms apply, the
 // shadow images when the mouse already holds the profile, the status poll every second with

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the synchronisation tells the window that owns it; its timers come from a SyncScheduler.
 // Every call comes on the owner's thread. Empty defaults let ferroxctl and tests implement only
@@ -15,7 +17,7 @@ public:
     virtual ~SyncHost() = default;
 
     // The current profile or the DPI step table changed: show them anew.
-    virtual void refreshView() {}
+    virtual void showProfileAgain() {}
     // After an apply that sent something: the modal progress notice (text 146).
     virtual void showProgressNotice() {}
     // The device asked for the window: bring it to the foreground, shown normally.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The timers the synchronisation runs on, given to it by its owner: the window builds them on
 // its platform timers, tests fire them by hand, ferroxctl has none (it applies and saves at

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/protocol/sync_session.h"
 
 #include "device/protocol/command_set.h"
@@ -33,7 +35,7 @@ bool SyncSession::Start() {
         return false;
     }
     sync_.QueryStatus();
-    host_.refreshView();
+    host_.showProfileAgain();
     return true;
 }
 
@@ -44,10 +46,10 @@ DeviceChangeOutcome SyncSession::OnDeviceChange(HidChange change) {
     }
     if (outcome.queryStatusNow) {
         sync_.QueryStatus();
-        host_.refreshView();
+        host_.showProfileAgain();
     }
     if (outcome.rescanned) {
-        host_.refreshView();
+        host_.showProfileAgain();
     }
     if (outcome.lastDeviceGone) {
         sync_.windowShown = false;

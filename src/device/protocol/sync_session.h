@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the window (or ferroxctl) needs to talk to the mouse, wired together: discovery
 // and link, the reader threads, the device worker, the command set and the synchronisation.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the device worker and the reader threads hand back to the thread that owns the
 // protocol state (the main window's thread, or ferroxctl's only thread). They never touch

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // config/unsent.txt in the data folder: the groups of changes that were saved but have not
 // reached the mouse, one word a line ("keys", "settings", "power", "wake-up", "macros"), so

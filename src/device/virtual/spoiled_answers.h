@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers the virtual mouse spoils on purpose, to prove that the program survives a device
 // that talks nonsense: random bytes in place of the answer, or an answer cut short so that

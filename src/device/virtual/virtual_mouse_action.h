@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What can be done to the virtual mouse from outside the window that runs it: the mouse's own
 // controls (its DPI button, its report-rate switch, the button that asks for the window), its

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/virtual/virtual_mouse_firmware.h"
 
 #include "base/file_replace.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulated firmware behind the virtual mouse: keeps what the setting commands write,
 // reassembles macros from their chunks, answers the status query, sends the 05 06 notice when

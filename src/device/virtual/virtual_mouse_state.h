@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the virtual mouse holds: the settings the commands wrote, what the hardware is, and a
 // text form of both so separate runs of ferroxctl see the same mouse.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/gallery/gallery_dialog.h"
 
 #include "ui/battery.h"
@@ -153,13 +155,13 @@ constexpr std::array<ToggleRow, 6> ToggleRows{{
     {L"Colour", ToggleKind::Colour, 3270, 26, 12, 0x07, {nullptr, nullptr, nullptr}},
 }};
 
-void LoadLooks(CButtonBase& button, const std::array<const char*, 3>& looks) {
+void LoadLooks(ButtonBase& button, const std::array<const char*, 3>& looks) {
     for (int slot = 0; slot < 3; ++slot)
         if (looks[slot])
-            button.LoadImage(static_cast<CButtonBase::ImageSlot>(slot), looks[slot]);
+            button.LoadImage(static_cast<ButtonBase::ImageSlot>(slot), looks[slot]);
 }
 
-CButtonBase* MakeToggle(CDlgBase* dialog, const ToggleRow& row, const QRect& r, int state) {
+ButtonBase* MakeToggle(CDlgBase* dialog, const ToggleRow& row, const QRect& r, int state) {
     constexpr std::array<Colour, 3> colours{0x0000FF, 0x00C000, 0xDEA035};
     switch (row.kind) {
     case ToggleKind::Radio: {
@@ -196,7 +198,7 @@ void GalleryDialog::addToggles() {
         for (int state = Normal; state <= Locked; ++state) {
             if (!(row.states & (1 << state)))
                 continue;
-            CButtonBase* button =
+            ButtonBase* button =
                 MakeToggle(this, row, Box(x, y + (18 - row.h) / 2, row.w, row.h), state);
             LoadLooks(*button, row.looks);
             Drive(*button, static_cast<State>(state == Checked ? Normal : state));
@@ -225,18 +227,18 @@ void GalleryDialog::addHeadersAndButtons() {
         const int row = y + (i / 2) * 30;
         auto* header =
             Make<CCheckButton>(this, Box(x, row, 262, 25), 3001, L"", 1, 1, 0, DT_CENTER);
-        header->LoadImage(CButtonBase::SlotNormal, "skins/header_nr.png");
-        header->LoadImage(CButtonBase::SlotOver, "skins/header_nr.png");
-        header->LoadImage(CButtonBase::SlotDown, "skins/header_ov.png");
+        header->LoadImage(ButtonBase::SlotNormal, "skins/header_nr.png");
+        header->LoadImage(ButtonBase::SlotOver, "skins/header_nr.png");
+        header->LoadImage(ButtonBase::SlotDown, "skins/header_ov.png");
         header->SetText(std::wstring(L"DPI  ·  ") + StateNames[i == 2 ? Checked : i]);
         header->SetChecked(i == 2);
         Drive(*header, static_cast<State>(i == 2 ? Normal : i));
     }
     auto* title = Make<CCheckButton>(this, Box(Cell1 + 272, y + 30, 230, 25), 3008,
                                      L"Panel title (locked)", 1, 1, 1, DT_CENTER);
-    title->LoadImage(CButtonBase::SlotNormal, "skins/header2_nr.png");
-    title->LoadImage(CButtonBase::SlotOver, "skins/header2_nr.png");
-    title->LoadImage(CButtonBase::SlotDown, "skins/header2_ov.png");
+    title->LoadImage(ButtonBase::SlotNormal, "skins/header2_nr.png");
+    title->LoadImage(ButtonBase::SlotOver, "skins/header2_nr.png");
+    title->LoadImage(ButtonBase::SlotDown, "skins/header2_ov.png");
 
     y = 252;
     label(Col1, y + 3, 115, L"Buttons");
@@ -271,15 +273,15 @@ void GalleryDialog::addHeadersAndButtons() {
     }
     auto* record =
         Make<CCheckButton>(this, Box(Cell1, y + 62, 120, 24), 2030, L"Record", 1, 1, 0, DT_CENTER);
-    record->LoadImage(CButtonBase::SlotNormal, "skins/macro_record_nr.png");
-    record->LoadImage(CButtonBase::SlotOver, "skins/macro_record_nr.png");
-    record->LoadImage(CButtonBase::SlotDown, "skins/macro_record_dn.png");
+    record->LoadImage(ButtonBase::SlotNormal, "skins/macro_record_nr.png");
+    record->LoadImage(ButtonBase::SlotOver, "skins/macro_record_nr.png");
+    record->LoadImage(ButtonBase::SlotDown, "skins/macro_record_dn.png");
     record->SetTexts(L"Record", L"Stop");
     record->SetChecked(true);
     auto* wide = Make<CImageButton>(this, Box(Cell1 + 336, y + 62, 215, 45), 3330,
                                     L"Mouse settings", 1, 1, 0, DT_CENTER);
-    wide->LoadImage(CButtonBase::SlotNormal, "skins/button4_nr.png");
-    wide->LoadImage(CButtonBase::SlotOver, "skins/button4_nr.png");
+    wide->LoadImage(ButtonBase::SlotNormal, "skins/button4_nr.png");
+    wide->LoadImage(ButtonBase::SlotOver, "skins/button4_nr.png");
 }
 
 void GalleryDialog::addCombosAndTabs() {
@@ -439,9 +441,9 @@ void GalleryDialog::addReportRate() {
         auto* tile = Make<CRadioButton>(this, Box(Col2 + 310 + t.x, 22 + t.y, t.w, t.h), t.id);
         BindRadio(*tile);
         const std::string stem = std::string("skins/") + t.stem;
-        tile->LoadImage(CButtonBase::SlotNormal, stem + "_nr.png");
-        tile->LoadImage(CButtonBase::SlotOver, stem + "_dn.png");
-        tile->LoadImage(CButtonBase::SlotDown, stem + "_dn.png");
+        tile->LoadImage(ButtonBase::SlotNormal, stem + "_nr.png");
+        tile->LoadImage(ButtonBase::SlotOver, stem + "_dn.png");
+        tile->LoadImage(ButtonBase::SlotDown, stem + "_dn.png");
         if (t.id == 3031)
             Drive(*tile, Over);
     }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A dialog holding one of every drawn control in each of its states, laid out as a reference
 // sheet of the toolkit and its skins.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the toolkit's reference sheet to PNG files at UiScale 1, 1.5 and 2:
 //   ferrox_gallery [--out DIR]
 // Skins are read from the skins/ folder beside the program.

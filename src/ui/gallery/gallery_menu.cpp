@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/gallery/gallery_menu.h"
 
 namespace ferrox::gallery {
@@ -19,7 +21,7 @@ std::vector<MenuRow> RowsOf(GalleryMenu::Rows rows) {
 } // namespace
 
 GalleryMenu::GalleryMenu(Rows rows)
-    : CMenuPopup(rows == Rows::Functions ? PopupKind::FunctionMenu : PopupKind::DpiMenu,
+    : MenuPopup(rows == Rows::Functions ? PopupKind::FunctionMenu : PopupKind::DpiMenu,
                  RowsOf(rows)) {}
 
 } // namespace ferrox::gallery

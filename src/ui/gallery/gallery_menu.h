@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The menus of the reference sheet: a function menu with two submenu rows, and the DPI
 // submenu that opens beside its "DPI switch" row.
@@ -6,7 +8,7 @@
 
 namespace ferrox::gallery {
 
-class GalleryMenu : public CMenuPopup {
+class GalleryMenu : public MenuPopup {
 public:
     enum class Rows { Functions, DpiSubmenu };
     static constexpr int DpiSwitchRow = 3;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sample rows for the sheet's lists. Folders open and close; the rows after a closed folder
 // that are deeper than it are hidden.

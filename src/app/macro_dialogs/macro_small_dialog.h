@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame the macro manager's five small editors share: 319 × 102 on the warning frame, a
 // title, close, OK and Cancel, and the value in a white box across the middle. OK writes the
@@ -9,7 +11,7 @@
 
 namespace ferrox {
 
-class CMacroSmallDlg : public CDlgBase {
+class MacroSmallDialog : public CDlgBase {
 public:
     static constexpr int DesignWidth = 319;
     static constexpr int DesignHeight = 102;
@@ -25,7 +27,7 @@ public:
 protected:
     // titleText: LanguageTable index. Enter confirms unless the editor captures keys; Escape
     // does nothing.
-    CMacroSmallDlg(int titleText, QWidget* parent, DefaultKey enter = DefaultKey::EndOk);
+    MacroSmallDialog(int titleText, QWidget* parent, DefaultKey enter = DefaultKey::EndOk);
 
     void CreateControls(int left, int top, int right, int bottom) override;
     void DrawDialog(Canvas& canvas, const QRect& clientRect) override;
@@ -35,7 +37,7 @@ protected:
     // Writes the value; false keeps the dialog open.
     virtual bool Confirm() = 0;
     // An edit field for the value, its text selected, with the focus.
-    CEditField* AddValueEdit(const std::wstring& text, EditFilter filter);
+    EditField* AddValueEdit(const std::wstring& text, EditFilter filter);
     // Keeps at most maxLength characters and warns when something other than a digit is typed
     // (the character stays; the value reads the leading digits).
     EditFilter DigitsWanted(std::size_t maxLength);

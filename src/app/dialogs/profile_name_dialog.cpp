@@ -1,4 +1,6 @@
-#include "app/dialogs/profile_name_dlg.h"
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/dialogs/profile_name_dialog.h"
 
 #include "app/dialogs/attention_dlg.h"
 #include "app/dialogs/common_frame.h"
@@ -23,15 +25,15 @@ bool Blank(const std::wstring& name) {
 } // namespace
 
 std::wstring CleanProfileName(std::wstring_view typed) {
-    return PlainText(CProfileNameDlg::MaxNameLength)(typed);
+    return PlainText(ProfileNameDialog::MaxNameLength)(typed);
 }
 
-CProfileNameDlg::CProfileNameDlg(const Layout& layout, std::wstring initial, QWidget* parent)
+ProfileNameDialog::ProfileNameDialog(const Layout& layout, std::wstring initial, QWidget* parent)
     : CDlgBase(parent, CommonFrame::Described(layout.titleText, DefaultKey::EndOk,
                                               DefaultKey::Swallow)),
       layout_(layout), name_(CleanProfileName(initial)) {}
 
-void CProfileNameDlg::CreateControls(int, int, int, int) {
+void ProfileNameDialog::CreateControls(int, int, int, int) {
     AddControls(*this, CommonFrame::EndRow);
     const ControlSpec title{.id = TitleId, .kind = K::StaticText,
                             .rect = {10, 5, layout_.titleRight, 23},
@@ -39,15 +41,15 @@ void CProfileNameDlg::CreateControls(int, int, int, int) {
                             .format = DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS,
                             .colour = look::HotText};
     AddControls(*this, std::span(&title, 1));
-    CEditField* edit = AddEditField(
+    EditField* edit = AddEditField(
         EditId, {layout_.editLeft, layout_.editTop, layout_.editRight, layout_.editBottom});
     edit->SetFilter(PlainText(MaxNameLength));
     edit->SetText(name_);
     edit->selectAll();
 }
 
-void CProfileNameDlg::OnOK() {
-    const CEditField* edit = FindEditField(EditId);
+void ProfileNameDialog::OnOK() {
+    const EditField* edit = FindEditField(EditId);
     const std::wstring typed = edit ? CleanProfileName(edit->GetText()) : std::wstring();
     if (Blank(typed)) {
         notice_ = CAttentionDlg::ShowNotice(this, LanguageText(kNoticeEmptyName));
@@ -58,9 +60,9 @@ void CProfileNameDlg::OnOK() {
 }
 
 CAddProfileDlg::CAddProfileDlg(QWidget* parent)
-    : CProfileNameDlg({141, 420, 15, 65, 415, 87}, {}, parent) {}
+    : ProfileNameDialog({141, 420, 15, 65, 415, 87}, {}, parent) {}
 
 CEditProfileDlg::CEditProfileDlg(std::wstring current, QWidget* parent)
-    : CProfileNameDlg({144, 220, 11, 40, 306, 62}, std::move(current), parent) {}
+    : ProfileNameDialog({144, 220, 11, 40, 306, 62}, std::move(current), parent) {}
 
 } // namespace ferrox

@@ -1,4 +1,6 @@
-#include "app/macro_dialogs/macro_small_dlg.h"
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/macro_dialogs/macro_small_dialog.h"
 
 #include "app/dialogs/attention_dlg.h"
 #include "app/tool_tips.h"
@@ -16,7 +18,7 @@ namespace ferrox {
 namespace {
 
 using K = ControlKind;
-using D = CMacroSmallDlg;
+using D = MacroSmallDialog;
 constexpr int kDigitsOnly = 175;
 
 constexpr ControlSpec kButtons[] = {
@@ -32,13 +34,13 @@ std::size_t NonDigits(std::wstring_view text) {
 
 } // namespace
 
-CMacroSmallDlg::CMacroSmallDlg(int titleText, QWidget* parent, DefaultKey enter)
+MacroSmallDialog::MacroSmallDialog(int titleText, QWidget* parent, DefaultKey enter)
     : CDlgBase(parent, {.width = DesignWidth, .height = DesignHeight,
                         .skin = "skins/Frame_warning.bmp", .titleText = titleText,
                         .enter = enter, .escape = DefaultKey::Swallow}),
       titleText_(titleText) {}
 
-void CMacroSmallDlg::CreateControls(int, int, int, int) {
+void MacroSmallDialog::CreateControls(int, int, int, int) {
     AddControls(*this, kButtons);
     const ControlSpec title{.id = titleId_, .kind = K::StaticText, .rect = {10, 3, 290, 21},
                             .textIndex = titleText_,
@@ -48,27 +50,27 @@ void CMacroSmallDlg::CreateControls(int, int, int, int) {
     CreateValueField();
 }
 
-void CMacroSmallDlg::DrawDialog(Canvas& canvas, const QRect& clientRect) {
+void MacroSmallDialog::DrawDialog(Canvas& canvas, const QRect& clientRect) {
     DrawBackground(canvas, clientRect);
     if (HasValueBox())
         canvas.FillRect(ScaledRect(ValueRect), 0xFFFFFF);
     DrawControls(canvas, clientRect);
 }
 
-void CMacroSmallDlg::OnOK() {
+void MacroSmallDialog::OnOK() {
     if (Confirm())
         CDlgBase::OnOK();
 }
 
-std::wstring CMacroSmallDlg::ValueText() const {
-    if (const CEditField* edit = FindEditField(EditId))
+std::wstring MacroSmallDialog::ValueText() const {
+    if (const EditField* edit = FindEditField(EditId))
         return edit->GetText();
     const CControlBase* value = FindControl(ValueId);
     return value && value->Id() != titleId_ ? value->GetText() : std::wstring();
 }
 
-CEditField* CMacroSmallDlg::AddValueEdit(const std::wstring& text, EditFilter filter) {
-    CEditField* edit = AddEditField(EditId, ValueRect);
+EditField* MacroSmallDialog::AddValueEdit(const std::wstring& text, EditFilter filter) {
+    EditField* edit = AddEditField(EditId, ValueRect);
     edit->SetFilter(std::move(filter));
     edit->SetText(text);
     edit->selectAll();
@@ -76,7 +78,7 @@ CEditField* CMacroSmallDlg::AddValueEdit(const std::wstring& text, EditFilter fi
     return edit;
 }
 
-EditFilter CMacroSmallDlg::DigitsWanted(std::size_t maxLength) {
+EditFilter MacroSmallDialog::DigitsWanted(std::size_t maxLength) {
     auto shown = std::make_shared<std::size_t>(0);
     // A QObject's guard: the field outlives this class's part of the window.
     QPointer<QObject> alive(this);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two dialogs that ask for a profile's name: one for a new profile, one to rename. Names
 // hold no control characters and at most 32 characters; an empty (or blank) name is refused
@@ -13,7 +15,7 @@
 namespace ferrox {
 
 
-class CProfileNameDlg : public CDlgBase {
+class ProfileNameDialog : public CDlgBase {
 public:
     static constexpr int TitleId = 2012;
     static constexpr int EditId = 2017;
@@ -30,7 +32,7 @@ protected:
         int titleRight;
         int editLeft, editTop, editRight, editBottom;
     };
-    CProfileNameDlg(const Layout& layout, std::wstring initial, QWidget* parent);
+    ProfileNameDialog(const Layout& layout, std::wstring initial, QWidget* parent);
 
     void CreateControls(int left, int top, int right, int bottom) override;
     void OnOK() override;
@@ -41,12 +43,12 @@ private:
     QPointer<CAttentionDlg> notice_;
 };
 
-class CAddProfileDlg : public CProfileNameDlg {
+class CAddProfileDlg : public ProfileNameDialog {
 public:
     explicit CAddProfileDlg(QWidget* parent = nullptr);
 };
 
-class CEditProfileDlg : public CProfileNameDlg {
+class CEditProfileDlg : public ProfileNameDialog {
 public:
     CEditProfileDlg(std::wstring current, QWidget* parent = nullptr);
 };

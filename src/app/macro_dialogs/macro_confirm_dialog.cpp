@@ -1,15 +1,17 @@
-#include "app/macro_dialogs/macro_confirm_dlg.h"
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/macro_dialogs/macro_confirm_dialog.h"
 
 #include "ui/control_factory.h"
 
 namespace ferrox {
 
-CMacroConfirmDlg::CMacroConfirmDlg(int titleText, int messageText, QWidget* parent)
-    : CMacroSmallDlg(titleText, parent), messageText_(messageText) {
+MacroConfirmDialog::MacroConfirmDialog(int titleText, int messageText, QWidget* parent)
+    : MacroSmallDialog(titleText, parent), messageText_(messageText) {
     SetDefaultKeys(DefaultKey::EndOk, DefaultKey::EndCancel);
 }
 
-void CMacroConfirmDlg::CreateValueField() {
+void MacroConfirmDialog::CreateValueField() {
     const ControlSpec message{.id = ValueId + 1000, .kind = ControlKind::StaticText,
                               .rect = {0, 30, 319, 64}, .textIndex = messageText_,
                               .format = DT_CENTER | DT_VCENTER | DT_WORDBREAK};

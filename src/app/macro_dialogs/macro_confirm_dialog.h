@@ -1,14 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A question with OK and Cancel on the small frame: "Delete the selected item?".
 
-#include "app/macro_dialogs/macro_small_dlg.h"
+#include "app/macro_dialogs/macro_small_dialog.h"
 
 namespace ferrox {
 
-class CMacroConfirmDlg : public CMacroSmallDlg {
+class MacroConfirmDialog : public MacroSmallDialog {
 public:
     // titleText and messageText: LanguageTable indexes.
-    CMacroConfirmDlg(int titleText, int messageText, QWidget* parent = nullptr);
+    MacroConfirmDialog(int titleText, int messageText, QWidget* parent = nullptr);
 
 protected:
     void CreateValueField() override;

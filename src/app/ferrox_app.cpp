@@ -17,6 +17,7 @@
 #include "base/instance_client.h"
 #include "base/instance_lock.h"
 #include "macros/macro_user_library.h"
+#include "settings/settings_saves.h"
 #include "platform/qt_log_sink.h"
 
 #include <QApplication>
@@ -36,8 +37,9 @@
 namespace ferrox {
 
 void EndMainWindow(std::unique_ptr<CFerroxDlg> window) {
-    window.reset();
+    window.reset(); // writes a save still waiting for its timer
     UserMacroLibrarySaves().Wait();
+    SettingsSaves().Wait();
 }
 
 int CFerroxApp::Run(int argc, char** argv) {

@@ -14,7 +14,7 @@ class CFerroxDlg;
 
 // How the program ends once its main window has closed: the window goes (a pending deferred
 // save is written, frames still queued are sent), then the macro library's saves, written on a
-// thread of their own, reach the file.
+// thread of their own, reach the file, and so do the settings saved on theirs.
 void EndMainWindow(std::unique_ptr<CFerroxDlg> window);
 
 class CFerroxApp {

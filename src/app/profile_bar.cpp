@@ -294,7 +294,8 @@ void ProfileBar::importInto(int slot) {
     if (!path)
         return;
     lastFolder_ = path->parent_path();
-    const ProfileResult result = ImportProfile(slot, *path);
+    // The files are written on the saving thread: a slow disk must not hold the window.
+    const ProfileResult result = ImportProfile(slot, *path, SettingsWrite::Aside);
     if (result == ProfileResult::ReadFailed) {
         host_.showNotice(kNoticeImportFailed, "The profile file could not be imported.");
         return;

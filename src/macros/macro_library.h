@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace ferrox {
 
@@ -40,6 +41,11 @@ public:
     MacroLibrary& operator=(const MacroLibrary&) = delete;
     // A deep copy of every slot and the counter, as a save writes it while this one changes on.
     std::unique_ptr<MacroLibrary> Copy() const;
+    // Trades contents with other: a library read elsewhere takes this one's place at once.
+    void Swap(MacroLibrary& other) noexcept {
+        root_.swap(other.root_);
+        std::swap(nextKeyIndex_, other.nextKeyIndex_);
+    }
 
     // The slot at the location, or null for a stage outside 0..2 or an index outside 0..59.
     // The const form returns a shared free item for slots of groups never used.

@@ -3,20 +3,13 @@
 #pragma once
 // Saves of a macro library that run on a thread of their own, so that the thread editing the
 // library (the window's) never waits for the disk. A save takes its copy of the library when
-// it is asked for; copies are written one at a time in the order they were taken, so the file
-// never has two writers and an older copy never lands after a newer one. A save asked for
-// while an earlier one still waits its turn takes that one's place: the newer copy holds the
-// same edits and more, and both callers hear how it went.
+// it is asked for; copies are written in the order they were taken, one at a time, and a save
+// still waiting its turn gives way to a newer one (base/saving_thread.h).
 
+#include "base/saving_thread.h"
 #include "macros/macro_library.h"
 
-#include <condition_variable>
 #include <functional>
-#include <memory>
-#include <mutex>
-#include <optional>
-#include <thread>
-#include <vector>
 
 namespace ferrox {
 
@@ -27,33 +20,15 @@ public:
     using Write = std::function<bool(const MacroLibrary&)>;
     // Whether the copy, or the newer one that took its place, reached the file. Runs on the
     // saving thread, before Wait() returns.
-    using Done = std::function<void(bool saved)>;
-
-    MacroLibrarySaves() = default;
-    MacroLibrarySaves(const MacroLibrarySaves&) = delete;
-    MacroLibrarySaves& operator=(const MacroLibrarySaves&) = delete;
-    // Finishes every save asked for before.
-    ~MacroLibrarySaves();
+    using Done = SavingThread::Done;
 
     void Save(const MacroLibrary& library, Write write, Done done = {});
     // Returns once every save asked for so far has been written or has failed, and its callers
     // have been told.
-    void Wait();
+    void Wait() { thread_.Wait(); }
 
 private:
-    struct Job {
-        std::unique_ptr<MacroLibrary> copy;
-        Write write;
-        std::vector<Done> done;
-    };
-    void run();
-
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::optional<Job> waiting_;
-    bool writing_ = false;
-    bool stopping_ = false;
-    std::thread thread_; // started by the first save: a program that never saves has none
+    SavingThread thread_; // its destructor finishes every save asked for before
 };
 
 } // namespace ferrox

@@ -7,6 +7,7 @@
 #include "base/text_lines.h"
 #include "settings/dpi_table.h"
 #include "settings/profile_file.h"
+#include "settings/settings_saves.h"
 
 namespace ferrox {
 
@@ -62,6 +63,7 @@ FormatConfigLines(const std::array<KeyValuePair, ConfigPairCount>& table) {
 }
 
 bool WriteConfigFile() {
+    SettingsSaves().Wait(); // a save still being written holds an older copy
     return WriteTextLines(ConfigFilePath(), FormatConfigLines(ConfigTable));
 }
 

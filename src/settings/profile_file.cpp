@@ -5,6 +5,7 @@
 #include "base/damaged_file.h"
 #include "base/text_lines.h"
 #include "settings/config_table.h"
+#include "settings/settings_saves.h"
 
 namespace ferrox {
 
@@ -25,6 +26,7 @@ bool LoadProfileFile(const std::filesystem::path& path, ProfileSettings& profile
 }
 
 bool WriteProfileFile(int slot, const std::filesystem::path& path) {
+    SettingsSaves().Wait(); // a save still being written holds an older copy
     return IsSlot(slot) && !path.empty() &&
            WriteTextLines(path, FormatProfileLines(Profiles[slot]));
 }

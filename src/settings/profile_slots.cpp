@@ -6,6 +6,7 @@
 #include "settings/config_file.h"
 #include "settings/config_table.h"
 #include "settings/profile_file.h"
+#include "settings/settings_saves.h"
 
 #include <algorithm>
 #include <system_error>
@@ -18,7 +19,11 @@ bool IsSlot(int slot) {
     return slot >= 0 && slot < ProfileCount;
 }
 
-ProfileResult SaveEverything() {
+ProfileResult SaveEverything(SettingsWrite write = SettingsWrite::Now) {
+    if (write == SettingsWrite::Aside) {
+        SaveSettingsAside(LogSettingsSaved);
+        return ProfileResult::Done;
+    }
     bool config = SaveConfig();
     bool profiles = SaveAllProfiles();
     return config && profiles ? ProfileResult::Done : ProfileResult::WriteFailed;
@@ -77,14 +82,14 @@ ProfileResult DeleteProfile(int slot) {
     return SaveEverything();
 }
 
-ProfileResult ImportProfile(int slot, const std::filesystem::path& path) {
+ProfileResult ImportProfile(int slot, const std::filesystem::path& path, SettingsWrite write) {
     if (!IsSlot(slot))
         return ProfileResult::BadSlot;
     ProfileSettings imported = Profiles[slot];
     if (!LoadProfileFile(path, imported))
         return ProfileResult::ReadFailed;
     Profiles[slot] = std::move(imported);
-    return SaveEverything();
+    return SaveEverything(write);
 }
 
 ProfileResult ExportProfile(int slot, const std::filesystem::path& path) {

@@ -27,8 +27,13 @@ ProfileResult AddProfile(const std::wstring& name, int* slot = nullptr);
 ProfileResult RenameProfile(int slot, const std::wstring& name);
 // Hides a slot that is shown and not current; its settings and file stay.
 ProfileResult DeleteProfile(int slot);
+// When the configuration and the profiles are written after a change: before the call returns,
+// or copied then and written on the saving thread (settings/settings_saves.h), which logs a
+// failure, so a window's thread never waits for the disk.
+enum class SettingsWrite { Now, Aside };
 // Reads the file into the slot; a file that is no profile changes nothing.
-ProfileResult ImportProfile(int slot, const std::filesystem::path& path);
+ProfileResult ImportProfile(int slot, const std::filesystem::path& path,
+                            SettingsWrite write = SettingsWrite::Now);
 // Writes the slot to the file, which may be in any folder that exists (none is created).
 ProfileResult ExportProfile(int slot, const std::filesystem::path& path);
 // Makes a shown slot current and saves the configuration.

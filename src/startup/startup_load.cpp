@@ -14,8 +14,10 @@
 #include "settings/config_file.h"
 #include "settings/dpi_table.h"
 #include "settings/profile_settings.h"
+#include "settings/settings_saves.h"
 
 #include <algorithm>
+#include <future>
 
 namespace ferrox {
 
@@ -133,40 +135,68 @@ bool UserDataLoad::NothingRead() const {
                              }));
 }
 
-UserDataLoad LoadUserData() {
-    UserDataLoad load;
+// The library read on its own thread into a library of its own.
+struct UserDataLoading::Library {
+    MacroLibrary read;
+    FileCheck check;
+    std::future<bool> clean;
+};
+
+UserDataLoading::UserDataLoading() : library_(std::make_unique<Library>()) {
+    // What earlier saves of this process still write is read back, not what was there before.
+    SettingsSaves().Wait();
+    UserMacroLibrarySaves().Wait();
     // Created only now: a command refused before it loads anything leaves no trace.
-    const std::error_code created = CreateDataFolder(DataFolder);
+    created_ = CreateDataFolder(DataFolder);
     ReleaseHeldFiles();
     ForgetFileProblems();
     // Saves that a killed process left half-way; the files they were meant for are intact.
     RemoveStaleTempFiles(ConfigFolder());
+    Library& library = *library_;
+    const auto read = [&library] { return LoadUserMacroLibrary(library.read, &library.check); };
+    try {
+        library.clean = std::async(std::launch::async, read);
+    } catch (const std::system_error&) {
+        library.clean = std::async(std::launch::deferred, read); // no thread: read in Finish()
+    }
     // Language first: default profile and key names written below are its texts.
-    load.language = LoadLanguage();
-    load.languageRead = load.language.result == LanguageFileResult::Complete ||
-                        load.language.result == LanguageFileResult::StoppedEarly;
-    FileCheck library;
-    load.macrosClean = LoadUserMacroLibrary(UserMacroLibrary(), &library);
-    ConfigLoadReport config;
-    load.configRead = LoadConfig(&config);
+    load_.language = LoadLanguage();
+    load_.languageRead = load_.language.result == LanguageFileResult::Complete ||
+                         load_.language.result == LanguageFileResult::StoppedEarly;
+    load_.configRead = LoadConfig(&config_);
+    BuildDpiStepTable();
+}
+
+UserDataLoading::~UserDataLoading() {
+    if (library_->clean.valid())
+        library_->clean.wait(); // it writes into the library this object owns
+}
+
+UserDataLoad UserDataLoading::Finish() {
+    UserDataLoad load = std::move(load_);
+    load.macrosClean = library_->clean.get();
+    UserMacroLibrary().Swap(library_->read);
     for (ProfileSettings& profile : Profiles) {
         RefreshMacroCopies(profile.keys, UserMacroLibrary());
     }
-    BuildDpiStepTable();
 
     load.anythingRead = load.configRead;
-    if (DataProblem folder = FolderProblemOf(created); !folder.path.empty()) {
+    if (DataProblem folder = FolderProblemOf(created_); !folder.path.empty()) {
         // Every file in it fails the same way: the folder says it once.
         load.problems.push_back(std::move(folder));
         ForgetFileProblems();
         return load;
     }
     load.fileProblems = NotedFileProblems();
-    AddConfigProblems(load, config);
-    AddProfileProblems(load, config);
-    AddMacroProblems(load, library);
-    AddHeldFiles(load, config);
+    AddConfigProblems(load, config_);
+    AddProfileProblems(load, config_);
+    AddMacroProblems(load, library_->check);
+    AddHeldFiles(load, config_);
     return load;
+}
+
+UserDataLoad LoadUserData() {
+    return UserDataLoading().Finish();
 }
 
 } // namespace ferrox

@@ -6,9 +6,12 @@
 
 #include "base/file_problems.h"
 #include "lang/language_loader.h"
+#include "settings/config_file.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace ferrox {
@@ -48,5 +51,27 @@ struct UserDataLoad {
 // Language, macro library, configuration and profiles, DPI step table. Missing or damaged
 // files fall back to defaults; nothing here fails outright.
 UserDataLoad LoadUserData();
+
+// The same load in two halves, so the caller can build its window meanwhile: the macro library
+// (the largest file by far) is read on a thread of its own while the constructor loads the
+// rest on the caller's thread. Finish() waits for the library, puts it in UserMacroLibrary()
+// and the profiles' macro copies, and tells what was met; until then the user's library is
+// not touched. Finish() is called once, on the thread that started the load.
+class UserDataLoading {
+public:
+    UserDataLoading();
+    ~UserDataLoading();
+    UserDataLoading(const UserDataLoading&) = delete;
+    UserDataLoading& operator=(const UserDataLoading&) = delete;
+
+    UserDataLoad Finish();
+
+private:
+    struct Library;
+    std::unique_ptr<Library> library_;
+    std::error_code created_;
+    UserDataLoad load_;
+    ConfigLoadReport config_;
+};
 
 } // namespace ferrox

@@ -3,7 +3,7 @@
 // How long the window's event loop stands still while it works, on a library of 1,000 macros:
 // a 1 ms timer runs throughout, and its worst lateness is the longest stall a user could meet
 // (a frame at 60 Hz is 16 ms). Measured during the start, a profile switch, a profile import,
-// and the opening and the closing of the macro manager, each from the request to well after
+// the opening and the closing of the macro manager, and the deferred save, each from the request to well after
 // the work it sets off (applies, first paints, saves).
 //
 // The start is measured as the program starts: the window is built before the event loop runs
@@ -12,8 +12,10 @@
 // and the old measure, which counted the building as a stall, is kept for comparison.
 //
 // Baselines in the same run: the idle loop (what the machine's load alone costs the timer),
-// and the library written on the window's thread, as closing the manager did before.
+// the library written on the window's thread, as closing the manager did before, and the
+// settings written on the window's thread, as the deferred save did before.
 
+#include "app/app_messages.h"
 #include "app/main_window/ferrox_dlg.h"
 #include "app/macro_dialogs/macro_manager_dlg.h"
 #include "app/macro_dialogs/macro_manager_layout.h"
@@ -25,8 +27,11 @@
 #include "macros/library_of_1000_macros.h"
 #include "macros/macro_library_file.h"
 #include "macros/macro_user_library.h"
+#include "settings/config_file.h"
+#include "settings/profile_file.h"
 #include "settings/profile_settings.h"
 #include "settings/profile_slots.h"
+#include "settings/settings_saves.h"
 
 #include <benchmark/benchmark.h>
 
@@ -310,25 +315,44 @@ void BM_StallClosingMacroManager(benchmark::State& state) {
 }
 BENCHMARK(BM_StallClosingMacroManager)->Iterations(5)->Unit(benchmark::kMillisecond);
 
-// What closing the manager cost the loop before: the library written on the window's thread.
-void BM_StallSavingLibraryOnTheWindowsThread(benchmark::State& state) {
+// The worst stall of one step run in the started window, with a second of the loop after it.
+void MeasureStep(benchmark::State& state, const std::function<void()>& step) {
     Started();
     StallMeter meter;
     double worst = 0;
     for (auto _ : state) {
         meter.Start();
-        RunSteps({{5,
-                   [&] {
-                       if (!SaveUserMacroLibrary(UserMacroLibrary()))
-                           state.SkipWithError("the library could not be written");
-                   }}},
-                 1000);
+        RunSteps({{5, step}}, 1000);
         worst = std::max(worst, meter.Take());
         meter.Stop();
     }
     Report(state, worst);
 }
+
+// What closing the manager cost the loop before: the library written on the window's thread.
+void BM_StallSavingLibraryOnTheWindowsThread(benchmark::State& state) {
+    MeasureStep(state, [&] {
+        if (!SaveUserMacroLibrary(UserMacroLibrary()))
+            state.SkipWithError("the library could not be written");
+    });
+}
 BENCHMARK(BM_StallSavingLibraryOnTheWindowsThread)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// The settings saved ten seconds after a change: the timer's work, from its start to well
+// after the files are written.
+void BM_StallDuringDeferredSave(benchmark::State& state) {
+    MeasureStep(state, [] { Started().dlg->FireTimer(kSaveTimer); });
+}
+BENCHMARK(BM_StallDuringDeferredSave)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// What the deferred save cost the loop before: the settings written on the window's thread.
+void BM_StallSavingSettingsOnTheWindowsThread(benchmark::State& state) {
+    MeasureStep(state, [&] {
+        if (!SaveConfig() || !SaveAllProfiles())
+            state.SkipWithError("the settings could not be written");
+    });
+}
+BENCHMARK(BM_StallSavingSettingsOnTheWindowsThread)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace ferrox
@@ -343,6 +367,7 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     ferrox::SharedWindow().reset(); // while the application is still there
     ferrox::UserMacroLibrarySaves().Wait();
+    ferrox::SettingsSaves().Wait();
     std::filesystem::remove_all(ferrox::BenchData());
     return 0;
 }

@@ -20,6 +20,8 @@
 #include "lang/language_loader.h"
 #include "lang/language_table.h"
 #include "modal_driver.h"
+#include "settings/profile_file.h"
+#include "settings/settings_saves.h"
 #include "ui/combo_button.h"
 #include "dialog_test.h"
 #include "window_fixture.h"
@@ -109,11 +111,13 @@ TEST_F(KeyMenus, AChoiceGoesToTheButtonTheMouseAndTheSavedProfile) {
     DeleteClosed();
     EXPECT_FALSE(AnyPopupOpen());
 
-    const int saves = ProfileSaves();
     ApplyAndSave();
     EXPECT_EQ(KeyFrames(ReceivedFrames()),
               (std::vector<Frame>{KeyFrame(1, MakeFunction(FunctionCategory::MouseButton, 4))}));
-    EXPECT_GT(ProfileSaves(), saves);
+    SettingsSaves().Wait(); // the timer's save is written on the saving thread
+    ProfileSettings saved;
+    ASSERT_TRUE(LoadProfileFile(ProfileSlotPath(CurrentSlot()), saved));
+    EXPECT_EQ(saved.keys[1].function, MakeFunction(FunctionCategory::MouseButton, 0x04));
 }
 
 struct Pick {

@@ -192,6 +192,23 @@ TEST_F(MainWindow, OneChangeShowsTheProfileOnce) {
     EXPECT_TRUE(As<CCheckButton>(MainId::ColourSlot + 2)->GetChecked());
 }
 
+// The start shows the profile once: the apply on connection and the mouse's first answers
+// change nothing shown and do not paint the whole window again. What they do change is shown.
+TEST_F(MainWindow, TheSynchronisationShowsTheProfileAgainOnlyWhenItChanged) {
+    StartWindow();
+    LetStartUpGo();
+    const auto refreshes = [&] { return Window().Parts().viewRefreshes; };
+    EXPECT_EQ(refreshes(), 1);
+
+    Window().Session().sync().RequestApply(ChangeGroup::Settings);
+    FireTimer(kApplyTimer);
+    EXPECT_EQ(refreshes(), 1) << "an apply that changed nothing";
+
+    Window().Session().sync().HandleDeviceEvent(2, 3); // the mouse's DPI button: level 3
+    EXPECT_EQ(Profile().currentDpiLevel, 2);
+    EXPECT_EQ(refreshes(), 2) << "a level chosen on the mouse";
+}
+
 TEST_F(MainWindow, ColourSlotsToggleOnlyAfterTheDoubleClickWaitAndKeepTheirMinimum) {
     StartWindow();
     LightingSettings& lighting = Profile().lighting;

@@ -135,7 +135,7 @@ struct Bench {
         sync = std::make_unique<SyncController>(
             *commands, host, timers, setup.library,
             SyncStorage{[] { return true; }, [] { return true; }, [](int) { return true; },
-                        [] { return 0u; }, [](unsigned) { return true; }});
+                        [] { return 0u; }, [](unsigned) { return true; }, {}});
         sync->windowShown = true;
         SetCurrentSlot(0);
         sync->SyncShadows();

@@ -54,7 +54,8 @@ struct Saves {
     SyncStorage storage() {
         return {[this] { return ++config, true; }, [this] { return ++profiles, true; },
                 [this](int slot) { return slots.push_back(slot), true; },
-                [this] { return unsent; }, [this](unsigned groups) { return unsent = groups, true; }};
+                [this] { return unsent; }, [this](unsigned groups) { return unsent = groups, true; },
+                {}}; // written here, as ferroxctl does
     }
 };
 
@@ -334,6 +335,32 @@ TEST_F(SyncFixture, DeferredSaveWritesAndFlushOnlyWhenPending) {
     EXPECT_EQ(saves.config, 1);
     EXPECT_EQ(saves.profiles, 1);
     EXPECT_FALSE(sync.savePending());
+}
+
+// With a saving thread the timer's save is handed over and writes nothing here; the save at
+// the window's end still writes here, before the window goes.
+TEST_F(SyncFixture, TheTimersSaveIsHandedToTheSavingThread) {
+    int handed = 0;
+    SyncStorage storage = saves.storage();
+    storage.saveAside = [&handed](std::function<void(bool)> told) {
+        ++handed;
+        told(true);
+    };
+    SyncController aside(commands, host, timers, library, storage);
+    aside.windowShown = true;
+    aside.RequestApply(ChangeGroup::Power);
+    ASSERT_TRUE(timers.fire(SyncTimer::Apply));
+    EXPECT_TRUE(aside.savePending());
+    ASSERT_TRUE(timers.fire(SyncTimer::Save));
+    EXPECT_EQ(handed, 1);
+    EXPECT_EQ(saves.config + saves.profiles, 0);
+    EXPECT_FALSE(aside.savePending());
+
+    aside.RequestApply(ChangeGroup::Power);
+    ASSERT_TRUE(timers.fire(SyncTimer::Apply));
+    aside.FlushPendingSave();
+    EXPECT_EQ(handed, 1);
+    EXPECT_EQ(saves.config, 1);
 }
 
 TEST_F(SyncFixture, FirmwareResetKeepsTheNameAndWritesOnlyThatProfile) {

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Ferrox developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/language_table.h"
+#include "macros/macro_library_file.h"
+#include "macros/macro_user_library.h"
 #include "settings/config_file.h"
 #include "settings/profile_file.h"
 #include "settings/settings_fixture.h"
@@ -51,6 +53,29 @@ TEST_F(StartupLoadTest, StartUpRemovesTheSavesOfKilledProcesses) {
     LoadUserData();
     EXPECT_FALSE(fs::exists(stale));
     LanguageTable = {}; // whatever language it found is not the next test's
+}
+
+// The library is read on a thread of its own while the rest loads: the user's library is left
+// as it is until Finish(), which puts the file's macros in its place.
+TEST_F(StartupLoadTest, TheLibraryReadAsideTakesTheUsersPlaceOnFinish) {
+    MacroLibrary onDisk;
+    MacroLocation at;
+    ASSERT_EQ(onDisk.AddMacro(L"From the file", at), MacroAddResult::Added);
+    fs::create_directories(ConfigFolder());
+    ASSERT_TRUE(WriteMacroLibrary(UserMacroLibraryPath(), onDisk, MacroLocation{}));
+    MacroLibrary& user = UserMacroLibrary();
+    user.Clear();
+    MacroLocation earlier;
+    ASSERT_EQ(user.AddMacro(L"Earlier", earlier), MacroAddResult::Added);
+
+    UserDataLoading loading;
+    EXPECT_EQ(user.NodeAt(earlier)->MacroItemName, L"Earlier");
+    const UserDataLoad load = loading.Finish();
+    EXPECT_TRUE(load.macrosClean);
+    EXPECT_EQ(user.NodeAt(at)->MacroItemName, L"From the file");
+    EXPECT_EQ(user.VisibleRowCount(), 1);
+    user.Clear();
+    LanguageTable = {};
 }
 
 } // namespace

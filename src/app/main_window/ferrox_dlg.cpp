@@ -142,8 +142,9 @@ void CFerroxDlg::bindMessages() {
     bindTimer(kNoDeviceTimer, [this] { onNoDeviceTimer(); });
 }
 
+// An apply and the mouse's answers ask for the view whether or not they changed anything.
 void CFerroxDlg::showProfileAgain() {
-    RefreshView();
+    RefreshViewIfChanged();
 }
 
 void CFerroxDlg::showWindowFromDevice() {
@@ -197,10 +198,12 @@ bool CFerroxDlg::OnInitDialog() {
     std::future<FrameBitmap> background = LoadFrameResourceAside(kBackgroundBitmap);
     determineFolders();
     determineScale();
-    // Language, macro library, configuration and profiles, DPI step table.
-    const UserDataLoad load = LoadUserData();
+    // Language, configuration and profiles, DPI step table; the macro library is read on a
+    // thread of its own meanwhile, and while the controls are built.
+    UserDataLoading loading;
     SetDesignSize(DesignWidth, DesignHeight);
     CDlgBase::OnInitDialog(); // builds the controls and shows the window
+    const UserDataLoad load = loading.Finish();
     if (const std::wstring files = UnusableFilesText(load); !files.empty())
         heldFilesNotice_ = CAttentionDlg::ShowNotice(this, files,
                                                CAttentionDlg::Mode::ModelessTopMost);

@@ -67,6 +67,8 @@ public:
 
     // The current profile shown in every control, and the controls' state written back.
     void RefreshView();
+    // The same, with no repaint of the whole window when the settings it shows are unchanged.
+    void RefreshViewIfChanged();
     void CollectView();
     MainWindowParts& Parts() { return *parts_; }
     const OpenSections& Sections() const;

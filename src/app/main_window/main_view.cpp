@@ -17,7 +17,13 @@ void CFerroxDlg::RefreshView() {
     const ProfileSettings& profile = CurrentProfile();
     for (WindowPart* part : parts_->All())
         part->Refresh(profile);
+    parts_->shown.Changed();
     Invalidate();
+}
+
+void CFerroxDlg::RefreshViewIfChanged() {
+    if (parts_->shown.Changed())
+        RefreshView();
 }
 
 void CFerroxDlg::CollectView() {

@@ -13,6 +13,7 @@
 #include "app/main_window/pointer_section.h"
 #include "app/main_window/power_section.h"
 #include "app/main_window/rate_section.h"
+#include "app/main_window/shown_settings.h"
 #include "app/main_window/window_calls.h"
 
 #include <array>
@@ -34,6 +35,7 @@ struct MainWindowParts {
     WindowCalls calls;
     // How often the view was shown: tests check that one change shows it once.
     int viewRefreshes = 0;
+    ShownSettings shown;
     ColumnLayout column;
     ProfileTabs tabs;
     KeyColumn keys;

@@ -12,6 +12,7 @@
 #include "settings/config_table.h"
 #include "settings/dpi_levels.h"
 #include "settings/profile_file.h"
+#include "settings/settings_saves.h"
 
 namespace ferrox {
 
@@ -73,6 +74,12 @@ SyncStorage SyncStorage::Files() {
             [] { return ReadUnsentChanges(UnsentChangesPath()); },
             [](unsigned groups) {
                 return SettingsInMemory() && WriteUnsentChanges(UnsentChangesPath(), groups);
+            },
+            [](std::function<void(bool saved)> told) {
+                if (SettingsInMemory())
+                    SaveSettingsAside(std::move(told));
+                else
+                    told(false);
             }};
 }
 
@@ -81,7 +88,7 @@ SyncController::SyncController(CommandSet& commands, SyncHost& host, SyncSchedul
     : commands_(commands), host_(host), timers_(timers), library_(library),
       storage_(std::move(storage)) {
     timers_.bind(SyncTimer::Apply, [this] { ApplyAll(); });
-    timers_.bind(SyncTimer::Save, [this] { DeferredSave(); });
+    timers_.bind(SyncTimer::Save, [this] { DeferredSaveAside(); });
     timers_.bind(SyncTimer::Status, [this] { PollStatus(); });
 }
 
@@ -286,9 +293,18 @@ bool SyncController::DeferredSave() {
     savePending_ = false;
     const bool config = storage_.saveConfig();
     const bool profiles = storage_.saveProfiles();
-    if (!config || !profiles)
-        Log(LogLevel::Warning, LogCategory::Sync, "the settings could not all be saved");
+    LogSettingsSaved(config && profiles);
     return config && profiles;
+}
+
+void SyncController::DeferredSaveAside() {
+    if (!storage_.saveAside) {
+        DeferredSave();
+        return;
+    }
+    timers_.stop(SyncTimer::Save);
+    savePending_ = false;
+    storage_.saveAside(LogSettingsSaved);
 }
 
 bool SyncController::FirmwareReset() {

@@ -36,6 +36,10 @@ struct SyncStorage {
     // The groups saved but not yet delivered to the mouse (config/unsent.txt by default).
     std::function<unsigned()> loadUnsent;
     std::function<bool(unsigned groups)> saveUnsent;
+    // The configuration and the profiles copied now and written on a saving thread, so the
+    // timer's save never waits for the disk; told runs there with whether all were written.
+    // Empty: the timer's save writes them through saveConfig and saveProfiles.
+    std::function<void(std::function<void(bool saved)> told)> saveAside;
     static SyncStorage Files();
 };
 
@@ -81,6 +85,8 @@ public:
     void HandleDeviceEvent(uint8_t rateCode, uint8_t level);
     // False when a file could not be written (the settings stay in memory).
     bool DeferredSave();
+    // The save timer's: the same save handed to the saving thread when the storage has one.
+    void DeferredSaveAside();
     // At window destruction: the pending save, if any, now.
     void FlushPendingSave();
     // The firmware reset: the mouse back to its defaults, the current profile too (keeping its

@@ -5,11 +5,11 @@
 #include "buttons/function_presets.h"
 #include "keys/key_codes.h"
 #include "keys/key_names.h"
-#include "lang/language_table.h"
 
 #include <array>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace ferrox {
 
@@ -18,17 +18,20 @@ namespace {
 constexpr int FireKeyText = 26;
 constexpr std::uint8_t FireKeyMinimum = 5;
 constexpr std::uint8_t AllModifiers = 0x0F;
+constexpr std::wstring_view UnnamedKey = L"Undefined";
 
-// The shortcut dialog's modifier boxes, in the order their names are put together.
+// The shortcut dialog's modifier boxes, in the order their names are put together. Names
+// stored before the fourth box said "Super" read "Win+"; they are recognised, never written.
 struct ModifierName {
     std::uint8_t bit;
-    const wchar_t* prefix;
+    std::wstring_view prefix;
+    std::wstring_view earlierPrefix;
 };
 constexpr std::array<ModifierName, 4> ModifierNames{{
-    {ModifierBit::Ctrl, L"Ctrl+"},
-    {ModifierBit::Shift, L"Shift+"},
-    {ModifierBit::Alt, L"Alt+"},
-    {ModifierBit::Win, L"Win+"},
+    {ModifierBit::Ctrl, L"Ctrl+", L"Ctrl+"},
+    {ModifierBit::Shift, L"Shift+", L"Shift+"},
+    {ModifierBit::Alt, L"Alt+", L"Alt+"},
+    {ModifierBit::Win, L"Super+", L"Win+"},
 }};
 
 // Keys the shortcut dialog can take: the keyboard codes, without the Win and sided modifier
@@ -59,10 +62,14 @@ bool IsFireKey(const ButtonFunction& f) {
     return f.Category() == FunctionCategory::FireKey && f.param1 >= FireKeyMinimum;
 }
 
-std::optional<std::wstring> PresetName(const ButtonFunction& f) {
+std::wstring TextOf(const LanguageTexts& texts, int index) {
+    return index >= 0 && index < kLanguageTextCount ? texts[std::size_t(index)] : std::wstring();
+}
+
+std::optional<std::wstring> PresetName(const ButtonFunction& f, const LanguageTexts& texts) {
     for (const FunctionPreset& preset : FunctionMenuPresets) {
         if (preset.action == PresetAction::Assign && preset.function == f) {
-            return LanguageText(preset.textIndex);
+            return TextOf(texts, preset.textIndex);
         }
     }
     for (auto table : {std::span<const FunctionCode>(DpiSwitchPresets),
@@ -71,13 +78,13 @@ std::optional<std::wstring> PresetName(const ButtonFunction& f) {
                        std::span<const FunctionCode>(WindowsPresets)}) {
         for (const FunctionCode& code : table) {
             if (code.function == f) {
-                return LanguageText(code.textIndex);
+                return TextOf(texts, code.textIndex);
             }
         }
     }
     for (std::size_t k = 0; k < DpiLockLabels.size(); ++k) {
         if (DpiLockFunction(static_cast<int>(k) + 1) == f) {
-            return LanguageText(DpiLockTextIndex) + L"-" + DpiLockLabels[k];
+            return TextOf(texts, DpiLockTextIndex) + L"-" + DpiLockLabels[k];
         }
     }
     return std::nullopt;
@@ -90,27 +97,61 @@ std::wstring WithoutTrailingPlus(std::wstring name) {
     return name;
 }
 
-std::wstring KeyComboName(const ButtonFunction& f) {
+std::wstring ComposedName(std::uint8_t modifiers, std::wstring_view keyName, bool earlier) {
     std::wstring name;
     for (const ModifierName& m : ModifierNames) {
-        if (f.param1 & m.bit) {
-            name += m.prefix;
+        if (modifiers & m.bit) {
+            name += earlier ? m.earlierPrefix : m.prefix;
         }
     }
-    if (f.param2 != 0) {
-        name += KeyName(*KeyOfUsage(f.param2));
+    return WithoutTrailingPlus(name + std::wstring(keyName));
+}
+
+// The keys a combination's usage stands for, by name: those that share a usage (Esc and its
+// unnamed twin) are all candidates, a combination of modifiers alone has the empty name.
+std::vector<std::wstring_view> KeyNamesOfUsage(std::uint8_t usage) {
+    if (usage == 0) {
+        return {std::wstring_view()};
     }
-    return WithoutTrailingPlus(name);
+    std::vector<std::wstring_view> names;
+    for (unsigned code = 0; code < KeyCodeTable.size(); ++code) {
+        if (KeyUsage(code) == usage && KeyName(code) != UnnamedKey) {
+            names.push_back(KeyName(code));
+        }
+    }
+    return names;
+}
+
+std::wstring KeyComboName(const ButtonFunction& f) {
+    const auto keys = KeyNamesOfUsage(f.param2);
+    return ComposedName(f.param1, keys.empty() ? std::wstring_view() : keys.front(), false);
+}
+
+// A combination the shortcut dialog composed, in today's spelling, keeping the key it was
+// captured with; nothing when the stored name is a menu's.
+std::optional<std::wstring> CapturedComboName(const ButtonFunction& f, const std::wstring& stored) {
+    for (std::wstring_view key : KeyNamesOfUsage(f.param2)) {
+        if (stored == ComposedName(f.param1, key, false) ||
+            stored == ComposedName(f.param1, key, true)) {
+            return ComposedName(f.param1, key, false);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
 bool IsChoosableFunction(const ButtonFunction& function) {
-    return PresetName(function).has_value() || IsKeyCombo(function) || IsFireKey(function);
+    return PresetName(function, LanguageTable).has_value() || IsKeyCombo(function) ||
+           IsFireKey(function);
+}
+
+std::wstring ShortcutName(std::uint8_t modifiers, std::wstring_view keyName) {
+    return ComposedName(modifiers, keyName, false);
 }
 
 std::wstring ChosenFunctionName(const ButtonFunction& function) {
-    if (auto preset = PresetName(function)) {
+    if (auto preset = PresetName(function, LanguageTable)) {
         return *preset;
     }
     std::wstring name;
@@ -120,6 +161,28 @@ std::wstring ChosenFunctionName(const ButtonFunction& function) {
         name = WithoutTrailingPlus(LanguageText(FireKeyText));
     }
     return name.empty() ? FormatFunction(function) : name;
+}
+
+std::wstring SlotDisplayName(const KeySlot& slot, const LanguageTexts& texts) {
+    const ButtonFunction& f = slot.function;
+    if (f.Category() == FunctionCategory::Macro) {
+        return slot.name;
+    }
+    if (IsKeyCombo(f)) {
+        if (auto captured = CapturedComboName(f, slot.name)) {
+            return *captured;
+        }
+    }
+    if (auto preset = PresetName(f, texts)) {
+        return *preset;
+    }
+    if (IsKeyCombo(f)) {
+        return KeyComboName(f);
+    }
+    if (IsFireKey(f)) {
+        return WithoutTrailingPlus(TextOf(texts, FireKeyText));
+    }
+    return slot.name;
 }
 
 } // namespace ferrox

@@ -8,6 +8,7 @@
 #include "cli/cmd_device_run.h"
 #include "cli/cmd_device_values.h"
 #include "cli/command_table.h"
+#include "lang/effect_names.h"
 #include "lang/language_table.h"
 #include "macros/macro_path.h"
 #include "macros/macro_user_library.h"
@@ -175,9 +176,6 @@ std::optional<Refusal> SetWakeup(ProfileSettings* p, Args a) {
 }
 
 std::optional<Refusal> SetLighting(ProfileSettings* p, Args a) {
-    // Texts of the lighting-mode names, by mode.
-    static constexpr std::array<int, LightingModeCount> ModeName{109, 100, 101, 102, 103,
-                                                                 110, 105, 106, 107, 108};
     const auto mode = ParseCliNumber(a[0], 0, LightingModeCount - 1);
     if (!mode) {
         return Bad("MODE must be 0..9", a[0]);
@@ -185,7 +183,7 @@ std::optional<Refusal> SetLighting(ProfileSettings* p, Args a) {
     if (p) {
         p->lighting.mode = static_cast<uint8_t>(*mode);
         p->lighting.spare = {0, 0};
-        p->lighting.name = LanguageText(ModeName[*mode]);
+        p->lighting.name = LightingEffectName(*mode, LanguageTable);
     }
     return std::nullopt;
 }

@@ -4,10 +4,13 @@
 // when no slot is given).
 
 #include "base/text_file.h"
+#include "buttons/function_names.h"
 #include "cli/command_table.h"
 #include "cli/data_load.h"
 #include "cli/json_text.h"
 #include "cli/slot_argument.h"
+#include "lang/effect_names.h"
+#include "lang/language_table.h"
 #include "settings/config_table.h"
 #include "settings/dpi_levels.h"
 #include "settings/dpi_table.h"
@@ -105,7 +108,7 @@ void PrintDpi(std::ostream& out, const ProfileSettings& p) {
 
 void PrintLighting(std::ostream& out, const LightingSettings& l) {
     int m = l.mode;
-    out << "lighting: " << Utf8(l.name) << ", mode " << m << (l.onOff ? ", on" : ", off")
+    out << "lighting: " << Utf8(LightingEffectName(m, LanguageTable)) << ", mode " << m << (l.onOff ? ", on" : ", off")
         << ", speed " << int(l.speed[m]) << ", brightness " << int(l.brightness[m])
         << ", direction " << int(l.direction[m]) << ", colours";
     bool any = false;
@@ -122,7 +125,7 @@ void PrintKeys(std::ostream& out, const ProfileSettings& p) {
     for (int k = 0; k < KeySlotCount; ++k) {
         const KeySlot& key = p.keys[k];
         out << "  " << k << "  " << Utf8(FormatFunction(key.function)) << "  "
-            << NameOf(key.function) << "  \"" << Utf8(key.name) << "\"";
+            << NameOf(key.function) << "  \"" << Utf8(SlotDisplayName(key, LanguageTable)) << "\"";
         if (key.function.Category() == FunctionCategory::Macro)
             out << "  macro \"" << Utf8(key.macro.name) << "\", " << key.macro.MacroActionNum
                 << " actions, library index " << key.macroKeyIndex;
@@ -173,7 +176,9 @@ void PrintJsonDpi(std::ostream& out, const ProfileSettings& p) {
 
 void PrintJsonLighting(std::ostream& out, const LightingSettings& l) {
     out << "  \"lighting\": {\"on\": " << (l.onOff ? "true" : "false")
-        << ", \"name\": " << JsonString(Utf8(l.name)) << ", \"mode\": " << int(l.mode)
+        << ", \"name\": " << JsonString(Utf8(l.name))
+        << ", \"label\": " << JsonString(Utf8(LightingEffectName(l.mode, LanguageTable)))
+        << ", \"mode\": " << int(l.mode)
         << ", \"speed\": " << JsonNumbers(l.speed)
         << ", \"brightness\": " << JsonNumbers(l.brightness)
         << ", \"direction\": " << JsonNumbers(l.direction) << ", \"colours\": [";
@@ -196,6 +201,7 @@ void PrintJsonKeys(std::ostream& out, const ProfileSettings& p) {
         const KeySlot& key = p.keys[k];
         out << (k ? ",\n    " : "\n    ") << "{\"slot\": " << k
             << ", \"name\": " << JsonString(Utf8(key.name))
+            << ", \"label\": " << JsonString(Utf8(SlotDisplayName(key, LanguageTable)))
             << ", \"function\": " << JsonString(Utf8(FormatFunction(key.function)))
             << ", \"category\": " << JsonString(NameOf(key.function))
             << ", \"macroKeyIndex\": " << key.macroKeyIndex

@@ -16,7 +16,7 @@ constexpr std::array kTextsInUse = {
     LanguageTextUse{0, 0, 0, "language name; \"中文\" selects the Chinese font"},
     LanguageTextUse{1, 1, 69, "profile chooser button"},
     LanguageTextUse{2, 2, 156, "tray menu: exit"},
-    LanguageTextUse{3, 3, 160, "version line, followed by \":1.1.4\""},
+    LanguageTextUse{3, 3, 160, "version line, followed by the program's version"},
     LanguageTextUse{4, 5, 65, "OK and cancel buttons of the dialogs"},
     LanguageTextUse{6, 7, 69, "bottom bar: send all settings again, firmware reset"},
     LanguageTextUse{8, 8, 230, "macro manager button and the manager's title"},

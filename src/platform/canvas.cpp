@@ -2,32 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/canvas.h"
 
-#include <QFontMetrics>
+#include "platform/text_fit.h"
+
 #include <QPainter>
 
 namespace ferrox {
-
-namespace {
-
-int HorizontalAlignment(unsigned format) {
-    if (format & DT_CENTER)
-        return Qt::AlignHCenter;
-    if (format & DT_RIGHT)
-        return Qt::AlignRight;
-    return Qt::AlignLeft;
-}
-
-int VerticalAlignment(unsigned format) {
-    if (!(format & DT_SINGLELINE))
-        return Qt::AlignTop;
-    if (format & DT_VCENTER)
-        return Qt::AlignVCenter;
-    if (format & DT_BOTTOM)
-        return Qt::AlignBottom;
-    return Qt::AlignTop;
-}
-
-} // namespace
 
 void Canvas::FillRect(const QRect& rect, Colour colour) {
     painter_.fillRect(rect, ToQColor(colour));
@@ -66,20 +45,13 @@ void Canvas::DrawText(const QString& text, const QRect& rect, unsigned format, C
                       const QFont& font) {
     if (text.isEmpty() || rect.isEmpty())
         return;
+    const FittedText fitted = FitText(text, rect, format, font);
+    ReportTextDrawn(text, rect, fitted);
     painter_.save();
-    painter_.setFont(font);
+    painter_.setFont(fitted.font);
     painter_.setPen(ToQColor(colour));
-    int flags = HorizontalAlignment(format) | VerticalAlignment(format);
-    QString shown = text;
-    if (format & DT_SINGLELINE) {
-        flags |= Qt::TextSingleLine;
-        if (format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS))
-            shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, rect.width());
-    } else if (format & DT_WORDBREAK) {
-        flags |= Qt::TextWordWrap;
-    }
     painter_.setClipRect(rect, Qt::IntersectClip);
-    painter_.drawText(rect, flags, shown);
+    painter_.drawText(rect, fitted.flags, fitted.shown);
     painter_.restore();
 }
 

@@ -51,8 +51,9 @@ public:
                    Interpolation mode = Interpolation::Nearest);
 
     // Transparent text in rect. Vertical centring and bottom alignment apply to single lines
-    // only; word break wraps at spaces; either ellipsis flag shortens a single line that does
-    // not fit.
+    // only; word break wraps at spaces. A text too large for rect is given room first, by
+    // wrapping or a smaller font (text_fit.h); only then does either ellipsis flag shorten a
+    // single line.
     void DrawText(const QString& text, const QRect& rect, unsigned format, Colour colour,
                   const QFont& font);
 

@@ -13,6 +13,9 @@ constexpr Colour TextNormal = Rgb(180, 180, 180);
 constexpr Colour TextHighlighted = Rgb(255, 255, 255);
 constexpr Colour FilledHighlight = Rgb(83, 75, 0);
 constexpr unsigned RowFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_WORD_ELLIPSIS;
+// The row skins are this wide; the submenu skin's arrow takes its last units.
+constexpr int SkinWidth = 160;
+constexpr int SubmenuArrowWidth = 16;
 
 } // namespace
 
@@ -53,7 +56,11 @@ void MenuPopup::drawSkinned(Canvas& canvas, const MenuItem& item, bool highlight
     const QImage& skin =
         item.flag ? (highlighted ? subOver_ : subNormal_) : (highlighted ? over_ : normal_);
     canvas.DrawImage(skin, item.rect);
-    canvas.DrawText(QString::fromStdWString(item.text), item.rect.adjusted(2, 0, -2, 0), RowFormat,
+    // The submenu skin draws its arrow at the right end; the text keeps clear of it on both
+    // sides so that it stays centred like the other rows'.
+    const int arrow = item.flag ? item.rect.width() * SubmenuArrowWidth / SkinWidth : 0;
+    canvas.DrawText(QString::fromStdWString(item.text),
+                    item.rect.adjusted(2 + arrow, 0, -2 - arrow, 0), RowFormat,
                     highlighted ? TextHighlighted : TextNormal, Font());
 }
 

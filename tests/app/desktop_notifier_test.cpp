@@ -22,6 +22,7 @@ namespace ferrox {
 namespace {
 
 struct Shown {
+    QString application;
     unsigned replaces;
     QString summary, body;
     int timeout;
@@ -37,7 +38,7 @@ public:
         if (message.member() != QLatin1String("Notify") || message.arguments().size() != 8)
             return false;
         const QList<QVariant> a = message.arguments();
-        shown.push_back({a[1].toUInt(), a[3].toString(), a[4].toString(), a[7].toInt()});
+        shown.push_back({a[0].toString(), a[1].toUInt(), a[3].toString(), a[4].toString(), a[7].toInt()});
         const uint id = a[1].toUInt() ? a[1].toUInt() : uint(shown.size() + 40);
         bus.send(message.createReply(QVariant::fromValue(id)));
         return true;
@@ -91,6 +92,7 @@ TEST_F(NotificationBus, TheDisplayReplacesItsLastNotification) {
     ASSERT_TRUE(test::WaitFor(
         [&] { return server.shown.back().summary == QStringLiteral("DPI-4"); }, 3000));
     EXPECT_EQ(server.shown[0].replaces, 0u);
+    EXPECT_EQ(server.shown[0].application, QStringLiteral("Ferrox")) << "as its desktop entry";
     EXPECT_EQ(server.shown[0].summary, QStringLiteral("DPI-2"));
     EXPECT_EQ(server.shown[0].body, QStringLiteral("1600\n500Hz"));
     EXPECT_EQ(server.shown[0].timeout, 1800);

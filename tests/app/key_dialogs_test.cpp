@@ -78,10 +78,10 @@ TEST_F(KeyDialogs, ShortcutCombinations) {
     using D = CShortcutDlg;
     const ShortcutCase cases[] = {
         {"Ctrl and A", {D::CtrlId}, {Qt::Key_A}, L"Ctrl+A", {0x70, 0x01, 0x04}},
-        {"modifiers only", {D::ShiftId, D::WinId}, {}, L"Shift+Win", {0x70, 0x0A, 0x00}},
+        {"modifiers only", {D::ShiftId, D::WinId}, {}, L"Shift+Super", {0x70, 0x0A, 0x00}},
         {"nothing", {}, {}, std::nullopt, {}},
         {"every modifier, written in order", {D::WinId, D::AltId, D::ShiftId, D::CtrlId},
-         {Qt::Key_F5}, L"Ctrl+Shift+Alt+Win+F5", {0x70, 0x0F, 0x3E}},
+         {Qt::Key_F5}, L"Ctrl+Shift+Alt+Super+F5", {0x70, 0x0F, 0x3E}},
         {"the last key wins", {}, {Qt::Key_A, Qt::Key_Delete}, L"Del", {0x70, 0x00, 0x4C}},
         {"Enter and Escape are captured, not closing", {D::AltId}, {Qt::Key_Escape, Qt::Key_Return},
          L"Alt+Enter", {0x70, 0x04, 0x28}},

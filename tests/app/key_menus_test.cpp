@@ -11,6 +11,7 @@
 #include "app/dialogs/shortcut_dlg.h"
 #include "app/macro_dialogs/macro_select_dlg.h"
 #include "app/main_window/key_menus.h"
+#include "app/main_window/lighting_section.h"
 #include "app/main_window/main_layout.h"
 #include "app/menus/function_menus.h"
 #include "app/menus/menu_placement.h"
@@ -30,6 +31,10 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 
 namespace ferrox {
 namespace {
@@ -57,6 +62,18 @@ std::vector<Frame> KeyFrames(const std::vector<Frame>& frames) {
             keys.push_back(frame);
         }
     return keys;
+}
+
+// Every file of the data folder but the language choice, by path.
+std::map<std::filesystem::path, std::string> DataFiles() {
+    std::map<std::filesystem::path, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(DataFolder)) {
+        if (!entry.is_regular_file() || entry.path() == LanguageSettingPath())
+            continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        files[entry.path()] = std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    return files;
 }
 
 class KeyMenus : public test::WindowTest {
@@ -195,6 +212,33 @@ TEST_F(KeyMenus, EveryMenuFunctionReachesTheMouseFromEveryButtonAndSurvivesARest
         EXPECT_EQ(Profile().keys[slot].name, chosen[slot].name);
         EXPECT_EQ(Combo(int(slot))->GetText(), chosen[slot].name);
     }
+}
+
+// A profile saved while the window spoke English is shown in Russian after the language
+// changed, as ferroxctl language RU changes it; its files keep the names they were saved with.
+TEST_F(KeyMenus, NamesFollowTheLanguageAndTheFilesKeepTheirs) {
+    StartWindow({.language = L"EN"});
+    KeyTable& keys = Profile().keys;
+    keys[3].Assign(LanguageText(36) + L"-800", DpiLockFunction(7), nullptr);
+    keys[4].Assign(L"Win+E", MakeFunction(FunctionCategory::KeyCombo, ModifierBit::Win, 0x08),
+                   nullptr);
+    Profile().lighting.mode = 1;
+    Profile().lighting.name = LanguageText(100);
+    FireTimer(kSaveTimer);
+    const std::wstring englishLeft = LanguageText(20);
+    const auto saved = DataFiles();
+    const std::filesystem::path folder = DataFolder;
+
+    StartWindow({.language = L"RU", .folder = folder});
+    ASSERT_NE(LanguageText(20), englishLeft) << "the Russian texts were not loaded";
+    EXPECT_EQ(Profile().keys[0].name, englishLeft) << "the profile holds what was saved";
+    EXPECT_EQ(Combo(0)->GetText(), LanguageText(20));
+    EXPECT_EQ(Combo(3)->GetText(), LanguageText(36) + L"-800");
+    EXPECT_EQ(Combo(4)->GetText(), L"Super+E");
+    EXPECT_EQ(Combo(5)->GetText(), LanguageText(40));
+    EXPECT_EQ(Window().FindControl(MainId::LightingMenu)->GetText(), LanguageText(100));
+    CloseWindow();
+    EXPECT_EQ(DataFiles(), saved);
 }
 
 TEST_F(KeyMenus, TakingTheLastLeftClickIsUndoneWithANoticeAndNothingSent) {

@@ -13,6 +13,7 @@
 #include "app/dialogs/profile_name_dialog.h"
 #include "app/profile_bar.h"
 #include "device/protocol/frame.h"
+#include "lang/effect_names.h"
 #include "lang/language_table.h"
 #include "main_window_fixture.h"
 #include "platform/qt_colour.h"
@@ -195,7 +196,8 @@ TEST_F(WindowProfileBar, TabsFollowTheBarListAndChooseTheProfile) {
     Profiles[2].lighting.mode = 3;
     ClickControl(Tab(2));
     EXPECT_EQ(CurrentSlot(), 2);
-    EXPECT_EQ(Control(MainId::LightingMenu)->GetText(), Profiles[2].lighting.name);
+    // Named from the effect, whatever name the profile stored with it.
+    EXPECT_EQ(Control(MainId::LightingMenu)->GetText(), LightingEffectName(3, LanguageTable));
     FireTimer(kApplyTimer);
     EXPECT_TRUE(LastFrame(cmd::Lighting)) << "the chosen profile goes to the mouse";
 }

@@ -10,6 +10,7 @@
 #include "app/main_window/main_layout.h"
 #include "app/main_window/main_window_parts.h"
 #include "app/main_window/section_column.h"
+#include "lang/language_table.h"
 #include "settings/config_table.h"
 #include "settings/dpi_levels.h"
 #include "ui/check_button.h"
@@ -17,7 +18,10 @@
 #include "ui/level_bar_controls.h"
 #include "ui/slider_control.h"
 #include "ui/ui_scale.h"
+#include "ferrox_process.h"
 #include "main_window_fixture.h"
+
+#include <QProcess>
 
 #include <optional>
 
@@ -39,6 +43,18 @@ TEST_F(MainWindow, HeaderClicksFollowTheClosingRule) {
     ClickControl(3001); // DPI closes; the report rate moves up
     EXPECT_EQ(Bounds(MainId::Rate125).top(), int((97 + HeaderHeight + 20) * UiScale));
     EXPECT_FALSE(Displayed(MainId::DpiCheck));
+}
+
+// A fault report quotes the version line, so it must be the program's own.
+TEST_F(MainWindow, VersionLineShowsWhatVersionPrints) {
+    QProcess ferrox;
+    ferrox.start(test::kFerrox, {QStringLiteral("--version")});
+    ASSERT_TRUE(ferrox.waitForFinished(10000));
+    const QString printed = QString::fromUtf8(ferrox.readAllStandardOutput()).trimmed();
+    ASSERT_TRUE(printed.startsWith(QStringLiteral("ferrox "))) << printed.toStdString();
+    StartWindow();
+    const std::wstring line = Window().FindControl(MainId::VersionLine)->GetText();
+    EXPECT_EQ(line, LanguageText(3) + L":" + printed.mid(7).toStdWString());
 }
 
 // Every header, again and again: the column always matches the rule and stays clear.

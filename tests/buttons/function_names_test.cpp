@@ -42,9 +42,54 @@ TEST(FunctionNames, OnlyCodesAMenuOrDialogProduces) {
 
 TEST(FunctionNames, KeyCombinationsReadAsTheShortcutDialogWritesThem) {
     EXPECT_EQ(ChosenFunctionName({0x70, 0x03, 0x3E}), L"Ctrl+Shift+F5");
-    EXPECT_EQ(ChosenFunctionName({0x70, 0x0A, 0x00}), L"Shift+Win");
+    EXPECT_EQ(ChosenFunctionName({0x70, 0x0A, 0x00}), L"Shift+Super");
     EXPECT_EQ(ChosenFunctionName({0x70, 0x00, 0x04}), L"A");
     EXPECT_EQ(ChosenFunctionName({0x2A, 0x00, 0x00}), L"2A0000");
+    // Esc shares its usage with a code that has no name.
+    EXPECT_EQ(ChosenFunctionName({0x70, 0x05, 0x29}), L"Ctrl+Alt+Esc");
+    EXPECT_EQ(ShortcutName(0x0F, L"F5"), L"Ctrl+Shift+Alt+Super+F5");
+    EXPECT_EQ(ShortcutName(0x08, L""), L"Super");
+}
+
+// Profiles written in one language are shown in another: fixed functions by their code, the
+// names the program composes composed again, the user's names as stored.
+TEST(FunctionNames, SlotsAreNamedInTheLanguageShown) {
+    LanguageTexts russian;
+    russian[20] = L"Левая кнопка";
+    russian[26] = L"Автоклик+";
+    russian[27] = L"Тройной клик";
+    russian[34] = L"Отключить";
+    russian[36] = L"Фиксация DPI";
+    russian[40] = L"DPI вверх";
+    russian[60] = L"Копировать";
+    russian[77] = L"Рабочий стол";
+    struct Case {
+        ButtonFunction function;
+        const wchar_t* stored;
+        const wchar_t* shown;
+    };
+    const Case cases[] = {
+        {{0x10, 0x01, 0x00}, L"Left Click", L"Левая кнопка"},
+        {{0x40, 0x02, 0x00}, L"DPI+", L"DPI вверх"},
+        {{0x00, 0x00, 0x00}, L"Disable", L"Отключить"},
+        {{0x50, 0x07, 0x00}, L"DPI Lock-800", L"Фиксация DPI-800"},
+        {{0x30, 0x0A, 0x02}, L"Fire Key", L"Автоклик"}, // the fire key dialog's code
+        {{0x30, 0x32, 0x03}, L"Triple Click", L"Тройной клик"},
+        {{0x70, 0x01, 0x06}, L"Copy", L"Копировать"},     // the office menu's Ctrl+C
+        {{0x70, 0x01, 0x06}, L"Ctrl+C", L"Ctrl+C"},       // Ctrl+C from the shortcut dialog
+        {{0x70, 0x08, 0x07}, L"Show Desktop", L"Рабочий стол"},
+        {{0x70, 0x08, 0x08}, L"Win+E", L"Super+E"},       // stored before Super
+        {{0x70, 0x05, 0x29}, L"Ctrl+Alt+Esc", L"Ctrl+Alt+Esc"},
+        {{0x70, 0x03, 0x3E}, L"", L"Ctrl+Shift+F5"},
+        {{0x90, 0x21, 0x01}, L"Macro:Burst", L"Macro:Burst"}, // typed by the user
+        {{0x2A, 0x00, 0x00}, L"Odd", L"Odd"},                 // no chooser makes it
+    };
+    for (const Case& c : cases) {
+        KeySlot slot;
+        slot.name = c.stored;
+        slot.function = c.function;
+        EXPECT_EQ(SlotDisplayName(slot, russian), c.shown) << FormatFunction(c.function).c_str();
+    }
 }
 
 } // namespace

@@ -36,6 +36,35 @@ std::map<fs::path, std::string> Snapshot(const fs::path& folder) {
 const char* const kNames[] = {"J\xC3\xB6rg", "\xD0\xB0\xD0\xBD\xD0\xB4\xD1\x80\xD0\xB5\xD0\xB9",
                               "\xE7\x94\xA8\xE6\x88\xB7"};
 
+// Profiles written in English are shown in Russian once the language is changed; their files
+// keep the names they hold.
+TEST(FerroxctlFiles, ShowNamesFunctionsInTheChosenLanguageAndLeavesTheFiles) {
+    const fs::path data = test::Scratch() / "language-names";
+    fs::remove_all(data);
+    const std::string dir = "--data-dir " + Quoted(data);
+    ASSERT_EQ(Ferroxctl(dir + " language EN").status, 0);
+    const ProgramRun english = Ferroxctl(dir + " show");
+    ASSERT_EQ(english.status, 0) << english.err;
+    ASSERT_NE(english.out.find("\"Left Click\""), std::string::npos) << english.out;
+    auto saved = Snapshot(data);
+    const fs::path setting = data / "config" / "LanSetting.ini";
+    saved.erase(setting);
+
+    ASSERT_EQ(Ferroxctl(dir + " language RU").status, 0);
+    const ProgramRun russian = Ferroxctl(dir + " show");
+    ASSERT_EQ(russian.status, 0) << russian.err;
+    EXPECT_NE(russian.out.find("\"\xD0\x9B\xD0\xB5\xD0\xB2\xD0\xB0\xD1\x8F "), std::string::npos)
+        << russian.out; // "Левая кнопка"
+    EXPECT_EQ(russian.out.find("Left Click"), std::string::npos) << russian.out;
+    const ProgramRun json = Ferroxctl(dir + " --json show");
+    EXPECT_NE(json.out.find("\"name\": \"Left Click\", \"label\": \"\xD0\x9B"),
+              std::string::npos)
+        << json.out;
+    auto now = Snapshot(data);
+    now.erase(setting);
+    EXPECT_EQ(now, saved);
+}
+
 TEST(FerroxctlFolders, DataAndProgramFoldersInAnyScriptAndLocale) {
     for (const char* locale : {"C", "C.UTF-8"}) {
         for (const char* name : kNames) {

@@ -3,6 +3,7 @@
 #include "app/dialogs/shortcut_dlg.h"
 
 #include "app/dialogs/common_frame.h"
+#include "buttons/function_names.h"
 #include "keys/key_codes.h"
 #include "keys/key_names.h"
 #include "platform/canvas.h"
@@ -38,22 +39,21 @@ constexpr ControlSpec kControls[] = {
     {.id = D::LabelId, .kind = K::StaticText, .rect = {154, 70, 194, 88}, .text = L"Alt",
      .font = kTahoma, .format = LeftLine},
     {D::WinId, K::Check, {196, 72, 207, 83}, CheckSkins},
-    {.id = D::LabelId, .kind = K::StaticText, .rect = {211, 70, 251, 88}, .text = L"Win",
+    {.id = D::LabelId, .kind = K::StaticText, .rect = {211, 70, 251, 88}, .text = L"Super",
      .font = kTahoma, .format = LeftLine},
     {D::NoModifierId, K::Check, {22, 139, 33, 150}, CheckSkins},
 };
 
-// Modifier boxes in the order their prefixes are written, with their bits.
+// The modifier boxes and their bits.
 struct Modifier {
     int id;
-    const wchar_t* prefix;
     std::uint8_t bit;
 };
 constexpr Modifier kModifiers[] = {
-    {D::CtrlId, L"Ctrl+", 0x01},
-    {D::ShiftId, L"Shift+", 0x02},
-    {D::AltId, L"Alt+", 0x04},
-    {D::WinId, L"Win+", 0x08},
+    {D::CtrlId, ModifierBit::Ctrl},
+    {D::ShiftId, ModifierBit::Shift},
+    {D::AltId, ModifierBit::Alt},
+    {D::WinId, ModifierBit::Win},
 };
 
 // Modifiers come from the boxes only: the sided Shift, Ctrl, Alt and Win keys are not keys of
@@ -131,13 +131,9 @@ void CShortcutDlg::OnOK() {
     choice_.code = MakeFunction(FunctionCategory::KeyCombo, 0, usage_);
     if (!checked(NoModifierId))
         for (const Modifier& modifier : kModifiers)
-            if (checked(modifier.id)) {
-                choice_.name += modifier.prefix;
+            if (checked(modifier.id))
                 choice_.code.param1 |= modifier.bit;
-            }
-    choice_.name += keyName_;
-    if (!choice_.name.empty() && choice_.name.back() == L'+')
-        choice_.name.pop_back();
+    choice_.name = ShortcutName(choice_.code.param1, keyName_);
     if (!choice_.name.empty())
         if (auto* parent = dynamic_cast<WindowBase*>(parentWidget()))
             parent->SendMessage(KeyChoiceMessage::Shortcut, WParam(OkId),

@@ -5,8 +5,10 @@
 #include "app/macro_dialogs/macro_choice.h"
 #include "app/macro_dialogs/macro_manager_dlg.h"
 #include "app/macro_dialogs/macro_select_dlg.h"
+#include "buttons/function_names.h"
 #include "buttons/macro_link.h"
 #include "device/protocol/sync_session.h"
+#include "lang/language_table.h"
 #include "macros/macro_user_library.h"
 #include "platform/canvas.h"
 #include "settings/config_table.h"
@@ -63,7 +65,7 @@ void KeyColumn::Bind() {
 void KeyColumn::Refresh(const ProfileSettings& profile) {
     for (int n = 0; n < kKeysWithSlot; ++n)
         if (auto* combo = control<CComboButton>(MainId::KeyCombo + n))
-            combo->SetText(profile.keys[std::size_t(n)].name);
+            combo->SetText(SlotDisplayName(profile.keys[std::size_t(n)], LanguageTable));
 }
 
 void KeyColumn::onCombo(WParam id, LParam code) {

@@ -5,6 +5,7 @@
 #include "app/main_window/lighting_rules.h"
 #include "app/menus/list_popups.h"
 #include "device/protocol/change_groups.h"
+#include "lang/effect_names.h"
 #include "settings/config_table.h"
 #include "ui/check_button.h"
 #include "ui/color_select_button.h"
@@ -69,7 +70,7 @@ void LightingSection::Refresh(const ProfileSettings& profile) {
     const LightingSettings& lighting = profile.lighting;
     const std::size_t m = ModeOf(lighting);
     if (auto* menu = control<CControlBase>(MainId::LightingMenu))
-        menu->SetText(lighting.name);
+        menu->SetText(LightingEffectName(lighting.mode, LanguageTable));
     const LightingControls shown = LightingControlsOfMode(int(m));
     for (int i = 0; i < kSlotCount; ++i)
         if (auto* slot = control<CColorSelectCheckButton>(MainId::ColourSlot + i)) {

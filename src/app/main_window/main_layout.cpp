@@ -14,6 +14,12 @@
 #include <array>
 #include <vector>
 
+// The build defines it; the version line shows what --version prints, so a fault report
+// names the program that was run.
+#ifndef FERROX_VERSION
+#define FERROX_VERSION "0"
+#endif
+
 namespace ferrox {
 namespace {
 
@@ -170,7 +176,7 @@ constexpr ControlSpec kBottomBar[] = {
     {.id = MainId::ProfileChooser, .kind = K::Image, .rect = {36, 700, 105, 720},
      .images = kButton2, .textIndex = 1, .format = kCentre, .flags = {.hoverTip = true}},
     {.id = MainId::VersionLine, .kind = K::StaticText, .rect = {150, 702, 360, 720},
-     .textIndex = 3, .text = L":1.1.4"},
+     .textIndex = 3, .text = L":" FERROX_VERSION},
     {.id = MainId::Link, .kind = K::Link, .rect = {413, 660, 713, 678}, .text = kProjectPageUrl,
      .font = {L"Tahoma", 18}, .format = kCentre},
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/menus/list_popups.h"
 
+#include "lang/effect_names.h"
 #include "lang/language_table.h"
 
 #include <initializer_list>
@@ -16,9 +17,13 @@ struct TextRow {
     std::uint8_t code;
 };
 
+constexpr TextRow LightingRow(int id, std::uint8_t mode) {
+    return {id, LightingEffectTexts[mode], mode};
+}
+
 constexpr TextRow kLightingRows[] = {
-    {1, 100, 1}, {2, 101, 2}, {3, 102, 3}, {4, 103, 4},
-    {5, 110, 5}, {6, 105, 6}, {9, 108, 9}, {10, 109, 0},
+    LightingRow(1, 1), LightingRow(2, 2), LightingRow(3, 3), LightingRow(4, 4),
+    LightingRow(5, 5), LightingRow(6, 6), LightingRow(9, 9), LightingRow(10, 0),
 };
 
 constexpr TextRow kProfileMenuRows[] = {

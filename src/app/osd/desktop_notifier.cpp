@@ -14,6 +14,8 @@ namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+// As the desktop entry names the program, so the server's list and the menus agree.
+const QString kApplicationName = QStringLiteral("Ferrox");
 
 } // namespace
 
@@ -46,7 +48,7 @@ void DesktopNotifier::send(const QString& key, Slot& slot) {
     // The installed entry's name, so the server can match the notice to the program.
     hints.insert(QStringLiteral("desktop-entry"), QGuiApplication::desktopFileName());
     hints.insert(QStringLiteral("transient"), true);
-    call << QStringLiteral("Gaming Mouse") << slot.id << QStringLiteral("input-mouse")
+    call << kApplicationName << slot.id << QStringLiteral("input-mouse")
          << slot.summary << slot.body << QStringList() << hints << slot.timeoutMs;
     slot.pending = true;
     slot.replaceWhenKnown = false;

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/main_window/window_sync_host.h"
+
+#include "app/main_window/main_window_parts.h"
+
+namespace ferrox {
+
+void WindowSyncHost::showProfileAgain() {
+    if (parts_)
+        parts_->calls.showProfileAgain();
+}
+
+void WindowSyncHost::showProgressNotice() {
+    if (parts_)
+        parts_->notices.ShowProgress();
+}
+
+void WindowSyncHost::showWindowFromDevice() {
+    if (parts_)
+        parts_->visibility.BringUp();
+}
+
+void WindowSyncHost::minimiseWindow() {
+    if (parts_)
+        parts_->visibility.MinimiseForDevice();
+}
+
+void WindowSyncHost::updateBatteryDisplay(uint8_t level, ChargeState charge, int) {
+    if (parts_)
+        parts_->power.ShowBattery(level, charge);
+}
+
+void WindowSyncHost::showDeviceNotice() {
+    if (parts_)
+        parts_->notices.ShowOnScreenDisplay();
+}
+
+void WindowSyncHost::batteryWarning(BatteryWarning warning, uint8_t level) {
+    if (parts_)
+        parts_->notices.ShowBatteryWarning(warning, level);
+}
+
+} // namespace ferrox

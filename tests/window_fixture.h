@@ -285,7 +285,7 @@ private:
     }
     // Lets a running progress animation end as its time passes.
     void FinishProgress() {
-        CProgressBarDlg* progress = window_ ? window_->ProgressWindow() : nullptr;
+        CProgressBarDlg* progress = window_ ? window_->Notices().ProgressWindow() : nullptr;
         if (!progress || progress->IsEnded())
             return;
         const std::int64_t start = *progressClock_;

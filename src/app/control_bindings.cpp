@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/control_bindings.h"
 
+#include "app/radio_bits.h"
+
 #include "ui/ui_state.h"
 
 #include <array>
@@ -10,34 +12,33 @@ namespace ferrox {
 namespace {
 
 // One bit per button; a group's bits are the bits of its buttons and no other group's.
+namespace B = RadioBit;
 constexpr std::array<RadioGroupEntry, 22> RadioGroups{{
+    // X_DPI choices 0..6
+    {2006, B::XDpiFirst << 0, B::XDpiGroup},
+    {2080, B::XDpiFirst << 1, B::XDpiGroup},
+    {2081, B::XDpiFirst << 2, B::XDpiGroup},
+    {2082, B::XDpiFirst << 3, B::XDpiGroup},
+    {2083, B::XDpiFirst << 4, B::XDpiGroup},
+    {2084, B::XDpiFirst << 5, B::XDpiGroup},
+    {2085, B::XDpiFirst << 6, B::XDpiGroup},
+    {2009, B::ScrollLines, B::ScrollGroup},
+    {2010, B::ScrollPages, B::ScrollGroup},
+    {3501, B::MoveLighting, B::MoveLightingGroup},
+    {3502, B::ProfileChooser, B::MoveLightingGroup},
+    {3240, B::DirectionUp, B::DirectionGroup},
+    {3250, B::DirectionDown, B::DirectionGroup},
     // macro loop type (macro manager)
-    {2006, 0x1, 0x7F},
-    {2080, 0x2, 0x7F},
-    {2081, 0x4, 0x7F},
-    {2082, 0x8, 0x7F},
-    {2083, 0x10, 0x7F},
-    {2084, 0x20, 0x7F},
-    {2085, 0x40, 0x7F},
-    // scroll by lines, by pages
-    {2009, 0x80, 0x180},
-    {2010, 0x100, 0x180},
-    {3501, 0x200, 0x600},
-    {3502, 0x400, 0x600},
-    // lighting direction up, down
-    {3240, 0x800, 0x1800},
-    {3250, 0x1000, 0x1800},
-    {2031, 0x2000, 0xE000},
-    {2032, 0x4000, 0xE000},
-    {2033, 0x8000, 0xE000},
+    {2031, B::LoopHeld, B::LoopGroup},
+    {2032, B::LoopToggle, B::LoopGroup},
+    {2033, B::LoopCounted, B::LoopGroup},
     // report rate 125, 250, 500, 1000 Hz
-    {3030, 0x10000, 0xF0000},
-    {3031, 0x20000, 0xF0000},
-    {3032, 0x40000, 0xF0000},
-    {3033, 0x80000, 0xF0000},
-    // lift-off distance low, high
-    {3510, 0x100000, 0x300000},
-    {3511, 0x200000, 0x300000},
+    {3030, B::Rate125, B::RateGroup},
+    {3031, B::Rate250, B::RateGroup},
+    {3032, B::Rate500, B::RateGroup},
+    {3033, B::Rate1000, B::RateGroup},
+    {3510, B::LiftLow, B::LiftGroup},
+    {3511, B::LiftHigh, B::LiftGroup},
 }};
 
 const std::array<TabPageEntry, 12> TabPages{{

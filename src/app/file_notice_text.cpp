@@ -16,48 +16,39 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct NoticeText {
-    int index;
-    const wchar_t* english; // for a language file that has no such text yet
-};
-
-constexpr NoticeText kNotRead{310, L"These files could not be read; defaults are used in their place:"};
-constexpr NoticeText kNotSaved{311, L"These files were left as they are and not saved:"};
+// Texts of the language file; the language loader fills in the English ones a file lacks.
+constexpr int kNotReadText = 310;
+constexpr int kNotSavedText = 311;
 
 struct FoundText {
     fs::file_type found;
-    NoticeText text;
+    int text;
 };
 constexpr FoundText kFoundTexts[] = {
-    {fs::file_type::directory, {312, L"a folder"}},
-    {fs::file_type::fifo, {313, L"a named pipe"}},
-    {fs::file_type::character, {314, L"a device"}},
-    {fs::file_type::block, {314, L"a device"}},
-    {fs::file_type::socket, {315, L"a socket"}},
-    {fs::file_type::not_found, {316, L"a link to nothing"}},
+    {fs::file_type::directory, 312}, // a folder
+    {fs::file_type::fifo, 313},      // a named pipe
+    {fs::file_type::character, 314}, // a device
+    {fs::file_type::block, 314},
+    {fs::file_type::socket, 315},
+    {fs::file_type::not_found, 316}, // a link to nothing
 };
 struct ErrorText {
     int error;
-    NoticeText text;
+    int text;
 };
 constexpr ErrorText kErrorTexts[] = {
-    {ELOOP, {317, L"a link loop"}},
-    {EACCES, {318, L"no permission"}},
-    {EPERM, {318, L"no permission"}},
+    {ELOOP, 317}, // a link loop
+    {EACCES, 318}, // no permission
+    {EPERM, 318},
 };
-
-std::wstring Text(const NoticeText& text) {
-    const std::wstring own = LanguageText(text.index);
-    return own.empty() ? std::wstring(text.english) : own;
-}
 
 std::wstring Reason(const FileProblem& problem) {
     for (const FoundText& kind : kFoundTexts)
         if (problem.found != fs::file_type::none && kind.found == problem.found)
-            return Text(kind.text);
+            return LanguageText(kind.text);
     for (const ErrorText& error : kErrorTexts)
         if (problem.found == fs::file_type::none && error.error == problem.error)
-            return Text(error.text);
+            return LanguageText(error.text);
     // Any other kind of file: the name alone says enough.
     return problem.found == fs::file_type::none ? FromUtf8(std::strerror(problem.error))
                                                 : std::wstring();
@@ -80,19 +71,19 @@ bool Unread(const std::vector<FileProblem>& problems, const fs::path& path) {
 // A file that could not be read is named once, among those: that it was not saved over
 // either goes without saying.
 std::wstring Section(const std::vector<FileProblem>& problems, FileUse use,
-                     const NoticeText& heading) {
+                     int heading) {
     std::wstring lines;
     for (const FileProblem& problem : problems)
         if (problem.use == use && (use == FileUse::Read || !Unread(problems, problem.path)))
             lines += Line(problem);
-    return lines.empty() ? lines : Text(heading) + lines;
+    return lines.empty() ? lines : LanguageText(heading) + lines;
 }
 
 } // namespace
 
 std::wstring FileProblemsText(const std::vector<FileProblem>& problems) {
-    const std::wstring read = Section(problems, FileUse::Read, kNotRead);
-    const std::wstring saved = Section(problems, FileUse::Save, kNotSaved);
+    const std::wstring read = Section(problems, FileUse::Read, kNotReadText);
+    const std::wstring saved = Section(problems, FileUse::Save, kNotSavedText);
     return JoinParagraphs(read, saved);
 }
 

@@ -16,9 +16,9 @@ namespace {
 
 const QString kFilter = QStringLiteral("psf file (*.psf)");
 
-QString Text(int index, const char* english) {
-    const std::wstring text = LanguageText(index);
-    return text.empty() ? QString::fromUtf8(english) : QString::fromStdWString(text);
+// The language loader fills in the English texts a language file lacks.
+QString LanguageString(int index) {
+    return QString::fromStdWString(LanguageText(index));
 }
 
 } // namespace
@@ -61,12 +61,12 @@ std::optional<std::wstring> WindowProfileBarHost::askProfileName(const std::wstr
 
 std::optional<std::filesystem::path> WindowProfileBarHost::askImportPath(
     const std::filesystem::path& folder) {
-    return files_.Open(Text(142, "Import Profile"), folder, kFilter);
+    return files_.Open(LanguageString(142), folder, kFilter);
 }
 
 std::optional<std::filesystem::path> WindowProfileBarHost::askExportPath(
     const std::filesystem::path& proposal) {
-    return files_.Save(Text(143, "Export Profile"), proposal, kFilter);
+    return files_.Save(LanguageString(143), proposal, kFilter);
 }
 
 void WindowProfileBarHost::openProfileList(const ProfileListRows& rows, const QRect& rect) {

@@ -26,7 +26,6 @@ public:
     std::shared_ptr<VirtualMouseFirmware> FirmwareFor(DeviceKind kind);
     // Why a state file could not be read as one; empty while all is well.
     const std::string& StateFault() const { return stateFault_; }
-    const std::filesystem::path& StateFile() const { return stateFile_; }
     // Writes the state the commands went to (the wired mouse's when both are plugged in).
     // Empty when written or when there is nothing to write; otherwise why it was not.
     std::string SaveMouseState() const;

@@ -25,7 +25,7 @@ namespace {
 
 class DesktopPresenceTest : public test::WindowTest {
 protected:
-    OsdPresenter& Osd() { return Window().Presence()->Osd(); }
+    OsdPresenter& Osd() { return Window().Visibility().Presence()->Osd(); }
     COSDDialog* Display() { return Osd().Display(); }
     // The mouse's own DPI button, and the notice its reader brings to the window.
     void PressDpiButton() {
@@ -146,8 +146,8 @@ TEST(OsdTexts, FollowTheActiveLevelAmongTheEnabledOnes) {
 
 TEST_F(DesktopPresenceTest, WithoutATrayTheWindowStaysReachable) {
     StartWindow(HiddenStart([] { return false; }));
-    EXPECT_FALSE(Window().Presence()->TrayShown());
-    EXPECT_EQ(Window().WindowShownFlag(), 0);
+    EXPECT_FALSE(Window().Visibility().Presence()->TrayShown());
+    EXPECT_EQ(Window().Visibility().WindowShownFlag(), 0);
     FireTimer(kVisibilityTimer);
     EXPECT_TRUE(Window().isVisible()) << "on the taskbar, not hidden";
     EXPECT_TRUE(Window().isMinimized());
@@ -157,7 +157,7 @@ TEST_F(DesktopPresenceTest, WithoutATrayTheWindowStaysReachable) {
     FireTimer(kVisibilityTimer);
     EXPECT_TRUE(Window().isVisible());
     EXPECT_FALSE(Window().isMinimized());
-    EXPECT_EQ(Window().WindowShownFlag(), 1);
+    EXPECT_EQ(Window().Visibility().WindowShownFlag(), 1);
 
     // Minimised again: to the taskbar, as no tray icon could bring it back.
     Window().SendMessage(kMinimiseButtonId, 0, NotifyClicked);
@@ -172,7 +172,7 @@ TEST_F(DesktopPresenceTest, RestoredFromTheTaskbarTheWindowIsAllowed) {
     EXPECT_TRUE(Window().IsTimerActive(kVisibilityTimer)) << "the restore is a change";
     FireTimer(kVisibilityTimer);
     EXPECT_TRUE(Window().isVisible());
-    EXPECT_EQ(Window().WindowShownFlag(), 1);
+    EXPECT_EQ(Window().Visibility().WindowShownFlag(), 1);
 }
 
 TEST_F(DesktopPresenceTest, ATrayThatAppearsLateGetsTheIcon) {
@@ -180,12 +180,12 @@ TEST_F(DesktopPresenceTest, ATrayThatAppearsLateGetsTheIcon) {
     StartWindow(HiddenStart([tray] { return *tray; }));
     EXPECT_TRUE(Window().IsTimerActive(DesktopPresence::TrayRetryTimer));
     FireTimer(DesktopPresence::TrayRetryTimer);
-    EXPECT_FALSE(Window().Presence()->TrayShown());
+    EXPECT_FALSE(Window().Visibility().Presence()->TrayShown());
     *tray = true;
     FireTimer(DesktopPresence::TrayRetryTimer);
-    ASSERT_TRUE(Window().Presence()->TrayShown());
+    ASSERT_TRUE(Window().Visibility().Presence()->TrayShown());
     EXPECT_FALSE(Window().IsTimerActive(DesktopPresence::TrayRetryTimer));
-    QSystemTrayIcon* icon = Window().Presence()->Tray().Icon();
+    QSystemTrayIcon* icon = Window().Visibility().Presence()->Tray().Icon();
     EXPECT_EQ(icon->toolTip(), QStringLiteral("Gaming Mouse"));
     // With the icon there, the window may go out of sight until it is allowed.
     EXPECT_TRUE(Window().IsTimerActive(kVisibilityTimer));
@@ -219,19 +219,19 @@ TEST_F(DesktopPresenceTest, StartedHiddenOnlyAFreshRequestOfTheMouseShowsTheWind
         SCOPED_TRACE(tray ? "with a tray" : "without a tray");
         StartWindow(LoginStart(tray));
         FireTimer(kVisibilityTimer);
-        EXPECT_EQ(Window().DeviceShowFlag(), 1);
-        EXPECT_EQ(Window().WindowShownFlag(), 0);
+        EXPECT_EQ(Window().Visibility().DeviceShowFlag(), 1);
+        EXPECT_EQ(Window().Visibility().WindowShownFlag(), 0);
         EXPECT_EQ(Window().isVisible(), !tray) << "on the taskbar only without a tray";
         EXPECT_TRUE(!Window().isVisible() || Window().isMinimized());
         AnswerStatus(); // the next poll: the same standing request
-        EXPECT_EQ(Window().WindowShownFlag(), 0);
+        EXPECT_EQ(Window().Visibility().WindowShownFlag(), 0);
 
         Mouse().setAccessFlag(0);
         AnswerStatus();
-        EXPECT_EQ(Window().WindowShownFlag(), 0);
+        EXPECT_EQ(Window().Visibility().WindowShownFlag(), 0);
         Mouse().setAccessFlag(1);
         AnswerStatus();
-        EXPECT_EQ(Window().WindowShownFlag(), 1);
+        EXPECT_EQ(Window().Visibility().WindowShownFlag(), 1);
         EXPECT_TRUE(Window().isVisible());
         EXPECT_FALSE(Window().isMinimized());
     }
@@ -239,12 +239,12 @@ TEST_F(DesktopPresenceTest, StartedHiddenOnlyAFreshRequestOfTheMouseShowsTheWind
     StartWindow(LoginStart(true));
     FireTimer(kVisibilityTimer);
     ASSERT_FALSE(Window().isVisible());
-    Q_EMIT Window().Presence()->Tray().Icon()->activated(QSystemTrayIcon::Trigger);
+    Q_EMIT Window().Visibility().Presence()->Tray().Icon()->activated(QSystemTrayIcon::Trigger);
     Settle(); // the click, then the status query it makes
     Window().Session().worker().waitIdle();
     Settle();
     EXPECT_TRUE(Window().isVisible());
-    EXPECT_EQ(Window().WindowShownFlag(), 1);
+    EXPECT_EQ(Window().Visibility().WindowShownFlag(), 1);
 }
 
 TEST_F(DesktopPresenceTest, TheRetriesEndAfterAFewSeconds) {
@@ -256,18 +256,18 @@ TEST_F(DesktopPresenceTest, TheRetriesEndAfterAFewSeconds) {
 
 TEST_F(DesktopPresenceTest, AClickOnTheTrayIconBringsTheWindowBack) {
     StartWindow({.trayAvailable = [] { return true; }});
-    ASSERT_TRUE(Window().Presence()->TrayShown());
+    ASSERT_TRUE(Window().Visibility().Presence()->TrayShown());
     Window().SendMessage(kMinimiseButtonId, 0, NotifyClicked);
     EXPECT_FALSE(Window().isVisible()) << "to the tray";
     // A status-notifier tray reports a single click as a trigger.
     for (auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick}) {
         Window().hide();
-        Q_EMIT Window().Presence()->Tray().Icon()->activated(reason);
+        Q_EMIT Window().Visibility().Presence()->Tray().Icon()->activated(reason);
         Settle();
         EXPECT_TRUE(Window().isVisible()) << reason;
     }
     Window().hide();
-    Q_EMIT Window().Presence()->Tray().Icon()->activated(QSystemTrayIcon::Context);
+    Q_EMIT Window().Visibility().Presence()->Tray().Icon()->activated(QSystemTrayIcon::Context);
     Settle();
     EXPECT_FALSE(Window().isVisible());
 }
@@ -276,7 +276,7 @@ TEST_F(DesktopPresenceTest, AClickOnTheTrayIconBringsTheWindowBack) {
 TEST_F(DesktopPresenceTest, TheTrayMenusFirstItemOffersTheWindowInEveryLanguage) {
     for (const wchar_t* language : {L"EN", L"RU", L"UA"}) {
         StartWindow({.trayAvailable = [] { return true; }, .language = language});
-        QMenu* menu = Window().Presence()->Tray().Menu();
+        QMenu* menu = Window().Visibility().Presence()->Tray().Menu();
         ASSERT_NE(menu, nullptr);
         const std::wstring first = menu->actions().front()->text().toStdWString();
         EXPECT_EQ(first, LanguageText(275));
@@ -289,7 +289,7 @@ TEST_F(DesktopPresenceTest, TheTrayMenusFirstItemOffersTheWindowInEveryLanguage)
 
 TEST_F(DesktopPresenceTest, TrayExitWithADialogOpenEndsAndWritesThePendingSave) {
     StartWindow({.trayAvailable = [] { return true; }});
-    QMenu* menu = Window().Presence()->Tray().Menu();
+    QMenu* menu = Window().Visibility().Presence()->Tray().Menu();
     ASSERT_NE(menu, nullptr);
     const QList<QAction*> actions = menu->actions();
     ASSERT_EQ(actions.size(), 3); // show, separator, exit

@@ -48,8 +48,8 @@ TEST_F(FerroxDlgTest, StartsShownAtItsScaledSizeWithTheDeviceFound) {
     EXPECT_EQ(dlg->height(), int(CFerroxDlg::DesignHeight * UiScale));
     EXPECT_TRUE(dlg->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(dlg->WindowShownFlag(), 1);
-    EXPECT_EQ(dlg->DeviceShowFlag(), 1);
+    EXPECT_EQ(dlg->Visibility().WindowShownFlag(), 1);
+    EXPECT_EQ(dlg->Visibility().DeviceShowFlag(), 1);
     EXPECT_FALSE(dlg->IsTimerActive(kVisibilityTimer)) << "nothing to keep hidden";
     EXPECT_TRUE(dlg->IsTimerActive(kNoDeviceTimer));
     EXPECT_TRUE(std::filesystem::is_directory(ConfigFolder()));
@@ -71,19 +71,19 @@ TEST_F(FerroxDlgTest, EnterAndEscapeDoNothingAndTheLettersOpenSupport) {
     EXPECT_TRUE(key(Qt::Key_Enter));
     EXPECT_FALSE(dlg->IsEnded());
     EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(dlg->SupportNoticeWindow(), nullptr);
+    EXPECT_EQ(dlg->Notices().SupportNoticeWindow(), nullptr);
 
     for (char letter : kSupportSequence)
         key(Qt::Key_A + (letter - 'A'));
-    ASSERT_NE(dlg->SupportNoticeWindow(), nullptr);
-    EXPECT_TRUE(dlg->SupportNoticeWindow()->isVisible());
-    EXPECT_EQ(dlg->SupportNoticeWindow()->windowModality(), Qt::ApplicationModal);
+    ASSERT_NE(dlg->Notices().SupportNoticeWindow(), nullptr);
+    EXPECT_TRUE(dlg->Notices().SupportNoticeWindow()->isVisible());
+    EXPECT_EQ(dlg->Notices().SupportNoticeWindow()->windowModality(), Qt::ApplicationModal);
 }
 
 TEST_F(FerroxDlgTest, ExitClosesTheOpenDialogsAndEndsWithOk) {
     start({});
     dlg->OnTimer(kNoDeviceTimer);
-    QPointer<WindowBase> notice = dlg->NoDeviceNoticeWindow();
+    QPointer<WindowBase> notice = dlg->Notices().NoDeviceNoticeWindow();
     ASSERT_TRUE(notice);
     EXPECT_EQ(OpenDialogTable[0], notice.data());
 
@@ -103,7 +103,7 @@ TEST_F(FerroxDlgTest, MinimiseStaysAllowedToShowAndASecondStartBringsItBack) {
     dlg->SendMessage(kMinimiseButtonId, 0, NotifyClicked);
     // No tray icon yet: to the taskbar, never out of reach.
     EXPECT_TRUE(dlg->isMinimized());
-    EXPECT_EQ(dlg->WindowShownFlag(), 1);
+    EXPECT_EQ(dlg->Visibility().WindowShownFlag(), 1);
     EXPECT_FALSE(dlg->IsEnded());
     dlg->SendMessage(kWakeInstanceMessage);
     EXPECT_FALSE(dlg->isMinimized());
@@ -114,7 +114,7 @@ TEST_F(FerroxDlgTest, StartedHiddenAtLoginStaysReachable) {
     start({DeviceKind::Wired}, true, true);
     // No tray icon here: minimised to the taskbar, not hidden out of reach.
     EXPECT_TRUE(dlg->isMinimized());
-    EXPECT_EQ(dlg->WindowShownFlag(), 1);
+    EXPECT_EQ(dlg->Visibility().WindowShownFlag(), 1);
     dlg->SendMessage(kWakeInstanceMessage);
     EXPECT_FALSE(dlg->isMinimized());
     EXPECT_TRUE(dlg->isVisible());
@@ -123,7 +123,7 @@ TEST_F(FerroxDlgTest, StartedHiddenAtLoginStaysReachable) {
 TEST_F(FerroxDlgTest, ClosedByTheDesktopEndsLikeTheExitButton) {
     start({});
     dlg->OnTimer(kNoDeviceTimer);
-    QPointer<WindowBase> notice = dlg->NoDeviceNoticeWindow();
+    QPointer<WindowBase> notice = dlg->Notices().NoDeviceNoticeWindow();
     dlg->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(dlg->IsEnded());
@@ -142,9 +142,9 @@ TEST_F(FerroxDlgTest, NoDeviceNoticeAfterTwoSeconds) {
         start(c.plugged);
         dlg->OnTimer(kNoDeviceTimer);
         EXPECT_FALSE(dlg->IsTimerActive(kNoDeviceTimer));
-        EXPECT_EQ(dlg->NoDeviceNoticeWindow() != nullptr, c.notice) << c.plugged.size();
-        if (dlg->NoDeviceNoticeWindow()) {
-            EXPECT_TRUE(dlg->NoDeviceNoticeWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+        EXPECT_EQ(dlg->Notices().NoDeviceNoticeWindow() != nullptr, c.notice) << c.plugged.size();
+        if (dlg->Notices().NoDeviceNoticeWindow()) {
+            EXPECT_TRUE(dlg->Notices().NoDeviceNoticeWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
         }
     }
 }
@@ -171,14 +171,14 @@ TEST_F(FerroxDlgTest, UnpluggingTheOnlyDeviceHidesClosesTheDialogsAndEnds) {
     dlg->SendMessage(kWakeInstanceMessage);
     for (char letter : kSupportSequence)
         key(Qt::Key_A + (letter - 'A'));
-    QPointer<WindowBase> support = dlg->SupportNoticeWindow();
+    QPointer<WindowBase> support = dlg->Notices().SupportNoticeWindow();
     ASSERT_TRUE(support);
 
     hid->virtualMouse->unplug(DeviceKind::Receiver);
     settle(); // the notice, then the quit it posts
     settle();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(dlg->WindowShownFlag(), 0);
+    EXPECT_EQ(dlg->Visibility().WindowShownFlag(), 0);
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_FALSE(support);
     EXPECT_TRUE(dlg->IsEnded());

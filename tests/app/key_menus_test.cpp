@@ -12,6 +12,7 @@
 #include "app/macro_dialogs/macro_select_dlg.h"
 #include "app/main_window/key_menus.h"
 #include "app/main_window/lighting_section.h"
+#include "app/main_window/main_window_parts.h"
 #include "app/main_window/main_layout.h"
 #include "app/menus/function_menus.h"
 #include "app/menus/menu_placement.h"
@@ -249,10 +250,10 @@ TEST_F(KeyMenus, TakingTheLastLeftClickIsUndoneWithANoticeAndNothingSent) {
     EXPECT_EQ(Combo(0)->GetText(), LanguageText(20));
     EXPECT_FALSE(Window().IsTimerActive(kApplyTimer));
     if (Window().IsTimerActive(kLeftClickNoticeTimer)) { // unless its 100 ms went by already
-        EXPECT_EQ(Window().AttentionWindow(), nullptr) << "the notice waits for its timer";
+        EXPECT_EQ(Window().Notices().AttentionWindow(), nullptr) << "the notice waits for its timer";
         FireTimer(kLeftClickNoticeTimer);
     }
-    auto* notice = dynamic_cast<CAttentionDlg*>(Window().AttentionWindow());
+    auto* notice = dynamic_cast<CAttentionDlg*>(Window().Notices().AttentionWindow());
     ASSERT_NE(notice, nullptr);
     EXPECT_EQ(notice->Message(), LanguageText(151));
     notice->close();
@@ -379,11 +380,11 @@ TEST_F(KeyMenus, TheMacroEntryRemembersItsButtonForTheSelection) {
     ASSERT_TRUE(driver.Ran());
     EXPECT_TRUE(menuGone);
     EXPECT_FALSE(AnyPopupOpen());
-    EXPECT_EQ(Window().KeyMenus().DialogButton(), MainId::KeyCombo + 5);
+    EXPECT_EQ(Window().Parts().keys.Menus().DialogButton(), MainId::KeyCombo + 5);
 
     MacroKey macro(L"Burst");
     macro.MacroKeyIndex = 77;
-    Window().KeyMenus().ApplyDialogChoice(L"Macro-Burst", MakeFunction(FunctionCategory::Macro),
+    Window().Parts().keys.Menus().ApplyDialogChoice(L"Macro-Burst", MakeFunction(FunctionCategory::Macro),
                                           &macro);
     EXPECT_EQ(Combo(5)->GetText(), L"Macro-Burst");
     EXPECT_EQ(Profile().keys[5].macroKeyIndex, 77u);

@@ -4,6 +4,7 @@
 
 #include "app/macro_dialogs/macro_manager_layout.h"
 #include "app/macro_dialogs/macro_popups.h"
+#include "app/radio_bits.h"
 #include "keys/key_capture.h"
 #include "held_key.h"
 #include "lang/language_table.h"
@@ -100,7 +101,7 @@ TEST_F(MacroManagerTest, OpensAtItsDesignSizeWithNothingSelectedAndFoldersClosed
     EXPECT_EQ(selection.stage, -1);
     EXPECT_EQ(library.NodeAt({0, 1, 0, 0})->MacroItemFolderIsOpen, 0);
     EXPECT_EQ(dlg->CurrentMacro(), nullptr);
-    EXPECT_EQ(RadioGroupFlags & MacroManagerLayout::LoopGroup, 0u);
+    EXPECT_EQ(RadioGroupFlags & RadioBit::LoopGroup, 0u);
     EXPECT_EQ(dlg->Tree()->GetBounds(), ScaledRect(25, 54, 153, 323));
     EXPECT_EQ(dlg->ActionList()->GetBounds(), ScaledRect(190, 54, 318, 323));
 }

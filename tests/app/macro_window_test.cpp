@@ -230,11 +230,11 @@ TEST_F(MacroWindowFlow, AFailedSaveIsToldOnceKnownAndTheEditsStay) {
         HeldSaves held;
         AddInManager(L"Kept");
         Settle();
-        EXPECT_EQ(Window().AttentionWindow(), nullptr) << "not known yet";
+        EXPECT_EQ(Window().Notices().AttentionWindow(), nullptr) << "not known yet";
     }
     UserMacroLibrarySaves().Wait();
     Settle();
-    auto* notice = dynamic_cast<CAttentionDlg*>(Window().AttentionWindow());
+    auto* notice = dynamic_cast<CAttentionDlg*>(Window().Notices().AttentionWindow());
     ASSERT_NE(notice, nullptr);
     EXPECT_NE(notice->FindControl(CAttentionDlg::MessageId)->GetText().find(L"could not be written"),
               std::wstring::npos);

@@ -174,7 +174,7 @@ TEST_F(MainLook, MouseSettingsWithoutAProgramForTheDesktopSayWhy) {
             StartWindow({.uiScale = scale, .language = language.code});
             ClickControl(3003); // the pointer settings section
             ClickControl(MainId::ControlPanel);
-            auto* notice = dynamic_cast<CAttentionDlg*>(Window().AttentionWindow());
+            auto* notice = dynamic_cast<CAttentionDlg*>(Window().Notices().AttentionWindow());
             ASSERT_NE(notice, nullptr) << language.name;
             const std::wstring text = notice->FindControl(CAttentionDlg::MessageId)->GetText();
             EXPECT_FALSE(text.empty()) << language.name;

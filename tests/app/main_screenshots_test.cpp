@@ -4,6 +4,7 @@
 // of the right column opened in turn, written to screenshots/ beside the test program.
 
 #include "app/main_window/section_column.h"
+#include "app/main_window/main_window_parts.h"
 #include "window_fixture.h"
 
 #include <QCoreApplication>
@@ -20,7 +21,7 @@ TEST_F(MainWindowScreenshots, EachSectionOpenAtScaleOneAndTwo) {
     for (float scale : {1.0f, 2.0f}) {
         StartWindow({.uiScale = scale});
         for (const SectionInfo& info : kSections) {
-            if (!IsOpen(Window().Sections(), info.section)) {
+            if (!IsOpen(Window().Parts().column.Open(), info.section)) {
                 const QPoint c = Window().FindControl(info.headerId)->GetBounds().center();
                 ClickAt(int(c.x() / scale), int(c.y() / scale));
             }

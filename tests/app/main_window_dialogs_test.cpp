@@ -218,8 +218,8 @@ TEST_F(WindowProfileBar, AddingNamesTheNextProfileAndTheSixthIsRefused) {
     WriteProfileBar({5, {0, 1, 2, 3, 4}});
     Window().RefreshView();
     ClickControl(ProfileBarId::Add);
-    ASSERT_NE(Window().AttentionWindow(), nullptr);
-    EXPECT_EQ(dynamic_cast<CAttentionDlg*>(Window().AttentionWindow())->Message(), LanguageText(145));
+    ASSERT_NE(Window().Notices().AttentionWindow(), nullptr);
+    EXPECT_EQ(dynamic_cast<CAttentionDlg*>(Window().Notices().AttentionWindow())->Message(), LanguageText(145));
 }
 
 TEST_F(WindowProfileBar, TheCurrentProfileCannotBeRemovedFromItsMenu) {
@@ -230,7 +230,7 @@ TEST_F(WindowProfileBar, TheCurrentProfileCannotBeRemovedFromItsMenu) {
     EXPECT_EQ(menu->Kind(), PopupKind::ProfileContextMenu);
     ChooseRow(menu, 3); // remove
     FireTimer(kProfileActionTimer);
-    ASSERT_NE(Window().AttentionWindow(), nullptr);
+    ASSERT_NE(Window().Notices().AttentionWindow(), nullptr);
     EXPECT_EQ(ReadProfileBar().count, 3);
     EXPECT_TRUE(Displayed(Tab(0)));
 }

@@ -32,10 +32,10 @@ constexpr int kPicture = 3400; // the mouse picture and the key numbers: decorat
 
 TEST_F(MainWindow, HeaderClicksFollowTheClosingRule) {
     StartWindow();
-    EXPECT_EQ(Window().Sections(), StartSections());
+    EXPECT_EQ(Window().Parts().column.Open(), StartSections());
     ClickControl(3004); // report rate, with DPI and lighting open
-    EXPECT_TRUE(IsOpen(Window().Sections(), Section::Dpi));
-    EXPECT_FALSE(IsOpen(Window().Sections(), Section::Lighting));
+    EXPECT_TRUE(IsOpen(Window().Parts().column.Open(), Section::Dpi));
+    EXPECT_FALSE(IsOpen(Window().Parts().column.Open(), Section::Lighting));
     EXPECT_TRUE(Displayed(MainId::Rate125));
     EXPECT_FALSE(Displayed(MainId::LightingMenu));
     const int rateContent = 97 + 196 + HeaderHeight;
@@ -77,7 +77,7 @@ TEST_F(MainWindow, NoSectionPassesTheWindowOrCoversAControl) {
                 expected = AfterOpening(expected, section, liftOff);
             ClickControl(header);
             MoveTo(600, 700); // away, so the next click is never a double click
-            ASSERT_EQ(Window().Sections(), expected) << header;
+            ASSERT_EQ(Window().Parts().column.Open(), expected) << header;
             ExpectColumnClear();
         }
     }
@@ -116,11 +116,11 @@ TEST_F(MainWindow, ASensorWithoutTheLongTableClosesAndHidesLiftOff) {
     StartWindow();
     UseLongTable();
     ClickControl(3011);
-    ASSERT_TRUE(IsOpen(Window().Sections(), Section::LiftOff));
+    ASSERT_TRUE(IsOpen(Window().Parts().column.Open(), Section::LiftOff));
     SetSensor(0x3325); // a short table
     BuildDpiStepTable();
     Window().RefreshView();
-    EXPECT_FALSE(IsOpen(Window().Sections(), Section::LiftOff));
+    EXPECT_FALSE(IsOpen(Window().Parts().column.Open(), Section::LiftOff));
     EXPECT_FALSE(Displayed(3011));
     EXPECT_FALSE(Displayed(MainId::LiftLow));
     // The debounce header takes the lift-off header's place.
@@ -235,12 +235,12 @@ TEST_F(MainWindow, ColourSlotsToggleOnlyAfterTheDoubleClickWaitAndKeepTheirMinim
 
     ClickControl(MainId::ColourSlot); // would leave one colour
     EXPECT_TRUE(Window().IsTimerActive(1));
-    EXPECT_EQ(Window().AttentionWindow(), nullptr) << "nothing before the wait";
+    EXPECT_EQ(Window().Notices().AttentionWindow(), nullptr) << "nothing before the wait";
     FireTimer(1);
-    EXPECT_NE(Window().AttentionWindow(), nullptr);
+    EXPECT_NE(Window().Notices().AttentionWindow(), nullptr);
     EXPECT_EQ(lighting.colourSelected[6][0], 1);
     EXPECT_TRUE(slot(0)->GetChecked());
-    Window().AttentionWindow()->close();
+    Window().Notices().AttentionWindow()->close();
     Settle();
 
     AnswerDialog([](CDlgBase& palette) {
@@ -266,7 +266,7 @@ TEST_F(MainWindow, ColourSlotsToggleOnlyAfterTheDoubleClickWaitAndKeepTheirMinim
     Window().RefreshView();
     ClickControl(MainId::ColourSlot + 3);
     FireTimer(4);
-    EXPECT_NE(Window().AttentionWindow(), nullptr);
+    EXPECT_NE(Window().Notices().AttentionWindow(), nullptr);
     EXPECT_EQ(lighting.colourSelected[2][3], 1);
     EXPECT_GE(LightingSection::ColourClickMilliseconds(), 150);
 }
@@ -359,7 +359,7 @@ TEST_F(MainWindow, FirmwareResetIsOfferedOnlyWithTheMouseThere) {
     StartWindow({.plugged = {}});
     const ProfileSettings before = Profile();
     ClickControl(MainId::FirmwareReset);
-    ASSERT_NE(Window().AttentionWindow(), nullptr) << "no mouse: the notice instead";
+    ASSERT_NE(Window().Notices().AttentionWindow(), nullptr) << "no mouse: the notice instead";
     EXPECT_EQ(Profile().dpiStep, before.dpiStep);
     EXPECT_EQ(ProfileSaves(), 0);
 }

@@ -218,7 +218,7 @@ TEST_F(VirtualMousePanelTest, UnpluggingTheCableSwitchesToTheReceiverAndBack) {
     const uint8_t level = Profile().currentDpiLevel;
     panel->DpiButton()->click();
     ASSERT_TRUE(WaitFor([&] { return Profile().currentDpiLevel != level; }));
-    EXPECT_NE(Window().Presence()->Osd().Display(), nullptr);
+    EXPECT_NE(Window().Visibility().Presence()->Osd().Display(), nullptr);
 
     panel->CableBox()->click();
     ASSERT_TRUE(WaitFor([&] { return link.wired.commandHandle != nullptr; }));
@@ -230,7 +230,7 @@ TEST_F(VirtualMousePanelTest, RateBatteryAndChargeReachTheMouse) {
     panel->RateBox()->setCurrentIndex(0);
     Q_EMIT panel->RateBox()->activated(0);
     ASSERT_TRUE(WaitFor([&] { return Profile().reportRate.rate == 0; }));
-    EXPECT_EQ(Window().Presence()->Osd().Display()->Texts().rate, L"125Hz");
+    EXPECT_EQ(Window().Visibility().Presence()->Osd().Display()->Texts().rate, L"125Hz");
 
     panel->BatteryBox()->setValue(12);
     panel->ChargeBox()->setCurrentIndex(1);

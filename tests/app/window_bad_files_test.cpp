@@ -29,7 +29,7 @@ class WindowBadFiles : public test::WindowTest {};
 
 // The notice the window shows of the files it could not use.
 std::wstring NoticeText(CFerroxDlg& window) {
-    const auto* notice = dynamic_cast<const CAttentionDlg*>(window.HeldFilesNoticeWindow());
+    const auto* notice = dynamic_cast<const CAttentionDlg*>(window.Notices().HeldFilesNoticeWindow());
     return notice ? notice->Message() : std::wstring();
 }
 

@@ -172,7 +172,7 @@ TEST_F(WindowFaults, EmptyGarbageAndShortAnswers) {
                          c.fault(m);
                      }});
         EXPECT_EQ(sync().batteryLevel(), c.batteryAfterStart);
-        EXPECT_EQ(Window().WindowShownFlag(), 1);
+        EXPECT_EQ(Window().Visibility().WindowShownFlag(), 1);
         const bool sensorTaken = SensorId == 0x3104;
         EXPECT_EQ(sensorTaken, c.batteryAfterStart == 42) << "only a good answer names the sensor";
 

@@ -78,12 +78,12 @@ protected:
 };
 
 TEST_F(WindowStartsHidden, ShowsOnlyWhenTheMouseAsksForIt) {
-    EXPECT_EQ(Window().WindowShownFlag(), 0);
+    EXPECT_EQ(Window().Visibility().WindowShownFlag(), 0);
     EXPECT_FALSE(Window().isVisible() && !Window().isMinimized());
     Mouse(DeviceKind::Receiver).setAccessFlag(1);
     sync().QueryStatus();
     ReceivedFrames(DeviceKind::Receiver); // the query and its answer
-    EXPECT_EQ(Window().WindowShownFlag(), 1);
+    EXPECT_EQ(Window().Visibility().WindowShownFlag(), 1);
     EXPECT_TRUE(Window().isVisible());
     EXPECT_FALSE(Window().isMinimized());
 }

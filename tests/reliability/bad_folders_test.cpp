@@ -436,7 +436,7 @@ TEST_P(BadFolderWindow, StartsOnWhatItCanAndNamesTheRest) {
     if (row.slot3) {
         EXPECT_EQ(ProfileValue(Profiles[3], ProfileKey::ProfileName), FromUtf8(row.slot3));
     }
-    const auto* notice = dynamic_cast<const CAttentionDlg*>(Window().HeldFilesNoticeWindow());
+    const auto* notice = dynamic_cast<const CAttentionDlg*>(Window().Notices().HeldFilesNoticeWindow());
     if (row.named.empty()) {
         EXPECT_EQ(notice, nullptr);
     } else {

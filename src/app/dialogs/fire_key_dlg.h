@@ -30,7 +30,6 @@ public:
     EditField* SecondEdit() const { return FindEditField(SecondEditId); }
     // The notice on screen now, if any.
     WindowBase* Notice() const { return notice_; }
-    const KeyChoice& Choice() const { return choice_; }
 
 protected:
     bool OnInitDialog() override;

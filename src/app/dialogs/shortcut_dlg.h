@@ -28,7 +28,6 @@ public:
 
     // The last key taken and the combination OK would send.
     const std::wstring& KeyName() const { return keyName_; }
-    const KeyChoice& Choice() const { return choice_; }
 
 protected:
     bool OnInitDialog() override;

@@ -7,6 +7,7 @@
 #include "app/macro_dialogs/macro_manager_layout.h"
 #include "app/macro_dialogs/macro_step_rows.h"
 #include "app/macro_dialogs/macro_tree_pane.h"
+#include "app/radio_bits.h"
 #include "lang/language_table.h"
 #include "macros/macro_user_library.h"
 #include "platform/canvas.h"
@@ -35,11 +36,11 @@ constexpr std::size_t kLoopDigits = 3;
 std::uint32_t LoopBit(std::uint8_t type) {
     switch (type) {
     case MacroLoopType::Mode1:
-        return L::LoopHeldBit;
+        return RadioBit::LoopHeld;
     case MacroLoopType::Mode4:
-        return L::LoopToggleBit;
+        return RadioBit::LoopToggle;
     default:
-        return L::LoopCountedBit;
+        return RadioBit::LoopCounted;
     }
 }
 
@@ -215,7 +216,7 @@ void CMacroManagerDlg::refresh() {
     }
     SyncScrollBar(*actionBar_, *actions_);
     SyncScrollBar(*treeBar_, *tree_);
-    RadioGroupFlags &= ~L::LoopGroup;
+    RadioGroupFlags &= ~RadioBit::LoopGroup;
     if (current_)
         RadioGroupFlags |= LoopBit(current_->MacroKeyLoopType);
     showLoopCount();
@@ -231,14 +232,14 @@ void CMacroManagerDlg::showLoopCount() {
 
 void CMacroManagerDlg::onLoopType() {
     if (!current_) {
-        RadioGroupFlags &= ~L::LoopGroup;
+        RadioGroupFlags &= ~RadioBit::LoopGroup;
         Invalidate();
         return;
     }
-    const std::uint32_t bits = RadioGroupFlags & L::LoopGroup;
-    current_->MacroKeyLoopType = bits == L::LoopHeldBit     ? MacroLoopType::Mode1
-                                 : bits == L::LoopToggleBit ? MacroLoopType::Mode4
-                                                            : MacroLoopType::Counted;
+    const std::uint32_t bits = RadioGroupFlags & RadioBit::LoopGroup;
+    current_->MacroKeyLoopType = bits == RadioBit::LoopHeld     ? MacroLoopType::Mode1
+                                 : bits == RadioBit::LoopToggle ? MacroLoopType::Mode4
+                                                                : MacroLoopType::Counted;
     showLoopCount();
     if (loopCount_->isVisible()) {
         loopCount_->setFocus();

@@ -7,7 +7,6 @@
 
 #include "ui/control_spec.h"
 
-#include <cstdint>
 #include <span>
 
 namespace ferrox {
@@ -54,11 +53,6 @@ inline constexpr int TitleText = 8;
 inline constexpr DesignRect TreeArea{24, 53, 169, 324};
 inline constexpr DesignRect ActionArea{189, 53, 334, 324};
 inline constexpr DesignRect LoopCountRect{480, 164, 512, 183};
-// RadioGroupFlags bits of loop types 1, 4 and 2 (the program's radio groups).
-inline constexpr std::uint32_t LoopGroup = 0xE000;
-inline constexpr std::uint32_t LoopHeldBit = 0x2000;
-inline constexpr std::uint32_t LoopToggleBit = 0x4000;
-inline constexpr std::uint32_t LoopCountedBit = 0x8000;
 } // namespace MacroManagerLayout
 
 // Every drawn control but the two lists and their bars.

@@ -14,11 +14,6 @@
 namespace ferrox {
 namespace {
 
-QRect DesignToWindow(int left, int top, int right, int bottom) {
-    return QRect(QPoint(Scaled(left), Scaled(top)), QPoint(Scaled(right), Scaled(bottom)))
-        .adjusted(0, 0, -1, -1);
-}
-
 // The frame image stretched to a box, its four corners kept, so hairlines stay one pixel.
 void DrawPanel(Canvas& canvas, const QImage& frame, const QRect& box) {
     if (frame.isNull())
@@ -109,14 +104,14 @@ void ColumnLayout::place() {
 void ColumnLayout::DrawFrames(Canvas& canvas) {
     for (const DesignBox& box : LeftPanelFrames())
         DrawPanel(canvas, frame_,
-                  DesignToWindow(box.x, box.y, box.x + box.width, box.y + box.height));
+                  ScaledRect(box.x, box.y, box.x + box.width, box.y + box.height));
     const ColumnPlaces places = PlaceColumn(open_, HasLiftOff());
     for (const SectionInfo& info : kSections) {
         const SectionPlace& place = places[std::size_t(info.section)];
         if (open_[std::size_t(info.section)] && place.headerShown)
             DrawPanel(canvas, frame_,
-                      DesignToWindow(ColumnLeft, place.contentTop, ColumnLeft + HeaderWidth,
-                                     place.contentTop + info.frameHeight));
+                      ScaledRect(ColumnLeft, place.contentTop, ColumnLeft + HeaderWidth,
+                                 place.contentTop + info.frameHeight));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/main_window/lighting_rules.h"
 #include "app/menus/list_popups.h"
+#include "app/radio_bits.h"
 #include "device/protocol/change_groups.h"
 #include "lang/effect_names.h"
 #include "settings/config_table.h"
@@ -24,7 +25,6 @@ namespace {
 // Timers 1..8: the single click on colour slot 0..7.
 constexpr unsigned kFirstColourTimer = 1;
 constexpr int kSlotCount = 8;
-constexpr std::uint32_t kDirectionUp = 0x800, kDirectionDown = 0x1000, kDirectionGroup = 0x1800;
 constexpr std::array<const wchar_t*, 4> kBrightnessTexts{L"25%", L"50%", L"75%", L"100%"};
 
 std::size_t ModeOf(const LightingSettings& lighting) {
@@ -94,7 +94,8 @@ void LightingSection::Refresh(const ProfileSettings& profile) {
     showAll({MainId::BrightnessSlider, MainId::BrightnessTrack, MainId::BrightnessLabel,
              MainId::BrightnessValue},
             shown.brightness);
-    SelectRadioBit(lighting.direction[m] ? kDirectionUp : kDirectionDown, kDirectionGroup);
+    SelectRadioBit(lighting.direction[m] ? RadioBit::DirectionUp : RadioBit::DirectionDown,
+                   RadioBit::DirectionGroup);
     showAll({MainId::DirectionUp, MainId::DirectionDown, MainId::DirectionLabel}, shown.direction);
 }
 
@@ -105,7 +106,7 @@ void LightingSection::Collect(ProfileSettings& profile) {
         lighting.speed[m] = std::uint8_t(speed->GetIndex());
     if (const auto* brightness = control<CSliderControl>(MainId::BrightnessSlider))
         lighting.brightness[m] = std::uint8_t(brightness->GetIndex());
-    lighting.direction[m] = (RadioGroupFlags & kDirectionUp) ? 1 : 0;
+    lighting.direction[m] = (RadioGroupFlags & RadioBit::DirectionUp) ? 1 : 0;
 }
 
 // The profile's marks are the truth: the slot's own toggle is undone at once, and the mark

@@ -7,6 +7,7 @@
 #include "app/tool_tips.h"
 #include "ui/combo_button.h"
 #include "ui/control_factory.h"
+#include "ui/dialog_rows.h"
 #include "ui/dlg_base.h"
 
 #include "app/control_bindings.h"
@@ -27,7 +28,6 @@ using K = ControlKind;
 
 constexpr SkinNames kHeader2{"header2_nr", "header2_nr", "header2_ov"};
 constexpr SkinNames kHeader{"header_nr", "header_nr", "header_ov"};
-constexpr SkinNames kCheck{"check_nr", "check_ov", "check_dn"};
 constexpr SkinNames kRadio{"radio_nr", "radio_ov", "radio_dn"};
 constexpr SkinNames kButton2{"button2_nr", "button2_ov"};
 constexpr SkinNames kCombo2{"combo2_nr", "combo2_ov"};
@@ -119,9 +119,9 @@ constexpr ControlSpec kLeftPanels[] = {
     // frame's bottom border (at its described place it lay on it).
     {.id = MainId::PowerText, .kind = K::StaticText, .rect = {36, 634, 266, 652},
      .format = kCentre},
-    {MainId::MoveLightingCheck, K::Check, {50, 655, 65, 670}, kCheck},
+    {MainId::MoveLightingCheck, K::Check, {50, 655, 65, 670}, CheckSkins},
     {.id = 3402, .kind = K::StaticText, .rect = {70, 654, 264, 672}, .textIndex = 268},
-    {MainId::MotionWakeupCheck, K::Check, {50, 674, 65, 689}, kCheck},
+    {MainId::MotionWakeupCheck, K::Check, {50, 674, 65, 689}, CheckSkins},
     {.id = 3402, .kind = K::StaticText, .rect = {70, 673, 264, 691}, .textIndex = 274},
     {3400, K::StaticImage, {457, 171, 672, 569}, {"mouse/mouse_nr"}},
 };
@@ -237,7 +237,7 @@ constexpr ControlSpec kPointerSection[] = {
     {.id = MainId::PointerSpeedValue, .kind = K::StaticText, .rect = {215, 29, 246, 46},
      .text = L"6", .font = kValueFont, .layer = 3},
     {.id = 3134, .kind = K::StaticText, .rect = {36, 54, 236, 72}, .textIndex = 131, .layer = 3},
-    {MainId::Precision, K::Check, {20, 57, 31, 68}, kCheck, -1, {}, {}, 0, 3},
+    {MainId::Precision, K::Check, {20, 57, 31, 68}, CheckSkins, -1, {}, {}, 0, 3},
     {.id = 3135, .kind = K::StaticText, .rect = {20, 90, 220, 108}, .textIndex = 132, .layer = 3},
     {.id = 3137, .kind = K::StaticText, .rect = {40, 119, 240, 137}, .textIndex = 133,
      .layer = 3},

@@ -4,6 +4,7 @@
 // The parts the main window is made of, each with its controls, handlers and view. The window
 // only builds them, hands them its calls and passes the profile through them.
 
+#include "app/main_window/apply_requests.h"
 #include "app/main_window/bottom_bar.h"
 #include "app/main_window/column_layout.h"
 #include "app/main_window/key_column.h"
@@ -15,23 +16,41 @@
 #include "app/main_window/rate_section.h"
 #include "app/main_window/shown_settings.h"
 #include "app/main_window/window_calls.h"
+#include "app/main_window/window_notices.h"
+#include "app/main_window/window_visibility.h"
+#include "device/protocol/sync_session.h"
 
 #include <array>
 
 namespace ferrox {
 
 struct MainWindowParts {
-    MainWindowParts(CDlgBase& window, SyncSession& session, WindowCalls windowCalls)
-        : calls(std::move(windowCalls)), column(window, calls), tabs(window, calls),
-          keys(window, calls, session), dpi(window, calls), rate(window, calls), lighting(window, calls),
-          pointer(window, calls), power(window, calls),
-          bottomBar(window, calls, session) {}
-
-    // In the order the view is refreshed.
-    std::array<WindowPart*, 9> All() {
-        return {&column, &tabs, &keys, &dpi, &rate, &lighting, &pointer, &power, &bottomBar};
+    // The window gives the calls that refresh and collect its view and its screen height; the
+    // parts fill in the others among themselves.
+    MainWindowParts(CDlgBase& window, SyncSession& session, WindowCalls windowCalls,
+                    CProgressBarDlg::Clock progressClock,
+                    MainTrayIcon::Availability trayAvailable)
+        : apply(session.sync()), calls(std::move(windowCalls)), column(window, calls),
+          tabs(window, calls), keys(window, calls, session), dpi(window, calls),
+          rate(window, calls), lighting(window, calls), pointer(window, calls),
+          power(window, calls), bottomBar(window, calls, session),
+          notices(window, calls, session, std::move(progressClock),
+                  [this] { return visibility.Presence(); }),
+          visibility(window, calls, session.sync(), std::move(trayAvailable)) {
+        calls.scheduleApply = [this](unsigned groups) { apply.Schedule(groups); };
+        calls.noteDrag = [this](unsigned groups) { apply.NoteDrag(groups); };
+        calls.showNotice = [this](int text, const char* english) {
+            notices.ShowAttention(text, english);
+        };
     }
 
+    // In the order the view is refreshed.
+    std::array<WindowPart*, 11> All() {
+        return {&column, &tabs, &keys,  &dpi,       &rate,    &lighting,
+                &pointer, &power, &bottomBar, &notices, &visibility};
+    }
+
+    ApplyRequests apply;
     WindowCalls calls;
     // How often the view was shown: tests check that one change shows it once.
     int viewRefreshes = 0;
@@ -45,6 +64,8 @@ struct MainWindowParts {
     PointerSection pointer;
     PowerSection power;
     BottomBar bottomBar;
+    WindowNotices notices;
+    WindowVisibility visibility;
 };
 
 } // namespace ferrox

@@ -4,6 +4,7 @@
 
 #include "app/main_window/desktop_links.h"
 #include "app/main_window/main_layout.h"
+#include "app/radio_bits.h"
 #include "device/protocol/change_groups.h"
 #include "settings/config_table.h"
 #include "ui/check_button.h"
@@ -21,10 +22,6 @@ namespace {
 
 constexpr int kNoMouseSettingsText = 276;
 
-// Bits of RadioGroupFlags. The X_DPI choice shares the bits of the macro loop type.
-constexpr std::uint32_t kScrollPages = 0x100, kScrollLines = 0x80, kScrollGroup = 0x180;
-constexpr std::uint32_t kLiftLow = 0x100000, kLiftHigh = 0x200000, kLiftGroup = 0x300000;
-constexpr std::uint32_t kXDpiGroup = 0x7F;
 
 // The pointer sliders and the profile values they show, by position.
 constexpr std::array<std::pair<int, int>, 3> kPointerSliders{{
@@ -35,7 +32,7 @@ constexpr std::array<std::pair<int, int>, 3> kPointerSliders{{
 
 long XDpiOfRadios() {
     for (int bit = 0; bit < 7; ++bit)
-        if (RadioGroupFlags & (1u << bit))
+        if (RadioGroupFlags & (RadioBit::XDpiFirst << bit))
             return bit;
     return 6;
 }
@@ -56,16 +53,20 @@ void PointerSection::Bind() {
 
 void PointerSection::Refresh(const ProfileSettings& profile) {
     const auto number = [&](int key) { return ProfileNumber(profile, key); };
-    SelectRadioBit(number(ProfileKey::LiftDetectionHeight) == 1 ? kLiftLow : kLiftHigh, kLiftGroup);
+    SelectRadioBit(number(ProfileKey::LiftDetectionHeight) == 1 ? RadioBit::LiftLow
+                                                                : RadioBit::LiftHigh,
+                   RadioBit::LiftGroup);
     if (auto* debounce = control<CSliderControl>(MainId::DebounceSlider)) {
         debounce->SetIndex(int(number(ProfileKey::KeyDebounce) / 2));
         if (auto* text = control<CControlBase>(MainId::DebounceValue))
             text->SetText(std::to_wstring(debounce->GetIndex() * 2) + L"ms");
     }
     const long xDpi = number(ProfileKey::X_DPI);
-    SelectRadioBit(1u << (xDpi >= 0 && xDpi <= 5 ? xDpi : 6), kXDpiGroup);
+    SelectRadioBit(RadioBit::XDpiFirst << (xDpi >= 0 && xDpi <= 5 ? xDpi : 6),
+                   RadioBit::XDpiGroup);
     const bool pages = number(ProfileKey::ScrollWheelPageEnable) == 1;
-    SelectRadioBit(pages ? kScrollPages : kScrollLines, kScrollGroup);
+    SelectRadioBit(pages ? RadioBit::ScrollPages : RadioBit::ScrollLines,
+                   RadioBit::ScrollGroup);
     if (auto* check = control<CCheckButton>(MainId::Precision))
         check->SetChecked(number(ProfileKey::AccelerationEnable) == 1);
     for (auto [id, key] : kPointerSliders)
@@ -86,7 +87,7 @@ void PointerSection::Collect(ProfileSettings& profile) {
     const auto keep = [&](int id, int key) { return position(id, ProfileNumber(profile, key)); };
     SetProfileNumber(profile, ProfileKey::X_DPI, XDpiOfRadios());
     SetProfileNumber(profile, ProfileKey::ScrollWheelPageEnable,
-                     (RadioGroupFlags & kScrollPages) ? 1 : 0);
+                     (RadioGroupFlags & RadioBit::ScrollPages) ? 1 : 0);
     const long scroll = keep(MainId::ScrollSlider, ProfileKey::ScrollWheelSpeed);
     SetProfileNumber(profile, ProfileKey::ScrollWheelSpeed, scroll);
     SetProfileNumber(profile, ProfileKey::TiltSpeed, scroll);
@@ -97,7 +98,8 @@ void PointerSection::Collect(ProfileSettings& profile) {
     const auto* precision = control<CCheckButton>(MainId::Precision);
     SetProfileNumber(profile, ProfileKey::AccelerationEnable,
                      precision && precision->GetChecked() ? 1 : 0);
-    SetProfileNumber(profile, ProfileKey::LiftDetectionHeight, (RadioGroupFlags & kLiftLow) ? 1 : 2);
+    SetProfileNumber(profile, ProfileKey::LiftDetectionHeight,
+                     (RadioGroupFlags & RadioBit::LiftLow) ? 1 : 2);
     SetProfileNumber(profile, ProfileKey::KeyDebounce, position(MainId::DebounceSlider, 6) * 2);
 }
 

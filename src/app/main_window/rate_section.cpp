@@ -3,6 +3,7 @@
 #include "app/main_window/rate_section.h"
 
 #include "app/menus/list_popups.h"
+#include "app/radio_bits.h"
 #include "device/protocol/change_groups.h"
 #include "settings/config_table.h"
 
@@ -15,7 +16,6 @@ namespace {
 constexpr int kRateCount = 4;
 constexpr std::array<const wchar_t*, kRateCount> kRateNames{L"125HZ", L"250HZ", L"500HZ",
                                                             L"1000HZ"};
-constexpr std::uint32_t kRate125 = 0x10000, kRateGroup = 0xF0000;
 
 } // namespace
 
@@ -44,7 +44,7 @@ void RateSection::Refresh(const ProfileSettings& profile) {
     if (auto* menu = control<CControlBase>(MainId::RateMenu))
         menu->SetText(profile.reportRate.name);
     const int rate = std::min<int>(profile.reportRate.rate, kRateCount - 1);
-    SelectRadioBit(kRate125 << rate, kRateGroup);
+    SelectRadioBit(RadioBit::Rate125 << rate, RadioBit::RateGroup);
     for (int r = 0; r < kRateCount; ++r)
         if (auto* text = control<CControlBase>(MainId::RateText + r))
             text->SetVisible(r == rate);

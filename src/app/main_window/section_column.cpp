@@ -33,13 +33,6 @@ std::optional<Section> SectionOfHeader(int headerId) {
     return std::nullopt;
 }
 
-std::optional<Section> SectionOfLayer(int layer) {
-    for (const SectionInfo& info : kSections)
-        if (info.layer == layer)
-            return info.section;
-    return std::nullopt;
-}
-
 OpenSections StartSections() {
     OpenSections open{};
     open[IndexOf(Section::Dpi)] = true;

@@ -43,7 +43,6 @@ inline constexpr int ColumnBottom = 700;
 
 const SectionInfo& InfoOf(Section section);
 std::optional<Section> SectionOfHeader(int headerId);
-std::optional<Section> SectionOfLayer(int layer);
 
 // Which sections are open, by column position.
 using OpenSections = std::array<bool, SectionCount>;

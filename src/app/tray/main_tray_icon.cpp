@@ -17,9 +17,9 @@ namespace {
 constexpr int kShowText = 275;
 constexpr int kExitText = 2;
 
-QString MenuText(int index, const char* english) {
-    const std::wstring& text = LanguageTable[index];
-    return text.empty() ? QString::fromLatin1(english) : QString::fromStdWString(text);
+// The language loader fills in the English texts a language file lacks.
+QString MenuText(int index) {
+    return QString::fromStdWString(LanguageText(index));
 }
 
 } // namespace
@@ -44,10 +44,10 @@ bool MainTrayIcon::TryAdd() {
         return false;
     menu_ = new QMenu;
     // Posted: the menu closes before the window acts on the choice.
-    menu_->addAction(MenuText(kShowText, "Show Ferrox"), this,
+    menu_->addAction(MenuText(kShowText), this,
                      [this] { window_.PostMessage(ShowCommand); });
     menu_->addSeparator();
-    menu_->addAction(MenuText(kExitText, "Exit"), this,
+    menu_->addAction(MenuText(kExitText), this,
                      [this] { window_.PostMessage(ExitCommand); });
     icon_ = new QSystemTrayIcon(ProgramIcon(), this);
     icon_->setToolTip(QStringLiteral("Gaming Mouse"));

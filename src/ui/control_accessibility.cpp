@@ -45,7 +45,8 @@ constexpr int NoName = -1;
 
 struct Kind {
     QAccessible::Role role;
-    int name; // LanguageTable text used when nothing else names the control
+    int name;             // LanguageTable text used when nothing else names the control
+    bool ownName = false; // that text names it better than a label beside it would
 };
 
 Kind KindOf(const CControlBase& control) {
@@ -73,7 +74,7 @@ Kind KindOf(const CControlBase& control) {
     if (dynamic_cast<const CDPIValueShowControl*>(c))
         return {QAccessible::ProgressBar, LevelName};
     if (dynamic_cast<const CBattery*>(c))
-        return {QAccessible::ProgressBar, BatteryName};
+        return {QAccessible::ProgressBar, BatteryName, true};
     if (dynamic_cast<const ShowListBase*>(c))
         return {QAccessible::List, ListName};
     if (dynamic_cast<const CVScrollBar*>(c))
@@ -111,31 +112,34 @@ bool IsBlank(const std::wstring& text) {
     return text.find_first_not_of(L" \t\r\n") == std::wstring::npos;
 }
 
-// The label a control without words of its own is read by: a text on its row just beside it,
-// or just above it.
+// The label a control without words of its own is read by: the nearest text on its row just
+// beside it, else the nearest just above it (a form reads along its rows first).
 std::wstring LabelBeside(const CDlgBase& dialog, const QRect& bounds) {
     const int rowReach = int(40 * UiScale);
     const int aboveReach = int(30 * UiScale);
+    // Gaps on the row rank before every gap above.
+    const int aboveRank = rowReach;
     std::wstring best;
-    int bestGap = std::max(rowReach, aboveReach) + 1;
+    int bestRank = rowReach + aboveReach;
     for (int layer = 0; layer < CDlgBase::ControlLayerCount; ++layer)
         for (const auto& control : dialog.Layer(layer)) {
             if (!control->IsDisplayed() || !dynamic_cast<const CStaticText*>(control.get()) ||
                 IsBlank(control->GetText()))
                 continue;
             const QRect label = control->GetBounds();
-            int gap = bestGap;
+            int rank = bestRank;
             if (label.top() < bounds.bottom() && bounds.top() < label.bottom()) {
-                const int side = std::max(label.left() - bounds.right(), bounds.left() - label.right());
+                const int side =
+                    std::max(label.left() - bounds.right(), bounds.left() - label.right());
                 if (side >= 0 && side < rowReach)
-                    gap = side;
+                    rank = side;
             } else if (label.left() < bounds.right() && bounds.left() < label.right()) {
                 const int above = bounds.top() - label.bottom();
                 if (above >= 0 && above < aboveReach)
-                    gap = above;
+                    rank = aboveRank + above;
             }
-            if (gap < bestGap) {
-                bestGap = gap;
+            if (rank < bestRank) {
+                bestRank = rank;
                 best = control->GetText();
             }
         }
@@ -147,21 +151,23 @@ QString NameOf(const CDlgBase& dialog, const CControlBase& control) {
         return QString::fromStdWString(control.GetText()).simplified();
     if (!IsBlank(control.Tip()))
         return QString::fromStdWString(control.Tip());
+    const Kind kind = KindOf(control);
+    if (kind.ownName)
+        return QString::fromStdWString(LanguageText(kind.name));
     if (const std::wstring label = LabelBeside(dialog, control.GetBounds()); !label.empty())
         return QString::fromStdWString(label).simplified();
     if (control.Id() == CDlgBase::CloseId)
         return QString::fromStdWString(LanguageText(CloseName));
-    const int fallback = KindOf(control).name;
-    return fallback == NoName ? QString() : QString::fromStdWString(LanguageText(fallback));
+    return kind.name == NoName ? QString() : QString::fromStdWString(LanguageText(kind.name));
 }
 
-// A control worth reading: one the user can act on, or one that shows something.
-bool Exposed(const CDlgBase& dialog, const CControlBase& control) {
+// A control worth reading: one the user can act on, one that shows a value, or one with words
+// of its own. A picture that only a label beside it names is decoration.
+bool Exposed(const CControlBase& control) {
     if (!control.IsDisplayed())
         return false;
-    if (control.TakesFocus() || RangeOf(control))
-        return true;
-    return !NameOf(dialog, control).isEmpty();
+    return control.TakesFocus() || RangeOf(control) || !IsBlank(control.GetText()) ||
+           !IsBlank(control.Tip());
 }
 
 void Perform(CDlgBase& dialog, CControlBase* control, const QString& action) {
@@ -320,7 +326,7 @@ std::vector<CControlBase*> ExposedControls(const CDlgBase& dialog) {
     std::vector<CControlBase*> controls;
     for (int layer = 0; layer < CDlgBase::ControlLayerCount; ++layer)
         for (const auto& control : dialog.Layer(layer))
-            if (Exposed(dialog, *control))
+            if (Exposed(*control))
                 controls.push_back(control.get());
     return controls;
 }
@@ -387,7 +393,7 @@ void InstallControlAccessibility() {
 }
 
 QAccessibleInterface* ControlInterface(CDlgBase& dialog, CControlBase* control) {
-    if (!control || !Exposed(dialog, *control))
+    if (!control || !Exposed(*control))
         return nullptr;
     auto& ids = Registered()[&dialog];
     if (const auto known = ids.find(control); known != ids.end())

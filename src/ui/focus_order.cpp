@@ -45,7 +45,7 @@ void Order(std::span<const QRect> rects, std::vector<std::size_t> set, int gutte
 
 // Parts the set at the cuts (ascending) and reads the parts in order.
 void Split(std::span<const QRect> rects, const std::vector<std::size_t>& set,
-           const std::vector<int>& cuts, bool across, int gutter, std::vector<std::size_t>& out) {
+           const std::vector<int>& cuts, bool across, std::vector<std::size_t>& out) {
     std::vector<std::vector<std::size_t>> parts(cuts.size() + 1);
     for (std::size_t i : set) {
         const int start = across ? rects[i].top() : rects[i].left();
@@ -53,7 +53,7 @@ void Split(std::span<const QRect> rects, const std::vector<std::size_t>& set,
         parts[std::size_t(part)].push_back(i);
     }
     for (auto& part : parts)
-        Order(rects, std::move(part), gutter, out);
+        Order(rects, std::move(part), 0, out);
 }
 
 void Order(std::span<const QRect> rects, std::vector<std::size_t> set, int gutter,
@@ -62,17 +62,20 @@ void Order(std::span<const QRect> rects, std::vector<std::size_t> set, int gutte
         out.insert(out.end(), set.begin(), set.end());
         return;
     }
+    // Columns only count across the whole window: inside a panel, a control set apart to the
+    // right (a close button beside a title) still belongs to its row.
     const std::vector<Gap> down = Gaps(rects, set, false);
     std::vector<int> columns;
     for (const Gap& gap : down)
-        if (gap.width >= gutter)
+        if (gutter > 0 && gap.width >= gutter)
             columns.push_back(gap.cut);
     if (!columns.empty())
-        return Split(rects, set, columns, false, gutter, out);
-    if (const Gap* row = Widest(Gaps(rects, set, true)))
-        return Split(rects, set, {row->cut}, true, gutter, out);
+        return Split(rects, set, columns, false, out);
+    const std::vector<Gap> across = Gaps(rects, set, true);
+    if (const Gap* row = Widest(across))
+        return Split(rects, set, {row->cut}, true, out);
     if (const Gap* column = Widest(down))
-        return Split(rects, set, {column->cut}, false, gutter, out);
+        return Split(rects, set, {column->cut}, false, out);
     std::stable_sort(set.begin(), set.end(), [&](std::size_t a, std::size_t b) {
         const QRect &ra = rects[a], &rb = rects[b];
         return ra.top() != rb.top() ? ra.top() < rb.top() : ra.left() < rb.left();

@@ -13,9 +13,9 @@
 namespace ferrox {
 
 // Indices into rects in reading order. Empty bands down the whole set at least `gutter` wide
-// part it into columns, read left to right; otherwise the widest empty band across it parts it
-// into rows, top first; otherwise any band down it. Each part is read the same way, and what no
-// band parts is read top to bottom, then left to right.
+// part it into columns, read left to right. Then, and in a set without such columns, the
+// widest empty band across a part splits it into rows, top first, else the widest band down
+// it, and so on; what no band parts is read top to bottom, then left to right.
 std::vector<std::size_t> ReadingOrder(std::span<const QRect> rects, int gutter);
 
 } // namespace ferrox

@@ -102,15 +102,19 @@ TEST_F(Keyboard, SpaceTogglesACheckBoxAndTheArrowsMoveASlider) {
 TEST_F(Keyboard, EnterAndEscapeDoNothingInTheMainWindowWhereverTheFocusIs) {
     StartWindow();
     LetStartUpGo();
-    ASSERT_TRUE(TabTo(Window(), MainId::SendAgain));
+    auto* check = As<CCheckButton>(MainId::MotionWakeupCheck);
+    const bool before = check->GetChecked();
+    ASSERT_TRUE(TabTo(Window(), MainId::MotionWakeupCheck));
     ClearReceivedFrames();
     Press(Window(), Qt::Key_Return);
     Press(Window(), Qt::Key_Escape);
-    EXPECT_TRUE(ReceivedFrames().empty());
+    EXPECT_EQ(check->GetChecked(), before);
+    EXPECT_FALSE(Window().IsTimerActive(kApplyTimer));
     EXPECT_FALSE(Window().IsEnded());
     EXPECT_TRUE(Window().isVisible());
-    Press(Window(), Qt::Key_Space); // the button itself still works from the keyboard
-    EXPECT_FALSE(ReceivedFrames().empty());
+    EXPECT_TRUE(ReceivedFrames().empty());
+    Press(Window(), Qt::Key_Space); // the check box itself still works from the keyboard
+    EXPECT_NE(check->GetChecked(), before);
 }
 
 TEST_F(Keyboard, EscapeCancelsTheRenameDialogAndChangesNothing) {

@@ -20,11 +20,19 @@ skip() {
   echo "atspi-check: $1 is not installed; run tools/setup.sh" >&2
   exit 77
 }
-for tool in Xvfb dbus-run-session python3; do
+for tool in Xvfb dbus-run-session; do
   command -v "$tool" >/dev/null || skip "$tool"
 done
 [ -x /usr/libexec/at-spi-bus-launcher ] || skip "at-spi2-core"
-python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi"
+# The system's Python has the distribution's bindings; a Python of the user's own may not.
+python=
+for candidate in /usr/bin/python3 python3; do
+  if "$candidate" -c 'import pyatspi' 2>/dev/null; then
+    python=$candidate
+    break
+  fi
+done
+[ -n "$python" ] || skip "python3-pyatspi"
 if [ ! -x "$ferrox" ]; then
   echo "atspi-check: $ferrox is missing; build first (tools/build.sh)" >&2
   exit 1
@@ -58,4 +66,4 @@ mkdir -p "$work/runtime" "$work/data" && chmod 700 "$work/runtime"
 # The session bus starts the accessibility bus and its registry when the first program asks.
 env DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
   XDG_RUNTIME_DIR="$work/runtime" FERROX_DATA_DIR="$work/data" LANG=C.UTF-8 \
-  dbus-run-session -- python3 "$here/atspi_tree.py" "$ferrox" "$work"
+  dbus-run-session -- "$python" "$here/atspi_tree.py" "$ferrox" "$work"

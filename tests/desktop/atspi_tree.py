@@ -131,7 +131,7 @@ def main():
 def walk(ferrox):
     """The checks, on the running program; true when all passed."""
     app = wait_for(lambda: application(ferrox.pid))
-    main_window = app and wait_for(lambda: window(app, pyatspi.ROLE_WINDOW, "Ferrox"))
+    main_window = app and wait_for(lambda: window(app, pyatspi.ROLE_FRAME))
     if not main_window:
         print("atspi-check: ferrox's main window never appeared on the accessibility bus",
               file=sys.stderr)

@@ -24,7 +24,8 @@ using namespace ferrox::test;
 class AccessibleDialog : public ::testing::Test {
 protected:
     void SetUp() override {
-        savedClose_ = LanguageTable[330];
+        saved_ = {LanguageTable[15], LanguageTable[330]};
+        LanguageTable[15] = L"Battery";
         LanguageTable[330] = L"Close";
         dialog_.Create();
         dialog_.setWindowTitle(QStringLiteral("Power"));
@@ -34,13 +35,21 @@ protected:
             0, std::make_unique<CCheckButton>(&dialog_, 3501, 10, 10, 25, 25));
         dialog_.AddControl(0, std::make_unique<CStaticText>(&dialog_, 3402, 30, 10, 200, 25,
                                                             L"Wake up on movement"));
+        // A label on the row names a check box before a nearer one above it.
+        dialog_.AddControl(0, std::make_unique<CStaticText>(&dialog_, 3407, 10, 32, 200, 48,
+                                                            L"Sleep after 6 min"));
+        dialog_.AddControl(0, std::make_unique<CCheckButton>(&dialog_, 3505, 10, 50, 25, 65));
+        dialog_.AddControl(0, std::make_unique<CStaticText>(&dialog_, 3404, 30, 50, 200, 65,
+                                                            L"Lights off while moving"));
         dialog_.AddControl(0, std::make_unique<CStaticText>(&dialog_, 3403, 10, 90, 200, 105,
                                                             L"Speed"));
         slider_ = dialog_.AddControl(
             0, std::make_unique<CSliderControl>(&dialog_, 3220, 10, 110, 210, 125, 5, 0, 0));
         battery_ = dialog_.AddControl(
             0, std::make_unique<CBattery>(&dialog_, 340, 10, 380, 60));
-        battery_->SetTip(L"Mouse battery");
+        // Its percentage beside it is a label of its own, not its name.
+        dialog_.AddControl(0, std::make_unique<CStaticText>(&dialog_, 3405, 382, 10, 420, 30,
+                                                            L"100%"));
         // Decoration and an empty line: nothing for a screen reader.
         dialog_.AddControl(0, std::make_unique<CStaticImage>(&dialog_, 3000, 0, 0, 400, 300));
         dialog_.AddControl(0, std::make_unique<CStaticText>(&dialog_, 2013, 0, 200, 400, 220,
@@ -54,7 +63,10 @@ protected:
         ASSERT_NE(window_, nullptr);
     }
 
-    void TearDown() override { LanguageTable[330] = savedClose_; }
+    void TearDown() override {
+        LanguageTable[15] = saved_[0];
+        LanguageTable[330] = saved_[1];
+    }
 
     QAccessibleInterface* Child(int id) {
         for (int i = 0; i < window_->childCount(); ++i)
@@ -71,7 +83,7 @@ protected:
     CBattery* battery_ = nullptr;
     CImageButton* hidden_ = nullptr;
     QAccessibleInterface* window_ = nullptr;
-    std::wstring savedClose_;
+    std::array<std::wstring, 2> saved_;
 };
 
 TEST_F(AccessibleDialog, EveryShownControlThatMeansSomethingIsAChildWithARoleAndAName) {
@@ -84,9 +96,13 @@ TEST_F(AccessibleDialog, EveryShownControlThatMeansSomethingIsAChildWithARoleAnd
         {CDlgBase::CloseId, QAccessible::Button, "Close"},
         {3501, QAccessible::CheckBox, "Wake up on movement"}, // the label beside it
         {3402, QAccessible::StaticText, "Wake up on movement"},
+        {3407, QAccessible::StaticText, "Sleep after 6 min"},
+        {3505, QAccessible::CheckBox, "Lights off while moving"},
+        {3404, QAccessible::StaticText, "Lights off while moving"},
         {3403, QAccessible::StaticText, "Speed"},
         {3220, QAccessible::Slider, "Speed"}, // the label above it
-        {CBattery::BatteryId, QAccessible::ProgressBar, "Mouse battery"},
+        {CBattery::BatteryId, QAccessible::ProgressBar, "Battery"},
+        {3405, QAccessible::StaticText, "100%"},
     };
     EXPECT_EQ(window_->role(), QAccessible::Window);
     EXPECT_EQ(window_->childCount(), int(expected.size()));

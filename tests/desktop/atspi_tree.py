@@ -94,6 +94,12 @@ def find(top, role, name):
     return None
 
 
+def filled_dialog(app):
+    """The open dialog once its buttons are there: a dialog is shown first, then filled."""
+    dialog = window(app, pyatspi.ROLE_DIALOG)
+    return dialog if dialog and find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Cancel") else None
+
+
 def act(acc, action):
     actions = acc.queryAction()
     for i in range(actions.nActions):
@@ -158,7 +164,7 @@ def walk(ferrox):
         print("atspi-check: no rename button", file=sys.stderr)
         return False
     act(rename, "press")
-    dialog = wait_for(lambda: window(app, pyatspi.ROLE_DIALOG))
+    dialog = wait_for(lambda: filled_dialog(app))
     if not dialog:
         print("atspi-check: the rename dialog never appeared", file=sys.stderr)
         return False

@@ -22,6 +22,8 @@ packages=(
   python3
   # Wayland sessions, and a headless compositor to check the window program on one
   qt6-wayland weston
+  # what a screen reader sees: the accessibility bus in a private session bus, read from Python
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 if [ "${1:-}" = "--clang" ]; then
   packages+=(clang libclang-rt-dev)

@@ -97,6 +97,10 @@ constexpr std::array kTextsInUse = {
     LanguageTextUse{319, 321, 0,
                     "data folder notice: kept in (a path follows), older folder left (a path "
                     "follows), could not be moved (paths and reason follow)"},
+    LanguageTextUse{330, 337, 0,
+                    "names read by screen readers: close, button, check box, option, slider, "
+                    "level, list, color"},
+    LanguageTextUse{339, 339, 0, "name read by screen readers: scroll bar"},
 };
 
 constexpr int kPixelsPerCharacter = 7;
@@ -121,6 +125,15 @@ constexpr std::array kAddedTexts = {
     AddedLanguageText{290, L"Direction: up"},
     AddedLanguageText{291, L"Direction: down"},
     AddedLanguageText{292, L"Click a mark on the dial to set the sleep time"},
+    AddedLanguageText{330, L"Close"},
+    AddedLanguageText{331, L"Button"},
+    AddedLanguageText{332, L"Check box"},
+    AddedLanguageText{333, L"Option"},
+    AddedLanguageText{334, L"Slider"},
+    AddedLanguageText{335, L"Level"},
+    AddedLanguageText{336, L"List"},
+    AddedLanguageText{337, L"Color"},
+    AddedLanguageText{339, L"Scroll bar"},
     // Older texts that must never show blank either, whatever release a file was written for.
     AddedLanguageText{2, L"Exit"},
     AddedLanguageText{142, L"Import Profile"},

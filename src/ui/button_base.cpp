@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/button_base.h"
 
+#include "platform/virtual_keys.h"
+
 #include <algorithm>
 #include <string>
 
@@ -66,6 +68,16 @@ bool ButtonBase::OnLButtonUp(int x, int y) {
         return before != mouseState_;
     OnClick(x, y);
     Notify(NotifyClicked, ClickWParam());
+    return true;
+}
+
+bool ButtonBase::OnKeyDown(int key) {
+    if (key != vk::Space && key != vk::Return)
+        return false;
+    const QPoint middle = GetBounds().center();
+    // Through the pointer's own path, so every kind of button does what a click does.
+    OnLButtonDown(middle.x(), middle.y());
+    OnLButtonUp(middle.x(), middle.y());
     return true;
 }
 

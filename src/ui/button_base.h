@@ -33,6 +33,10 @@ public:
     bool OnMouseMove(int x, int y) override;
     bool OnLButtonDown(int x, int y) override;
     bool OnLButtonUp(int x, int y) override;
+    // Space and Enter click the button where a click does the least: its middle.
+    bool TakesFocus() const override { return true; }
+    bool PressesOnEnter() const override { return true; }
+    bool OnKeyDown(int key) override;
 
     int GetMouseState() const { return mouseState_; }
     void SetTextColours(Colour normal, Colour over, Colour down);

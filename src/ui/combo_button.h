@@ -38,6 +38,7 @@ public:
     void SetDisable(bool disable);
     bool Disable() const { return disable_; }
 
+    bool TakesFocus() const override { return !disabledLook_; }
     bool OnMouseMove(int x, int y) override;
     bool OnLButtonDown(int x, int y) override;
     bool OnLButtonUp(int x, int y) override;

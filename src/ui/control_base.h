@@ -50,6 +50,13 @@ public:
     // Drops the control's images; it draws nothing of them afterwards.
     virtual void ReleaseImages() {}
 
+    // Whether Tab stops at the control (only displayed, unlocked controls are asked).
+    virtual bool TakesFocus() const { return false; }
+    // Whether Enter acts on the control when it has the focus, rather than on the dialog.
+    virtual bool PressesOnEnter() const { return false; }
+    // A key (virtual-key code) for the control that has the keyboard focus; true when taken.
+    virtual bool OnKeyDown(int) { return false; }
+
     // The tooltip the desktop shows when the pointer rests on the control; empty for none.
     void SetTip(std::wstring tip) { tip_ = std::move(tip); }
     const std::wstring& Tip() const { return tip_; }

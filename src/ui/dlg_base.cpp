@@ -4,12 +4,15 @@
 
 #include "base/app_globals.h"
 #include "lang/language_table.h"
+#include "platform/virtual_keys.h"
+#include "ui/control_accessibility.h"
 #include "ui/open_dialog_table.h"
 #include "ui/skin_images.h"
 #include "ui/ui_font.h"
 
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QIcon>
 #include <QPainter>
 #include <QScreen>
@@ -36,6 +39,7 @@ CDlgBase::CDlgBase(QWidget* parent) : WindowBase(parent), pressRect_(NoPressRect
     // A tip names a picture: it helps whether or not the window has the keyboard focus (a
     // compositor may leave a window it has not activated without it).
     setAttribute(Qt::WA_AlwaysShowToolTips);
+    InstallControlAccessibility();
 }
 
 CDlgBase::CDlgBase(QWidget* parent, const DialogFrame& frame) : CDlgBase(parent) {
@@ -48,6 +52,7 @@ CDlgBase::CDlgBase(QWidget* parent, const DialogFrame& frame) : CDlgBase(parent)
 }
 
 CDlgBase::~CDlgBase() {
+    ForgetControlInterfaces(*this);
     UnregisterOpenDialog(this);
 }
 
@@ -76,6 +81,14 @@ EditField* CDlgBase::AddEditField(int id, const DesignRect& rect) {
         setTabOrder(editFields_.back(), field);
     editFields_.emplace_back(field);
     return field;
+}
+
+std::vector<EditField*> CDlgBase::EditFields() const {
+    std::vector<EditField*> fields;
+    for (const auto& field : editFields_)
+        if (field)
+            fields.push_back(field);
+    return fields;
 }
 
 EditField* CDlgBase::FindEditField(int id) const {
@@ -223,6 +236,7 @@ bool CDlgBase::OnInitDialog() {
         editFields_.front()->setFocus(Qt::OtherFocusReason);
     if (frame_)
         applyFrame(*frame_);
+    NameEditFields(*this);
     return true;
 }
 
@@ -289,6 +303,7 @@ void CDlgBase::DrawControls(Canvas& canvas, const QRect& updateRect) {
         for (const auto& control : layer)
             if (control->IsDisplayed() && control->GetBounds().intersects(updateRect))
                 control->Draw(canvas);
+    focus_.DrawRing(canvas);
 }
 
 // --- mouse routing ---
@@ -363,6 +378,7 @@ void CDlgBase::OnLButtonDown(int x, int y) {
     }
     if (hotControl_ && hotControl_->Contains(x, y)) {
         CControlBase* pressed = hotControl_;
+        focus_.PointerPressed(pressed);
         buttonHeld_ = true;
         activeControl_ = pressed;
         pressRect_ = pressed->GetBounds();
@@ -445,6 +461,24 @@ bool CDlgBase::event(QEvent* event) {
         !isMinimized())
         update();
     return WindowBase::event(event);
+}
+
+bool CDlgBase::focusNextPrevChild(bool next) {
+    return focus_.Move(next) || WindowBase::focusNextPrevChild(next);
+}
+
+void CDlgBase::keyPressEvent(QKeyEvent* event) {
+    const int key = vk::Of(*event);
+    // Before the window's own Enter, which would confirm the dialog whatever button has the
+    // focus.
+    if (key == vk::Return && enterPressesFocus_ && focus_.TakesEnter() &&
+        !event->isAutoRepeat()) {
+        focus_.KeyDown(key);
+        return;
+    }
+    WindowBase::keyPressEvent(event);
+    if (!event->isAccepted() && focus_.KeyDown(key))
+        event->accept();
 }
 
 void CDlgBase::showTip(const QHelpEvent& help) {

@@ -9,6 +9,7 @@
 #include "platform/qt_colour.h"
 #include "platform/window_base.h"
 #include "ui/control_base.h"
+#include "ui/dialog_focus.h"
 #include "ui/edit_field.h"
 
 #include <QFont>
@@ -79,6 +80,8 @@ public:
     // focus in the order they were added; the first has it when the dialog opens.
     EditField* AddEditField(int id, const DesignRect& rect);
     EditField* FindEditField(int id) const;
+    // The edit fields in the order they were added.
+    std::vector<EditField*> EditFields() const;
     // Sets `shown` on every control of a layer (page switches).
     void SetLayerShown(int layer, int shown);
     void ReleaseControlImages();
@@ -112,6 +115,11 @@ public:
     void ClearHotControl() { hotControl_ = nullptr; }
     void SetActiveControl(CControlBase* control) { activeControl_ = control; }
     QPoint LastPointer() const { return QPoint(lastX_, lastY_); }
+    // The keyboard focus among the drawn controls.
+    DialogFocus& Focus() { return focus_; }
+    const DialogFocus& Focus() const { return focus_; }
+    // Enter presses the focused button unless the window keeps Enter to itself.
+    void SetEnterPressesFocus(bool on) { enterPressesFocus_ = on; }
     bool ButtonHeld() const { return buttonHeld_; }
 
     // The paint routine. A minimised window only ever gets its one pixel.
@@ -143,6 +151,8 @@ protected:
     void OnRButtonUp(int x, int y) override;
     void OnLButtonDblClk(int x, int y) override;
     bool event(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
     int windowWidth_ = 2254;
     int windowHeight_ = 1480;
@@ -179,6 +189,8 @@ private:
     CControlBase* activeControl_ = nullptr;
     std::array<QPointer<WindowBase>, PopupSlotCount> popups_;
     std::vector<QPointer<EditField>> editFields_; // owned by Qt as children
+    DialogFocus focus_{*this};
+    bool enterPressesFocus_ = true;
 };
 
 // The program's icon, made the application's icon on the first call.

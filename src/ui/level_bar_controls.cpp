@@ -2,6 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/level_bar_controls.h"
 
+#include "platform/virtual_keys.h"
+#include "ui/focus_keys.h"
+
+#include "platform/virtual_keys.h"
+#include "ui/focus_keys.h"
+
 #include "base/app_globals.h"
 
 #include <algorithm>
@@ -79,6 +85,27 @@ bool CVerticalSliderControl::OnLButtonDown(int x, int y) {
     dragging_ = true;
     value_ = ValueAt(y);
     Notify(NotifyPressed);
+    return true;
+}
+
+bool CVerticalSliderControl::OnKeyDown(int key) {
+    if (key == vk::Space) {
+        if (!locked_) {
+            Notify(NotifyPressed);
+            Notify(NotifyClicked);
+        }
+        return true;
+    }
+    const int target = SteppedIndex(key, value_, levelCount_);
+    if (target < 0)
+        return false;
+    if (locked_ || target == value_)
+        return true;
+    value_ = target;
+    Notify(NotifyPressed);
+    Notify(NotifyValueChanged, static_cast<WParam>(value_));
+    Notify(NotifyClicked);
+    Repaint();
     return true;
 }
 

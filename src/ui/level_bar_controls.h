@@ -42,6 +42,9 @@ public:
     bool OnMouseMove(int x, int y) override;
     bool OnLButtonDown(int x, int y) override;
     bool OnLButtonUp(int x, int y) override;
+    // The arrows move the level as a drag does; Space is a click that moves nothing.
+    bool TakesFocus() const override { return true; }
+    bool OnKeyDown(int key) override;
 
 private:
     bool dragging_ = false;

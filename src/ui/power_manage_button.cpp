@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/power_manage_button.h"
 
+#include "platform/virtual_keys.h"
+#include "ui/focus_keys.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -73,6 +76,18 @@ void CPowerManageButton::OnClick(int x, int y) {
     const int region = RegionAt(x, y);
     if (region >= 0)
         segment_ = region + FirstRegionSegment;
+}
+
+bool CPowerManageButton::OnKeyDown(int key) {
+    const int step = StepOfArrow(key);
+    if (step == 0)
+        return ButtonBase::OnKeyDown(key);
+    const int segment = std::clamp(segment_ + step, FirstRegionSegment, SegmentCount);
+    if (locked_ || segment == segment_)
+        return true;
+    segment_ = segment;
+    Notify(NotifyClicked, ClickWParam());
+    return true;
 }
 
 void CPowerManageButton::ReleaseImages() {

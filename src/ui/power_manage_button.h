@@ -30,6 +30,8 @@ public:
     int RegionAt(int x, int y) const;
 
     void SetBounds(int left, int top, int right, int bottom) override;
+    // The arrows step through the segments a click can choose.
+    bool OnKeyDown(int key) override;
     void ReleaseImages() override;
     void Draw(Canvas& canvas) override;
 

@@ -18,6 +18,7 @@ public:
     // the group assigns them. A button without a bit only notifies.
     void SetGroup(std::uint32_t bit, std::uint32_t group);
     std::uint32_t Bit() const { return bit_; }
+    std::uint32_t Group() const { return group_; }
     bool IsSelected() const;
 
     void Draw(Canvas& canvas) override;

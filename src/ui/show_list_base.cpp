@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/show_list_base.h"
 
+#include "platform/virtual_keys.h"
+
 #include "base/app_globals.h"
 
 #include <algorithm>
@@ -55,6 +57,39 @@ void ShowListBase::EnsureVisible() {
         firstRow_ = total - visible;
     if (firstRow_ < 0)
         firstRow_ = 0;
+}
+
+bool ShowListBase::OnKeyDown(int key) {
+    if (key == vk::Space || key == vk::Return) {
+        if (selectedRow_ < firstRow_ || selectedRow_ >= firstRow_ + RowsInView())
+            return true;
+        const QPoint middle = RowRect(selectedRow_ - firstRow_).center();
+        OnLButtonDblClk(middle.x(), middle.y());
+        return true;
+    }
+    if (key == vk::Left || key == vk::Right)
+        return false;
+    const int page = std::max(1, VisibleRows() - 1);
+    int target = -1;
+    switch (key) {
+    case vk::Up: target = selectedRow_ < 0 ? 0 : selectedRow_ - 1; break;
+    case vk::Down: target = selectedRow_ + 1; break;
+    case vk::Prior: target = selectedRow_ - page; break;
+    case vk::Next: target = std::max(0, selectedRow_) + page; break;
+    case vk::Home: target = 0; break;
+    case vk::End: target = TotalRows() - 1; break;
+    default: return false;
+    }
+    target = std::clamp(target, 0, TotalRows() - 1);
+    if (locked_ || TotalRows() == 0 || target == selectedRow_)
+        return true;
+    SetSelectedRow(target);
+    if (selectedRow_ < firstRow_)
+        SetFirstVisibleRow(selectedRow_);
+    EnsureVisible();
+    Notify(NotifyClicked);
+    Repaint();
+    return true;
 }
 
 bool ShowListBase::OnMouseMove(int x, int y) {

@@ -42,6 +42,11 @@ public:
     int GetMouseState() const { return mouseState_; }
 
     bool OnMouseMove(int x, int y) override;
+    // Up, Down, Page Up, Page Down, Home and End move the selection as a click on the row
+    // would; Space and Enter open the selected row as a double-click does.
+    bool TakesFocus() const override { return true; }
+    bool PressesOnEnter() const override { return true; }
+    bool OnKeyDown(int key) override;
 
 protected:
     // Ends a press: over and NotifyClicked inside, normal outside.

@@ -2,6 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/slider_control.h"
 
+#include "platform/virtual_keys.h"
+#include "ui/focus_keys.h"
+
+#include "platform/virtual_keys.h"
+#include "ui/focus_keys.h"
+
 #include "base/app_globals.h"
 
 #include <algorithm>
@@ -93,6 +99,19 @@ bool CSliderControl::OnLButtonUp(int x, int y) {
     mouseState_ = MouseOver;
     index_ = NearestIndex(x);
     Notify(NotifyClicked);
+    return true;
+}
+
+bool CSliderControl::OnKeyDown(int key) {
+    const int target = SteppedIndex(key, index_, PositionCount());
+    if (target < 0)
+        return false;
+    if (locked_ || target == index_)
+        return true;
+    index_ = target;
+    Notify(NotifyValueChanged, static_cast<WParam>(index_));
+    Notify(NotifyClicked);
+    Repaint();
     return true;
 }
 

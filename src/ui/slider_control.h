@@ -30,6 +30,10 @@ public:
     bool OnMouseMove(int x, int y) override;
     bool OnLButtonDown(int x, int y) override;
     bool OnLButtonUp(int x, int y) override;
+    // Arrows step, Page Up and Page Down jump a tenth, Home and End go to the ends; the dialog
+    // hears a move and its end, as from a drag.
+    bool TakesFocus() const override { return true; }
+    bool OnKeyDown(int key) override;
     void ReleaseImages() override;
     void Draw(Canvas& canvas) override;
 

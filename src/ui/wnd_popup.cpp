@@ -269,10 +269,47 @@ void CWndPopup::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CWndPopup::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
+    const int key = event->key();
+    // Left leaves a submenu for the menu it was opened from, which has the keys again.
+    if (key == Qt::Key_Escape || (key == Qt::Key_Left && OpenedFrom()))
         close();
-    else
+    else if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+             chooseHighlighted())
+        return;
+    else if (!moveHighlight(key))
         WindowBase::keyPressEvent(event);
+}
+
+bool CWndPopup::moveHighlight(int key) {
+    const int count = static_cast<int>(items.size());
+    if (count == 0)
+        return false;
+    const bool valid = hoverIndex >= 0 && hoverIndex < count;
+    int next = 0;
+    switch (key) {
+    case Qt::Key_Down: next = valid ? (hoverIndex + 1) % count : 0; break;
+    case Qt::Key_Up: next = valid ? (hoverIndex + count - 1) % count : count - 1; break;
+    case Qt::Key_Home: next = 0; break;
+    case Qt::Key_End: next = count - 1; break;
+    default: return false;
+    }
+    // As the pointer would: a row that opens a submenu opens it.
+    const QPoint middle = items[std::size_t(next)].rect.center();
+    if (OnItemHover(middle.x(), middle.y()))
+        Render();
+    return true;
+}
+
+bool CWndPopup::chooseHighlighted() {
+    if (hoverIndex < 0 || hoverIndex >= static_cast<int>(items.size()))
+        return false;
+    const QPoint middle = items[std::size_t(hoverIndex)].rect.center();
+    QPointer<CWndPopup> alive(this);
+    const bool pressChanged = OnItemPress(middle.x(), middle.y());
+    const bool releaseChanged = OnItemRelease(middle.x(), middle.y());
+    if (alive && (pressChanged || releaseChanged))
+        Render();
+    return true;
 }
 
 // --- closing ---

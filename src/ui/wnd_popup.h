@@ -114,6 +114,9 @@ private:
     void passOn(CWndPopup* target, QMouseEvent* event);
     void leaveOpener(CWndPopup* now);
     void dismissed();
+    // Moves the highlight by a key; false when the key is not one that moves it.
+    bool moveHighlight(int key);
+    bool chooseHighlighted();
     void closeForGood();
 
     bool tracking_ = false;

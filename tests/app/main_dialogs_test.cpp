@@ -95,8 +95,6 @@ TEST_F(MainDialogsTest, DpiValueTypedPastedAndStepped) {
     Key(edit, Qt::Key_Return);
     Key(edit, Qt::Key_Right);
     EXPECT_EQ(dlg.Step(), 159);
-    Key(edit, Qt::Key_Escape);
-    EXPECT_FALSE(dlg.IsEnded());
 
     // OK takes what is typed without Enter.
     Type(edit, QStringLiteral("1200"));
@@ -117,6 +115,10 @@ TEST_F(MainDialogsTest, DpiValueStartBeyondTheTableAndCancelBesideOk) {
     EXPECT_LT(cancel.right(), ok.left());
     Click(dlg, CDPIValueSettingDlg::CancelId);
     EXPECT_EQ(dlg.Result(), IDCANCEL);
+    CDPIValueSettingDlg escaped(3, table);
+    ASSERT_TRUE(escaped.Create());
+    Key(escaped.FindEditField(CDPIValueSettingDlg::EditId), Qt::Key_Escape);
+    EXPECT_EQ(escaped.Result(), IDCANCEL);
 }
 
 TEST_F(MainDialogsTest, PaletteTakesColoursFromItsImageOnly) {
@@ -143,8 +145,6 @@ TEST_F(MainDialogsTest, PaletteTakesColoursFromItsImageOnly) {
         // The red value's number is the other dialogs' cancel: here it is only a text.
         Click(dlg, CColorPaletteDlg::RedId);
         EXPECT_FALSE(dlg.IsEnded());
-        Key(&dlg, Qt::Key_Escape);
-        EXPECT_FALSE(dlg.IsEnded());
         EXPECT_EQ(edited, Rgb(1, 2, 3)) << "nothing written before OK";
         Shoot(&dlg, scale == 1.0 ? "dialog_palette_1x" : "dialog_palette_2x");
         Key(&dlg, Qt::Key_Return);
@@ -160,6 +160,12 @@ TEST_F(MainDialogsTest, PaletteClosedWritesNothing) {
     test::DesktopClick(&dlg, QPoint(120, 140));
     Click(dlg, CColorPaletteDlg::CloseId);
     EXPECT_EQ(dlg.Result(), IDCANCEL);
+    EXPECT_EQ(edited, Rgb(1, 2, 3));
+    CColorPaletteDlg escaped(edited);
+    ASSERT_TRUE(escaped.Create());
+    test::DesktopClick(&escaped, QPoint(120, 140));
+    Key(&escaped, Qt::Key_Escape);
+    EXPECT_EQ(escaped.Result(), IDCANCEL);
     EXPECT_EQ(edited, Rgb(1, 2, 3));
 }
 
@@ -187,10 +193,14 @@ TEST_F(MainDialogsTest, ProfileNamesAreCleanedAndEmptyNamesRefused) {
     CEditProfileDlg rename(L"Old name");
     ASSERT_TRUE(rename.Create());
     EXPECT_EQ(rename.FindEditField(ProfileNameDialog::EditId)->GetText(), L"Old name");
-    Key(&rename, Qt::Key_Escape);
-    EXPECT_FALSE(rename.IsEnded());
     Click(rename, ProfileNameDialog::CancelId);
     EXPECT_EQ(rename.Result(), IDCANCEL);
+    CEditProfileDlg escaped(L"Old name");
+    ASSERT_TRUE(escaped.Create());
+    Type(escaped.FindEditField(ProfileNameDialog::EditId), QStringLiteral("New"));
+    Key(&escaped, Qt::Key_Escape);
+    EXPECT_EQ(escaped.Result(), IDCANCEL);
+    EXPECT_EQ(escaped.Name(), L"Old name");
 }
 
 TEST_F(MainDialogsTest, Pictures) {

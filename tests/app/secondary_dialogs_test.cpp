@@ -71,8 +71,9 @@ TEST_F(SecondaryDialogsTest, AttentionNoticeShowsItsMessageAndEndsByOkCloseEnter
     }
 }
 
-// Enter and Escape as each dialog has always taken them; its title and its entry in the table
-// of open dialogs come from the same description.
+// Enter as each dialog has always taken it, Escape as Cancel in every dialog that can be
+// cancelled; its title and its entry in the table of open dialogs come from the same
+// description.
 TEST_F(SecondaryDialogsTest, EachDialogKeepsItsEnterAndEscapeTitleAndTableEntry) {
     constexpr int Stays = -1;
     Colour colour = 0x123456;
@@ -85,14 +86,15 @@ TEST_F(SecondaryDialogsTest, EachDialogKeepsItsEnterAndEscapeTitleAndTableEntry)
         int onEscape;
     };
     const Case cases[] = {
-        {"palette", [&] { return std::make_unique<CColorPaletteDlg>(colour); }, -1, IDOK, Stays},
+        {"palette", [&] { return std::make_unique<CColorPaletteDlg>(colour); }, -1, IDOK,
+         IDCANCEL},
         {"DPI value", [&] { return std::make_unique<CDPIValueSettingDlg>(0, noSteps); }, 273,
-         Stays, Stays},
-        {"fire key", [] { return std::make_unique<CFireKeyDlg>(); }, 170, Stays, Stays},
+         Stays, IDCANCEL},
+        {"fire key", [] { return std::make_unique<CFireKeyDlg>(); }, 170, Stays, IDCANCEL},
         {"firmware reset", [] { return std::make_unique<CFirmwareResetDlg>(); }, 7, IDOK,
          IDCANCEL},
         {"rename profile", [] { return std::make_unique<CEditProfileDlg>(L"Work"); }, 144, IDOK,
-         Stays},
+         IDCANCEL},
     };
     for (const Case& c : cases)
         for (const auto& [qtKey, expected] : {std::pair{int(Qt::Key_Return), c.onEnter},

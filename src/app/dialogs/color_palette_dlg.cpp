@@ -36,7 +36,7 @@ constexpr QRect kAreas[] = {QRect(QPoint(18, 26), QPoint(221, 269)),
 
 CColorPaletteDlg::CColorPaletteDlg(Colour& target, QWidget* parent)
     : CDlgBase(parent, {.width = DesignWidth, .height = DesignHeight,
-                        .escape = DefaultKey::Swallow, .ends = EndButtons::OkClose}),
+                        .escape = DefaultKey::EndCancel, .ends = EndButtons::OkClose}),
       target_(target), working_(target) {}
 
 bool CColorPaletteDlg::OnInitDialog() {

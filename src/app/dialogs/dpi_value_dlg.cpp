@@ -55,8 +55,8 @@ unsigned long LeadingNumber(std::wstring_view text) {
 
 CDPIValueSettingDlg::CDPIValueSettingDlg(int startStep, const DpiStepTable& table,
                                          QWidget* parent)
-    // Enter applies the typed value without ending; Escape does nothing.
-    : CDlgBase(parent, CommonFrame::Described(kTitleText, DefaultKey::Capture, DefaultKey::Swallow,
+    // Enter applies the typed value without ending.
+    : CDlgBase(parent, CommonFrame::Described(kTitleText, DefaultKey::Capture, DefaultKey::EndCancel,
                                               "skins/Frame_DPI.bmp")),
       table_(table), step_(std::clamp(startStep, 0, std::max(0, int(table.count) - 1))) {
     bindMessage(SliderId, [this](WParam value, LParam code) {

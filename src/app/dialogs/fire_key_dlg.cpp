@@ -61,7 +61,7 @@ EditFilter Bounded(std::size_t maxLength) {
 
 CFireKeyDlg::CFireKeyDlg(QWidget* parent)
     : CDlgBase(parent,
-               CommonFrame::Described(kTitleText, DefaultKey::Swallow, DefaultKey::Swallow)) {
+               CommonFrame::Described(kTitleText, DefaultKey::Swallow, DefaultKey::EndCancel)) {
     bindTimer(RangeTimer, [this] { checkRange(); });
     for (int id : {FirstEditId, SecondEditId})
         bindMessage(unsigned(id), [this, id](WParam, LParam code) {

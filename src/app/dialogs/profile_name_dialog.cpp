@@ -30,7 +30,7 @@ std::wstring CleanProfileName(std::wstring_view typed) {
 
 ProfileNameDialog::ProfileNameDialog(const Layout& layout, std::wstring initial, QWidget* parent)
     : CDlgBase(parent, CommonFrame::Described(layout.titleText, DefaultKey::EndOk,
-                                              DefaultKey::Swallow)),
+                                              DefaultKey::EndCancel)),
       layout_(layout), name_(CleanProfileName(initial)) {}
 
 void ProfileNameDialog::CreateControls(int, int, int, int) {

@@ -49,10 +49,11 @@ std::uint32_t LoopBit(std::uint8_t type) {
 CMacroManagerDlg::CMacroManagerDlg(MacroLibrary& library, MacroLocation& selection,
                                    QWidget* parent, std::unique_ptr<MacroManagerPrompts> prompts,
                                    KeyClock clock, MacroLibrarySaves::Write save)
-    // Enter and Escape are keys a macro may hold; they never close the manager.
+    // Enter is a key a macro may hold; it never closes the manager. While a recording runs the
+    // capture takes Escape too, so only outside one does it close the manager.
     : CDlgBase(parent, {.width = L::DesignWidth, .height = L::DesignHeight,
                         .skin = L::FrameSkin, .titleText = L::TitleText,
-                        .enter = DefaultKey::Swallow, .escape = DefaultKey::Swallow,
+                        .enter = DefaultKey::Swallow, .escape = DefaultKey::EndCancel,
                         .ends = EndButtons::None}),
       library_(library), selection_(selection), prompts_(std::move(prompts)),
       save_(std::move(save)), hook_(std::move(clock)) {

@@ -38,7 +38,7 @@ CMacroSelectDlg::CMacroSelectDlg(MacroLibrary& library, MacroLocation& selection
                                  WindowBase* parent)
     : CDlgBase(parent, {.width = L::DesignWidth, .height = L::DesignHeight,
                         .skin = L::FrameSkin, .titleText = kTitleText,
-                        .enter = DefaultKey::Swallow, .escape = DefaultKey::Swallow,
+                        .enter = DefaultKey::Swallow, .escape = DefaultKey::EndCancel,
                         .ends = EndButtons::Close}),
       library_(library), selection_(selection), parent_(parent) {
     bindMessage(ChooseId, [this](WParam, LParam code) {

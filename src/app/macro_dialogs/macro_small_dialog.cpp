@@ -37,7 +37,7 @@ std::size_t NonDigits(std::wstring_view text) {
 MacroSmallDialog::MacroSmallDialog(int titleText, QWidget* parent, DefaultKey enter)
     : CDlgBase(parent, {.width = DesignWidth, .height = DesignHeight,
                         .skin = "skins/Frame_warning.bmp", .titleText = titleText,
-                        .enter = enter, .escape = DefaultKey::Swallow}),
+                        .enter = enter, .escape = DefaultKey::EndCancel}),
       titleText_(titleText) {}
 
 void MacroSmallDialog::CreateControls(int, int, int, int) {

@@ -65,6 +65,7 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
     setWindowTitle(QStringLiteral("Ferrox"));
     // Neither key confirms nor closes the main window; both reach the key filter.
     SetDefaultKeys(DefaultKey::Capture, DefaultKey::Capture);
+    SetEnterPressesFocus(false);
     bindMessages();
     parts_ = std::make_unique<MainWindowParts>(
         *this, session_,

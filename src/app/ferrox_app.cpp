@@ -7,6 +7,8 @@
 #include "app/data_folder_notice.h"
 #include "app/main_window/ferrox_dlg.h"
 #include "app/instance_server.h"
+#include "app/remote/desktop_bus.h"
+#include "app/remote/window_command_host.h"
 #include "app/simulated_firmware.h"
 #include "app/termination_signals.h"
 #include "app/trace_file.h"
@@ -81,6 +83,9 @@ int CFerroxApp::Run(int argc, char** argv) {
             log->Write(direction, report);
         };
     }
+    // A ferroxctl --trace carried out by this window sees the reports its command caused.
+    CommandTraceTap commandTrace;
+    session.trace = commandTrace.Around(std::move(session.trace));
     SimulatedMice mice(options.simulateState);
     HidSystem hid = MakeHidSystem(options.simulate, mice.Maker());
     if (!mice.StateFault().empty()) {
@@ -108,6 +113,11 @@ int CFerroxApp::Run(int argc, char** argv) {
             WakeWindow(*target, token);
     });
     server.listen(InstanceSocketPath());
+    WindowCommandHost commandHost(*dlg, commandTrace);
+    RemoteWindow remote{&commandHost, OpenModalDialog, [target] {
+                            if (target)
+                                target->RefreshView();
+                        }, {}};
 
     // The virtual mouse can be played with from its panel and from ferroxctl virtual; a window
     // on the real mouse takes no such requests.
@@ -128,9 +138,7 @@ int CFerroxApp::Run(int argc, char** argv) {
             return done;
         };
         panel = std::make_unique<VirtualMousePanel>(*driver, play);
-        server.setRequestHandler([play](const InstanceMessage& message) {
-            return VirtualMouseRequest(message, play);
-        });
+        remote.play = play;
         // Once the main window has its place.
         QTimer::singleShot(0, panel.get(), [&panel, target] {
             if (target)
@@ -138,7 +146,13 @@ int CFerroxApp::Run(int argc, char** argv) {
         });
     }
 
+    server.setRequestHandler(
+        [&remote](const InstanceMessage& message) { return WindowRequest(message, remote); });
+    auto bus = std::make_unique<DesktopBus>(remote);
+    bus->registerOn(QDBusConnection::sessionBus());
+
     dlg->RunModal();
+    bus.reset();
     panel.reset();
     // Call site: anything the platform needs shut down after the window (fonts, images).
     EndMainWindow(std::move(dlg));

@@ -133,6 +133,14 @@ bool UserDataLoad::NothingRead() const {
                              }));
 }
 
+namespace {
+LanguageLoadResult lastLanguage;
+} // namespace
+
+const LanguageLoadResult& LoadedLanguage() {
+    return lastLanguage;
+}
+
 UserDataLoad LoadUserData() {
     UserDataLoad load;
     // Created only now: a command refused before it loads anything leaves no trace.
@@ -143,6 +151,7 @@ UserDataLoad LoadUserData() {
     RemoveStaleTempFiles(ConfigFolder());
     // Language first: default profile and key names written below are its texts.
     load.language = LoadLanguage();
+    lastLanguage = load.language;
     load.languageRead = load.language.result == LanguageFileResult::Complete ||
                         load.language.result == LanguageFileResult::StoppedEarly;
     FileCheck library;

@@ -48,5 +48,7 @@ struct UserDataLoad {
 // Language, macro library, configuration and profiles, DPI step table. Missing or damaged
 // files fall back to defaults; nothing here fails outright.
 UserDataLoad LoadUserData();
+// Which language file the last LoadUserData chose, and where it was read from.
+const LanguageLoadResult& LoadedLanguage();
 
 } // namespace ferrox

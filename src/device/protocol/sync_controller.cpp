@@ -141,7 +141,7 @@ void SyncController::ApplyAll() {
     // run that finds the mouse still sends them. A failed write adds its group back.
     setUndelivered(connected ? undelivered_ & ~(requested | ChangeGroup::Macros)
                              : undelivered_ | requested);
-    if (commands_.sentFlag() && !noProgressOnce_) {
+    if (commands_.sentFlag() && !noProgressOnce_ && !quiet_) {
         pollCounter_ = 0;
         host_.showProgressNotice();
     }
@@ -226,6 +226,7 @@ void SyncController::HandleStatusAnswer(const Frame& frame) {
     if (!answer) {
         return;
     }
+    lastStatus_ = frame;
     if (answer->signatureMatches) {
         deviceShow = answer->accessFlag != 0;
         standingShow_ = holdFirstAnswer_ ? deviceShow : standingShow_ && deviceShow;

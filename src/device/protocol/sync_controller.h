@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "device/protocol/change_groups.h"
 #include "device/protocol/sync_host.h"
@@ -96,6 +97,11 @@ public:
     // Answers, failed writes and device events from the worker and readers.
     void Handle(const DeviceMessage& message);
 
+    // Applies without the progress notice (a command of the user's, not a click in the window).
+    void setQuietApplies(bool quiet) { quiet_ = quiet; }
+    // The last status answer of the mouse; nullopt before the first.
+    const std::optional<Frame>& lastStatusAnswer() const { return lastStatus_; }
+
     unsigned pendingChanges() const { return changes_; }
     bool noProgressOnce() const { return noProgressOnce_; }
     bool savePending() const { return savePending_; }
@@ -118,6 +124,8 @@ private:
     unsigned changes_ = 0;
     unsigned undelivered_ = 0;
     bool noProgressOnce_ = false;
+    bool quiet_ = false;
+    std::optional<Frame> lastStatus_;
     bool savePending_ = false;
     int pollCounter_ = 0;
     uint8_t batteryLevel_ = StartBatteryLevel;

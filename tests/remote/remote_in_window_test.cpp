@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Ferrox developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// ferroxctl's commands carried out inside the real main window: they change the window's own
+// settings and reach its mouse at once, also while the window rests hidden, and none that
+// changes anything runs while a dialog of the window is open.
+
+#include "app/macro_dialogs/macro_manager_dlg.h"
+#include "app/main_window/main_layout.h"
+#include "app/remote/remote_commands.h"
+#include "app/remote/window_command_host.h"
+#include "cli/command_table.h"
+#include "settings/dpi_table.h"
+#include "app/modal_driver.h"
+#include "window_fixture.h"
+
+namespace ferrox {
+namespace {
+
+using namespace ferrox::test;
+
+class CommandsInWindow : public WindowTest {
+protected:
+    RemoteAnswer Command(std::string name, std::vector<std::string> args) {
+        return CarryOut({std::move(name), std::move(args), false, false}, remote());
+    }
+    RemoteWindow remote() {
+        host_ = std::make_unique<WindowCommandHost>(Window(), tap_);
+        return {host_.get(), OpenModalDialog, [this] { ++changes_; }, {}};
+    }
+    unsigned DpiOfLevel(int level) {
+        return DpiSteps.At(CurrentProfile().dpiStep[size_t(level)])->Dpi();
+    }
+
+    CommandTraceTap tap_;
+    std::unique_ptr<WindowCommandHost> host_;
+    int changes_ = 0;
+};
+
+TEST_F(CommandsInWindow, AChangeReachesTheMouseAtOnceEvenWhileTheWindowRestsHidden) {
+    StartWindow();
+    LetStartUpGo();
+    Window().Session().sync().windowShown = false; // resting in the tray
+    ClearReceivedFrames();
+    const uint8_t sentBefore = Mouse().state().dpi[2]; // level 0's step
+    const RemoteAnswer answer = Command("set", {"dpi", "0", "800"});
+    ASSERT_EQ(answer.exitStatus, kExitOk) << answer.err;
+    EXPECT_EQ(DpiOfLevel(0), 800u);
+    EXPECT_FALSE(ReceivedFrames().empty()) << "sent without waiting for the window to show";
+    EXPECT_NE(Mouse().state().dpi[2], sentBefore);
+    EXPECT_FALSE(Window().Session().sync().windowShown) << "the window stays where it rests";
+    EXPECT_EQ(Window().ProgressWindow(), nullptr) << "no progress notice for a command";
+    EXPECT_EQ(changes_, 1) << "the window shows the change";
+}
+
+TEST_F(CommandsInWindow, NothingThatChangesRunsWhileTheMacroManagerIsOpen) {
+    StartWindow();
+    LetStartUpGo();
+    const unsigned before = DpiOfLevel(0);
+    ClearReceivedFrames();
+    RemoteAnswer busy, reading;
+    ModalDriver driver;
+    driver.When<CMacroManagerDlg>([&](CMacroManagerDlg& manager) {
+        busy = Command("set", {"dpi", "0", "800"});
+        reading = Command("show", {});
+        manager.EndDialog(0);
+    });
+    Window().SendMessage(MainId::MacroManager, 0, NotifyClicked);
+    Settle();
+    ASSERT_TRUE(driver.Ran());
+    EXPECT_EQ(busy.exitStatus, kExitBusy);
+    EXPECT_NE(busy.err.find("dialog open"), std::string::npos) << busy.err;
+    EXPECT_EQ(DpiOfLevel(0), before);
+    EXPECT_TRUE(ReceivedFrames().empty());
+    EXPECT_EQ(changes_, 0);
+    EXPECT_EQ(reading.exitStatus, kExitOk) << "reading is no change: " << reading.err;
+    EXPECT_NE(reading.out.find("profile slot"), std::string::npos) << reading.out;
+}
+
+} // namespace
+} // namespace ferrox

@@ -5,13 +5,20 @@
 // changes anything runs while a dialog of the window is open.
 
 #include "app/macro_dialogs/macro_manager_dlg.h"
+#include "app/instance_server.h"
 #include "app/main_window/main_layout.h"
 #include "app/remote/remote_commands.h"
 #include "app/remote/window_command_host.h"
 #include "cli/command_table.h"
 #include "settings/dpi_table.h"
 #include "app/modal_driver.h"
+#include "base/instance_client.h"
+#include "run_as_nobody.h"
 #include "window_fixture.h"
+
+#include <atomic>
+#include <sys/wait.h>
+#include <thread>
 
 namespace ferrox {
 namespace {
@@ -74,6 +81,59 @@ TEST_F(CommandsInWindow, NothingThatChangesRunsWhileTheMacroManagerIsOpen) {
     EXPECT_EQ(changes_, 0);
     EXPECT_EQ(reading.exitStatus, kExitOk) << "reading is no change: " << reading.err;
     EXPECT_NE(reading.out.find("profile slot"), std::string::npos) << reading.out;
+}
+
+// Another user who can reach the socket (the window's own folder is private) is refused, and
+// so is a request in another format; the window's settings stay as they are.
+TEST_F(CommandsInWindow, OnlyItsOwnUserInItsOwnFormatIsTaken) {
+    StartWindow();
+    LetStartUpGo();
+    const int slot = CurrentSlot();
+    char shared[] = "/tmp/ferrox-remote-XXXXXX";
+    ASSERT_TRUE(::mkdtemp(shared));
+    ::chmod(shared, 0755);
+    const std::filesystem::path socket = std::filesystem::path(shared) / "test.socket";
+    const RemoteWindow window = remote();
+    InstanceServer server([](const std::string&) {});
+    server.setRequestHandler(
+        [&window](const InstanceMessage& message) { return WindowRequest(message, window); });
+    ASSERT_TRUE(server.listen(socket));
+    ::chmod(socket.c_str(), 0666);
+    const std::vector<uint8_t> use = EncodeRemoteRequest({"profile", {"use", "1"}, false, false});
+    std::vector<uint8_t> newer = use;
+    newer[0] = kRemoteFormatVersion + 1;
+
+    // The window answers on this thread's loop; the sender waits on its own.
+    InstanceAnswer other;
+    std::atomic<bool> answered = false;
+    std::thread sender([&] {
+        other = AskRunningInstanceFor(socket, InstanceMessageType::Command, newer,
+                                      std::chrono::seconds(5));
+        answered = true;
+    });
+    EXPECT_TRUE(WaitFor([&] { return answered.load(); }, 6000));
+    sender.join();
+    EXPECT_EQ(other.reply, InstanceReply::VersionMismatch);
+
+    if (test::CanRunAsNobody()) {
+        std::fflush(nullptr);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (::setgid(test::kNobody) != 0 || ::setuid(test::kNobody) != 0)
+                ::_exit(10);
+            const InstanceReply reply =
+                AskRunningInstanceFor(socket, InstanceMessageType::Command, use,
+                                      std::chrono::seconds(5))
+                    .reply;
+            ::_exit(reply == InstanceReply::Refused ? 0 : 20 + int(reply));
+        }
+        int status = -1;
+        ASSERT_TRUE(WaitFor([&] { return ::waitpid(child, &status, WNOHANG) == child; }, 8000));
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    }
+    EXPECT_EQ(CurrentSlot(), slot);
+    EXPECT_EQ(changes_, 0);
+    std::filesystem::remove_all(shared);
 }
 
 } // namespace

@@ -126,6 +126,11 @@ std::optional<int> RunInWindow(CliContext& context, const std::string& command,
     case InstanceReply::VersionMismatch:
         return Fail(context, command, kVersionMismatch);
     case InstanceReply::Refused:
+        // A window from before commands went through it refuses every request but the wake-up
+        // (and the virtual mouse's) in these words.
+        if (answer.text.find("takes no requests") != std::string::npos)
+            return Fail(context, command, kVersionMismatch);
+        break;
     case InstanceReply::Failed:
         break;
     }

@@ -49,8 +49,8 @@ int Fail(CliContext& context, const std::string& command, const std::string& mes
 
 int Answered(CliContext& context, const std::string& command, const std::string& text) {
     RemoteAnswer answer;
-    switch (DecodeRemoteAnswer({reinterpret_cast<const uint8_t*>(text.data()), text.size()},
-                               answer)) {
+    switch (
+        DecodeRemoteAnswer({reinterpret_cast<const uint8_t*>(text.data()), text.size()}, answer)) {
     case RemoteDecode::Ok:
         context.out << answer.out << std::flush;
         context.err << answer.err;
@@ -108,7 +108,8 @@ std::optional<int> RunInWindow(CliContext& context, const std::string& command,
         return std::nullopt;
     std::error_code ec;
     const fs::path here = fs::current_path(ec);
-    const std::vector<uint8_t> payload = EncodeRemoteRequest(MakeRemoteRequest(context, command, here));
+    const std::vector<uint8_t> payload =
+        EncodeRemoteRequest(MakeRemoteRequest(context, command, here));
     if (payload.size() > kMaxInstancePayload)
         return Fail(context, command, "the command is too long to hand to the Ferrox window");
     const InstanceAnswer answer =

@@ -78,9 +78,8 @@ std::string Fit(const std::string& text, size_t room) {
 } // namespace
 
 std::vector<uint8_t> EncodeRemoteRequest(const RemoteRequest& request) {
-    std::vector<uint8_t> out{kRemoteFormatVersion,
-                             uint8_t((request.json ? kJsonFlag : 0) |
-                                     (request.trace ? kTraceFlag : 0))};
+    std::vector<uint8_t> out{kRemoteFormatVersion, uint8_t((request.json ? kJsonFlag : 0) |
+                                                           (request.trace ? kTraceFlag : 0))};
     PutText(out, request.command);
     PutWord(out, uint32_t(request.args.size()));
     for (const std::string& arg : request.args)
@@ -95,11 +94,11 @@ RemoteDecode DecodeRemoteRequest(std::span<const uint8_t> bytes, RemoteRequest& 
     const std::optional<uint8_t> flags = reader.byte();
     std::optional<std::string> command = reader.text();
     const std::optional<uint32_t> count = reader.word();
-    if (!flags || (*flags & ~(kJsonFlag | kTraceFlag)) || !command || command->empty() ||
-        !count || *count > kMaxWords)
+    if (!flags || (*flags & ~(kJsonFlag | kTraceFlag)) || !command || command->empty() || !count ||
+        *count > kMaxWords)
         return RemoteDecode::Malformed;
-    RemoteRequest decoded{std::move(*command), {}, bool(*flags & kJsonFlag),
-                          bool(*flags & kTraceFlag)};
+    RemoteRequest decoded{
+        std::move(*command), {}, bool(*flags & kJsonFlag), bool(*flags & kTraceFlag)};
     for (uint32_t i = 0; i < *count; ++i) {
         std::optional<std::string> arg = reader.text();
         if (!arg)

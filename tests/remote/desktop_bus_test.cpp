@@ -49,8 +49,8 @@ protected:
     }
 
     QDBusMessage Call(const char* method, const QVariantList& args = {}) {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            kBusName, kBusPath, kBusInterface, QString::fromLatin1(method));
+        QDBusMessage call = QDBusMessage::createMethodCall(kBusName, kBusPath, kBusInterface,
+                                                           QString::fromLatin1(method));
         call.setArguments(args);
         return connection_->call(call, QDBus::Block, 30000);
     }
@@ -71,7 +71,8 @@ protected:
         monitor_.start(QStringLiteral("dbus-monitor"),
                        {"--address", address_,
                         QStringLiteral("type='signal',interface='org.freedesktop.DBus."
-                                       "Properties',path='%1'").arg(kBusPath)});
+                                       "Properties',path='%1'")
+                            .arg(kBusPath)});
         ASSERT_TRUE(monitor_.waitForStarted());
         ASSERT_TRUE(test::WaitFor([&] {
             seen_ += QString::fromUtf8(monitor_.readAllStandardOutput());

@@ -4,16 +4,16 @@
 // settings and reach its mouse at once, also while the window rests hidden, and none that
 // changes anything runs while a dialog of the window is open.
 
-#include "app/macro_dialogs/macro_manager_dlg.h"
 #include "app/instance_server.h"
+#include "app/macro_dialogs/macro_manager_dlg.h"
 #include "app/main_window/main_layout.h"
+#include "app/modal_driver.h"
 #include "app/remote/remote_commands.h"
 #include "app/remote/window_command_host.h"
-#include "cli/command_table.h"
-#include "settings/dpi_table.h"
-#include "app/modal_driver.h"
 #include "base/instance_client.h"
+#include "cli/command_table.h"
 #include "run_as_nobody.h"
+#include "settings/dpi_table.h"
 #include "window_fixture.h"
 
 #include <atomic>
@@ -121,10 +121,9 @@ TEST_F(CommandsInWindow, OnlyItsOwnUserInItsOwnFormatIsTaken) {
         if (child == 0) {
             if (::setgid(test::kNobody) != 0 || ::setuid(test::kNobody) != 0)
                 ::_exit(10);
-            const InstanceReply reply =
-                AskRunningInstanceFor(socket, InstanceMessageType::Command, use,
-                                      std::chrono::seconds(5))
-                    .reply;
+            const InstanceReply reply = AskRunningInstanceFor(socket, InstanceMessageType::Command,
+                                                              use, std::chrono::seconds(5))
+                                            .reply;
             ::_exit(reply == InstanceReply::Refused ? 0 : 20 + int(reply));
         }
         int status = -1;

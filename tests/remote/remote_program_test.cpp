@@ -162,9 +162,9 @@ TEST_F(WindowCommands, EachCommandAnswersTheSameThroughTheWindowAsOnTheFiles) {
     EXPECT_EQ(relative.status, 0) << relative;
     EXPECT_EQ(FileText(work_ / "relative.psf"), exportedAlone);
     StopWindow();
-    EXPECT_EQ(Replaced(Narrow(FileText(Data() / "config/config.ini")), Data().string(),
-                      alone.string()),
-              Narrow(FileText(alone / "config/config.ini")));
+    EXPECT_EQ(
+        Replaced(Narrow(FileText(Data() / "config/config.ini")), Data().string(), alone.string()),
+        Narrow(FileText(alone / "config/config.ini")));
     for (const char* file : {"config/default0.psf", "config/default1.psf", "config/default2.psf"})
         EXPECT_EQ(FileText(Data() / file), FileText(alone / file)) << file;
 }
@@ -183,9 +183,9 @@ TEST_F(WindowCommands, GarbageAndAHugeRequestLeaveTheWindowRunning) {
         // A framed command that says 64 MiB, and sends them.
         const int fd = test::ConnectTo(socket);
         ASSERT_GE(fd, 0);
-        std::vector<uint8_t> header = test::LittleEndianWords(
-            {uint32_t(InstanceMessageType::Command), kFrameMark | kInstanceProtocolVersion,
-             64u << 20});
+        std::vector<uint8_t> header =
+            test::LittleEndianWords({uint32_t(InstanceMessageType::Command),
+                                     kFrameMark | kInstanceProtocolVersion, 64u << 20});
         (void)::send(fd, header.data(), header.size(), MSG_NOSIGNAL);
         const std::vector<uint8_t> chunk(1 << 20, 0x01);
         for (int i = 0; i < 64; ++i)
@@ -196,8 +196,8 @@ TEST_F(WindowCommands, GarbageAndAHugeRequestLeaveTheWindowRunning) {
     {
         // A well-framed command whose payload is not one.
         const std::vector<uint8_t> junk{1, 0, 0xFF, 0xFF, 0xFF, 0x7F, 'x'};
-        const InstanceAnswer answer = AskRunningInstanceFor(
-            socket, InstanceMessageType::Command, junk, std::chrono::seconds(5));
+        const InstanceAnswer answer = AskRunningInstanceFor(socket, InstanceMessageType::Command,
+                                                            junk, std::chrono::seconds(5));
         EXPECT_EQ(answer.reply, InstanceReply::Failed);
         EXPECT_NE(answer.text.find("not a ferroxctl command"), std::string::npos) << answer.text;
     }

@@ -92,7 +92,9 @@ TEST(RemoteRequest, FileWordsTravelAbsoluteAndOthersAsGiven) {
         {"macro", {"export", "Folder/Macro", "m.mlf"}, {"export", "Folder/Macro", "/home/u/m.mlf"}},
         {"macro", {"import", "m.mlf", "Folder"}, {"import", "/home/u/m.mlf", "Folder"}},
         {"macro", {"export-set", "set.mlf"}, {"export-set", "/home/u/set.mlf"}},
-        {"macro", {"export-set", "Folder", "/tmp/set.mlf"}, {"export-set", "Folder", "/tmp/set.mlf"}},
+        {"macro",
+         {"export-set", "Folder", "/tmp/set.mlf"},
+         {"export-set", "Folder", "/tmp/set.mlf"}},
         {"macro", {"import-set", "set.mlf"}, {"import-set", "/home/u/set.mlf"}},
         {"set", {"button", "3", "macro", "Folder/Macro"}, {"button", "3", "macro", "Folder/Macro"}},
     };

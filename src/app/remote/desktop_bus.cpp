@@ -3,9 +3,9 @@
 #include "app/remote/desktop_bus.h"
 
 #include "app/remote/desktop_bus_xml.h"
-#include "cli/status_text.h"
 #include "cli/command_host.h"
 #include "cli/command_table.h"
+#include "cli/status_text.h"
 #include "device/protocol/sync_session.h"
 #include "settings/config_table.h"
 #include "settings/dpi_levels.h"
@@ -168,13 +168,13 @@ QDBusMessage DesktopBus::call(const QDBusMessage& message) {
     if (!method)
         return message.createErrorReply(QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod"),
                                         QStringLiteral("no method ") + message.member());
-    if (message.signature() != QLatin1String(method->signature.data(),
-                                             qsizetype(method->signature.size())))
+    if (message.signature() !=
+        QLatin1String(method->signature.data(), qsizetype(method->signature.size())))
         return message.createErrorReply(
             QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"),
             QStringLiteral("%1 takes (%2)")
-                .arg(message.member(), QLatin1String(method->signature.data(),
-                                                     qsizetype(method->signature.size()))));
+                .arg(message.member(),
+                     QLatin1String(method->signature.data(), qsizetype(method->signature.size()))));
     const RemoteAnswer answer = CarryOut(RequestOf(*method, message.arguments()), window_);
     tellChanges();
     if (answer.exitStatus == kExitOk)
@@ -194,8 +194,9 @@ QDBusMessage DesktopBus::properties(const QDBusMessage& message) {
         values.contains(args[1].toString()))
         return message.createReply(QVariant::fromValue(QDBusVariant(values[args[1].toString()])));
     if (member == QLatin1String("Set"))
-        return message.createErrorReply(QStringLiteral("org.freedesktop.DBus.Error.PropertyReadOnly"),
-                                        QStringLiteral("the properties are read-only"));
+        return message.createErrorReply(
+            QStringLiteral("org.freedesktop.DBus.Error.PropertyReadOnly"),
+            QStringLiteral("the properties are read-only"));
     return message.createErrorReply(QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"),
                                     QStringLiteral("no such property"));
 }

@@ -22,7 +22,8 @@ InstanceReplyText Answer(const RemoteAnswer& answer) {
 }
 
 RemoteAnswer Busy(const RemoteRequest& request, const std::string& dialog) {
-    return {kExitBusy, {},
+    return {kExitBusy,
+            {},
             "ferroxctl " + request.command + ": the Ferrox window has a dialog open (" + dialog +
                 "); close it, then try again. Nothing was changed.\n"};
 }
@@ -42,9 +43,11 @@ RemoteAnswer Run(const CliCommand& command, const RemoteRequest& request, Comman
 } // namespace
 
 RemoteAnswer CarryOut(const RemoteRequest& request, const RemoteWindow& window) {
-    const CliCommand* command = WindowTakes(request.command) ? FindCommand(request.command) : nullptr;
+    const CliCommand* command =
+        WindowTakes(request.command) ? FindCommand(request.command) : nullptr;
     if (!command || !window.host)
-        return {kExitUsage, {}, "ferroxctl: the window does not carry out " + request.command + "\n"};
+        return {
+            kExitUsage, {}, "ferroxctl: the window does not carry out " + request.command + "\n"};
     const bool changes = !OnlyReads(request);
     if (changes && window.openDialog) {
         if (const std::string dialog = window.openDialog(); !dialog.empty())

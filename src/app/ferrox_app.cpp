@@ -114,10 +114,14 @@ int CFerroxApp::Run(int argc, char** argv) {
     });
     server.listen(InstanceSocketPath());
     WindowCommandHost commandHost(*dlg, commandTrace);
-    RemoteWindow remote{&commandHost, OpenModalDialog, [target] {
+    RemoteWindow remote{&commandHost,
+                        OpenModalDialog,
+                        [target] {
                             if (target)
                                 target->RefreshView();
-                        }, {}};
+                        },
+                        {}};
+    std::unique_ptr<RemoteRunner> runner;
 
     // The virtual mouse can be played with from its panel and from ferroxctl virtual; a window
     // on the real mouse takes no such requests.
@@ -146,13 +150,18 @@ int CFerroxApp::Run(int argc, char** argv) {
         });
     }
 
-    server.setRequestHandler(
-        [&remote](const InstanceMessage& message) { return WindowRequest(message, remote); });
-    auto bus = std::make_unique<DesktopBus>(remote);
+    runner = std::make_unique<RemoteRunner>(remote);
+    server.setRequestHandler([&runner, &server](const InstanceMessage& message) {
+        return WindowRequest(message, *runner, [&server] { return server.answerLater(); });
+    });
+    auto bus = std::make_unique<DesktopBus>(*runner);
     bus->registerOn(QDBusConnection::sessionBus());
 
     dlg->RunModal();
     bus.reset();
+    // Nothing more is carried out on a window that is going.
+    server.setRequestHandler({});
+    runner.reset();
     panel.reset();
     // Call site: anything the platform needs shut down after the window (fonts, images).
     EndMainWindow(std::move(dlg));

@@ -14,6 +14,7 @@
 #include "settings/config_file.h"
 #include "startup/startup_load.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace ferrox {
@@ -24,10 +25,8 @@ DeviceCommandRun::DeviceCommandRun(CliContext& context, std::string name)
     : context_(context), name_(std::move(name)) {}
 
 DeviceCommandRun::~DeviceCommandRun() {
-    if (InWindow() && session_) {
-        context_.host->traceTo({});
+    if (InWindow() && session_)
         context_.host->endSend();
-    }
     ownSession_.reset(); // readers stopped, queued frames sent, before the lock goes
 }
 
@@ -68,11 +67,6 @@ void DeviceCommandRun::printFrame(char direction, std::span<const uint8_t> frame
 
 bool DeviceCommandRun::OpenInWindow() {
     session_ = &context_.host->session();
-    if (context_.trace) {
-        context_.host->traceTo([this](char direction, std::span<const uint8_t> report) {
-            printFrame(direction, report);
-        });
-    }
     context_.host->beginSend();
     return true;
 }
@@ -109,10 +103,13 @@ bool DeviceCommandRun::DeviceFound() const {
 }
 
 std::vector<DeviceMessage> DeviceCommandRun::Finish(bool handle) {
-    session_->worker().waitIdle();
-    // The window's answers and failed writes are the window's to handle, on its own loop.
-    if (InWindow())
+    // The window's answers and failed writes are the window's to handle, on its own loop, and
+    // its thread never waits for the mouse.
+    if (InWindow()) {
+        context_.host->framesQueued(size_t(std::max<std::streamoff>(context_.out.tellp(), 0)));
         return {};
+    }
+    session_->worker().waitIdle();
     std::vector<DeviceMessage> messages = sink_.takeAll();
     if (handle) {
         for (const DeviceMessage& m : messages) {

@@ -6,6 +6,7 @@
 // then load nothing and open no device of their own, and print what they would print on their
 // own, so the same command gives the same answer either way.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -20,12 +21,13 @@ public:
     virtual ~CommandHost() = default;
 
     virtual SyncSession& session() = 0;
-    // The reports the session exchanges go to trace as well, until it is set empty again.
-    virtual void traceTo(Trace trace) = 0;
     // An explicit command is the user's own action: its changes go to the mouse even while the
     // window rests hidden, and without the window's progress notice.
     virtual void beginSend() = 0;
     virtual void endSend() = 0;
+    // The command's frames are queued. The window does not wait for them: it answers once
+    // they are on the wire, with their --trace lines at this point of the command's output.
+    virtual void framesQueued(size_t outputAt) = 0;
 };
 
 } // namespace ferrox

@@ -16,7 +16,10 @@
 #include "settings/dpi_table.h"
 #include "window_fixture.h"
 
+#include <QTimer>
+
 #include <atomic>
+#include <optional>
 #include <sys/wait.h>
 #include <thread>
 
@@ -27,12 +30,23 @@ using namespace ferrox::test;
 
 class CommandsInWindow : public WindowTest {
 protected:
-    RemoteAnswer Command(std::string name, std::vector<std::string> args) {
-        return CarryOut({std::move(name), std::move(args), false, false}, remote());
+    RemoteAnswer Command(std::string name, std::vector<std::string> args, bool trace = false) {
+        std::optional<RemoteAnswer> answer;
+        runner().submit({std::move(name), std::move(args), false, trace},
+                        [&answer](const RemoteAnswer& given) { answer = given; });
+        EXPECT_TRUE(WaitFor([&] { return answer.has_value(); }, 5000));
+        return answer.value_or(RemoteAnswer{});
     }
-    RemoteWindow remote() {
-        host_ = std::make_unique<WindowCommandHost>(Window(), tap_);
-        return {host_.get(), OpenModalDialog, [this] { ++changes_; }, {}};
+    RemoteRunner& runner() {
+        if (!runner_) {
+            host_ = std::make_unique<WindowCommandHost>(Window(), tap_);
+            // As the program wires it: the frames the worker writes and reads pass the tap.
+            Window().Session().worker().setTrace(
+                [this](char direction, const Frame& frame) { tap_.write(direction, frame); });
+            runner_ = std::make_unique<RemoteRunner>(
+                RemoteWindow{host_.get(), OpenModalDialog, [this] { ++changes_; }, {}});
+        }
+        return *runner_;
     }
     unsigned DpiOfLevel(int level) {
         return DpiSteps.At(CurrentProfile().dpiStep[size_t(level)])->Dpi();
@@ -40,6 +54,7 @@ protected:
 
     CommandTraceTap tap_;
     std::unique_ptr<WindowCommandHost> host_;
+    std::unique_ptr<RemoteRunner> runner_;
     int changes_ = 0;
 };
 
@@ -83,6 +98,37 @@ TEST_F(CommandsInWindow, NothingThatChangesRunsWhileTheMacroManagerIsOpen) {
     EXPECT_NE(reading.out.find("profile slot"), std::string::npos) << reading.out;
 }
 
+// The window's loop runs on while a command's frames go out; the answer waits for them, with
+// the command's exit status and its frames in the trace, and a second command runs after it.
+TEST_F(CommandsInWindow, TheWindowRunsOnWhileACommandsFramesGoOut) {
+    StartWindow();
+    LetStartUpGo();
+    ClearReceivedFrames();
+    std::atomic<bool> release = false;
+    // The mouse is slow: nothing queued from now on goes out until released.
+    Window().Session().worker().then([&release] {
+        while (!release)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    });
+    std::vector<RemoteAnswer> answers;
+    runner().submit({"set", {"dpi", "0", "800"}, false, true},
+                    [&answers](const RemoteAnswer& answer) { answers.push_back(answer); });
+    runner().submit({"show", {}, false, false},
+                    [&answers](const RemoteAnswer& answer) { answers.push_back(answer); });
+    bool ticked = false;
+    QTimer::singleShot(20, [&ticked] { ticked = true; });
+    EXPECT_TRUE(WaitFor([&] { return ticked; }, 2000)) << "the window's loop stood still";
+    EXPECT_TRUE(answers.empty()) << "answered before its frames were on the wire";
+    EXPECT_EQ(DpiOfLevel(0), 800u) << "the window shows the change at once";
+    release = true;
+    ASSERT_TRUE(WaitFor([&] { return answers.size() == 2; }, 5000));
+    EXPECT_EQ(answers[0].exitStatus, kExitOk) << answers[0].err;
+    EXPECT_NE(answers[0].out.find("> 0C"), std::string::npos) << answers[0].out;
+    EXPECT_FALSE(ReceivedFrames().empty());
+    EXPECT_EQ(answers[1].exitStatus, kExitOk) << answers[1].err;
+    EXPECT_NE(answers[1].out.find("profile slot"), std::string::npos) << "in order";
+}
+
 // Another user who can reach the socket (the window's own folder is private) is refused, and
 // so is a request in another format; the window's settings stay as they are.
 TEST_F(CommandsInWindow, OnlyItsOwnUserInItsOwnFormatIsTaken) {
@@ -93,10 +139,10 @@ TEST_F(CommandsInWindow, OnlyItsOwnUserInItsOwnFormatIsTaken) {
     ASSERT_TRUE(::mkdtemp(shared));
     ::chmod(shared, 0755);
     const std::filesystem::path socket = std::filesystem::path(shared) / "test.socket";
-    const RemoteWindow window = remote();
     InstanceServer server([](const std::string&) {});
-    server.setRequestHandler(
-        [&window](const InstanceMessage& message) { return WindowRequest(message, window); });
+    server.setRequestHandler([this, &server](const InstanceMessage& message) {
+        return WindowRequest(message, runner(), [&server] { return server.answerLater(); });
+    });
     ASSERT_TRUE(server.listen(socket));
     ::chmod(socket.c_str(), 0666);
     const std::vector<uint8_t> use = EncodeRemoteRequest({"profile", {"use", "1"}, false, false});

@@ -3,6 +3,7 @@
 #include "app/remote/desktop_bus.h"
 
 #include "app/remote/desktop_bus_xml.h"
+#include "app/remote/window_command_host.h"
 #include "cli/command_host.h"
 #include "cli/command_table.h"
 #include "cli/status_text.h"
@@ -13,6 +14,7 @@
 
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QPointer>
 
 #include <string_view>
 
@@ -93,8 +95,8 @@ QVariantMap DesktopBusProperties(CommandHost& host) {
     };
 }
 
-DesktopBus::DesktopBus(RemoteWindow window, QObject* parent)
-    : QDBusVirtualObject(parent), window_(std::move(window)) {
+DesktopBus::DesktopBus(RemoteRunner& runner, QObject* parent)
+    : QDBusVirtualObject(parent), runner_(runner) {
     watch_.setInterval(kWatchMs);
     QObject::connect(&watch_, &QTimer::timeout, this, [this] { tellChanges(); });
 }
@@ -107,7 +109,7 @@ DesktopBus::~DesktopBus() {
 }
 
 bool DesktopBus::registerOn(const QDBusConnection& connection) {
-    if (!connection.isConnected() || !window_.host)
+    if (!connection.isConnected() || !runner_.window().host)
         return false;
     QDBusConnection bus = connection;
     if (!bus.registerVirtualObject(QString::fromLatin1(kBusPath), this))
@@ -117,7 +119,7 @@ bool DesktopBus::registerOn(const QDBusConnection& connection) {
         return false;
     }
     connection_ = bus;
-    told_ = DesktopBusProperties(*window_.host);
+    told_ = DesktopBusProperties(*runner_.window().host);
     watch_.start();
     return true;
 }
@@ -125,7 +127,7 @@ bool DesktopBus::registerOn(const QDBusConnection& connection) {
 void DesktopBus::tellChanges() {
     if (!connection_)
         return;
-    const QVariantMap now = DesktopBusProperties(*window_.host);
+    const QVariantMap now = DesktopBusProperties(*runner_.window().host);
     QVariantMap changed;
     for (auto it = now.begin(); it != now.end(); ++it)
         if (told_.value(it.key()) != it.value())
@@ -152,42 +154,48 @@ QString DesktopBus::introspect(const QString&) const {
 bool DesktopBus::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
     if (message.type() != QDBusMessage::MethodCallMessage)
         return false;
-    QDBusMessage reply;
     if (message.interface() == QLatin1String(kPropertiesInterface))
-        reply = properties(message);
+        connection.send(properties(message));
     else if (message.interface().isEmpty() || message.interface() == QLatin1String(kBusInterface))
-        reply = call(message);
+        call(message, connection);
     else
         return false;
-    connection.send(reply);
     return true;
 }
 
-QDBusMessage DesktopBus::call(const QDBusMessage& message) {
+void DesktopBus::call(const QDBusMessage& message, const QDBusConnection& connection) {
     const BusMethod* method = FindMethod(message.member());
-    if (!method)
-        return message.createErrorReply(QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod"),
-                                        QStringLiteral("no method ") + message.member());
-    if (message.signature() !=
-        QLatin1String(method->signature.data(), qsizetype(method->signature.size())))
-        return message.createErrorReply(
+    if (!method) {
+        connection.send(
+            message.createErrorReply(QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod"),
+                                     QStringLiteral("no method ") + message.member()));
+        return;
+    }
+    const QLatin1String signature(method->signature.data(), qsizetype(method->signature.size()));
+    if (message.signature() != signature) {
+        connection.send(message.createErrorReply(
             QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"),
-            QStringLiteral("%1 takes (%2)")
-                .arg(message.member(),
-                     QLatin1String(method->signature.data(), qsizetype(method->signature.size()))));
-    const RemoteAnswer answer = CarryOut(RequestOf(*method, message.arguments()), window_);
-    tellChanges();
-    if (answer.exitStatus == kExitOk)
-        return message.createReply();
-    return message.createErrorReply(ErrorName(answer.exitStatus),
-                                    QString::fromStdString(answer.err).trimmed());
+            QStringLiteral("%1 takes (%2)").arg(message.member(), signature)));
+        return;
+    }
+    QPointer<DesktopBus> self(this);
+    runner_.submit(RequestOf(*method, message.arguments()), [self, message, connection](
+                                                                const RemoteAnswer& answer) {
+        if (self)
+            self->tellChanges();
+        if (answer.exitStatus == kExitOk)
+            connection.send(message.createReply());
+        else
+            connection.send(message.createErrorReply(ErrorName(answer.exitStatus),
+                                                     QString::fromStdString(answer.err).trimmed()));
+    });
 }
 
 QDBusMessage DesktopBus::properties(const QDBusMessage& message) {
     const QVariantList args = message.arguments();
     const QString member = message.member();
     const bool ours = !args.isEmpty() && args[0].toString() == QLatin1String(kBusInterface);
-    const QVariantMap values = DesktopBusProperties(*window_.host);
+    const QVariantMap values = DesktopBusProperties(*runner_.window().host);
     if (member == QLatin1String("GetAll") && args.size() == 1)
         return message.createReply(ours ? values : QVariantMap());
     if (member == QLatin1String("Get") && args.size() == 2 && ours &&

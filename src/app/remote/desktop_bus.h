@@ -15,6 +15,8 @@
 
 namespace ferrox {
 
+class CommandHost;
+
 inline constexpr char kBusName[] = "io.github.ferrox_mouse.ferrox";
 inline constexpr char kBusPath[] = "/io/github/ferrox_mouse/ferrox";
 inline constexpr char kBusInterface[] = "io.github.ferrox_mouse.ferrox1";
@@ -24,7 +26,7 @@ QVariantMap DesktopBusProperties(CommandHost& host);
 
 class DesktopBus : public QDBusVirtualObject {
 public:
-    explicit DesktopBus(RemoteWindow window, QObject* parent = nullptr);
+    explicit DesktopBus(RemoteRunner& runner, QObject* parent = nullptr);
     ~DesktopBus() override;
 
     // Registers the object and asks for the name; false (and nothing registered) when the
@@ -37,10 +39,11 @@ public:
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
 
 private:
-    QDBusMessage call(const QDBusMessage& message);
+    // A method's reply goes out once its command's frames are on the wire.
+    void call(const QDBusMessage& message, const QDBusConnection& connection);
     QDBusMessage properties(const QDBusMessage& message);
 
-    RemoteWindow window_;
+    RemoteRunner& runner_;
     std::optional<QDBusConnection> connection_;
     QVariantMap told_;
     QTimer watch_;

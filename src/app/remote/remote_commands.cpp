@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/remote/remote_commands.h"
 
+#include "app/remote/window_command_host.h"
 #include "app/wake/wake_window.h"
 #include "cli/command_table.h"
 #include "cli/remote_forward.h"
+#include "device/protocol/frame.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -42,24 +44,81 @@ RemoteAnswer Run(const CliCommand& command, const RemoteRequest& request, Comman
 
 } // namespace
 
-RemoteAnswer CarryOut(const RemoteRequest& request, const RemoteWindow& window) {
-    const CliCommand* command =
-        WindowTakes(request.command) ? FindCommand(request.command) : nullptr;
-    if (!command || !window.host)
-        return {
-            kExitUsage, {}, "ferroxctl: the window does not carry out " + request.command + "\n"};
-    const bool changes = !OnlyReads(request);
-    if (changes && window.openDialog) {
-        if (const std::string dialog = window.openDialog(); !dialog.empty())
-            return Busy(request, dialog);
-    }
-    RemoteAnswer answer = Run(*command, request, *window.host);
-    if (changes && window.changed)
-        window.changed();
-    return answer;
+void RemoteRunner::submit(RemoteRequest request, Done done) {
+    queue_.push_back({std::move(request), std::move(done)});
+    if (!running_)
+        startNext();
 }
 
-InstanceReplyText RunRemoteCommand(const InstanceMessage& message, const RemoteWindow& window) {
+bool RemoteRunner::run(Job& job, RemoteAnswer& answer, std::optional<size_t>& traceAt,
+                       const std::shared_ptr<TraceText>& trace) {
+    const RemoteRequest& request = job.request;
+    const CliCommand* command =
+        WindowTakes(request.command) ? FindCommand(request.command) : nullptr;
+    if (!command || !window_.host) {
+        answer = {
+            kExitUsage, {}, "ferroxctl: the window does not carry out " + request.command + "\n"};
+        return false;
+    }
+    const bool changes = !OnlyReads(request);
+    if (changes && window_.openDialog) {
+        if (const std::string dialog = window_.openDialog(); !dialog.empty()) {
+            answer = Busy(request, dialog);
+            return false;
+        }
+    }
+    if (request.trace) {
+        window_.host->traceTo([trace](char direction, std::span<const uint8_t> report) {
+            const std::string line = TraceLine(direction, report);
+            std::lock_guard lock(trace->mutex);
+            trace->text += line;
+        });
+    }
+    answer = Run(*command, request, *window_.host);
+    traceAt = window_.host->takeOutputAt();
+    if (changes && window_.changed)
+        window_.changed();
+    return true;
+}
+
+void RemoteRunner::startNext() {
+    while (!queue_.empty()) {
+        Job job = std::move(queue_.front());
+        queue_.pop_front();
+        auto trace = std::make_shared<TraceText>();
+        RemoteAnswer answer;
+        std::optional<size_t> traceAt;
+        if (!run(job, answer, traceAt, trace)) {
+            job.done(answer);
+            continue;
+        }
+        running_ = true;
+        std::weak_ptr<int> alive = alive_;
+        // Whatever the window queued for the mouse before counts too: the frames go out in turn.
+        window_.host->whenSent(
+            [this, alive, job = std::move(job), answer, traceAt, trace]() mutable {
+                if (!alive.lock())
+                    return;
+                window_.host->traceTo({});
+                if (traceAt) {
+                    std::lock_guard lock(trace->mutex);
+                    answer.out.insert(std::min(*traceAt, answer.out.size()), trace->text);
+                }
+                running_ = false;
+                job.done(answer);
+                startNext();
+            });
+        return;
+    }
+}
+
+InstanceReplyText WindowRequest(const InstanceMessage& message, RemoteRunner& runner,
+                                const std::function<RemoteRespond()>& later) {
+    if (message.type != InstanceMessageType::Command) {
+        if (message.type == InstanceMessageType::VirtualMouse && !runner.window().play)
+            return {InstanceStatus::Refused, "refused: this window works on the real mouse"};
+        return VirtualMouseRequest(message, runner.window().play);
+    }
     RemoteRequest request;
     switch (DecodeRemoteRequest(message.payload, request)) {
     case RemoteDecode::Ok:
@@ -71,15 +130,9 @@ InstanceReplyText RunRemoteCommand(const InstanceMessage& message, const RemoteW
     case RemoteDecode::Malformed:
         return {InstanceStatus::Malformed, "refused: the request is not a ferroxctl command"};
     }
-    return Answer(CarryOut(request, window));
-}
-
-InstanceReplyText WindowRequest(const InstanceMessage& message, const RemoteWindow& window) {
-    if (message.type == InstanceMessageType::Command)
-        return RunRemoteCommand(message, window);
-    if (message.type == InstanceMessageType::VirtualMouse && !window.play)
-        return {InstanceStatus::Refused, "refused: this window works on the real mouse"};
-    return VirtualMouseRequest(message, window.play);
+    runner.submit(std::move(request),
+                  [respond = later()](const RemoteAnswer& answer) { respond(Answer(answer)); });
+    return {InstanceStatus::Done, {}};
 }
 
 std::string OpenModalDialog() {

@@ -4,6 +4,9 @@
 
 #include "app/main_window/ferrox_dlg.h"
 
+#include <QCoreApplication>
+#include <QMetaObject>
+
 namespace ferrox {
 
 void CommandTraceTap::write(char direction, std::span<const uint8_t> report) {
@@ -42,6 +45,19 @@ void WindowCommandHost::endSend() {
     SyncController& sync = session().sync();
     sync.windowShown = shown_;
     sync.setQuietApplies(false);
+}
+
+void WindowCommandHost::whenSent(std::function<void()> done) {
+    std::weak_ptr<int> alive = alive_;
+    session().worker().then([alive, done = std::move(done)] {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [alive, done] {
+                if (alive.lock())
+                    done();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 } // namespace ferrox

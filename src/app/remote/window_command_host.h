@@ -8,7 +8,10 @@
 
 #include <QPointer>
 
+#include <memory>
 #include <mutex>
+#include <optional>
+#include <utility>
 
 namespace ferrox {
 
@@ -33,14 +36,24 @@ public:
     WindowCommandHost(CFerroxDlg& window, CommandTraceTap& tap) : window_(window), tap_(tap) {}
 
     SyncSession& session() override;
-    void traceTo(Trace trace) override { tap_.set(std::move(trace)); }
     void beginSend() override;
     void endSend() override;
+    void framesQueued(size_t outputAt) override { outputAt_ = outputAt; }
+
+    // The reports the session exchanges go to trace as well, until it is set empty again.
+    void traceTo(Trace trace) { tap_.set(std::move(trace)); }
+    // Where the last command's frames were queued in its output; nullopt when it queued none.
+    std::optional<size_t> takeOutputAt() { return std::exchange(outputAt_, std::nullopt); }
+    // Calls done on the window's thread once everything queued for the mouse so far is on the
+    // wire; never if this host is gone by then.
+    void whenSent(std::function<void()> done);
 
 private:
     CFerroxDlg& window_;
     CommandTraceTap& tap_;
     bool shown_ = false;
+    std::optional<size_t> outputAt_;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 } // namespace ferrox

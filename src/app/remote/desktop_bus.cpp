@@ -23,8 +23,6 @@ namespace ferrox {
 namespace {
 
 constexpr char kPropertiesInterface[] = "org.freedesktop.DBus.Properties";
-// How soon a change the window made on its own (a battery answer, a click) is told.
-constexpr int kWatchMs = 500;
 
 // Each method is a ferroxctl command with the method's arguments as its last words.
 struct BusMethod {
@@ -96,10 +94,7 @@ QVariantMap DesktopBusProperties(CommandHost& host) {
 }
 
 DesktopBus::DesktopBus(RemoteRunner& runner, QObject* parent)
-    : QDBusVirtualObject(parent), runner_(runner) {
-    watch_.setInterval(kWatchMs);
-    QObject::connect(&watch_, &QTimer::timeout, this, [this] { tellChanges(); });
-}
+    : QDBusVirtualObject(parent), runner_(runner) {}
 
 DesktopBus::~DesktopBus() {
     if (connection_) {
@@ -120,7 +115,12 @@ bool DesktopBus::registerOn(const QDBusConnection& connection) {
     }
     connection_ = bus;
     told_ = DesktopBusProperties(*runner_.window().host);
-    watch_.start();
+    // The session tells whenever something it shows may have changed; nothing is polled.
+    QPointer<DesktopBus> self(this);
+    runner_.window().host->session().sync().watchState([self] {
+        if (self)
+            self->tellChanges();
+    });
     return true;
 }
 

@@ -10,7 +10,6 @@
 
 #include <QDBusConnection>
 #include <QDBusVirtualObject>
-#include <QTimer>
 #include <QVariantMap>
 
 namespace ferrox {
@@ -46,7 +45,6 @@ private:
     RemoteRunner& runner_;
     std::optional<QDBusConnection> connection_;
     QVariantMap told_;
-    QTimer watch_;
 };
 
 } // namespace ferrox

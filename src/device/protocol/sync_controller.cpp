@@ -88,6 +88,12 @@ SyncController::SyncController(CommandSet& commands, SyncHost& host, SyncSchedul
 void SyncController::RequestApply(unsigned groups) {
     changes_ |= groups;
     startApplyTimer();
+    stateMayHaveChanged();
+}
+
+void SyncController::stateMayHaveChanged() {
+    for (const auto& watcher : watchers_)
+        watcher();
 }
 
 void SyncController::startApplyTimer() {
@@ -289,6 +295,7 @@ bool SyncController::DeferredSave() {
     const bool profiles = storage_.saveProfiles();
     if (!config || !profiles)
         Log(LogLevel::Warning, LogCategory::Sync, "the settings could not all be saved");
+    stateMayHaveChanged();
     return config && profiles;
 }
 
@@ -305,6 +312,7 @@ bool SyncController::FirmwareReset() {
     host_.showProfileAgain();
     commands_.ClearMacroSlots();
     host_.showProgressNotice();
+    stateMayHaveChanged();
     return saved;
 }
 
@@ -323,6 +331,7 @@ void SyncController::Handle(const DeviceMessage& message) {
     } else if (const auto* event = std::get_if<DeviceEventMessage>(&message)) {
         HandleDeviceEvent(event->rateCode, event->level);
     }
+    stateMayHaveChanged();
 }
 
 } // namespace ferrox

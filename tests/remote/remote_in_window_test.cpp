@@ -98,6 +98,20 @@ TEST_F(CommandsInWindow, NothingThatChangesRunsWhileTheMacroManagerIsOpen) {
     EXPECT_NE(reading.out.find("profile slot"), std::string::npos) << reading.out;
 }
 
+// A command is the user's own action, not a click: none shows the window's progress notice.
+TEST_F(CommandsInWindow, NoCommandShowsTheProgressNotice) {
+    StartWindow();
+    LetStartUpGo();
+    const std::vector<std::vector<std::string>> commands = {
+        {"set", "dpi", "0", "800"}, {"apply"}, {"reset"}, {"profile", "use", "1"}};
+    for (const std::vector<std::string>& words : commands) {
+        const RemoteAnswer answer =
+            Command(words[0], std::vector<std::string>(words.begin() + 1, words.end()));
+        EXPECT_EQ(answer.exitStatus, kExitOk) << words[0] << ": " << answer.err;
+        EXPECT_EQ(Window().ProgressWindow(), nullptr) << words[0];
+    }
+}
+
 // The window's loop runs on while a command's frames go out; the answer waits for them, with
 // the command's exit status and its frames in the trace, and a second command runs after it.
 TEST_F(CommandsInWindow, TheWindowRunsOnWhileACommandsFramesGoOut) {

@@ -311,7 +311,8 @@ bool SyncController::FirmwareReset() {
     SyncShadows();
     host_.showProfileAgain();
     commands_.ClearMacroSlots();
-    host_.showProgressNotice();
+    if (!quiet_)
+        host_.showProgressNotice();
     stateMayHaveChanged();
     return saved;
 }

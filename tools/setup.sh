@@ -20,6 +20,7 @@ packages=(
   xvfb
   openbox xdotool                                      # a window manager's own window move, driven by real input
   python3
+  dbus-daemon dbus-bin                                 # a private session bus for the window's interface
   # Wayland sessions, and a headless compositor to check the window program on one
   qt6-wayland weston
   # what a screen reader sees: the accessibility bus in a private session bus, read from Python

@@ -7,6 +7,8 @@
 #include "app/data_folder_notice.h"
 #include "app/main_window/ferrox_dlg.h"
 #include "app/instance_server.h"
+#include "app/remote/desktop_bus.h"
+#include "app/remote/window_command_host.h"
 #include "app/simulated_firmware.h"
 #include "app/termination_signals.h"
 #include "app/trace_file.h"
@@ -83,6 +85,9 @@ int CFerroxApp::Run(int argc, char** argv) {
             log->Write(direction, report);
         };
     }
+    // A ferroxctl --trace carried out by this window sees the reports its command caused.
+    CommandTraceTap commandTrace;
+    session.trace = commandTrace.Around(std::move(session.trace));
     SimulatedMice mice(options.simulateState);
     HidSystem hid = MakeHidSystem(options.simulate, mice.Maker());
     if (!mice.StateFault().empty()) {
@@ -110,6 +115,15 @@ int CFerroxApp::Run(int argc, char** argv) {
             WakeWindow(*target, token);
     });
     server.listen(InstanceSocketPath());
+    WindowCommandHost commandHost(*dlg, commandTrace);
+    RemoteWindow remote{&commandHost,
+                        OpenModalDialog,
+                        [target] {
+                            if (target)
+                                target->RefreshView();
+                        },
+                        {}};
+    std::unique_ptr<RemoteRunner> runner;
 
     // The virtual mouse can be played with from its panel and from ferroxctl virtual; a window
     // on the real mouse takes no such requests.
@@ -130,9 +144,7 @@ int CFerroxApp::Run(int argc, char** argv) {
             return done;
         };
         panel = std::make_unique<VirtualMousePanel>(*driver, play);
-        server.setRequestHandler([play](const InstanceMessage& message) {
-            return VirtualMouseRequest(message, play);
-        });
+        remote.play = play;
         // Once the main window has its place.
         QTimer::singleShot(0, panel.get(), [&panel, target] {
             if (target)
@@ -140,7 +152,18 @@ int CFerroxApp::Run(int argc, char** argv) {
         });
     }
 
+    runner = std::make_unique<RemoteRunner>(remote);
+    server.setRequestHandler([&runner, &server](const InstanceMessage& message) {
+        return WindowRequest(message, *runner, [&server] { return server.answerLater(); });
+    });
+    auto bus = std::make_unique<DesktopBus>(*runner);
+    bus->registerOn(QDBusConnection::sessionBus());
+
     dlg->RunModal();
+    bus.reset();
+    // Nothing more is carried out on a window that is going.
+    server.setRequestHandler({});
+    runner.reset();
     panel.reset();
     // Call site: anything the platform needs shut down after the window (fonts, images).
     EndMainWindow(std::move(dlg));

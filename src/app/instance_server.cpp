@@ -3,6 +3,7 @@
 #include "app/instance_server.h"
 
 #include <QFileSystemWatcher>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -66,6 +67,18 @@ std::optional<InstanceReplyText> InstanceServer::take(const InstanceMessage& mes
     if (!requests_)
         return Answer(InstanceStatus::Refused, "refused: this window takes no requests");
     return requests_(message);
+}
+
+InstanceServer::Respond InstanceServer::answerLater() {
+    const InstanceChannel::Ticket ticket = channel_.deferAnswer();
+    follow();
+    QPointer<InstanceServer> self(this);
+    return [self, ticket](const InstanceReplyText& reply) {
+        if (!self || ticket == 0)
+            return;
+        self->channel_.answerLater(ticket, reply);
+        self->follow();
+    };
 }
 
 void InstanceServer::accept() {

@@ -39,6 +39,12 @@ public:
     // Without one, every request but the wake-up is refused.
     void setRequestHandler(RequestHandler handler) { requests_ = std::move(handler); }
 
+    // Called from inside the request handler: the request is answered later, by calling the
+    // function returned (once, on this thread), and what the handler returns is not sent. The
+    // connection stays open meanwhile; the event loop runs on.
+    using Respond = std::function<void(const InstanceReplyText&)>;
+    Respond answerLater();
+
 private:
     std::optional<InstanceReplyText> take(const InstanceMessage& message);
     void accept();

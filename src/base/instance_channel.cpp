@@ -9,6 +9,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace ferrox {
@@ -65,6 +66,8 @@ InstanceChannel::InstanceChannel(Handler handler, Limits limits)
 InstanceChannel::~InstanceChannel() {
     for (const Connection& connection : connections_)
         ::close(connection.fd);
+    for (const Waiting& waiting : waiting_)
+        ::close(waiting.fd);
     struct stat st {};
     if (listen_ >= 0 && ::lstat(path_.c_str(), &st) == 0 && st.st_dev == device_ &&
         st.st_ino == inode_)
@@ -164,7 +167,7 @@ bool InstanceChannel::shedOne() {
 }
 
 void InstanceChannel::admit(int fd, Clock::time_point now) {
-    if (connections_.size() >= limits_.maxConnections) {
+    if (connections_.size() + waiting_.size() >= limits_.maxConnections) {
         ::close(fd);
         return;
     }
@@ -204,10 +207,42 @@ void InstanceChannel::readFrom(int fd) {
 void InstanceChannel::finish(Connection connection, const InstanceParse& parse) {
     if (parse.state == InstanceParse::State::Error) {
         SendReply(connection.fd, EncodeInstanceReply(parse.error, StatusText(parse.error)));
-    } else if (const auto reply = answer(connection, parse.message)) {
-        SendReply(connection.fd, ReplyBytes(parse.message, *reply));
+    } else {
+        // A handler that runs the event loop may bring another message in here meanwhile.
+        const auto outer = std::tuple(answering_, answeringFd_, deferred_);
+        answering_ = &parse.message;
+        answeringFd_ = connection.fd;
+        deferred_ = false;
+        const auto reply = answer(connection, parse.message);
+        const bool deferred = deferred_;
+        std::tie(answering_, answeringFd_, deferred_) = outer;
+        if (deferred)
+            return;
+        if (reply)
+            SendReply(connection.fd, ReplyBytes(parse.message, *reply));
     }
     ::close(connection.fd);
+}
+
+InstanceChannel::Ticket InstanceChannel::deferAnswer() {
+    if (!answering_ || deferred_)
+        return 0;
+    deferred_ = true;
+    waiting_.push_back(
+        {nextTicket_, answeringFd_, answering_->framed, Clock::now() + limits_.answerDeadline});
+    return nextTicket_++;
+}
+
+void InstanceChannel::answerLater(Ticket ticket, const InstanceReplyText& reply) {
+    auto it = std::find_if(waiting_.begin(), waiting_.end(),
+                           [ticket](const Waiting& w) { return w.ticket == ticket; });
+    if (it == waiting_.end())
+        return;
+    InstanceMessage shape;
+    shape.framed = it->framed;
+    SendReply(it->fd, ReplyBytes(shape, reply));
+    ::close(it->fd);
+    waiting_.erase(it);
 }
 
 std::optional<InstanceReplyText> InstanceChannel::answer(const Connection& connection,
@@ -226,6 +261,12 @@ void InstanceChannel::expire(Clock::time_point now) {
         ::close(connection.fd);
         return true;
     });
+    std::erase_if(waiting_, [now](const Waiting& waiting) {
+        if (waiting.deadline > now)
+            return false;
+        ::close(waiting.fd);
+        return true;
+    });
 }
 
 std::optional<InstanceChannel::Clock::time_point> InstanceChannel::nextDeadline() const {
@@ -233,6 +274,9 @@ std::optional<InstanceChannel::Clock::time_point> InstanceChannel::nextDeadline(
     for (const Connection& connection : connections_)
         if (!next || connection.deadline < *next)
             next = connection.deadline;
+    for (const Waiting& waiting : waiting_)
+        if (!next || waiting.deadline < *next)
+            next = waiting.deadline;
     return next;
 }
 

@@ -24,6 +24,8 @@ namespace ferrox {
 struct InstanceChannelLimits {
     std::chrono::steady_clock::duration deadline = std::chrono::seconds(2); // for a whole message
     size_t maxConnections = 32;
+    // For an answer given later: the sender waits 30 s; past this nobody is listening.
+    std::chrono::steady_clock::duration answerDeadline = std::chrono::seconds(40);
 };
 
 class InstanceChannel {
@@ -50,6 +52,13 @@ public:
     // stop watching the listening descriptor for a moment, then call acceptPending again.
     bool acceptStalled() const { return stalled_; }
     void readFrom(int fd);
+    // From inside the handler: the message is answered later with answerLater(ticket, ...),
+    // the connection staying open (and counted) until then or its answer deadline; what the
+    // handler returns is not sent.
+    using Ticket = uint64_t;
+    Ticket deferAnswer();
+    // The deferred answer; nothing when the connection is gone (expired).
+    void answerLater(Ticket ticket, const InstanceReplyText& reply);
     // Drops every connection whose deadline has passed.
     void expire(Clock::time_point now);
     std::optional<Clock::time_point> nextDeadline() const;
@@ -63,6 +72,13 @@ private:
         Clock::time_point deadline;
         bool sameUser;
         std::vector<uint8_t> bytes;
+    };
+
+    struct Waiting {
+        Ticket ticket;
+        int fd;
+        bool framed;
+        Clock::time_point deadline;
     };
 
     bool bindSocket();
@@ -82,6 +98,11 @@ private:
     int spare_ = -1; // held back so that a full descriptor table can still turn a sender away
     bool stalled_ = false;
     std::vector<Connection> connections_;
+    std::vector<Waiting> waiting_;               // answered later; not read from any more
+    const InstanceMessage* answering_ = nullptr; // the message the handler has
+    int answeringFd_ = -1;
+    bool deferred_ = false;
+    Ticket nextTicket_ = 1;
 };
 
 } // namespace ferrox

@@ -57,7 +57,8 @@ Received ReadReply(int fd, std::chrono::milliseconds limit) {
             return got;
         }
         got.bytes.insert(got.bytes.end(), chunk, chunk + n);
-        if (ParseInstanceReply(got.bytes) || got.bytes.size() > kInstanceHeaderBytes + 4096)
+        if (ParseInstanceReply(got.bytes) ||
+            got.bytes.size() >= kInstanceHeaderBytes + kMaxInstancePayload)
             return got;
     }
 }
@@ -99,13 +100,20 @@ bool SendWakeUp(const fs::path& socketPath, const std::string& activationToken) 
 
 InstanceReply AskRunningInstance(const fs::path& socketPath, InstanceMessageType type,
                                  std::span<const uint8_t> payload) {
+    // A window that is still starting takes requests once its event loop runs.
+    return AskRunningInstanceFor(socketPath, type, payload, std::chrono::seconds(5)).reply;
+}
+
+InstanceAnswer AskRunningInstanceFor(const fs::path& socketPath, InstanceMessageType type,
+                                     std::span<const uint8_t> payload,
+                                     std::chrono::milliseconds limit) {
     const int fd = Send(socketPath, EncodeInstanceMessage(type, payload));
     if (fd < 0)
-        return InstanceReply::NoInstance;
-    // A window that is still starting takes requests once its event loop runs.
-    const Received got = ReadReply(fd, std::chrono::seconds(5));
+        return {};
+    const Received got = ReadReply(fd, limit);
     ::close(fd);
-    return ReplyOf(got);
+    const std::optional<InstanceReplyText> reply = ParseInstanceReply(got.bytes);
+    return {ReplyOf(got), reply ? reply->text : std::string()};
 }
 
 } // namespace ferrox

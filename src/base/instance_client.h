@@ -6,6 +6,7 @@
 
 #include "base/instance_message.h"
 
+#include <chrono>
 #include <filesystem>
 #include <span>
 #include <string>
@@ -28,5 +29,14 @@ enum class InstanceReply {
 // Sends a request and waits up to five seconds for the instance's answer.
 InstanceReply AskRunningInstance(const std::filesystem::path& socketPath,
                                  InstanceMessageType type, std::span<const uint8_t> payload);
+
+struct InstanceAnswer {
+    InstanceReply reply = InstanceReply::NoInstance;
+    std::string text; // the reply's payload after its status byte
+};
+// The same, waiting up to limit, with what the instance said.
+InstanceAnswer AskRunningInstanceFor(const std::filesystem::path& socketPath,
+                                     InstanceMessageType type, std::span<const uint8_t> payload,
+                                     std::chrono::milliseconds limit);
 
 } // namespace ferrox

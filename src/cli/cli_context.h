@@ -15,6 +15,8 @@
 
 namespace ferrox {
 
+class CommandHost;
+
 struct CliContext {
     CliContext(std::ostream& out, std::ostream& err) : out(out), err(err) {}
 
@@ -29,6 +31,8 @@ struct CliContext {
     bool verbose = false; // --verbose: the log on standard error
     // The command's own words, options included.
     std::vector<std::string> args;
+    // Set when the running window carries the command out (cli/command_host.h).
+    CommandHost* host = nullptr;
 
     std::ostream& out;
     std::ostream& err;

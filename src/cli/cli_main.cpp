@@ -9,6 +9,7 @@
 #include "base/stream_log_sink.h"
 #include "cli/cli_options.h"
 #include "cli/command_table.h"
+#include "cli/remote_forward.h"
 #include "device/virtual/virtual_mouse_firmware.h"
 
 #include <cctype>
@@ -100,6 +101,8 @@ int Run(int argc, char** argv) {
     ProgramFolder = ChooseProgramFolder(ExecutableFolder(), FERROX_SHARE_DIR);
     TellDataFolderMove(SettleDataFolderAside(context.dataDir, std::chrono::seconds(2)));
     DataFolder = ChooseDataFolder(context.dataDir);
+    if (const std::optional<int> done = RunInWindow(context, command))
+        return *done;
     const int status = found->run(context);
     // Held files were told of with the load that held them, with the reason.
     for (const FileProblem& problem : NotedFileProblems())

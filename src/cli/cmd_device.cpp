@@ -7,6 +7,7 @@
 #include "cli/cmd_device_values.h"
 #include "cli/command_table.h"
 #include "cli/json_text.h"
+#include "cli/status_text.h"
 #include "device/protocol/command_set.h"
 #include "device/protocol/status_answer.h"
 #include "settings/config_table.h"
@@ -24,18 +25,6 @@ std::string Hex(unsigned value, int digits) {
     char text[12];
     std::snprintf(text, sizeof text, "0x%0*X", digits, value);
     return text;
-}
-
-const char* ChargeText(ChargeState charge) {
-    switch (charge) {
-    case ChargeState::Charging:
-        return "charging";
-    case ChargeState::Full:
-        return "fully charged";
-    case ChargeState::OnBattery:
-        break;
-    }
-    return "on battery";
 }
 
 // The signature bytes as text; any byte that is not printable ASCII (or is a backslash) shows
@@ -79,6 +68,23 @@ void PrintStatus(CliContext& context, const Frame& frame, const StatusAnswer& an
         << "access:    " << int(answer.accessFlag) << "\n";
 }
 
+// The status answer to print: the window's last one (it queries the mouse on its own, and a
+// query of ours would be acted on as if the window had asked), else a query of our own.
+std::optional<Frame> StatusFrame(DeviceCommandRun& run) {
+    if (run.InWindow())
+        return run.sync().lastStatusAnswer();
+    run.sync().QueryStatus();
+    // Read only: the answer is printed, never acted on (no sensor change, no file written).
+    for (const DeviceMessage& m : run.Finish(false)) {
+        if (const auto* answer = std::get_if<AnswerMessage>(&m)) {
+            if (ParseStatusAnswer(answer->frame)) {
+                return answer->frame;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int CmdStatus(CliContext& context) {
@@ -92,14 +98,10 @@ int CmdStatus(CliContext& context) {
     if (!run.DeviceFound()) {
         return run.Fail(kNoDevice);
     }
-    run.sync().QueryStatus();
-    // Read only: the answer is printed, never acted on (no sensor change, no file written).
-    for (const DeviceMessage& m : run.Finish(false)) {
-        if (const auto* answer = std::get_if<AnswerMessage>(&m)) {
-            if (const auto status = ParseStatusAnswer(answer->frame)) {
-                PrintStatus(context, answer->frame, *status);
-                return kExitOk;
-            }
+    if (const std::optional<Frame> frame = StatusFrame(run)) {
+        if (const auto status = ParseStatusAnswer(*frame)) {
+            PrintStatus(context, *frame, *status);
+            return kExitOk;
         }
     }
     return run.Fail("the mouse did not answer the status query");

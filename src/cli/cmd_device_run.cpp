@@ -4,6 +4,7 @@
 
 #include "base/instance_lock.h"
 #include "base/text_file.h"
+#include "cli/command_host.h"
 #include "cli/command_table.h"
 #include "cli/data_load.h"
 #include "cli/window_guard.h"
@@ -13,6 +14,7 @@
 #include "settings/config_file.h"
 #include "startup/startup_load.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace ferrox {
@@ -23,7 +25,9 @@ DeviceCommandRun::DeviceCommandRun(CliContext& context, std::string name)
     : context_(context), name_(std::move(name)) {}
 
 DeviceCommandRun::~DeviceCommandRun() {
-    session_.reset(); // readers stopped, queued frames sent, before the lock goes
+    if (InWindow() && session_)
+        context_.host->endSend();
+    ownSession_.reset(); // readers stopped, queued frames sent, before the lock goes
 }
 
 int DeviceCommandRun::Fail(const std::string& message, int status) {
@@ -55,21 +59,30 @@ std::shared_ptr<VirtualFirmware> DeviceCommandRun::makeFirmware(DeviceKind kind)
     return firmware;
 }
 
-void DeviceCommandRun::printFrame(char direction, const Frame& frame) {
+void DeviceCommandRun::printFrame(char direction, std::span<const uint8_t> frame) {
     const std::string line = TraceLine(direction, frame);
     std::lock_guard lock(traceMutex_);
     context_.out << line << std::flush;
 }
 
+bool DeviceCommandRun::OpenInWindow() {
+    session_ = &context_.host->session();
+    context_.host->beginSend();
+    return true;
+}
+
 bool DeviceCommandRun::Open() {
+    if (InWindow())
+        return OpenInWindow();
     context_.makeFirmware = [this](DeviceKind kind) { return makeFirmware(kind); };
     HidSystem& hid = context_.hid();
     if (!stateFault_.empty()) {
         Fail(stateFault_);
         return false;
     }
-    session_ = std::make_unique<SyncSession>(*hid.backend, sink_, host_, timers_,
-                                             UserMacroLibrary(), DeviceCommandPause);
+    ownSession_ = std::make_unique<SyncSession>(*hid.backend, sink_, host_, timers_,
+                                                UserMacroLibrary(), DeviceCommandPause);
+    session_ = ownSession_.get();
     if (context_.trace) {
         session_->worker().setTrace(
             [this](char direction, const Frame& frame) { printFrame(direction, frame); });
@@ -90,6 +103,12 @@ bool DeviceCommandRun::DeviceFound() const {
 }
 
 std::vector<DeviceMessage> DeviceCommandRun::Finish(bool handle) {
+    // The window's answers and failed writes are the window's to handle, on its own loop, and
+    // its thread never waits for the mouse.
+    if (InWindow()) {
+        context_.host->framesQueued(size_t(std::max<std::streamoff>(context_.out.tellp(), 0)));
+        return {};
+    }
     session_->worker().waitIdle();
     std::vector<DeviceMessage> messages = sink_.takeAll();
     if (handle) {

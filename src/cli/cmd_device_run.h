@@ -53,12 +53,15 @@ public:
     int ReportDelivery(const std::vector<DeviceMessage>& messages, const std::string& what);
 
     SyncSession& session() { return *session_; }
+    // Whether the running window carries the command out (its session, its settings).
+    bool InWindow() const { return context_.host != nullptr; }
     SyncController& sync() { return session_->sync(); }
     CliContext& context() { return context_; }
 
 private:
     std::shared_ptr<VirtualFirmware> makeFirmware(DeviceKind kind);
-    void printFrame(char direction, const Frame& frame);
+    bool OpenInWindow();
+    void printFrame(char direction, std::span<const uint8_t> frame);
 
     CliContext& context_;
     std::string name_;
@@ -69,7 +72,8 @@ private:
     std::vector<std::pair<DeviceKind, std::shared_ptr<VirtualMouseFirmware>>> firmware_;
     std::string stateFault_; // why the state file could not be loaded
     std::mutex traceMutex_;
-    std::unique_ptr<SyncSession> session_;
+    std::unique_ptr<SyncSession> ownSession_;
+    SyncSession* session_ = nullptr; // the own one, or the window's
 };
 
 } // namespace ferrox

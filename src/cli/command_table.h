@@ -35,5 +35,6 @@ const CliCommand* FindCommand(std::string_view name);
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1; // the command ran but could not do its work
 inline constexpr int kExitUsage = 2;   // the command line was wrong
+inline constexpr int kExitBusy = 3;    // the window has a dialog open; nothing was changed
 
 } // namespace ferrox

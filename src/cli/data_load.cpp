@@ -22,6 +22,12 @@ UserDataLoad LoadAndTell(CliContext& context, const std::string& command) {
 } // namespace
 
 int LoadToRead(CliContext& context, const std::string& command, UserDataLoad* out) {
+    // The window's settings are loaded and live; loading again would drop its unsaved changes.
+    if (context.host) {
+        if (out)
+            out->language = LoadedLanguage();
+        return kExitOk;
+    }
     UserDataLoad load = LoadAndTell(context, command);
     const int status = load.NothingRead() ? kExitFailure : kExitOk;
     if (out)
@@ -30,6 +36,8 @@ int LoadToRead(CliContext& context, const std::string& command, UserDataLoad* ou
 }
 
 bool LoadToChange(CliContext& context, const std::string& command, UserDataLoad* out) {
+    if (context.host)
+        return LoadToRead(context, command, out) == kExitOk;
     UserDataLoad load = LoadAndTell(context, command);
     const bool unread = load.SomethingUnread();
     if (unread)

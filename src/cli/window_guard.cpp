@@ -11,16 +11,12 @@ namespace ferrox {
 
 namespace fs = std::filesystem;
 
-namespace {
-
 bool SameFolder(const fs::path& a, const fs::path& b) {
     std::error_code ec;
     if (fs::equivalent(a, b, ec))
         return true;
     return a.lexically_normal() == b.lexically_normal();
 }
-
-} // namespace
 
 bool InTheWay(const InstanceInfo* holder, const fs::path& dataFolder, bool usesRealDevice) {
     if (!holder)
@@ -30,6 +26,8 @@ bool InTheWay(const InstanceInfo* holder, const fs::path& dataFolder, bool usesR
 
 bool ClaimDataFolder(CliContext& context, const std::string& command, GuardUse use,
                      std::unique_ptr<InstanceLock>& lock) {
+    if (context.host)
+        return true; // the window itself runs the command, under its own lock
     const bool realDevice = use == GuardUse::FilesAndDevice && context.simulate == SimulateKind::None;
     if (std::optional<InstanceLock> claimed = InstanceLock::acquire(InstanceLockPath())) {
         lock = std::make_unique<InstanceLock>(std::move(*claimed));

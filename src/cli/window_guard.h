@@ -17,6 +17,9 @@ enum class GuardUse { Files, FilesAndDevice };
 
 // Whether a command of ours, working on dataFolder (and on the real mouse unless simulate),
 // would get in the way of what holds the lock. An unreadable holder counts as in the way.
+// The same folder, under any of its names.
+bool SameFolder(const std::filesystem::path& a, const std::filesystem::path& b);
+
 bool InTheWay(const InstanceInfo* holder, const std::filesystem::path& dataFolder,
               bool usesRealDevice);
 

@@ -135,6 +135,14 @@ bool UserDataLoad::NothingRead() const {
                              }));
 }
 
+namespace {
+LanguageLoadResult lastLanguage;
+} // namespace
+
+const LanguageLoadResult& LoadedLanguage() {
+    return lastLanguage;
+}
+
 // The library read on its own thread into a library of its own.
 struct UserDataLoading::Library {
     MacroLibrary read;
@@ -161,6 +169,7 @@ UserDataLoading::UserDataLoading() : library_(std::make_unique<Library>()) {
     }
     // Language first: default profile and key names written below are its texts.
     load_.language = LoadLanguage();
+    lastLanguage = load_.language;
     load_.languageRead = load_.language.result == LanguageFileResult::Complete ||
                          load_.language.result == LanguageFileResult::StoppedEarly;
     load_.configRead = LoadConfig(&config_);

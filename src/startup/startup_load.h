@@ -51,6 +51,8 @@ struct UserDataLoad {
 // Language, macro library, configuration and profiles, DPI step table. Missing or damaged
 // files fall back to defaults; nothing here fails outright.
 UserDataLoad LoadUserData();
+// Which language file the last LoadUserData chose, and where it was read from.
+const LanguageLoadResult& LoadedLanguage();
 
 // The same load in two halves, so the caller can build its window meanwhile: the macro library
 // (the largest file by far) is read on a thread of its own while the constructor loads the

@@ -367,5 +367,56 @@ TEST_F(Channel, AnotherUserMayOnlyWakeIt) {
     fs::remove_all(shared);
 }
 
+// A request the handler answers later keeps its connection open (and counted against the
+// cap) while the channel serves others; the answer then goes to the right sender, and one
+// that never comes is given up at the answer deadline.
+TEST(ChannelLater, AnAnswerGivenLaterReachesItsSenderOrIsGivenUp) {
+    const fs::path folder = test::Scratch() / "channel-later";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::vector<InstanceChannel::Ticket> tickets;
+    std::unique_ptr<InstanceChannel> channel;
+    channel = std::make_unique<InstanceChannel>(
+        [&](const InstanceMessage&) -> std::optional<InstanceReplyText> {
+            tickets.push_back(channel->deferAnswer());
+            return InstanceReplyText{InstanceStatus::Failed, "not sent"};
+        },
+        InstanceChannelLimits{std::chrono::seconds(2), 2, std::chrono::seconds(40)});
+    ASSERT_TRUE(channel->listen(folder / "test.socket"));
+    const Clock::time_point now = Clock::now();
+    const std::vector<uint8_t> command =
+        EncodeInstanceMessage(InstanceMessageType::Command, std::vector<uint8_t>{1, 2});
+    const int first = ConnectTo(folder / "test.socket");
+    const int second = ConnectTo(folder / "test.socket");
+    Send(first, command);
+    Send(second, command);
+    Pump(*channel, now, 10);
+    Pump(*channel, now, 10);
+    ASSERT_EQ(tickets.size(), 2u);
+    EXPECT_TRUE(channel->connectionFds().empty()) << "nothing more is read from them";
+    EXPECT_FALSE(ClosedByPeer(first)) << "waits for its answer";
+    const int third = ConnectTo(folder / "test.socket");
+    Pump(*channel, now, 10);
+    EXPECT_TRUE(ClosedByPeer(third, 1000)) << "the two waiting fill the cap";
+
+    channel->answerLater(tickets[1], {InstanceStatus::Done, "second"});
+    const auto answered = ClosedByPeer(second, 1000);
+    ASSERT_TRUE(answered);
+    const auto reply = ParseInstanceReply(*answered);
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->status, InstanceStatus::Done);
+    EXPECT_EQ(reply->text, "second");
+
+    channel->expire(now + std::chrono::seconds(39));
+    EXPECT_FALSE(ClosedByPeer(first));
+    channel->expire(now + std::chrono::seconds(41));
+    EXPECT_EQ(ClosedByPeer(first, 1000), std::vector<uint8_t>{});
+    channel->answerLater(tickets[0], {InstanceStatus::Done, "too late"}); // nothing to send to
+    EXPECT_FALSE(channel->nextDeadline());
+    ::close(first);
+    ::close(second);
+    ::close(third);
+}
+
 } // namespace
 } // namespace ferrox

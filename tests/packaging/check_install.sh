@@ -28,6 +28,7 @@ expected=(
     share/man/man1/ferrox.1.gz share/man/man1/ferroxctl.1.gz
     share/doc/ferrox/copyright share/doc/ferrox/changelog.gz share/lintian/overrides/ferrox
     share/bash-completion/completions/ferroxctl
+    share/dbus-1/interfaces/io.github.ferrox_mouse.ferrox1.xml
 )
 for size in 16 22 24 32 48 64 128 256 512; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")

@@ -69,8 +69,12 @@ CFerroxDlg::CFerroxDlg(HidSystem& hid, std::filesystem::path dataDirOverride,
     bindMessages();
     parts_ = std::make_unique<MainWindowParts>(
         *this, session_,
+        // Applies and notices are the parts' own; MainWindowParts fills them in.
         WindowCalls{.showProfileAgain = [this] { RefreshView(); },
                     .collectView = [this] { CollectView(); },
+                    .scheduleApply = {},
+                    .noteDrag = {},
+                    .showNotice = {},
                     .screenHeight = [this] { return setup_.screenHeight; }},
         std::move(options.progressClock), std::move(options.trayAvailable));
     links_.host.Attach(parts_.get());

@@ -31,15 +31,19 @@ void DeviceWorker::setTrace(Trace trace) {
 
 void DeviceWorker::send(std::shared_ptr<HidHandle> handle, const Frame& frame,
                         std::chrono::milliseconds pauseAfter, FrameTag tag) {
-    enqueue({Job::Kind::Send, std::move(handle), frame, pauseAfter, tag});
+    enqueue({Job::Kind::Send, std::move(handle), frame, pauseAfter, tag, {}});
 }
 
 void DeviceWorker::pause(std::chrono::milliseconds duration) {
-    enqueue({Job::Kind::Pause, nullptr, {}, duration, {}});
+    enqueue({Job::Kind::Pause, nullptr, {}, duration, {}, {}});
 }
 
 void DeviceWorker::query(std::shared_ptr<HidHandle> handle, uint8_t command) {
-    enqueue({Job::Kind::Query, std::move(handle), BuildFrame(command, {}), {}, {}});
+    enqueue({Job::Kind::Query, std::move(handle), BuildFrame(command, {}), {}, {}, {}});
+}
+
+void DeviceWorker::then(std::function<void()> done) {
+    enqueue({Job::Kind::Call, nullptr, {}, {}, {}, std::move(done)});
 }
 
 void DeviceWorker::enqueue(Job job) {
@@ -83,6 +87,9 @@ void DeviceWorker::runJob(Job& job) {
         }
         break;
     case Job::Kind::Pause:
+        break;
+    case Job::Kind::Call:
+        job.call();
         break;
     case Job::Kind::Query: {
         if (!job.handle) {

@@ -14,8 +14,8 @@
 #include <mutex>
 #include <thread>
 
-#include "device/protocol/frame.h"
 #include "device/hid/hid_backend.h"
+#include "device/protocol/frame.h"
 #include "device/protocol/transport_messages.h"
 
 namespace ferrox {
@@ -51,14 +51,19 @@ public:
     // Blocks until the queue is empty and the last job has finished. For ferroxctl and tests;
     // the window never waits on the worker.
     void waitIdle();
+    // Runs done on the worker's thread once everything queued before it has gone out, its
+    // pauses included: how the window learns that a command's frames are on the wire without
+    // waiting for them.
+    void then(std::function<void()> done);
 
 private:
     struct Job {
-        enum class Kind { Send, Pause, Query } kind;
+        enum class Kind { Send, Pause, Query, Call } kind;
         std::shared_ptr<HidHandle> handle;
         Frame frame{};
         std::chrono::milliseconds pause{0};
         FrameTag tag{};
+        std::function<void()> call;
     };
 
     void enqueue(Job job);

@@ -95,6 +95,12 @@ SyncController::SyncController(CommandSet& commands, SyncHost& host, SyncSchedul
 void SyncController::RequestApply(unsigned groups) {
     changes_ |= groups;
     startApplyTimer();
+    stateMayHaveChanged();
+}
+
+void SyncController::stateMayHaveChanged() {
+    for (const auto& watcher : watchers_)
+        watcher();
 }
 
 void SyncController::startApplyTimer() {
@@ -148,7 +154,7 @@ void SyncController::ApplyAll() {
     // run that finds the mouse still sends them. A failed write adds its group back.
     setUndelivered(connected ? undelivered_ & ~(requested | ChangeGroup::Macros)
                              : undelivered_ | requested);
-    if (commands_.sentFlag() && !noProgressOnce_) {
+    if (commands_.sentFlag() && !noProgressOnce_ && !quiet_) {
         pollCounter_ = 0;
         host_.showProgressNotice();
     }
@@ -233,6 +239,7 @@ void SyncController::HandleStatusAnswer(const Frame& frame) {
     if (!answer) {
         return;
     }
+    lastStatus_ = frame;
     if (answer->signatureMatches) {
         deviceShow = answer->accessFlag != 0;
         standingShow_ = holdFirstAnswer_ ? deviceShow : standingShow_ && deviceShow;
@@ -294,6 +301,7 @@ bool SyncController::DeferredSave() {
     const bool config = storage_.saveConfig();
     const bool profiles = storage_.saveProfiles();
     LogSettingsSaved(config && profiles);
+    stateMayHaveChanged();
     return config && profiles;
 }
 
@@ -319,7 +327,9 @@ bool SyncController::FirmwareReset() {
     SyncShadows();
     host_.showProfileAgain();
     commands_.ClearMacroSlots();
-    host_.showProgressNotice();
+    if (!quiet_)
+        host_.showProgressNotice();
+    stateMayHaveChanged();
     return saved;
 }
 
@@ -338,6 +348,7 @@ void SyncController::Handle(const DeviceMessage& message) {
     } else if (const auto* event = std::get_if<DeviceEventMessage>(&message)) {
         HandleDeviceEvent(event->rateCode, event->level);
     }
+    stateMayHaveChanged();
 }
 
 } // namespace ferrox

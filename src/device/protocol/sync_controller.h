@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "device/protocol/change_groups.h"
 #include "device/protocol/sync_host.h"
@@ -102,6 +104,18 @@ public:
     // Answers, failed writes and device events from the worker and readers.
     void Handle(const DeviceMessage& message);
 
+    // Called on the owner's thread whenever what others may show of the mouse could have
+    // changed: the settings (a change asked to be applied, a save, a reset), an answer or event
+    // from the mouse, a device coming or going. Watchers compare for themselves; nothing is
+    // called while nothing happens.
+    void watchState(std::function<void()> watcher) { watchers_.push_back(std::move(watcher)); }
+    void stateMayHaveChanged();
+
+    // Applies without the progress notice (a command of the user's, not a click in the window).
+    void setQuietApplies(bool quiet) { quiet_ = quiet; }
+    // The last status answer of the mouse; nullopt before the first.
+    const std::optional<Frame>& lastStatusAnswer() const { return lastStatus_; }
+
     unsigned pendingChanges() const { return changes_; }
     bool noProgressOnce() const { return noProgressOnce_; }
     bool savePending() const { return savePending_; }
@@ -124,6 +138,9 @@ private:
     unsigned changes_ = 0;
     unsigned undelivered_ = 0;
     bool noProgressOnce_ = false;
+    bool quiet_ = false;
+    std::vector<std::function<void()>> watchers_;
+    std::optional<Frame> lastStatus_;
     bool savePending_ = false;
     int pollCounter_ = 0;
     uint8_t batteryLevel_ = StartBatteryLevel;

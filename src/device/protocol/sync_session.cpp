@@ -36,6 +36,7 @@ bool SyncSession::Start() {
     }
     sync_.QueryStatus();
     host_.showProfileAgain();
+    sync_.stateMayHaveChanged();
     return true;
 }
 
@@ -54,6 +55,7 @@ DeviceChangeOutcome SyncSession::OnDeviceChange(HidChange change) {
     if (outcome.lastDeviceGone) {
         sync_.windowShown = false;
     }
+    sync_.stateMayHaveChanged();
     return outcome;
 }
 

@@ -226,6 +226,7 @@ TEST_F(KeyMenus, NamesFollowTheLanguageAndTheFilesKeepTheirs) {
     Profile().lighting.mode = 1;
     Profile().lighting.name = LanguageText(100);
     FireTimer(kSaveTimer);
+    SettingsSaves().Wait(); // the timer's save is written on the saving thread
     const std::wstring englishLeft = LanguageText(20);
     const auto saved = DataFiles();
     const std::filesystem::path folder = DataFolder;

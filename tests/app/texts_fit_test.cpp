@@ -20,6 +20,7 @@
 #include "app/macro_dialogs/macro_select_dlg.h"
 #include "app/macro_dialogs/name_dialogs.h"
 #include "app/main_window/bottom_bar.h"
+#include "app/main_window/main_window_parts.h"
 #include "app/main_window/section_column.h"
 #include "app/menus/function_menus.h"
 #include "app/menus/list_popups.h"
@@ -111,7 +112,7 @@ protected:
 
     void walkMainWindow() {
         for (const SectionInfo& info : kSections) {
-            if (!IsOpen(Window().Sections(), info.section)) {
+            if (!IsOpen(Window().Parts().column.Open(), info.section)) {
                 const QPoint c = Window().FindControl(info.headerId)->GetBounds().center();
                 ClickAt(int(c.x() / UiScale), int(c.y() / UiScale));
             }

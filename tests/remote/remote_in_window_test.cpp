@@ -70,7 +70,7 @@ TEST_F(CommandsInWindow, AChangeReachesTheMouseAtOnceEvenWhileTheWindowRestsHidd
     EXPECT_FALSE(ReceivedFrames().empty()) << "sent without waiting for the window to show";
     EXPECT_NE(Mouse().state().dpi[2], sentBefore);
     EXPECT_FALSE(Window().Session().sync().windowShown) << "the window stays where it rests";
-    EXPECT_EQ(Window().ProgressWindow(), nullptr) << "no progress notice for a command";
+    EXPECT_EQ(Window().Notices().ProgressWindow(), nullptr) << "no progress notice for a command";
     EXPECT_EQ(changes_, 1) << "the window shows the change";
 }
 
@@ -108,7 +108,7 @@ TEST_F(CommandsInWindow, NoCommandShowsTheProgressNotice) {
         const RemoteAnswer answer =
             Command(words[0], std::vector<std::string>(words.begin() + 1, words.end()));
         EXPECT_EQ(answer.exitStatus, kExitOk) << words[0] << ": " << answer.err;
-        EXPECT_EQ(Window().ProgressWindow(), nullptr) << words[0];
+        EXPECT_EQ(Window().Notices().ProgressWindow(), nullptr) << words[0];
     }
 }
 

@@ -38,7 +38,7 @@ struct Device {
     // No record of undelivered changes: the run keeps nothing between inputs.
     SyncController sync{commands, host, timers, library,
                         SyncStorage{[] { return true; }, [] { return true; },
-                                    [](int) { return true; }, nullptr, nullptr}};
+                                    [](int) { return true; }, nullptr, nullptr, nullptr}};
 };
 
 void CheckProfile(const ProfileSettings& p) {

@@ -63,9 +63,13 @@ void KeyColumn::Bind() {
 }
 
 void KeyColumn::Refresh(const ProfileSettings& profile) {
-    for (int n = 0; n < kKeysWithSlot; ++n)
+    // The buttons without a slot can do nothing: they read as the Disable function does.
+    KeySlot nothing;
+    nothing.Assign(L"Disable", DisabledFunction, nullptr);
+    for (int n = 0; n < KeyComboCount; ++n)
         if (auto* combo = control<CComboButton>(MainId::KeyCombo + n))
-            combo->SetText(SlotDisplayName(profile.keys[std::size_t(n)], LanguageTable));
+            combo->SetText(SlotDisplayName(
+                n < kKeysWithSlot ? profile.keys[std::size_t(n)] : nothing, LanguageTable));
 }
 
 void KeyColumn::onCombo(WParam id, LParam code) {

@@ -2,25 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/combo_button.h"
 
-#include "lang/language_table.h"
 #include "ui/look_colours.h"
 #include "ui/ui_scale.h"
 
 #include <QPainter>
 
 namespace ferrox {
-
-namespace {
-
-// A key with nothing to choose reads as the "Disable" function does, in the window's language.
-constexpr int kDisableFunctionText = 34;
-
-std::wstring DisableText() {
-    std::wstring text = LanguageText(kDisableFunctionText);
-    return text.empty() ? L"Disable" : text;
-}
-
-} // namespace
 
 CComboButton::CComboButton(WindowBase* owner, int id, int left, int top, int right, int bottom,
                            unsigned message, std::wstring value, int shown, int visible, int locked,
@@ -111,7 +98,7 @@ void CComboButton::Draw(Canvas& canvas) {
     else
         DrawLook(canvas, look == LookNormal || look == LookDisabled ? SlotNormal : SlotOver);
     const Colour colour = disabledLook_ ? look::DisabledText : LookColour(std::min(look, 2));
-    DrawText(canvas, disable_ ? DisableText() : text_, colour);
+    DrawText(canvas, disable_ ? std::wstring(L"Disable") : text_, colour);
     painter.setOpacity(opacity);
 }
 
